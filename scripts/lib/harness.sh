@@ -1,0 +1,89 @@
+# Shared by scripts/test, scripts/bench and scripts/run: a private Wine prefix,
+# an Xvfb on a free display and a persistent wineserver. Sourced, not run.
+
+harness_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+
+# Holds build/.lock for the caller's whole run, so a second run waits.
+harness_lock() {
+  mkdir -p "$harness_root/build"
+  exec 9>"$harness_root/build/.lock"
+  if ! flock -n 9; then
+    echo "harness: another run holds build/.lock; waiting" >&2
+    flock 9
+  fi
+}
+
+# harness_env DIR: the environment of a prefix under DIR.
+harness_env() {
+  local dir=$1
+  export WINEPREFIX="$dir/prefix"
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe,winealsa.drv,winepulse.drv="
+  export XDG_DATA_HOME="$dir/xdg"
+  export WINEARCH=win32
+  mkdir -p "$XDG_DATA_HOME"
+}
+
+# harness_xvfb DIR: starts an Xvfb on a display it picks itself.
+harness_xvfb() {
+  local dir=$1 i
+  rm -f "$dir/display"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$dir/display" >/dev/null 2>&1 &
+  HARNESS_XVFB_PID=$!
+  for i in $(seq 1 100); do
+    [ -s "$dir/display" ] && break
+    sleep 0.1
+  done
+  if [ ! -s "$dir/display" ]; then
+    echo "harness: Xvfb did not start" >&2
+    return 1
+  fi
+  export DISPLAY=":$(head -1 "$dir/display")"
+}
+
+# harness_prefix DIR: makes the prefix once; a broken one is made anew.
+harness_prefix() {
+  local dir=$1
+  if [ -d "$WINEPREFIX" ] && [ ! -f "$WINEPREFIX/.tapforge-ready" ]; then
+    rm -rf "$WINEPREFIX"
+  fi
+  if [ ! -f "$WINEPREFIX/.tapforge-ready" ]; then
+    echo "harness: making the Wine prefix $WINEPREFIX" >&2
+    wineboot -i >"$dir/wineboot.log" 2>&1 || { cat "$dir/wineboot.log" >&2; return 1; }
+    wineserver -w
+    # A virtual desktop: without a window manager every hide of a top-level
+    # window blocks for two seconds, and hotkeys need a focused Wine window.
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
+    wineserver -w
+    touch "$WINEPREFIX/.tapforge-ready"
+  fi
+}
+
+# harness_up: the tests' prefix, display, server and scheduler service.
+harness_up() {
+  local dir="$harness_root/build/wine"
+  mkdir -p "$dir"
+  harness_env "$dir"
+  harness_xvfb "$dir"
+  harness_prefix "$dir" || { harness_down; return 1; }
+  wineserver -p
+  wine net start schedule >/dev/null 2>&1 || { sleep 2; wine net start schedule >/dev/null 2>&1 || true; }
+  cat >"$dir/harness.env" <<ENV
+export WINEPREFIX='$WINEPREFIX' WINEDEBUG='$WINEDEBUG' WINEARCH='$WINEARCH'
+export WINEDLLOVERRIDES='$WINEDLLOVERRIDES' XDG_DATA_HOME='$XDG_DATA_HOME'
+export DISPLAY='$DISPLAY' HARNESS_XVFB_PID='$HARNESS_XVFB_PID'
+ENV
+}
+
+# harness_down: stops exactly what harness_up started.
+harness_down() {
+  local dir="$harness_root/build/wine"
+  rm -f "$dir/harness.env"
+  if [ -n "${WINEPREFIX:-}" ]; then wineserver -k >/dev/null 2>&1 || true; fi
+  if [ -n "${HARNESS_XVFB_PID:-}" ]; then
+    kill "$HARNESS_XVFB_PID" 2>/dev/null || true
+    wait "$HARNESS_XVFB_PID" 2>/dev/null || true
+    HARNESS_XVFB_PID=
+  fi
+}

@@ -1,0 +1,261 @@
+#include "tests/tools/e2e/E2eSupport.h"
+
+#include <shlobj.h>
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+
+namespace e2e {
+
+namespace {
+
+std::vector<Started>& StartedList()
+{
+    static std::vector<Started> list;
+    return list;
+}
+
+struct WindowSearch {
+    std::string caption;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchCaption(HWND hwnd, LPARAM lParam)
+{
+    auto* search = reinterpret_cast<WindowSearch*>(lParam);
+    char text[512] = "";
+    GetWindowTextA(hwnd, text, sizeof text);
+    if (search->caption == text && IsWindowVisible(hwnd)) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND FindTopLevel(const std::string& caption)
+{
+    WindowSearch search{caption};
+    EnumWindows(MatchCaption, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+void DeleteTree(const std::string& folder)
+{
+    WIN32_FIND_DATAA fd;
+    HANDLE h = FindFirstFileA((folder + "\\*").c_str(), &fd);
+    if (h == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        std::string name = fd.cFileName;
+        if (name == "." || name == "..")
+            continue;
+        std::string path = folder + "\\" + name;
+        if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            DeleteTree(path);
+            RemoveDirectoryA(path.c_str());
+        } else {
+            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileA(path.c_str());
+        }
+    } while (FindNextFileA(h, &fd));
+    FindClose(h);
+}
+
+}  // namespace
+
+std::string BinDir()
+{
+    std::vector<char> buf(MAX_PATH);
+    for (;;) {
+        DWORD n = GetModuleFileNameA(nullptr, buf.data(), static_cast<DWORD>(buf.size()));
+        if (n == 0)
+            return ".";
+        if (n < buf.size())
+            break;
+        buf.resize(buf.size() * 2);
+    }
+    std::string path(buf.data());
+    return path.substr(0, path.find_last_of("\\/"));
+}
+
+std::string BinPath(const std::string& exeName)
+{
+    return BinDir() + "\\" + exeName;
+}
+
+Started StartProgram(const std::string& exe, const std::string& args)
+{
+    std::string path = exe.find_first_of("\\/") == std::string::npos ? BinPath(exe) : exe;
+    std::string cmd = "\"" + path + "\"";
+    if (!args.empty())
+        cmd += " " + args;
+    std::vector<char> line(cmd.begin(), cmd.end());
+    line.push_back('\0');
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    Started started;
+    if (!CreateProcessA(path.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        return started;
+    CloseHandle(pi.hThread);
+    started.process = pi.hProcess;
+    started.pid = pi.dwProcessId;
+    StartedList().push_back(started);
+    return started;
+}
+
+int WaitForExit(const Started& p, DWORD timeoutMs)
+{
+    if (!p.process || WaitForSingleObject(p.process, timeoutMs) != WAIT_OBJECT_0)
+        return -1;
+    DWORD code = 0;
+    GetExitCodeProcess(p.process, &code);
+    return static_cast<int>(code);
+}
+
+void EndStartedProcesses()
+{
+    for (Started& p : StartedList()) {
+        if (WaitForSingleObject(p.process, 0) == WAIT_TIMEOUT) {
+            TerminateProcess(p.process, 1);
+            WaitForSingleObject(p.process, 5000);
+        }
+        CloseHandle(p.process);
+    }
+    StartedList().clear();
+}
+
+HWND WaitForWindow(const std::string& caption, DWORD timeoutMs)
+{
+    DWORD start = GetTickCount();
+    for (;;) {
+        if (HWND hwnd = FindTopLevel(caption))
+            return hwnd;
+        if (GetTickCount() - start > timeoutMs)
+            return nullptr;
+        Sleep(50);
+    }
+}
+
+bool WaitForWindowGone(const std::string& caption, DWORD timeoutMs)
+{
+    DWORD start = GetTickCount();
+    while (FindTopLevel(caption)) {
+        if (GetTickCount() - start > timeoutMs)
+            return false;
+        Sleep(50);
+    }
+    return true;
+}
+
+std::string ReadWholeFile(const std::string& path)
+{
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return "";
+    std::string data;
+    char buf[65536];
+    DWORD got = 0;
+    while (ReadFile(h, buf, sizeof buf, &got, nullptr) && got > 0)
+        data.append(buf, got);
+    CloseHandle(h);
+    return data;
+}
+
+std::vector<std::string> ReadLines(const std::string& path)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(ReadWholeFile(path));
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+bool WaitForFileLine(const std::string& path, const std::string& text, DWORD timeoutMs)
+{
+    DWORD start = GetTickCount();
+    for (;;) {
+        for (const std::string& line : ReadLines(path)) {
+            if (line.find(text) != std::string::npos)
+                return true;
+        }
+        if (GetTickCount() - start > timeoutMs)
+            return false;
+        Sleep(50);
+    }
+}
+
+std::string TempFilePath(const std::string& stem)
+{
+    char dir[MAX_PATH + 1] = "";
+    GetTempPathA(sizeof dir, dir);
+    static unsigned counter = 0;
+    return std::string(dir) + stem + "-" + std::to_string(GetCurrentProcessId()) + "-" +
+           std::to_string(++counter) + ".tmp";
+}
+
+std::string DataFolder()
+{
+    char appData[MAX_PATH + 1] = "";
+    if (!SHGetSpecialFolderPathA(nullptr, appData, CSIDL_APPDATA, TRUE))
+        return "";
+    return std::string(appData) + "\\orvantis\\Tapwright";
+}
+
+std::string ScriptFolder()
+{
+    return DataFolder() + "\\script";
+}
+
+void EmptyDataFolder()
+{
+    std::string data = DataFolder();
+    if (data.empty())
+        return;
+    DeleteTree(data);
+    CreateDirectoryA((data.substr(0, data.rfind('\\'))).c_str(), nullptr);
+    CreateDirectoryA(data.c_str(), nullptr);
+    CreateDirectoryA(ScriptFolder().c_str(), nullptr);
+}
+
+bool WriteRobotFile(const std::string& folder, const std::string& name, const std::vector<std::string>& lines,
+                    const RobotHeader& h)
+{
+    std::string text = "[General]\r\nName=" + name + "\r\nStartKey=" + h.startKey + "\r\nEndKey=" + h.endKey +
+                       "\r\nDescription=" + h.description + "\r\nEnable=" + std::to_string(h.enable ? 1 : 0) +
+                       "\r\nRepeatOption=" + std::to_string(h.repeatOption) +
+                       "\r\nRepeatTimes=" + std::to_string(h.repeatTimes) + "\r\nOriginalSpeed=" + h.originalSpeed +
+                       "\r\nUseSimilarWin=0\r\nUseRecWin=0\r\nTriggerRobot=\r\nRunAtBackground=" +
+                       std::to_string(h.runAtBackground ? 1 : 0) + "\r\n[Script]\r\n";
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    std::ofstream out(folder + "\\" + name + ".txt", std::ios::binary | std::ios::trunc);
+    out << text;
+    return static_cast<bool>(out.flush());
+}
+
+POINT ClientToScreenPoint(HWND hwnd, int x, int y)
+{
+    POINT pt = {x, y};
+    ClientToScreen(hwnd, &pt);
+    return pt;
+}
+
+void LeftClickAt(POINT screen)
+{
+    int w = GetSystemMetrics(SM_CXSCREEN);
+    int h = GetSystemMetrics(SM_CYSCREEN);
+    DWORD ax = static_cast<DWORD>((static_cast<long long>(screen.x) * 65535 + (w - 1) / 2) / (w - 1));
+    DWORD ay = static_cast<DWORD>((static_cast<long long>(screen.y) * 65535 + (h - 1) / 2) / (h - 1));
+    mouse_event(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, ax, ay, 0, 0);
+    mouse_event(MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE, ax, ay, 0, 0);
+    mouse_event(MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE, ax, ay, 0, 0);
+}
+
+}  // namespace e2e

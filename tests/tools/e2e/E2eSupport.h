@@ -1,0 +1,74 @@
+// Support for end-to-end tests: programs started in the same Wine prefix,
+// windows waited for, files read, the program's data folder reset.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// The folder of the running test executable, where every tool is built.
+std::string BinDir();
+std::string BinPath(const std::string& exeName);
+
+struct Started {
+    HANDLE process = nullptr;
+    DWORD pid = 0;
+};
+
+// Starts a program (a bare name is looked for in BinDir()) with a command-line
+// tail. The process is remembered for EndStartedProcesses. pid 0 on failure.
+Started StartProgram(const std::string& exe, const std::string& args = "");
+
+// Waits for the process to end; returns its exit code, or -1 on timeout.
+int WaitForExit(const Started& p, DWORD timeoutMs);
+
+// Ends every process StartProgram started that is still running.
+void EndStartedProcesses();
+
+// A visible top-level window whose caption is exactly this text; null on timeout.
+HWND WaitForWindow(const std::string& caption, DWORD timeoutMs);
+
+// Waits until no top-level window has this caption; false on timeout.
+bool WaitForWindowGone(const std::string& caption, DWORD timeoutMs);
+
+std::string ReadWholeFile(const std::string& path);
+std::vector<std::string> ReadLines(const std::string& path);
+
+// Waits until a line of the file contains the text; false on timeout.
+bool WaitForFileLine(const std::string& path, const std::string& text, DWORD timeoutMs);
+
+// A fresh path in the temporary folder (the file is not created).
+std::string TempFilePath(const std::string& stem);
+
+// The program's per-user data folder and its robot folder.
+std::string DataFolder();
+std::string ScriptFolder();
+
+// Deletes every file of the data folder, so a test starts from nothing.
+void EmptyDataFolder();
+
+// Writes a robot file NAME.txt into the folder: the 14 header lines of a robot
+// file around the given script lines, CR LF line ends. False on failure.
+struct RobotHeader {
+    std::string startKey = "None";
+    std::string endKey = "None";
+    std::string description;
+    int enable = 0;
+    int repeatOption = 0;
+    int repeatTimes = 1;
+    std::string originalSpeed = "1";
+    int runAtBackground = 0;
+};
+bool WriteRobotFile(const std::string& folder, const std::string& name, const std::vector<std::string>& lines,
+                    const RobotHeader& header = RobotHeader());
+
+// Client-area point of a window in screen coordinates.
+POINT ClientToScreenPoint(HWND hwnd, int x, int y);
+
+// Synthesises a left click at a screen point with absolute mouse_event moves.
+void LeftClickAt(POINT screen);
+
+}  // namespace e2e

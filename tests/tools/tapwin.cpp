@@ -1,0 +1,245 @@
+// tapwin.exe: a target window for end-to-end tests. It logs what it receives,
+// one line per message of interest, to the file named by --log:
+//   <ms> <MESSAGE> id=<control id> x=<x> y=<y>            mouse (client of the top-level window)
+//   <ms> <MESSAGE> id=<id> vk=<vk> scan=<scan> ext=<0|1> shift=<0|1> ctrl=<0|1> alt=<0|1> win=<0|1>
+//   <ms> WM_CHAR id=<id> ch=<code>
+//   <ms> WM_MOUSEWHEEL id=<id> x=<x> y=<y> delta=<delta>
+//   <ms> BN_CLICKED id=<id>
+//   <ms> WM_SETTEXT id=<id> text=<text>
+//   <ms> WM_ACTIVATE state=<state>
+//   <ms> WM_CLOSE
+// Usage: tapwin.exe [--log FILE] [--title CAPTION] [--pos X,Y]
+#include <windows.h>
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+const int kEditId = 101;
+const int kButtonId = 102;
+const int kListId = 103;
+const int kStaticId = 104;
+const int kStatusId = 105;
+
+FILE* g_log = nullptr;
+HWND g_main = nullptr;
+DWORD g_start = 0;
+
+void LogLine(const std::string& text)
+{
+    if (!g_log)
+        return;
+    std::fprintf(g_log, "%lu %s\n", static_cast<unsigned long>(GetTickCount() - g_start), text.c_str());
+    std::fflush(g_log);
+}
+
+int ControlId(HWND hwnd)
+{
+    return hwnd == g_main ? 0 : GetDlgCtrlID(hwnd);
+}
+
+std::string MouseName(UINT msg)
+{
+    switch (msg) {
+    case WM_LBUTTONDOWN: return "WM_LBUTTONDOWN";
+    case WM_LBUTTONUP: return "WM_LBUTTONUP";
+    case WM_LBUTTONDBLCLK: return "WM_LBUTTONDBLCLK";
+    case WM_RBUTTONDOWN: return "WM_RBUTTONDOWN";
+    case WM_RBUTTONUP: return "WM_RBUTTONUP";
+    case WM_RBUTTONDBLCLK: return "WM_RBUTTONDBLCLK";
+    case WM_MBUTTONDOWN: return "WM_MBUTTONDOWN";
+    case WM_MBUTTONUP: return "WM_MBUTTONUP";
+    case WM_MBUTTONDBLCLK: return "WM_MBUTTONDBLCLK";
+    default: return "";
+    }
+}
+
+std::string KeyName(UINT msg)
+{
+    switch (msg) {
+    case WM_KEYDOWN: return "WM_KEYDOWN";
+    case WM_KEYUP: return "WM_KEYUP";
+    case WM_SYSKEYDOWN: return "WM_SYSKEYDOWN";
+    case WM_SYSKEYUP: return "WM_SYSKEYUP";
+    default: return "";
+    }
+}
+
+int Down(int vk)
+{
+    return (GetKeyState(vk) & 0x8000) ? 1 : 0;
+}
+
+POINT ToMainClient(HWND from, POINT pt)
+{
+    MapWindowPoints(from, g_main, &pt, 1);
+    return pt;
+}
+
+// Logs input as the loop takes it, so the key state is the one at that message.
+void LogQueued(const MSG& m)
+{
+    char buf[512];
+    int id = ControlId(m.hwnd);
+    std::string name = MouseName(m.message);
+    if (!name.empty()) {
+        POINT pt = ToMainClient(m.hwnd, {GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)});
+        std::snprintf(buf, sizeof buf, "%s id=%d x=%ld y=%ld", name.c_str(), id, pt.x, pt.y);
+        LogLine(buf);
+        return;
+    }
+    name = KeyName(m.message);
+    if (!name.empty()) {
+        unsigned scan = (m.lParam >> 16) & 0xFF;
+        unsigned ext = (m.lParam >> 24) & 1;
+        std::snprintf(buf, sizeof buf, "%s id=%d vk=%u scan=%u ext=%u shift=%d ctrl=%d alt=%d win=%d",
+                      name.c_str(), id, static_cast<unsigned>(m.wParam), scan, ext, Down(VK_SHIFT),
+                      Down(VK_CONTROL), Down(VK_MENU), Down(VK_LWIN) | Down(VK_RWIN));
+        LogLine(buf);
+        return;
+    }
+    if (m.message == WM_CHAR || m.message == WM_SYSCHAR) {
+        std::snprintf(buf, sizeof buf, "%s id=%d ch=%u", m.message == WM_CHAR ? "WM_CHAR" : "WM_SYSCHAR", id,
+                      static_cast<unsigned>(m.wParam));
+        LogLine(buf);
+        return;
+    }
+    if (m.message == WM_MOUSEWHEEL) {
+        POINT pt = {GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)};
+        ScreenToClient(g_main, &pt);
+        std::snprintf(buf, sizeof buf, "WM_MOUSEWHEEL id=%d x=%ld y=%ld delta=%d", id, pt.x, pt.y,
+                      static_cast<short>(HIWORD(m.wParam)));
+        LogLine(buf);
+    }
+}
+
+// Sent messages never pass the loop: a hook on our own thread sees them.
+LRESULT CALLBACK SentHook(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HC_ACTION) {
+        const CWPSTRUCT* s = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (s->message == WM_SETTEXT && GetAncestor(s->hwnd, GA_ROOT) == g_main && s->lParam) {
+            LogLine("WM_SETTEXT id=" + std::to_string(ControlId(s->hwnd)) +
+                    " text=" + reinterpret_cast<const char*>(s->lParam));
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void Layout(HWND hwnd)
+{
+    RECT rc;
+    GetClientRect(hwnd, &rc);
+    HWND status = GetDlgItem(hwnd, kStatusId);
+    SendMessageA(status, WM_SIZE, 0, 0);
+    int parts[2] = {rc.right / 2, -1};
+    SendMessageA(status, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+}
+
+LRESULT CALLBACK MainProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+    case WM_CREATE: {
+        HINSTANCE inst = reinterpret_cast<LPCREATESTRUCT>(lParam)->hInstance;
+        auto child = [&](const char* cls, const char* text, DWORD style, int x, int y, int w, int h, int id) {
+            CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, hwnd,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), inst, nullptr);
+        };
+        child("Edit", "", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 10, 10, 250, 24, kEditId);
+        child("Button", "Press", WS_TABSTOP | BS_PUSHBUTTON, 270, 10, 100, 24, kButtonId);
+        child("ListBox", "", WS_BORDER | WS_VSCROLL | LBS_NOTIFY, 10, 44, 250, 120, kListId);
+        child("Static", "Tap static text", 0, 270, 44, 180, 20, kStaticId);
+        child(STATUSCLASSNAMEA, "", 0, 0, 0, 0, 0, kStatusId);
+        Layout(hwnd);
+        HWND status = GetDlgItem(hwnd, kStatusId);
+        SendMessageA(status, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>("Part one"));
+        SendMessageA(status, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>("Part two"));
+        return 0;
+    }
+    case WM_SIZE:
+        Layout(hwnd);
+        return 0;
+    case WM_COMMAND:
+        if (HIWORD(wParam) == BN_CLICKED)
+            LogLine("BN_CLICKED id=" + std::to_string(LOWORD(wParam)));
+        return 0;
+    case WM_ACTIVATE:
+        LogLine("WM_ACTIVATE state=" + std::to_string(LOWORD(wParam)));
+        if (LOWORD(wParam) != WA_INACTIVE)
+            SetFocus(GetDlgItem(hwnd, kEditId));
+        return 0;
+    case WM_CLOSE:
+        LogLine("WM_CLOSE");
+        DestroyWindow(hwnd);
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    }
+}
+
+std::string OptionValue(int argc, char** argv, const char* name, const char* fallback)
+{
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::string(argv[i]) == name)
+            return argv[i + 1];
+    }
+    return fallback;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    g_start = GetTickCount();
+    std::string logPath = OptionValue(argc, argv, "--log", "");
+    std::string title = OptionValue(argc, argv, "--title", "Tap Test Window");
+    std::string pos = OptionValue(argc, argv, "--pos", "100,100");
+    int x = 100;
+    int y = 100;
+    std::sscanf(pos.c_str(), "%d,%d", &x, &y);
+    if (!logPath.empty()) {
+        g_log = std::fopen(logPath.c_str(), "w");
+        if (!g_log) {
+            std::fprintf(stderr, "tapwin: cannot write %s\n", logPath.c_str());
+            return 2;
+        }
+    }
+
+    INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_BAR_CLASSES};
+    InitCommonControlsEx(&icc);
+    HINSTANCE inst = GetModuleHandleA(nullptr);
+    WNDCLASSA wc = {};
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = MainProc;
+    wc.hInstance = inst;
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = "TapWinClass";
+    RegisterClassA(&wc);
+
+    HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, SentHook, nullptr, GetCurrentThreadId());
+    g_main = CreateWindowExA(0, wc.lpszClassName, title.c_str(), WS_OVERLAPPEDWINDOW, x, y, 480, 260, nullptr,
+                             nullptr, inst, nullptr);
+    if (!g_main)
+        return 3;
+    ShowWindow(g_main, SW_SHOW);
+    SetForegroundWindow(g_main);
+    SetFocus(GetDlgItem(g_main, kEditId));
+
+    MSG m;
+    while (GetMessageA(&m, nullptr, 0, 0) > 0) {
+        LogQueued(m);
+        TranslateMessage(&m);
+        DispatchMessageA(&m);
+    }
+    UnhookWindowsHookEx(hook);
+    if (g_log)
+        std::fclose(g_log);
+    return 0;
+}
