@@ -150,6 +150,18 @@ TEST_F(ActiveWinPath, SkippedWindowsAreNeverChosen)
     EXPECT_EQ(0, identity.ActivateWin(info, 0));
 }
 
+TEST_F(ActiveWinPath, EachSearchForgetsThePreviousCandidate)
+{
+    RecordedWindowInfo info = AlphaRecord({40, 40, 520, 300});
+    info.WinTitle = "WinPath Gone";
+    CActiveWinPath identity;
+    EXPECT_EQ(0, identity.ActivateWin(info, 1));
+    EXPECT_NE(nullptr, identity.m_hCandidate);
+    identity.m_SkipList = {s_alpha, s_beta};
+    EXPECT_EQ(0, identity.ActivateWin(info, 0));
+    EXPECT_EQ(nullptr, info.hWnd);
+}
+
 TEST_F(ActiveWinPath, APresetMatchIsRestoredWithoutASearch)
 {
     RecordedWindowInfo info = AlphaRecord({560, 40, 1040, 300});
