@@ -1,5 +1,7 @@
 #include "robot/WriteFileReplacing.h"
 
+#include "framework/CFile.h"
+
 #include <windows.h>
 
 namespace
@@ -10,17 +12,12 @@ CString FolderOf(const CString& path)
     return slash < 0 ? CString(".") : path.Left(slash);
 }
 
-bool WriteAll(const CString& path, const CString& bytes)
+bool WriteAndFlush(const CString& path, const CString& bytes)
 {
-    const HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    DWORD written = 0;
-    const DWORD size = static_cast<DWORD>(bytes.GetLength());
-    bool ok = WriteFile(file, bytes.GetString(), size, &written, nullptr) && written == size;
-    ok = FlushFileBuffers(file) && ok;
-    return CloseHandle(file) && ok;
+    CFile file;
+    return file.Open(path, CFile::modeWrite | CFile::modeCreate | CFile::shareExclusive)
+        && file.Write(bytes.GetString(), static_cast<UINT>(bytes.GetLength()))
+        && file.Flush();
 }
 }
 
@@ -29,7 +26,7 @@ bool WriteFileReplacing(const CString& path, const CString& bytes)
     char temporary[MAX_PATH] = "";
     if (!GetTempFileNameA(FolderOf(path), "tap", 0, temporary))
         return false;
-    if (WriteAll(temporary, bytes)
+    if (WriteAndFlush(temporary, bytes)
         && MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
     DeleteFileA(temporary);
