@@ -96,13 +96,10 @@ TASK_TRIGGER CScheduledTask::GetTrigger(int position) const
 HRESULT CScheduledTask::GetStatus(HRESULT* status) const
 {
     CTaskSchedulerSession session;
-    if (!session.IsOpen())
-        return session.GetResult();
-    CComHolder<ITask> job;
-    const HRESULT result = session.OpenJob(m_jobName, job);
+    const HRESULT result = session.OpenJob(m_jobName);
     if (FAILED(result))
         return result;
-    return job->GetStatus(status);
+    return session.GetJob()->GetStatus(status);
 }
 
 SYSTEMTIME CScheduledTask::GetMostRecentRunTime() const
@@ -121,12 +118,9 @@ SYSTEMTIME CScheduledTask::ReadRunTime(RunTimeQuery query) const
     if (!m_loaded)
         return time;
     CTaskSchedulerSession session;
-    if (!session.IsOpen())
+    if (FAILED(session.OpenJob(m_jobName)))
         return time;
-    CComHolder<ITask> job;
-    if (FAILED(session.OpenJob(m_jobName, job)))
-        return time;
-    if (FAILED((job.Get()->*query)(&time)))
+    if (FAILED((session.GetJob()->*query)(&time)))
         time = SYSTEMTIME{};
     return time;
 }
@@ -136,11 +130,9 @@ CString CScheduledTask::GetTriggerString(int position) const
     if (!m_loaded)
         return CString();
     CTaskSchedulerSession session;
-    if (!session.IsOpen())
+    if (FAILED(session.OpenJob(m_jobName)))
         return CString();
-    CComHolder<ITask> job;
-    if (FAILED(session.OpenJob(m_jobName, job)))
-        return CString();
+    ITask* job = session.GetJob();
     WORD count = 0;
     HRESULT result = job->GetTriggerCount(&count);
     if (FAILED(result))

@@ -8,12 +8,8 @@ CScheduledTask CScheduledTask::LoadTask(const wchar_t* jobName)
 {
     CScheduledTask task(FromServiceText(jobName), TRUE);
     CTaskSchedulerSession session;
-    if (!session.IsOpen())
-        return task;
-    CComHolder<ITask> job;
-    if (FAILED(session.OpenJob(task.m_jobName, job)))
-        return task;
-    task.ReadJob(job.Get());
+    if (SUCCEEDED(session.OpenJob(task.m_jobName)))
+        task.ReadJob(session.GetJob());
     return task;
 }
 

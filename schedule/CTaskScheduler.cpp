@@ -94,11 +94,8 @@ HRESULT CTaskScheduler::DeleteTask(const CString& jobName)
 HRESULT CTaskScheduler::EditTask(const char* jobName, HWND parent)
 {
     CTaskSchedulerSession session;
-    if (!session.IsOpen())
-        return session.GetResult();
-    CComHolder<ITask> job;
-    const HRESULT result = session.OpenJob(jobName, job);
+    const HRESULT result = session.OpenJob(jobName);
     if (FAILED(result))
         return result;
-    return job->EditWorkItem(parent, 0);
+    return session.GetJob()->EditWorkItem(parent, 0);
 }

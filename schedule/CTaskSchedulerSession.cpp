@@ -15,17 +15,18 @@ CTaskSchedulerSession::CTaskSchedulerSession()
 
 CTaskSchedulerSession::~CTaskSchedulerSession()
 {
+    m_job.Release();
     m_scheduler.Release();
     if (m_comInitialised)
         CoUninitialize();
 }
 
-HRESULT CTaskSchedulerSession::OpenJob(const char* jobName, CComHolder<ITask>& job)
+HRESULT CTaskSchedulerSession::OpenJob(const char* jobName)
 {
     if (!m_scheduler)
         return FAILED(m_result) ? m_result : E_FAIL;
     const std::wstring name = ToServiceJobName(jobName);
-    const HRESULT result = m_scheduler->Activate(name.c_str(), IID_ITask, job.OutUnknown());
+    const HRESULT result = m_scheduler->Activate(name.c_str(), IID_ITask, m_job.OutUnknown());
     m_scheduler.Release();
     if (FAILED(result))
         PrintScheduleDiagnostic(L"Failed calling ITaskScheduler::Activate; error = 0x%x\n", result);

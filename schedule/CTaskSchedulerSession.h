@@ -22,12 +22,15 @@ public:
     ITaskScheduler* GetScheduler() const { return m_scheduler.Get(); }
 
     // Opens an existing job by name and lets go of the scheduler, which the
-    // rest of the operation does not need. A failure is reported on standard
-    // output.
-    HRESULT OpenJob(const char* jobName, CComHolder<ITask>& job);
+    // rest of the operation does not need. A failure to open the job is
+    // reported on standard output; a session that is not open gives its own
+    // failure.
+    HRESULT OpenJob(const char* jobName);
+    ITask* GetJob() const { return m_job.Get(); }
 
 private:
     bool m_comInitialised = false;
     HRESULT m_result = E_FAIL;
     CComHolder<ITaskScheduler> m_scheduler;
+    CComHolder<ITask> m_job;
 };
