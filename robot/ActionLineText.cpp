@@ -5,21 +5,28 @@
 namespace
 {
 const char kFasterMarker[] = "=> [remove on faster speed]";
+}
 
-int Length(const char* text)
+const ShutdownAction kShutdownActions[4] = {
+    {"Shut down computer", "1"},
+    {"Power off computer", "8"},
+    {"Restart computer", "2"},
+    {"Log off computer", "0"},
+};
+
+int TextLength(const char* text)
 {
     return static_cast<int>(std::strlen(text));
-}
 }
 
 bool StartsWith(const CString& text, const char* prefix)
 {
-    return text.Left(Length(prefix)) == prefix;
+    return text.Left(TextLength(prefix)) == prefix;
 }
 
 bool EndsWith(const CString& text, const char* suffix)
 {
-    const int length = Length(suffix);
+    const int length = TextLength(suffix);
     return text.GetLength() >= length && text.Right(length) == suffix;
 }
 
@@ -30,7 +37,7 @@ CString Slice(const CString& text, int first, int last)
 
 CString WithoutSuffix(const CString& text, const char* suffix)
 {
-    return EndsWith(text, suffix) ? text.Left(text.GetLength() - Length(suffix)) : text;
+    return EndsWith(text, suffix) ? text.Left(text.GetLength() - TextLength(suffix)) : text;
 }
 
 CString WithoutLastChar(const CString& text)

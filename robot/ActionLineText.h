@@ -6,6 +6,7 @@
 // string's clamping: a position of -1 from a failed search never reads
 // outside the text, it only yields odd but harmless pieces.
 
+int TextLength(const char* text);
 bool StartsWith(const CString& text, const char* prefix);
 bool EndsWith(const CString& text, const char* suffix);
 
@@ -20,6 +21,15 @@ CString WithoutSuffix(const CString& text, const char* suffix);
 CString WithoutLastChar(const CString& text);
 
 CString TrimmedLeft(CString text);
+
+// The four shutdown actions: the description and the argument of
+// Shutdown( ) in the script line.
+struct ShutdownAction
+{
+    const char* description;
+    const char* argument;
+};
+extern const ShutdownAction kShutdownActions[4];
 
 // A line split into the action and its two optional suffixes.
 struct ActionLineParts

@@ -5,15 +5,9 @@
 #include "robot/NumberText.h"
 
 #include <climits>
-#include <cstring>
 
 namespace
 {
-int Length(const char* text)
-{
-    return static_cast<int>(std::strlen(text));
-}
-
 // "Mouse Left Click" or "Mouse Left Click, 3 times": the count, "1" when the
 // action does not end with "times".
 CString ClickCount(const CString& action, const char* prefix)
@@ -35,7 +29,7 @@ CString MouseClick(const char* function, const char* button, const CString& coun
 CString MouseMove(const CString& action, const char* prefix, const char* function)
 {
     const int comma = action.Find(',');
-    const CString x = Slice(action, action.Find(prefix) + Length(prefix), comma);
+    const CString x = Slice(action, action.Find(prefix) + TextLength(prefix), comma);
     const CString y = action.Mid(comma + 2);
     return CString(function) + "(" + x + ", " + y + ")";
 }
@@ -46,7 +40,7 @@ const char kNoModifiers[] = "(\"\",\"\",\"\",";
 // "Key Press ,, 3 times".
 CString KeyAction(const CString& action, const char* prefix, const char* function)
 {
-    const int start = Length(prefix);
+    const int start = TextLength(prefix);
     const int comma = action.Find(',');
     if (comma == start)
     {
@@ -82,8 +76,8 @@ CString Wait(const CString& action)
         unit = " seconds", factor = 1000;
     else if (EndsWith(action, "minutes"))
         unit = " minutes", factor = 60000;
-    const int first = action.Find("Wait ") + Length("Wait ");
-    const int last = *unit ? action.GetLength() - Length(unit) : action.GetLength();
+    const int first = action.Find("Wait ") + TextLength("Wait ");
+    const int last = *unit ? action.GetLength() - TextLength(unit) : action.GetLength();
     // Minutes of a large count overflow 32 bits: compute wide and saturate.
     long long ms = StringToInt(Slice(action, first, last)) * factor;
     if (ms > INT_MAX)
@@ -107,12 +101,12 @@ CString CheckColor(const CString& action)
     {
         const int comma = action.Find(',');
         const int close = action.Find(')');
-        x = TrimmedLeft(Slice(action, Length(pointPrefix), comma));
+        x = TrimmedLeft(Slice(action, TextLength(pointPrefix), comma));
         y = TrimmedLeft(Slice(action, comma + 1, close));
         word = action.Mid(close + 2);
     }
     else
-        word = action.Mid(Length(mousePrefix) + 1);
+        word = action.Mid(TextLength(mousePrefix) + 1);
     const char* mode = StartsWith(word, "Equal to") ? "0" : StartsWith(word, "Unqual to") ? "1" : "2";
 
     const CString colour = WithoutSuffix(action.Mid(action.Find('#') + 1), ", Then");
@@ -132,21 +126,16 @@ CString Run(const CString& action)
     const CString fields = action.Left(length - 4);
     const int bar = fields.ReverseFind('|');
     const CString argument = fields.Mid(bar + 1);
-    const CString program = Slice(fields, Length("Run "), bar);
+    const CString program = Slice(fields, TextLength("Run "), bar);
     const char* function = mode == "1" ? "RunReadyInput(" : mode == "2" ? "RunWait(" : "Run(";
     return CString(function) + "\"" + program + "\", \"" + argument + "\", " + third + ")";
 }
 
 CString ShutdownLine(const CString& action)
 {
-    if (action == "Shut down computer")
-        return "Shutdown(1)";
-    if (action == "Power off computer")
-        return "Shutdown(8)";
-    if (action == "Restart computer")
-        return "Shutdown(2)";
-    if (action == "Log off computer")
-        return "Shutdown(0)";
+    for (const ShutdownAction& shutdown : kShutdownActions)
+        if (action == shutdown.description)
+            return CString("Shutdown(") + shutdown.argument + ")";
     return CString();
 }
 
@@ -159,7 +148,7 @@ CString ConvertAction(const CString& a)
     if (StartsWith(a, "Mouse Double Click"))
         return MouseClick("MouseDoubleClick", "left", ClickCount(a, "Mouse Double Click"));
     if (StartsWith(a, "Mouse Scroll "))
-        return a.Mid(Length("Mouse Scroll ")).CompareNoCase("Up") == 0 ? "MouseWheel(\"up\")"
+        return a.Mid(TextLength("Mouse Scroll ")).CompareNoCase("Up") == 0 ? "MouseWheel(\"up\")"
                                                                      : "MouseWheel(\"down\")";
     if (StartsWith(a, "Mouse Left Down"))
         return "MouseDown(\"left\")";
@@ -183,7 +172,7 @@ CString ConvertAction(const CString& a)
         return Wait(a);
     if (StartsWith(a, "Input text"))
     {
-        CString text = a.Mid(Length("Input text "));
+        CString text = a.Mid(TextLength("Input text "));
         text.Remove('"');
         return "Send(\"" + text + "\")";
     }
@@ -194,12 +183,12 @@ CString ConvertAction(const CString& a)
     if (StartsWith(a, "TAG"))
         return "TAG $" + a.Mid(4);
     if (StartsWith(a, "Switch to TAG"))
-        return "GOTO $" + a.Mid(Length("Switch to TAG "));
+        return "GOTO $" + a.Mid(TextLength("Switch to TAG "));
     if (StartsWith(a, "Start loop"))
     {
-        const CString id = Slice(a, Length("Start loop"), a.Find(','));
+        const CString id = Slice(a, TextLength("Start loop"), a.Find(','));
         const int loop = a.Find(", loop ");
-        const CString count = WithoutSuffix(a.Mid(loop + Length(", loop ")), " times");
+        const CString count = WithoutSuffix(a.Mid(loop + TextLength(", loop ")), " times");
         return "For $count" + id + " = 1 To " + count;
     }
     if (StartsWith(a, "End loop block"))

@@ -7,15 +7,9 @@
 
 #include <windows.h>
 
-#include <cstring>
 
 namespace
 {
-int Length(const char* text)
-{
-    return static_cast<int>(std::strlen(text));
-}
-
 // Position of the n-th double quote counted from the end (n from 1); -1 when
 // there are fewer.
 int QuoteFromEnd(const CString& text, int n)
@@ -72,7 +66,7 @@ CString KeyAction(const CString& action, const char* prefix)
 CString CheckColor(const CString& action)
 {
     CString arguments[6];
-    int start = Length("If CheckColor(");
+    int start = TextLength("If CheckColor(");
     for (int i = 0; i < 5; ++i)
     {
         const int comma = action.Find(',', start);
@@ -111,15 +105,10 @@ CString Run(const CString& action, const char* mode)
 
 CString Shutdown(const CString& action)
 {
-    const CString value = Slice(action, Length("Shutdown("), action.ReverseFind(')'));
-    if (value == "1")
-        return "Shut down computer";
-    if (value == "8")
-        return "Power off computer";
-    if (value == "2")
-        return "Restart computer";
-    if (value == "0")
-        return "Log off computer";
+    const CString argument = Slice(action, TextLength("Shutdown("), action.ReverseFind(')'));
+    for (const ShutdownAction& shutdown : kShutdownActions)
+        if (argument == shutdown.argument)
+            return shutdown.description;
     return CString();
 }
 
@@ -131,7 +120,7 @@ CString ConvertAction(const CString& s)
         return Counted("Mouse Double Click", ClickCount(s));
     if (StartsWith(s, "MouseWheel("))
     {
-        const CString argument = WithoutLastChar(TrimmedLeft(s.Mid(Length("MouseWheel("))));
+        const CString argument = WithoutLastChar(TrimmedLeft(s.Mid(TextLength("MouseWheel("))));
         return argument.CompareNoCase("\"up\"") == 0 ? "Mouse Scroll Up" : "Mouse Scroll Down";
     }
     if (StartsWith(s, "MouseDown("))
@@ -153,12 +142,12 @@ CString ConvertAction(const CString& s)
     if (StartsWith(s, "Send("))
         return "Input text " + Slice(s, s.Find('"') + 1, s.ReverseFind('"'));
     if (StartsWith(s, "TAG $"))
-        return "TAG " + s.Mid(Length("TAG $"));
+        return "TAG " + s.Mid(TextLength("TAG $"));
     if (StartsWith(s, "GOTO $"))
-        return "Switch to TAG " + s.Mid(Length("GOTO $"));
+        return "Switch to TAG " + s.Mid(TextLength("GOTO $"));
     if (StartsWith(s, "For $count"))
     {
-        CString id = Slice(s, Length("For $count"), s.Find('='));
+        CString id = Slice(s, TextLength("For $count"), s.Find('='));
         id.TrimRight();
         return "Start loop" + id + ", loop " + s.Mid(s.ReverseFind(' ') + 1) + " times";
     }
