@@ -71,30 +71,10 @@ public:
 
     // Returns the element at position and moves position to the next one
     // (null after the tail).
-    TYPE& GetNext(POSITION& position)
-    {
-        Node* node = NodeOf(position);
-        position = PositionOf(node->next);
-        return node->data;
-    }
-    const TYPE& GetNext(POSITION& position) const
-    {
-        Node* node = NodeOf(position);
-        position = PositionOf(node->next);
-        return node->data;
-    }
-    TYPE& GetPrev(POSITION& position)
-    {
-        Node* node = NodeOf(position);
-        position = PositionOf(node->prev);
-        return node->data;
-    }
-    const TYPE& GetPrev(POSITION& position) const
-    {
-        Node* node = NodeOf(position);
-        position = PositionOf(node->prev);
-        return node->data;
-    }
+    TYPE& GetNext(POSITION& position) { return Step(position, true)->data; }
+    const TYPE& GetNext(POSITION& position) const { return Step(position, true)->data; }
+    TYPE& GetPrev(POSITION& position) { return Step(position, false)->data; }
+    const TYPE& GetPrev(POSITION& position) const { return Step(position, false)->data; }
 
     TYPE& GetAt(POSITION position) { return NodeOf(position)->data; }
     const TYPE& GetAt(POSITION position) const { return NodeOf(position)->data; }
@@ -159,6 +139,13 @@ private:
     static Node* Checked(Node* node)
     {
         assert(node != nullptr);
+        return node;
+    }
+    // The node at position; moves position to its neighbour.
+    static Node* Step(POSITION& position, bool forward)
+    {
+        Node* node = NodeOf(position);
+        position = PositionOf(forward ? node->next : node->prev);
         return node;
     }
     static POSITION PositionOf(Node* node) { return reinterpret_cast<POSITION>(node); }

@@ -98,3 +98,40 @@ TEST(CMapTest, LookupSetRemoveAndWalk)
     EXPECT_TRUE(lineToWindow.RemoveKey(2));
     EXPECT_FALSE(lineToWindow.RemoveKey(2));
 }
+
+namespace
+{
+// A plain record without comparison operators, like the system's trigger
+// structures.
+struct Trigger
+{
+    int kind;
+    char flags[6];
+};
+}
+
+TEST(CListTest, HoldsPlainRecordsAndCopiesThemWhole)
+{
+    CList<Trigger> triggers(10);
+    triggers.AddTail(Trigger{1, "abc"});
+    triggers.AddTail(Trigger{2, "de"});
+    CList<Trigger> copy;
+    copy = triggers;
+    triggers.GetHead().kind = 9;
+    ASSERT_NE(copy.FindIndex(1), nullptr);
+    EXPECT_EQ(copy.GetAt(copy.FindIndex(1)).kind, 2);
+    EXPECT_STREQ(copy.GetHead().flags, "abc");
+    EXPECT_EQ(copy.GetHead().kind, 1);
+}
+
+TEST(CArrayTest, ReferenceArgumentsAndCopies)
+{
+    CArray<CString, CString&> robots;
+    CString name("first");
+    robots.Add(name);
+    CArray<CString, CString&> copy;
+    copy.Copy(robots);
+    robots[0] = "changed";
+    EXPECT_EQ(copy[0], "first");
+    EXPECT_EQ(robots.GetAt(0), "changed");
+}
