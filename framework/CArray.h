@@ -1,0 +1,91 @@
+#pragma once
+
+#include <cassert>
+#include <utility>
+#include <vector>
+
+// A growable array. Element i is what callers index; indexing out of range is
+// a programming error caught by an assertion, never silent corruption. The
+// growth step of SetSize is accepted for callers' sake: the standard vector
+// already grows geometrically.
+template <class TYPE, class ARG_TYPE = const TYPE&>
+class CArray
+{
+public:
+    int GetSize() const { return static_cast<int>(m_items.size()); }
+    int GetCount() const { return GetSize(); }
+    int GetUpperBound() const { return GetSize() - 1; }
+    bool IsEmpty() const { return m_items.empty(); }
+
+    // Grows with default-constructed elements or cuts at the end.
+    void SetSize(int newSize, int /*growBy*/ = -1)
+    {
+        assert(newSize >= 0);
+        m_items.resize(static_cast<size_t>(newSize < 0 ? 0 : newSize));
+    }
+    void RemoveAll() { m_items.clear(); }
+    void FreeExtra() { m_items.shrink_to_fit(); }
+
+    const TYPE& GetAt(int index) const { return m_items[Checked(index)]; }
+    TYPE& GetAt(int index) { return m_items[Checked(index)]; }
+    TYPE& ElementAt(int index) { return m_items[Checked(index)]; }
+    const TYPE& ElementAt(int index) const { return m_items[Checked(index)]; }
+    void SetAt(int index, ARG_TYPE element) { m_items[Checked(index)] = element; }
+    const TYPE& operator[](int index) const { return m_items[Checked(index)]; }
+    TYPE& operator[](int index) { return m_items[Checked(index)]; }
+
+    // Sets element index, growing the array first when index is past the end.
+    void SetAtGrow(int index, ARG_TYPE element)
+    {
+        assert(index >= 0);
+        if (index >= GetSize())
+            m_items.resize(static_cast<size_t>(index) + 1);
+        m_items[static_cast<size_t>(index)] = element;
+    }
+
+    // Returns the index of the new element.
+    int Add(ARG_TYPE element)
+    {
+        m_items.push_back(element);
+        return GetSize() - 1;
+    }
+    int Append(const CArray& other)
+    {
+        const int first = GetSize();
+        m_items.insert(m_items.end(), other.m_items.begin(), other.m_items.end());
+        return first;
+    }
+    void Copy(const CArray& other) { m_items = other.m_items; }
+
+    // Inserts count copies before index; an index past the end grows the
+    // array up to it first.
+    void InsertAt(int index, ARG_TYPE element, int count = 1)
+    {
+        assert(index >= 0 && count >= 0);
+        if (index > GetSize())
+            m_items.resize(static_cast<size_t>(index));
+        m_items.insert(m_items.begin() + index, static_cast<size_t>(count), element);
+    }
+    void RemoveAt(int index, int count = 1)
+    {
+        assert(index >= 0 && count >= 0 && index + count <= GetSize());
+        m_items.erase(m_items.begin() + index, m_items.begin() + index + count);
+    }
+
+    TYPE* GetData() { return m_items.data(); }
+    const TYPE* GetData() const { return m_items.data(); }
+
+    typename std::vector<TYPE>::iterator begin() { return m_items.begin(); }
+    typename std::vector<TYPE>::iterator end() { return m_items.end(); }
+    typename std::vector<TYPE>::const_iterator begin() const { return m_items.begin(); }
+    typename std::vector<TYPE>::const_iterator end() const { return m_items.end(); }
+
+private:
+    size_t Checked(int index) const
+    {
+        assert(index >= 0 && index < GetSize());
+        return static_cast<size_t>(index);
+    }
+
+    std::vector<TYPE> m_items;
+};

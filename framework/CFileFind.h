@@ -1,0 +1,54 @@
+#pragma once
+
+#include <windows.h>
+
+#include "framework/CString.h"
+
+// A search of a folder for names matching a wildcard pattern, yielding the
+// entries in the system's enumeration order:
+//
+//     CFileFind finder;
+//     for (bool more = finder.FindFile(pattern); more;)
+//     {
+//         more = finder.FindNextFile();
+//         if (finder.IsDots() || finder.IsDirectory())
+//             continue;
+//         ... finder.GetFilePath() ...
+//     }
+//
+// FindNextFile makes the next entry current and tells whether another one
+// follows; the entry it makes current is valid even when it answers false.
+class CFileFind
+{
+public:
+    CFileFind() = default;
+    ~CFileFind() { Close(); }
+    CFileFind(const CFileFind&) = delete;
+    CFileFind& operator=(const CFileFind&) = delete;
+
+    // Starts a search; false when nothing matches or the folder is missing.
+    bool FindFile(const char* pattern = "*.*");
+    bool FindNextFile();
+    void Close();
+
+    CString GetFileName() const;
+    // The folder of the pattern made absolute, a backslash and the name.
+    CString GetFilePath() const;
+    // The name without its extension.
+    CString GetFileTitle() const;
+    // The absolute folder of the pattern, without a trailing backslash.
+    const CString& GetRoot() const { return m_root; }
+    ULONGLONG GetLength() const;
+    bool IsDirectory() const { return MatchesMask(FILE_ATTRIBUTE_DIRECTORY); }
+    // True for the "." and ".." entries of a folder.
+    bool IsDots() const;
+    bool MatchesMask(DWORD attributes) const;
+
+private:
+    HANDLE m_search = INVALID_HANDLE_VALUE;
+    bool m_hasNext = false;
+    bool m_hasCurrent = false;
+    WIN32_FIND_DATAA m_next{};
+    WIN32_FIND_DATAA m_current{};
+    CString m_root;
+};

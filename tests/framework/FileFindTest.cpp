@@ -1,0 +1,97 @@
+#include "framework/CFileFind.h"
+#include "framework/CFile.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "TempFolder.h"
+
+namespace
+{
+// The names the system itself enumerates, to compare orders with.
+std::vector<std::string> SystemOrder(const std::string& pattern)
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA entry;
+    HANDLE search = FindFirstFileA(pattern.c_str(), &entry);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do
+    {
+        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            names.push_back(entry.cFileName);
+    } while (FindNextFileA(search, &entry));
+    FindClose(search);
+    return names;
+}
+}
+
+TEST(FileFindTest, YieldsFilesInEnumerationOrderAndSkipsFolders)
+{
+    TempFolder folder;
+    for (const char* name : {"zeta.txt", "alpha.txt", "Mid.txt", "notes.ini"})
+        ASSERT_TRUE(CFile::WriteAll(folder.File(name).c_str(), "x", 1));
+    ASSERT_TRUE(CreateDirectoryA(folder.File("dir.txt").c_str(), nullptr));
+
+    std::vector<std::string> names;
+    std::vector<std::string> paths;
+    std::vector<std::string> titles;
+    CFileFind finder;
+    for (bool more = finder.FindFile((folder.Path() + "\\*.txt").c_str()); more;)
+    {
+        more = finder.FindNextFile();
+        if (finder.IsDots() || finder.IsDirectory())
+            continue;
+        names.push_back(finder.GetFileName().Str());
+        paths.push_back(finder.GetFilePath().Str());
+        titles.push_back(finder.GetFileTitle().Str());
+        EXPECT_EQ(finder.GetLength(), 1u);
+    }
+    EXPECT_EQ(names, SystemOrder(folder.Path() + "\\*.txt"));
+    ASSERT_EQ(names.size(), 3u);
+    for (size_t i = 0; i < names.size(); ++i)
+    {
+        EXPECT_EQ(paths[i], folder.File(names[i].c_str()));
+        EXPECT_EQ(titles[i] + ".txt", names[i]);
+    }
+}
+
+TEST(FileFindTest, DotsAreDirectoriesAndRelativePatternsGiveFullPaths)
+{
+    TempFolder folder;
+    ASSERT_TRUE(CFile::WriteAll(folder.File("only.txt").c_str(), "", 0));
+    char previous[MAX_PATH + 1] = {};
+    GetCurrentDirectoryA(sizeof previous, previous);
+    ASSERT_TRUE(SetCurrentDirectoryA(folder.Path().c_str()));
+
+    int dots = 0;
+    std::string filePath;
+    CFileFind finder;
+    for (bool more = finder.FindFile(); more;)
+    {
+        more = finder.FindNextFile();
+        if (finder.IsDots())
+        {
+            EXPECT_TRUE(finder.IsDirectory());
+            ++dots;
+        }
+        else
+        {
+            filePath = finder.GetFilePath().Str();
+        }
+    }
+    SetCurrentDirectoryA(previous);
+    EXPECT_EQ(dots, 2);
+    EXPECT_EQ(CString(filePath).CompareNoCase(folder.File("only.txt").c_str()), 0);
+}
+
+TEST(FileFindTest, MissingFolderOrNoMatchFindsNothing)
+{
+    TempFolder folder;
+    CFileFind finder;
+    EXPECT_FALSE(finder.FindFile((folder.Path() + "\\*.robo").c_str()));
+    EXPECT_FALSE(finder.FindNextFile());
+    EXPECT_FALSE(finder.FindFile((folder.Path() + "\\missing\\*.txt").c_str()));
+}
