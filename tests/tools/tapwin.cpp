@@ -5,10 +5,20 @@
 //   <ms> WM_CHAR id=<id> ch=<code>
 //   <ms> WM_MOUSEWHEEL id=<id> x=<x> y=<y> delta=<delta>
 //   <ms> BN_CLICKED id=<id>
+//   <ms> WM_COMMAND id=<id> code=<notification>      other control notifications
+//   <ms> MENU id=<id>                                  menu commands
 //   <ms> WM_SETTEXT id=<id> text=<text>
 //   <ms> WM_ACTIVATE state=<state>
 //   <ms> WM_CLOSE
 // Usage: tapwin.exe [--log FILE] [--title CAPTION] [--pos X,Y]
+//
+// Beside the first row (edit 101, button 102, list box 103, static 104, status
+// bar 105) it holds a combo box 106, a tab control 107, a check box 108, a
+// multi-line edit 109, a menu "&File" with "&Open" (201) and "&Recent" >
+// "&First" (202), and two filled blocks in the client area: red (255,0,0) at
+// kRedRect and (0x12,0x34,0x56) at kBlueRect. Posting kStopPumpingMessage with
+// wParam = milliseconds makes the window stop pumping messages that long, as a
+// hung program does.
 #include <windows.h>
 #include <commctrl.h>
 #include <windowsx.h>
@@ -23,6 +33,15 @@ const int kButtonId = 102;
 const int kListId = 103;
 const int kStaticId = 104;
 const int kStatusId = 105;
+const int kComboId = 106;
+const int kTabId = 107;
+const int kCheckId = 108;
+const int kMultiEditId = 109;
+const int kMenuOpenId = 201;
+const int kMenuFirstId = 202;
+const UINT kStopPumpingMessage = WM_APP + 1;
+const RECT kRedRect = {300, 180, 340, 210};
+const RECT kBlueRect = {350, 180, 380, 210};
 
 FILE* g_log = nullptr;
 HWND g_main = nullptr;
@@ -153,6 +172,22 @@ LRESULT CALLBACK MainProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         child("ListBox", "", WS_BORDER | WS_VSCROLL | LBS_NOTIFY, 10, 44, 250, 120, kListId);
         child("Static", "Tap static text", 0, 270, 44, 180, 20, kStaticId);
         child(STATUSCLASSNAMEA, "", 0, 0, 0, 0, 0, kStatusId);
+        child(WC_TABCONTROLA, "", WS_CLIPSIBLINGS, 270, 70, 190, 50, kTabId);
+        child("Button", "Check me", WS_TABSTOP | BS_AUTOCHECKBOX, 270, 130, 120, 20, kCheckId);
+        child("ComboBox", "", WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST, 10, 172, 250, 150, kComboId);
+        child("Edit", "first line\r\nsecond line\r\nthird", WS_BORDER | WS_VSCROLL | ES_MULTILINE, 10, 204, 250, 70,
+              kMultiEditId);
+        const char* const tabs[] = {"One", "Two", "Three"};
+        for (int i = 0; i < 3; ++i) {
+            TCITEMA item = {};
+            item.mask = TCIF_TEXT;
+            item.pszText = const_cast<char*>(tabs[i]);
+            SendDlgItemMessageA(hwnd, kTabId, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
+        }
+        for (const char* text : {"Alpha", "Beta", "Gamma"})
+            SendDlgItemMessageA(hwnd, kComboId, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+        for (const char* text : {"Red", "Green", "Blue"})
+            SendDlgItemMessageA(hwnd, kListId, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
         Layout(hwnd);
         HWND status = GetDlgItem(hwnd, kStatusId);
         SendMessageA(status, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>("Part one"));
@@ -163,8 +198,28 @@ LRESULT CALLBACK MainProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         Layout(hwnd);
         return 0;
     case WM_COMMAND:
-        if (HIWORD(wParam) == BN_CLICKED)
+        if (lParam == 0)
+            LogLine("MENU id=" + std::to_string(LOWORD(wParam)));
+        else if (HIWORD(wParam) == BN_CLICKED)
             LogLine("BN_CLICKED id=" + std::to_string(LOWORD(wParam)));
+        else
+            LogLine("WM_COMMAND id=" + std::to_string(LOWORD(wParam)) + " code=" + std::to_string(HIWORD(wParam)));
+        return 0;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = BeginPaint(hwnd, &ps);
+        HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+        HBRUSH blue = CreateSolidBrush(RGB(0x12, 0x34, 0x56));
+        FillRect(dc, &kRedRect, red);
+        FillRect(dc, &kBlueRect, blue);
+        DeleteObject(red);
+        DeleteObject(blue);
+        EndPaint(hwnd, &ps);
+        return 0;
+    }
+    case kStopPumpingMessage:
+        LogLine("STOP PUMPING ms=" + std::to_string(wParam));
+        Sleep(static_cast<DWORD>(wParam));
         return 0;
     case WM_ACTIVATE:
         LogLine("WM_ACTIVATE state=" + std::to_string(LOWORD(wParam)));
@@ -181,6 +236,18 @@ LRESULT CALLBACK MainProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     default:
         return DefWindowProcA(hwnd, msg, wParam, lParam);
     }
+}
+
+HMENU BuildMenu()
+{
+    HMENU recent = CreatePopupMenu();
+    AppendMenuA(recent, MF_STRING, kMenuFirstId, "&First");
+    HMENU file = CreatePopupMenu();
+    AppendMenuA(file, MF_STRING, kMenuOpenId, "&Open");
+    AppendMenuA(file, MF_POPUP, reinterpret_cast<UINT_PTR>(recent), "&Recent");
+    HMENU bar = CreateMenu();
+    AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "&File");
+    return bar;
 }
 
 std::string OptionValue(int argc, char** argv, const char* name, const char* fallback)
@@ -211,7 +278,7 @@ int main(int argc, char** argv)
         }
     }
 
-    INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_BAR_CLASSES};
+    INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_BAR_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&icc);
     HINSTANCE inst = GetModuleHandleA(nullptr);
     WNDCLASSA wc = {};
@@ -224,8 +291,8 @@ int main(int argc, char** argv)
     RegisterClassA(&wc);
 
     HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, SentHook, nullptr, GetCurrentThreadId());
-    g_main = CreateWindowExA(0, wc.lpszClassName, title.c_str(), WS_OVERLAPPEDWINDOW, x, y, 480, 260, nullptr,
-                             nullptr, inst, nullptr);
+    g_main = CreateWindowExA(0, wc.lpszClassName, title.c_str(), WS_OVERLAPPEDWINDOW, x, y, 480, 360, nullptr,
+                             BuildMenu(), inst, nullptr);
     if (!g_main)
         return 3;
     ShowWindow(g_main, SW_SHOW);

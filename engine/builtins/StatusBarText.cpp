@@ -1,0 +1,85 @@
+#include "engine/builtins/StatusBarText.h"
+
+#include "engine/COsVersion.h"
+
+#include <commctrl.h>
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+using VirtualAllocExFn = LPVOID(WINAPI*)(HANDLE, LPVOID, SIZE_T, DWORD, DWORD);
+using VirtualFreeExFn = BOOL(WINAPI*)(HANDLE, LPVOID, SIZE_T, DWORD);
+
+// The bar is asked for the text length first, so neither the other program's
+// buffer nor ours can be overrun by a long text.
+int PartTextBytes(HWND bar, int part)
+{
+    LRESULT answer = SendMessageA(bar, SB_GETTEXTLENGTHA, static_cast<WPARAM>(part), 0);
+    return static_cast<int>(LOWORD(answer)) + 1;
+}
+
+bool ReadThroughProcessMemory(HWND bar, int part, int bytes, std::string& text)
+{
+    HMODULE kernel = GetModuleHandleA("kernel32.dll");
+    auto allocEx = reinterpret_cast<VirtualAllocExFn>(
+        reinterpret_cast<void*>(GetProcAddress(kernel, "VirtualAllocEx")));
+    auto freeEx = reinterpret_cast<VirtualFreeExFn>(
+        reinterpret_cast<void*>(GetProcAddress(kernel, "VirtualFreeEx")));
+    if (!allocEx || !freeEx)
+        return false;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(bar, &pid);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    if (!process)
+        return false;
+    bool read = false;
+    void* remote = allocEx(process, nullptr, bytes, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    if (remote) {
+        SendMessageA(bar, SB_GETTEXTA, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(remote));
+        std::vector<char> local(bytes + 1, '\0');
+        SIZE_T copied = 0;
+        if (ReadProcessMemory(process, remote, local.data(), bytes, &copied)) {
+            text = local.data();
+            read = true;
+        }
+        freeEx(process, remote, 0, MEM_RELEASE);
+    }
+    CloseHandle(process);
+    return read;
+}
+
+bool ReadThroughSharedMapping(HWND bar, int part, int bytes, std::string& text)
+{
+    HANDLE mapping = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, bytes, nullptr);
+    if (!mapping)
+        return false;
+    bool read = false;
+    char* view = static_cast<char*>(MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, 0));
+    if (view) {
+        view[0] = '\0';
+        SendMessageA(bar, SB_GETTEXTA, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(view));
+        text.assign(view, strnlen(view, bytes));
+        read = true;
+        UnmapViewOfFile(view);
+    }
+    CloseHandle(mapping);
+    return read;
+}
+
+}  // namespace
+
+int StatusBarPartCount(HWND bar)
+{
+    return static_cast<int>(SendMessageA(bar, SB_GETPARTS, 0, 0));
+}
+
+bool ReadStatusBarPart(HWND bar, int part, std::string& text)
+{
+    text.clear();
+    int bytes = PartTextBytes(bar, part);
+    if (COsVersion::Current().m_bNT)
+        return ReadThroughProcessMemory(bar, part, bytes, text);
+    return ReadThroughSharedMapping(bar, part, bytes, text);
+}
