@@ -18,7 +18,8 @@
 // "&First" (202), and two filled blocks in the client area: red (255,0,0) at
 // kRedRect and (0x12,0x34,0x56) at kBlueRect. Posting kStopPumpingMessage with
 // wParam = milliseconds makes the window stop pumping messages that long, as a
-// hung program does.
+// hung program does. Posting kLongStatusMessage with wParam = n puts n "x"
+// chars into the first status-bar part.
 #include <windows.h>
 #include <commctrl.h>
 #include <windowsx.h>
@@ -40,6 +41,7 @@ const int kMultiEditId = 109;
 const int kMenuOpenId = 201;
 const int kMenuFirstId = 202;
 const UINT kStopPumpingMessage = WM_APP + 1;
+const UINT kLongStatusMessage = WM_APP + 2;
 const RECT kRedRect = {300, 180, 340, 210};
 const RECT kBlueRect = {350, 180, 380, 210};
 
@@ -215,6 +217,11 @@ LRESULT CALLBACK MainProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         DeleteObject(red);
         DeleteObject(blue);
         EndPaint(hwnd, &ps);
+        return 0;
+    }
+    case kLongStatusMessage: {
+        std::string text(wParam, 'x');
+        SendDlgItemMessageA(hwnd, kStatusId, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));
         return 0;
     }
     case kStopPumpingMessage:
