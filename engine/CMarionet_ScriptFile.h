@@ -84,7 +84,6 @@ private:
     };
 
     const ScriptLine* LineAt(int nLine) const;
-    void ReadIncludeDirectories();
 
     CMap<int, int, int, int> m_mapLineToRecWin;
     std::vector<ScriptLine> m_lines;
