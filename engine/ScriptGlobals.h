@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <atomic>
+
 // Program-wide values beside the engine object.
 
 // Owner of the engine's message boxes, hotkeys and clipboard calls. No window
@@ -10,6 +12,6 @@
 extern HWND EngineWindowHandle;
 // Set while a WAITLONG timer is pending; cleared by the timer's callback on
 // the multimedia timer thread.
-extern volatile BYTE WaitLongBusy;
+extern std::atomic<BYTE> WaitLongBusy;
 // The value given to the Exit statement.
 extern int ScriptExitCode;

@@ -2,8 +2,6 @@
 
 #include "engine/PreciseSleep.h"
 
-#include <climits>
-
 namespace {
 
 const long kMinimumStep = 32;
@@ -28,24 +26,6 @@ long StepToward(long current, long target, int speed)
 
 }  // namespace
 
-long NormaliseCoordinate(long value, long extent)
-{
-    long long divisor = extent > 1 ? extent - 1 : 1;
-    long long scaled = static_cast<long long>(value) * 65535 / divisor + 1;
-    if (scaled > LONG_MAX)
-        return LONG_MAX;
-    if (scaled < LONG_MIN)
-        return LONG_MIN;
-    return static_cast<long>(scaled);
-}
-
-POINT NormaliseScreenPoint(POINT screen)
-{
-    RECT desktop = {};
-    GetWindowRect(GetDesktopWindow(), &desktop);
-    return {NormaliseCoordinate(screen.x, desktop.right), NormaliseCoordinate(screen.y, desktop.bottom)};
-}
-
 void JumpMouseTo(POINT normalised)
 {
     mouse_event(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, static_cast<DWORD>(normalised.x),
@@ -61,13 +41,4 @@ void GlideMouse(POINT from, POINT to, int speed)
         JumpMouseTo(at);
         PreciseSleep(kGlidePauseMs);
     }
-}
-
-void ClickAtScreenPoint(int x, int y)
-{
-    JumpMouseTo(NormaliseScreenPoint({x, y}));
-    Sleep(1);
-    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
-    Sleep(1);
-    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
 }

@@ -1,16 +1,8 @@
 // Absolute mouse motion in the normalised units of mouse_event (0 to 65535
-// across the desktop): the conversion from screen pixels, single jumps, the
-// stepped glide of the mouse built-ins, and a left click at a screen point.
+// across the desktop): single jumps and the stepped glide of the mouse built-ins.
 #pragma once
 
-#include <windows.h>
-
-// value × 65535 / (extent − 1) + 1, computed in 64 bits so that coordinates far
-// off the screen cannot overflow; the result is clamped to the 32-bit range.
-long NormaliseCoordinate(long value, long extent);
-
-// A screen point in normalised units against the desktop window's rectangle.
-POINT NormaliseScreenPoint(POINT screen);
+#include "engine/ScreenNormalise.h"
 
 // One absolute move to a normalised point.
 void JumpMouseTo(POINT normalised);
@@ -19,6 +11,3 @@ void JumpMouseTo(POINT normalised);
 // (distance / speed), at least 32 units, clamped at the target, one move and a
 // 20 ms pause per step.
 void GlideMouse(POINT from, POINT to, int speed);
-
-// Moves the cursor to the screen point and clicks the left button there.
-void ClickAtScreenPoint(int x, int y);
