@@ -1,0 +1,59 @@
+#include "engine/builtins/ScreenCapture.h"
+
+#include <algorithm>
+
+bool CScreenCapture::Capture(const RECT& inclusive)
+{
+    m_pixels.clear();
+    m_onScreen = {0, 0, 0, 0};
+    HDC screen = GetDC(nullptr);
+    if (!screen)
+        return false;
+    long long right = std::min(static_cast<long long>(inclusive.right) + 1, 0LL + GetDeviceCaps(screen, HORZRES));
+    long long bottom = std::min(static_cast<long long>(inclusive.bottom) + 1, 0LL + GetDeviceCaps(screen, VERTRES));
+    RECT visible = {std::max(inclusive.left, 0L), std::max(inclusive.top, 0L), static_cast<LONG>(right),
+                    static_cast<LONG>(bottom)};
+    bool captured = true;
+    if (visible.right > visible.left && visible.bottom > visible.top) {
+        int width = visible.right - visible.left;
+        int height = visible.bottom - visible.top;
+        BITMAPINFO info = {};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        void* bits = nullptr;
+        HDC memory = CreateCompatibleDC(screen);
+        HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        captured = memory && bitmap;
+        if (captured) {
+            HGDIOBJ old = SelectObject(memory, bitmap);
+            captured = BitBlt(memory, 0, 0, width, height, screen, visible.left, visible.top, SRCCOPY) != 0;
+            GdiFlush();
+            if (captured) {
+                const DWORD* source = static_cast<const DWORD*>(bits);
+                m_pixels.assign(source, source + static_cast<size_t>(width) * height);
+                m_onScreen = visible;
+            }
+            SelectObject(memory, old);
+        }
+        if (bitmap)
+            DeleteObject(bitmap);
+        if (memory)
+            DeleteDC(memory);
+    }
+    ReleaseDC(nullptr, screen);
+    return captured;
+}
+
+COLORREF CScreenCapture::PixelAt(long x, long y) const
+{
+    if (x < m_onScreen.left || x >= m_onScreen.right || y < m_onScreen.top || y >= m_onScreen.bottom)
+        return CLR_INVALID;
+    size_t width = static_cast<size_t>(m_onScreen.right - m_onScreen.left);
+    DWORD bgr = m_pixels[static_cast<size_t>(y - m_onScreen.top) * width + static_cast<size_t>(x - m_onScreen.left)];
+    // The bitmap holds 0x00RRGGBB; the system colour is 0x00BBGGRR.
+    return RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF);
+}

@@ -1,0 +1,211 @@
+#include "engine/builtins/WindowBuiltins.h"
+
+#include "engine/SystemProcess.h"
+#include "engine/SystemWindows.h"
+#include "engine/builtins/BuiltinRegistry.h"
+#include "engine/builtins/ForceForeground.h"
+#include "engine/builtins/WindowBuiltinSupport.h"
+
+#include <vector>
+
+namespace {
+
+const int kTitleChars = 32767;
+
+HWND Found(CMarionet_Script& engine)
+{
+    return WindowSearchOf(engine).FoundWindow();
+}
+
+int WinExists(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
+{
+    result.SetInteger(FindWindowOfArguments(engine, args) ? 1 : 0);
+    return 0;
+}
+
+int WinActive(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
+{
+    bool active = FindWindowOfArguments(engine, args) && Found(engine) == GetForegroundWindow();
+    result.SetInteger(active ? 1 : 0);
+    return 0;
+}
+
+int WinActivate(CMarionet_Script& engine, CScriptValueList& args, CScriptValue&)
+{
+    if (FindWindowOfArguments(engine, args)) {
+        ForceForeground(Found(engine));
+        PauseAfterWindowAction(engine);
+    }
+    return 0;
+}
+
+int WinSetState(CMarionet_Script& engine, CScriptValueList& args, CScriptValue&)
+{
+    if (FindWindowOfArguments(engine, args)) {
+        ShowWindow(Found(engine), args[2].GetInteger());
+        PauseAfterWindowAction(engine);
+    }
+    return 0;
+}
+
+int WinMove(CMarionet_Script& engine, CScriptValueList& args, CScriptValue&)
+{
+    if (!FindWindowOfArguments(engine, args))
+        return 0;
+    HWND window = Found(engine);
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    int width = args.GetCount() >= 5 ? args[4].GetInteger() : rect.right - rect.left;
+    int height = args.GetCount() >= 6 ? args[5].GetInteger() : rect.bottom - rect.top;
+    MoveWindow(window, args[2].GetInteger(), args[3].GetInteger(), width, height, TRUE);
+    PauseAfterWindowAction(engine);
+    return 0;
+}
+
+int WinClose(CMarionet_Script& engine, CScriptValueList& args, CScriptValue&)
+{
+    if (FindWindowOfArguments(engine, args)) {
+        PostMessageA(Found(engine), WM_CLOSE, 0, 0);
+        PauseAfterWindowAction(engine);
+    }
+    return 0;
+}
+
+int WinKill(CMarionet_Script& engine, CScriptValueList& args, CScriptValue&)
+{
+    if (FindWindowOfArguments(engine, args)) {
+        CloseWindowOrKill(Found(engine));
+        PauseAfterWindowAction(engine);
+    }
+    return 0;
+}
+
+int WinSetTitle(CMarionet_Script& engine, CScriptValueList& args, CScriptValue&)
+{
+    if (FindWindowOfArguments(engine, args))
+        SetWindowTextA(Found(engine), args[2].GetText());
+    return 0;
+}
+
+int WinSetOnTop(CMarionet_Script& engine, CScriptValueList& args, CScriptValue&)
+{
+    if (FindWindowOfArguments(engine, args)) {
+        HWND order = args[2].GetInteger() == 1 ? HWND_TOPMOST : HWND_NOTOPMOST;
+        SetWindowPos(Found(engine), order, 0, 0, 0, 0, SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
+    }
+    return 0;
+}
+
+int WinGetTitle(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
+{
+    if (FindWindowOfArguments(engine, args)) {
+        std::vector<char> title(kTitleChars + 1, '\0');
+        GetWindowTextA(Found(engine), title.data(), kTitleChars);
+        result.SetString(title.data());
+    }
+    return 0;
+}
+
+int WinGetText(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
+{
+    if (FindWindowOfArguments(engine, args))
+        result.SetString(GetWindowTextList(Found(engine), engine.m_bWinDetectHiddenText != 0).c_str());
+    return 0;
+}
+
+int WinGetClassList(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
+{
+    if (FindWindowOfArguments(engine, args))
+        result.SetString(GetWindowClassList(Found(engine)).c_str());
+    else
+        engine.SetErrorCode(1);
+    return 0;
+}
+
+int WinGetPos(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
+{
+    RECT rect;
+    if (FindWindowOfArguments(engine, args) && GetWindowRect(Found(engine), &rect))
+        SetIntegerArray(result, {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top});
+    else
+        engine.SetErrorCode(1);
+    return 0;
+}
+
+int WinGetClientSize(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
+{
+    RECT rect;
+    if (FindWindowOfArguments(engine, args) && GetClientRect(Found(engine), &rect))
+        SetIntegerArray(result, {rect.right - rect.left, rect.bottom - rect.top});
+    else
+        engine.SetErrorCode(1);
+    return 0;
+}
+
+int WinGetHandle(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
+{
+    if (FindWindowOfArguments(engine, args)) {
+        result.SetString(FormatWindowHandle(Found(engine)).c_str());
+    } else {
+        result.SetString("");
+        engine.SetErrorCode(1);
+    }
+    return 0;
+}
+
+int WinGetState(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
+{
+    if (!FindWindowOfArguments(engine, args)) {
+        result.SetInteger(0);
+        engine.SetErrorCode(1);
+        return 0;
+    }
+    HWND window = Found(engine);
+    int state = 1;
+    if (IsWindowVisible(window))
+        state |= 2;
+    if (IsWindowEnabled(window))
+        state |= 4;
+    if (GetForegroundWindow() == window)
+        state |= 8;
+    if (IsIconic(window))
+        state |= 16;
+    if (IsZoomed(window))
+        state |= 32;
+    result.SetInteger(state);
+    return 0;
+}
+
+int ControlGetFocus(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
+{
+    std::string name;
+    if (FindWindowOfArguments(engine, args) && WindowSearchOf(engine).GetFocusedControlName(Found(engine), name))
+        result.SetString(name.c_str());
+    else
+        engine.SetErrorCode(1);
+    return 0;
+}
+
+}  // namespace
+
+void RegisterWindowBuiltins(CMarionet_Script& engine)
+{
+    BindBuiltin(engine, "WINEXISTS", WinExists);
+    BindBuiltin(engine, "WINACTIVE", WinActive);
+    BindBuiltin(engine, "WINACTIVATE", WinActivate);
+    BindBuiltin(engine, "WINSETSTATE", WinSetState);
+    BindBuiltin(engine, "WINSHOW", WinSetState);
+    BindBuiltin(engine, "WINMOVE", WinMove);
+    BindBuiltin(engine, "WINCLOSE", WinClose);
+    BindBuiltin(engine, "WINKILL", WinKill);
+    BindBuiltin(engine, "WINSETTITLE", WinSetTitle);
+    BindBuiltin(engine, "WINSETONTOP", WinSetOnTop);
+    BindBuiltin(engine, "WINGETTITLE", WinGetTitle);
+    BindBuiltin(engine, "WINGETTEXT", WinGetText);
+    BindBuiltin(engine, "WINGETCLASSLIST", WinGetClassList);
+    BindBuiltin(engine, "WINGETPOS", WinGetPos);
+    BindBuiltin(engine, "WINGETCLIENTSIZE", WinGetClientSize);
+    BindBuiltin(engine, "WINGETHANDLE", WinGetHandle);
+    BindBuiltin(engine, "WINGETSTATE", WinGetState);
+    BindBuiltin(engine, "CONTROLGETFOCUS", ControlGetFocus);
+}

@@ -1,0 +1,110 @@
+#include "engine/builtins/WindowWaitBuiltins.h"
+
+#include "engine/PreciseSleep.h"
+#include "engine/ScriptNumber.h"
+#include "engine/builtins/BuiltinRegistry.h"
+#include "engine/builtins/WindowBuiltinSupport.h"
+
+#include <mmsystem.h>
+
+namespace {
+
+const DWORD kPollPauseMs = 10;
+
+DWORD ElapsedSince(DWORD start)
+{
+    DWORD now = timeGetTime();
+    if (now >= start)
+        return now - start;
+    return now - start - 1;
+}
+
+bool WaitConditionHolds(CMarionet_Script& engine)
+{
+    CWindowSearch& search = WindowSearchOf(engine);
+    search.SetWindowSearch(engine.m_strWaitTitle, engine.m_strWaitText);
+    WindowSearchOptions options = WindowSearchOptionsOf(engine);
+    switch (engine.m_nWaitState) {
+    case CMarionet_Script::WAIT_WINWAIT:
+        return search.FindSearchedWindow(options);
+    case CMarionet_Script::WAIT_WINWAITCLOSE:
+        return !search.FindSearchedWindow(options);
+    case CMarionet_Script::WAIT_WINWAITACTIVE:
+        return search.IsSearchedWindowActive(options);
+    case CMarionet_Script::WAIT_WINWAITNOTACTIVE:
+        return !search.IsSearchedWindowActive(options);
+    default:
+        return false;
+    }
+}
+
+// Title, optional text, optional timeout in seconds; the wait's service run
+// pumps messages until the poller ends it.
+int WaitForWindowState(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result, int state)
+{
+    SetWindowSearch(engine, args, args.GetCount());
+    int timeout = 0;
+    if (args.GetCount() == 3)
+        timeout = ScriptDoubleToInteger(args[2].GetNumber() * 1000.0);
+    engine.m_nWaitTimeout = timeout;
+    engine.m_dwWaitStart = timeGetTime();
+    engine.m_vResult.SetInteger(1);
+    engine.m_nWaitState = state;
+    engine.ExecuteFromLine(0, 0);
+    result = engine.m_vResult;
+    return 0;
+}
+
+int WinWait(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
+{
+    return WaitForWindowState(engine, args, result, CMarionet_Script::WAIT_WINWAIT);
+}
+
+int WinWaitClose(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
+{
+    return WaitForWindowState(engine, args, result, CMarionet_Script::WAIT_WINWAITCLOSE);
+}
+
+int WinWaitActive(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
+{
+    return WaitForWindowState(engine, args, result, CMarionet_Script::WAIT_WINWAITACTIVE);
+}
+
+int WinWaitNotActive(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
+{
+    return WaitForWindowState(engine, args, result, CMarionet_Script::WAIT_WINWAITNOTACTIVE);
+}
+
+}  // namespace
+
+int PollWindowWait(CMarionet_Script& engine)
+{
+    int state = engine.m_nWaitState;
+    if (state < CMarionet_Script::WAIT_DELAY || state > CMarionet_Script::WAIT_WINWAITNOTACTIVE)
+        return 0;
+    Sleep(kPollPauseMs);
+    DWORD timeout = static_cast<DWORD>(engine.m_nWaitTimeout);
+    if (timeout != 0 && ElapsedSince(engine.m_dwWaitStart) >= timeout) {
+        if (state != CMarionet_Script::WAIT_DELAY)
+            engine.m_vResult.SetInteger(0);
+        engine.m_bReturn = 1;
+        engine.m_nWaitState = CMarionet_Script::WAIT_RUNNING;
+        return 1;
+    }
+    if (WaitConditionHolds(engine)) {
+        engine.m_bReturn = 1;
+        engine.m_nWaitState = CMarionet_Script::WAIT_RUNNING;
+        PreciseSleep(engine.m_nWinWaitDelay);
+    }
+    return 1;
+}
+
+void RegisterWindowWaitBuiltins(CMarionet_Script& engine)
+{
+    BindBuiltin(engine, "WINWAIT", WinWait);
+    BindBuiltin(engine, "WINWAITCLOSE", WinWaitClose);
+    BindBuiltin(engine, "WINWAITACTIVE", WinWaitActive);
+    BindBuiltin(engine, "WINWAITNOTACTIVE", WinWaitNotActive);
+    CMarionet_Script* target = &engine;
+    engine.m_Hooks.pollWindowWait = [target]() { return PollWindowWait(*target); };
+}

@@ -1,0 +1,195 @@
+// Control built-ins and ControlCommand run from scripts against tapwin.exe:
+// edit, list box, button, check box, combo box, tab control and status bar.
+#include "tests/engine/builtins/ScriptRunSupport.h"
+#include "tests/tools/e2e/E2eSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const char kTitle[] = "Control Tapwin";
+
+class ControlBuiltinsTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        s_log = e2e::TempFilePath("controls");
+        s_window = StartTapwin(kTitle, s_log, "60,60");
+    }
+    static void TearDownTestSuite()
+    {
+        e2e::EndStartedProcesses();
+        DeleteFileA(s_log.c_str());
+    }
+    void SetUp() override
+    {
+        ASSERT_NE(nullptr, s_window);
+        SetForegroundWindow(s_window);
+    }
+
+    static std::string Command(const std::string& control, const std::string& command, const std::string& option)
+    {
+        return "ControlCommand(\"" + std::string(kTitle) + "\", \"\", \"" + control + "\", \"" + command + "\", " +
+               option + ")";
+    }
+    static std::string PutCommand(const std::string& control, const std::string& command, const std::string& option)
+    {
+        return "Put(" + Command(control, command, option) + " & \"/\" & @error)";
+    }
+
+    static HWND s_window;
+    static std::string s_log;
+};
+
+HWND ControlBuiltinsTest::s_window = nullptr;
+std::string ControlBuiltinsTest::s_log;
+
+TEST_F(ControlBuiltinsTest, EditTextFocusPositionAndState)
+{
+    ScriptOutcome run = RunScript({
+        "Put(ControlSetText(\"Control Tapwin\", \"\", \"Edit1\", \"hello there\"))",
+        "Put(ControlGetText(\"Control Tapwin\", \"\", \"Edit1\"))",
+        "Put(ControlGetText(\"Control Tapwin\", \"\", \"Edit9\") & \"/\" & @error)",
+        "Put(ControlFocus(\"Control Tapwin\", \"\", \"Edit2\"))",
+        "Put(ControlGetFocus(\"Control Tapwin\"))",
+        "$p = ControlGetPos(\"Control Tapwin\", \"\", \"Button1\")",
+        "Put($p[0] & \",\" & $p[1] & \",\" & $p[2] & \",\" & $p[3])",
+        "ControlMove(\"Control Tapwin\", \"\", \"Button1\", 280, 12)",
+        "$p = ControlGetPos(\"Control Tapwin\", \"\", \"Button1\")",
+        "Put($p[0] & \",\" & $p[1] & \",\" & $p[2] & \",\" & $p[3])",
+        "ControlMove(\"Control Tapwin\", \"\", \"Button1\", 270, 10, 100, 24)",
+        "ControlDisable(\"Control Tapwin\", \"\", \"Button1\")",
+        PutCommand("Button1", "IsEnabled", "\"\""),
+        "ControlEnable(\"Control Tapwin\", \"\", \"Button1\")",
+        PutCommand("Button1", "IsEnabled", "\"\""),
+        "ControlHide(\"Control Tapwin\", \"\", \"Static1\")",
+        PutCommand("Static1", "IsVisible", "\"\""),
+        "ControlShow(\"Control Tapwin\", \"\", \"Static1\")",
+        PutCommand("Static1", "IsVisible", "\"\""),
+        "Put(ControlClick(\"NoSuch Window\", \"\", \"Button1\"))",
+        "Put(ControlFocus(\"Control Tapwin\", \"\", \"Nothing1\"))",
+    });
+    EXPECT_EQ(0, run.exitCode) << run.output;
+    std::vector<std::string> expected = {"1",    "hello there", "/1",  "1",   "Edit2", "270,10,100,24",
+                                         "280,12,100,24", "0/0",  "1/0", "0/0", "1/0", "0", "0"};
+    EXPECT_EQ(expected, run.values) << run.output;
+}
+
+TEST_F(ControlBuiltinsTest, ControlClickByClassAndByText)
+{
+    ScriptOutcome run = RunScript({
+        "Put(ControlClick(\"Control Tapwin\", \"\", \"Button1\"))",
+        "Put(ControlClick(\"Control Tapwin\", \"\", \"Button1\", \"right\", 2))",
+    });
+    EXPECT_EQ(0, run.exitCode) << run.output;
+    std::vector<std::string> expected = {"1", "1"};
+    EXPECT_EQ(expected, run.values) << run.output;
+    EXPECT_TRUE(e2e::WaitForFileLine(s_log, "BN_CLICKED id=102", 10000));
+    EXPECT_TRUE(e2e::WaitForFileLine(s_log, "WM_RBUTTONUP id=102 x=320 y=22", 10000));
+}
+
+TEST_F(ControlBuiltinsTest, ControlSendTypesIntoTheControl)
+{
+    ScriptOutcome run = RunScript({
+        "ControlSetText(\"Control Tapwin\", \"\", \"Edit1\", \"\")",
+        "Put(ControlSend(\"Control Tapwin\", \"\", \"Edit1\", \"abc\"))",
+        "Put(ControlSend(\"NoSuch Window\", \"\", \"Edit1\", \"abc\"))",
+    });
+    EXPECT_EQ(0, run.exitCode) << run.output;
+    std::vector<std::string> expected = {"1", "0"};
+    EXPECT_EQ(expected, run.values) << run.output;
+    EXPECT_TRUE(e2e::WaitForFileLine(s_log, "ch=99", 10000));
+}
+
+TEST_F(ControlBuiltinsTest, ListAndComboCommands)
+{
+    ScriptOutcome run = RunScript({
+        PutCommand("ListBox1", "FindString", "\"Blue\""),
+        PutCommand("ListBox1", "FindString", "\"Nothing\""),
+        PutCommand("ListBox1", "SetCurrentSelection", "1"),
+        PutCommand("ListBox1", "SelectString", "\"Blue\""),
+        PutCommand("ListBox1", "AddString", "\"Violet\""),
+        PutCommand("ListBox1", "FindString", "\"Violet\""),
+        PutCommand("ListBox1", "DelString", "3"),
+        PutCommand("ListBox1", "FindString", "\"Violet\""),
+        PutCommand("ComboBox1", "FindString", "\"Gamma\""),
+        PutCommand("ComboBox1", "SetCurrentSelection", "1"),
+        PutCommand("ComboBox1", "SelectString", "\"Gamma\""),
+        PutCommand("ComboBox1", "ShowDropDown", "\"\""),
+        PutCommand("ComboBox1", "HideDropDown", "\"\""),
+        PutCommand("Edit1", "FindString", "\"x\""),
+        PutCommand("Edit1", "AddString", "\"x\""),
+        PutCommand("Edit1", "NoSuchCommand", "\"\""),
+        PutCommand("Nothing1", "IsVisible", "\"\""),
+    });
+    EXPECT_EQ(0, run.exitCode) << run.output;
+    std::vector<std::string> expected = {"2/0", "1/1", "1/0", "1/0", "1/0", "3/0", "1/0", "1/1", "2/0",
+                                         "1/0", "1/0", "1/0", "1/0", "1/1", "1/0", "1/1", "1/1"};
+    EXPECT_EQ(expected, run.values) << run.output;
+    EXPECT_TRUE(e2e::WaitForFileLine(s_log, "WM_COMMAND id=103 code=1", 10000));
+    EXPECT_TRUE(e2e::WaitForFileLine(s_log, "WM_COMMAND id=103 code=2", 10000));
+    EXPECT_TRUE(e2e::WaitForFileLine(s_log, "WM_COMMAND id=106 code=9", 10000));
+    EXPECT_EQ(2, SendDlgItemMessageA(s_window, 103, LB_GETCURSEL, 0, 0));
+    EXPECT_EQ(2, SendDlgItemMessageA(s_window, 106, CB_GETCURSEL, 0, 0));
+}
+
+TEST_F(ControlBuiltinsTest, CheckBoxAndTabCommands)
+{
+    ScriptOutcome run = RunScript({
+        PutCommand("Button2", "IsChecked", "\"\""),
+        "ControlCommand(\"Control Tapwin\", \"\", \"Button2\", \"Check\", \"\")",
+    });
+    ScriptOutcome checked = RunScript({
+        PutCommand("Button2", "IsChecked", "\"\""),
+        "ControlCommand(\"Control Tapwin\", \"\", \"Button2\", \"UnCheck\", \"\")",
+        PutCommand("SysTabControl321", "CurrentTab", "0"),
+        "ControlCommand(\"Control Tapwin\", \"\", \"SysTabControl321\", \"TabRight\", \"\")",
+    });
+    ScriptOutcome after = RunScript({
+        PutCommand("Button2", "IsChecked", "\"\""),
+        PutCommand("SysTabControl321", "CurrentTab", "0"),
+    });
+    EXPECT_EQ(std::vector<std::string>({"0/0"}), run.values) << run.output;
+    EXPECT_EQ(std::vector<std::string>({"1/0", "1/0"}), checked.values) << checked.output;
+    EXPECT_EQ(std::vector<std::string>({"0/0", "2/0"}), after.values) << after.output;
+}
+
+TEST_F(ControlBuiltinsTest, EditCommands)
+{
+    HWND multi = GetDlgItem(s_window, 109);
+    SendMessageA(multi, EM_SETSEL, 12, 12);
+    ScriptOutcome run = RunScript({
+        PutCommand("Edit2", "GetLineCount", "\"\""),
+        PutCommand("Edit2", "GetCurrentLine", "\"\""),
+        PutCommand("Edit2", "GetCurrentCol", "\"\""),
+        PutCommand("Edit2", "GetLine", "2"),
+        PutCommand("Edit2", "GetLine", "9"),
+        PutCommand("Edit2", "GetSelected", "\"\""),
+    });
+    SendMessageA(multi, EM_SETSEL, 12, 18);
+    ScriptOutcome selected = RunScript({
+        PutCommand("Edit2", "GetSelected", "\"\""),
+        "ControlCommand(\"Control Tapwin\", \"\", \"Edit2\", \"EditPaste\", \"NEW\")",
+        PutCommand("Edit2", "GetLine", "2"),
+    });
+    EXPECT_EQ(0, run.exitCode) << run.output;
+    std::vector<std::string> expected = {"3/0", "2/0", "1/0", "second line/0", "1/1", "1/1"};
+    EXPECT_EQ(expected, run.values) << run.output;
+    EXPECT_EQ(std::vector<std::string>({"second/0", "NEW line/0"}), selected.values) << selected.output;
+}
+
+TEST_F(ControlBuiltinsTest, StatusBarText)
+{
+    ScriptOutcome run = RunScript({
+        "Put(StatusBarGetText(\"Control Tapwin\"))",
+        "Put(StatusBarGetText(\"Control Tapwin\", \"\", 2))",
+        "Put(StatusBarGetText(\"Control Tapwin\", \"\", 0) & \"/\" & @error)",
+        "Put(StatusBarGetText(\"Control Tapwin\", \"\", 3) & \"/\" & @error)",
+        "Put(StatusBarGetText(\"NoSuch Window\") & \"/\" & @error)",
+    });
+    EXPECT_EQ(0, run.exitCode) << run.output;
+    std::vector<std::string> expected = {"Part one", "Part two", "/1", "/1", "/1"};
+    EXPECT_EQ(expected, run.values) << run.output;
+}
+
+}  // namespace

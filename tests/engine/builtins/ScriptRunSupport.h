@@ -1,0 +1,23 @@
+// Runs script lines as a robot through runrobot.exe. The lines may call
+// Put(value), which writes the value as one line of the outcome's values.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+struct ScriptOutcome {
+    int exitCode = -1;
+    std::string output;               // every box the run showed
+    std::vector<std::string> values;  // what Put wrote, in order
+};
+
+ScriptOutcome RunScript(const std::vector<std::string>& lines, DWORD timeoutMs = 60000);
+
+// Starts tapwin.exe with a caption (and an optional log file and position) and
+// waits for its window; null on timeout.
+HWND StartTapwin(const std::string& title, const std::string& log = "", const std::string& pos = "");
+
+// Script text of a number.
+std::string Num(long value);

@@ -1,0 +1,207 @@
+// Window built-ins run from scripts against tapwin.exe windows.
+#include "engine/builtins/WindowSearch.h"
+#include "tests/engine/builtins/ScriptRunSupport.h"
+#include "tests/tools/e2e/E2eSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const char kEditor[] = "Untitled - Tapeditor";
+
+class WindowBuiltinsTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { s_window = StartTapwin(kEditor, "", "60,60"); }
+    static void TearDownTestSuite() { e2e::EndStartedProcesses(); }
+    void SetUp() override
+    {
+        ASSERT_NE(nullptr, s_window);
+        SetForegroundWindow(s_window);
+    }
+
+    static HWND s_window;
+};
+
+HWND WindowBuiltinsTest::s_window = nullptr;
+
+TEST_F(WindowBuiltinsTest, TitleAndTextMatchModes)
+{
+    ScriptOutcome run = RunScript({
+        "Put(WinExists(\"Untitled\"))",
+        "Put(WinExists(\"untitled\"))",
+        "Put(WinExists(\"Tapeditor\"))",
+        "Opt(\"WinTitleMatchMode\", 2)",
+        "Put(WinExists(\"Tapeditor\"))",
+        "Put(WinExists(\"tapeditor\"))",
+        "Opt(\"WinTitleMatchMode\", 3)",
+        "Put(WinExists(\"Untitled\"))",
+        "Put(WinExists(\"Untitled - Tapeditor\"))",
+        "Opt(\"WinTitleMatchMode\", 1)",
+        "Put(WinExists(\"Untitled\", \"static text\"))",
+        "Put(WinExists(\"Untitled\", \"Static Text\"))",
+        "Opt(\"WinTextMatchMode\", 2)",
+        "Put(WinExists(\"Untitled\", \"second line\"))",
+        "Put(WinExists(\"\", \"\"))",
+    });
+    EXPECT_EQ(0, run.exitCode) << run.output;
+    std::vector<std::string> expected = {"1", "0", "0", "1", "0", "0", "1", "1", "0", "1", "1"};
+    EXPECT_EQ(expected, run.values) << run.output;
+}
+
+TEST_F(WindowBuiltinsTest, SpecialTitlesOfAdvancedMode)
+{
+    std::string handle = FormatWindowHandle(s_window);
+    std::string lower = handle;
+    for (char& c : lower)
+        c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
+    ScriptOutcome run = RunScript({
+        "Opt(\"WinTitleMatchMode\", 4)",
+        "Put(WinGetHandle(\"classname=TapWinClass\"))",
+        "Put(WinExists(\"handle=" + lower + "\"))",
+        "Put(WinGetTitle(\"last\"))",
+        "Put(WinGetTitle(\"\"))",
+        "Put(WinExists(\"classname=NoSuchClass\"))",
+        "Put(WinExists(\"last\"))",
+        "Put(WinGetHandle(\"active\") = WinGetHandle(\"classname=TapWinClass\"))",
+    });
+    EXPECT_EQ(0, run.exitCode) << run.output;
+    std::vector<std::string> expected = {handle, "1", kEditor, kEditor, "0", "0", "1"};
+    EXPECT_EQ(expected, run.values) << run.output;
+}
+
+TEST_F(WindowBuiltinsTest, FailedSearchNeverClosesAnotherWindowThroughLast)
+{
+    ScriptOutcome run = RunScript({
+        "Opt(\"WinTitleMatchMode\", 4)",
+        "Opt(\"WinWaitDelay\", 0)",
+        "Put(WinExists(\"Untitled\"))",
+        "Put(WinExists(\"NoSuch\"))",
+        "WinClose(\"last\")",
+        "Put(WinExists(\"Untitled\"))",
+    });
+    EXPECT_EQ(0, run.exitCode) << run.output;
+    std::vector<std::string> expected = {"1", "0", "1"};
+    EXPECT_EQ(expected, run.values) << run.output;
+    EXPECT_TRUE(IsWindow(s_window));
+}
+
+TEST_F(WindowBuiltinsTest, PositionStateTitleAndTexts)
+{
+    ScriptOutcome run = RunScript({
+        "Opt(\"WinWaitDelay\", 0)",
+        "WinMove(\"Untitled\", \"\", 70, 80)",
+        "$p = WinGetPos(\"Untitled\")",
+        "Put($p[0] & \",\" & $p[1] & \",\" & $p[2] & \",\" & $p[3])",
+        "WinMove(\"Untitled\", \"\", 60, 60, 500, 380)",
+        "$p = WinGetPos(\"Untitled\")",
+        "Put($p[0] & \",\" & $p[1] & \",\" & $p[2] & \",\" & $p[3])",
+        "$c = WinGetClientSize(\"Untitled\")",
+        "Put($c[0] > 400 And $c[1] > 250)",
+        "WinActivate(\"Untitled\")",
+        "Put(WinGetState(\"Untitled\"))",
+        "Put(WinActive(\"Untitled\"))",
+        "WinSetState(\"Untitled\", \"\", 6)",
+        "Put(WinGetState(\"Untitled\"))",
+        "WinSetState(\"Untitled\", \"\", 9)",
+        "Put(WinGetState(\"NoSuch Window\") & \"/\" & @error)",
+        "WinSetTitle(\"Untitled\", \"\", \"Renamed - Tapeditor\")",
+        "Put(WinGetTitle(\"Renamed\"))",
+        "WinSetTitle(\"Renamed\", \"\", \"" + std::string(kEditor) + "\")",
+        "$x = WinGetPos(\"NoSuch Window\")",
+        "Put(@error)",
+        "Put(WinGetHandle(\"NoSuch Window\") & \"/\" & @error)",
+    });
+    EXPECT_EQ(0, run.exitCode) << run.output;
+    ASSERT_EQ(10u, run.values.size()) << run.output;
+    EXPECT_EQ("70,80,480,360", run.values[0]);
+    EXPECT_EQ("60,60,500,380", run.values[1]);
+    EXPECT_EQ("1", run.values[2]);
+    EXPECT_EQ("15", run.values[3]);
+    EXPECT_EQ("1", run.values[4]);
+    EXPECT_EQ(16, std::stoi(run.values[5]) & 16);
+    EXPECT_EQ("0/1", run.values[6]);
+    EXPECT_EQ("Renamed - Tapeditor", run.values[7]);
+    EXPECT_EQ("1", run.values[8]);
+    EXPECT_EQ("/1", run.values[9]);
+}
+
+TEST_F(WindowBuiltinsTest, TextAndClassLists)
+{
+    ScriptOutcome run = RunScript({
+        "Put(WinGetText(\"Untitled\"))",
+        "Put(\"--\")",
+        "Put(WinGetClassList(\"Untitled\"))",
+        "$x = WinGetClassList(\"NoSuch Window\")",
+        "Put(@error)",
+    });
+    EXPECT_EQ(0, run.exitCode) << run.output;
+    std::string all;
+    for (const std::string& value : run.values)
+        all += value + "|";
+    EXPECT_NE(std::string::npos, all.find("Press|Tap static text|")) << all;
+    EXPECT_NE(std::string::npos, all.find("Edit|Button|ListBox|Static|msctls_statusbar32|")) << all;
+    EXPECT_EQ("1", run.values.back());
+}
+
+TEST_F(WindowBuiltinsTest, FocusedControlAndCaret)
+{
+    e2e::LeftClickAt(e2e::ClientToScreenPoint(s_window, 30, 230));
+    Sleep(300);
+    ScriptOutcome run = RunScript({
+        "Put(ControlGetFocus(\"Untitled\"))",
+        "$c = WinGetCaretPos()",
+        "Put(@error)",
+        "$x = ControlGetFocus(\"NoSuch Window\")",
+        "Put(@error)",
+    });
+    EXPECT_EQ(0, run.exitCode) << run.output;
+    std::vector<std::string> expected = {"Edit2", "0", "1"};
+    EXPECT_EQ(expected, run.values) << run.output;
+}
+
+TEST_F(WindowBuiltinsTest, MenuOfAnotherProgramAndToolTip)
+{
+    // Another program's menu cannot be read here, so the selection reports failure.
+    ScriptOutcome run = RunScript({
+        "Put(WinMenuSelectItem(\"Untitled\", \"\", \"&File\", \"&Open\"))",
+        "Put(WinMenuSelectItem(\"NoSuch Window\", \"\", \"&File\"))",
+        "ToolTip(\"Tip text\", 300, 300)",
+        "ToolTip(\"Other tip\")",
+        "Put(WinMinimizeAllUndo())",
+    });
+    EXPECT_EQ(0, run.exitCode) << run.output;
+    ASSERT_EQ(3u, run.values.size()) << run.output;
+    EXPECT_EQ("0", run.values[1]);
+    EXPECT_EQ("1", run.values[2]);
+}
+
+TEST_F(WindowBuiltinsTest, WinKillAndWinClose)
+{
+    HWND closing = StartTapwin("Closing Tapwin", "", "600,400");
+    HWND killed = StartTapwin("Killed Tapwin", "", "620,420");
+    ASSERT_NE(nullptr, closing);
+    ASSERT_NE(nullptr, killed);
+    ScriptOutcome run = RunScript({
+        "Opt(\"WinWaitDelay\", 0)",
+        "WinClose(\"Closing Tapwin\")",
+        "WinKill(\"Killed Tapwin\")",
+    });
+    EXPECT_EQ(0, run.exitCode) << run.output;
+    EXPECT_TRUE(e2e::WaitForWindowGone("Closing Tapwin", 10000));
+    EXPECT_TRUE(e2e::WaitForWindowGone("Killed Tapwin", 10000));
+}
+
+TEST_F(WindowBuiltinsTest, HungWindowDoesNotBlockTheTextSearch)
+{
+    PostMessageA(s_window, WM_APP + 1, 8000, 0);
+    Sleep(200);
+    ScriptOutcome run = RunScript({
+        "Put(WinExists(\"Untitled\", \"static text\"))",
+        "Put(WinExists(\"Untitled\"))",
+    });
+    EXPECT_EQ(0, run.exitCode) << run.output;
+    std::vector<std::string> expected = {"0", "1"};
+    EXPECT_EQ(expected, run.values) << run.output;
+}
+
+}  // namespace

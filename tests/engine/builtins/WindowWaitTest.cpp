@@ -1,0 +1,82 @@
+// The window waits: ended by a window that appears, closes or changes
+// activation while the script waits, or by their timeout. Durations are
+// checked loosely.
+#include "tests/engine/builtins/ScriptRunSupport.h"
+#include "tests/tools/e2e/E2eSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+namespace {
+
+class WindowWaitTest : public ::testing::Test {
+protected:
+    void TearDown() override { e2e::EndStartedProcesses(); }
+};
+
+// Runs the script while, after a second, the action happens.
+template <class Action>
+ScriptOutcome RunWhile(const std::vector<std::string>& lines, Action action)
+{
+    std::thread later([action]() {
+        Sleep(1000);
+        action();
+    });
+    ScriptOutcome run = RunScript(lines);
+    later.join();
+    return run;
+}
+
+TEST_F(WindowWaitTest, WinWaitEndsWhenTheWindowAppears)
+{
+    ScriptOutcome run = RunWhile({"Put(WinWait(\"Late Tapwin\", \"\", 30))", "Put(WinExists(\"Late Tapwin\"))"},
+                                 []() { e2e::StartProgram("tapwin.exe", "--title \"Late Tapwin\" --pos 500,300"); });
+    EXPECT_EQ(0, run.exitCode) << run.output;
+    std::vector<std::string> expected = {"1", "1"};
+    EXPECT_EQ(expected, run.values) << run.output;
+}
+
+TEST_F(WindowWaitTest, WinWaitCloseEndsWhenTheWindowCloses)
+{
+    HWND window = StartTapwin("Closing Soon", "", "500,300");
+    ASSERT_NE(nullptr, window);
+    ScriptOutcome run = RunWhile({"Put(WinWaitClose(\"Closing Soon\", \"\", 30))", "Put(WinExists(\"Closing Soon\"))"},
+                                 [window]() { PostMessageA(window, WM_CLOSE, 0, 0); });
+    EXPECT_EQ(0, run.exitCode) << run.output;
+    std::vector<std::string> expected = {"1", "0"};
+    EXPECT_EQ(expected, run.values) << run.output;
+}
+
+TEST_F(WindowWaitTest, WaitsTimeOut)
+{
+    DWORD start = GetTickCount();
+    ScriptOutcome run = RunScript({
+        "Put(WinWait(\"Never Opened Window\", \"\", 2))",
+        "Put(WinWaitActive(\"Never Opened Window\", \"\", 1))",
+        "Put(WinWaitNotActive(\"Never Opened Window\", \"\", 5))",
+        "Put(WinWaitClose(\"Never Opened Window\"))",
+    });
+    EXPECT_GE(GetTickCount() - start, 2900u);
+    EXPECT_EQ(0, run.exitCode) << run.output;
+    std::vector<std::string> expected = {"0", "0", "1", "1"};
+    EXPECT_EQ(expected, run.values) << run.output;
+}
+
+TEST_F(WindowWaitTest, WinWaitActiveEndsWhenTheWindowIsActivated)
+{
+    HWND first = StartTapwin("Activation One", "", "500,300");
+    HWND second = StartTapwin("Activation Two", "", "520,320");
+    ASSERT_NE(nullptr, first);
+    ASSERT_NE(nullptr, second);
+    SetForegroundWindow(second);
+    ScriptOutcome run = RunWhile({"Put(WinActive(\"Activation One\"))",
+                                  "Put(WinWaitActive(\"Activation One\", \"\", 30))",
+                                  "Put(WinWaitNotActive(\"Activation Two\", \"\", 30))"},
+                                 [first]() { SetForegroundWindow(first); });
+    EXPECT_EQ(0, run.exitCode) << run.output;
+    std::vector<std::string> expected = {"0", "1", "1"};
+    EXPECT_EQ(expected, run.values) << run.output;
+}
+
+}  // namespace
