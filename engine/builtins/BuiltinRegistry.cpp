@@ -1,8 +1,17 @@
 #include "engine/builtins/BuiltinRegistry.h"
 
 #include "engine/builtins/CBuiltinState.h"
+#include "engine/builtins/ControlBuiltins.h"
+#include "engine/builtins/ControlCommand.h"
 #include "engine/builtins/FileHandleBuiltins.h"
+#include "engine/builtins/KeyBuiltins.h"
+#include "engine/builtins/MouseBuiltins.h"
 #include "engine/builtins/OptionBuiltins.h"
+#include "engine/builtins/PixelBuiltins.h"
+#include "engine/builtins/WaitBuiltins.h"
+#include "engine/builtins/WindowBuiltins.h"
+#include "engine/builtins/WindowShellBuiltins.h"
+#include "engine/builtins/WindowWaitBuiltins.h"
 
 #include <cstring>
 
@@ -24,4 +33,13 @@ void InstallScriptBuiltins(CMarionet_Script& engine)
 
     RegisterFileHandleBuiltins(engine);
     RegisterOptionBuiltins(engine);
+    RegisterWindowBuiltins(engine);
+    RegisterWindowShellBuiltins(engine);
+    RegisterWindowWaitBuiltins(engine);
+    RegisterControlBuiltins(engine);
+    RegisterControlCommand(engine);
+    RegisterMouseBuiltins(engine);
+    RegisterPixelBuiltins(engine);
+    RegisterWaitBuiltins(engine);
+    RegisterKeyBuiltins(engine);
 }

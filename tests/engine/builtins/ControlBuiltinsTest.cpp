@@ -1,6 +1,6 @@
 // Control built-ins and ControlCommand run from scripts against tapwin.exe:
 // edit, list box, button, check box, combo box, tab control and status bar.
-#include "tests/engine/builtins/ScriptRunSupport.h"
+#include "tests/engine/builtins/BuiltinScriptRun.h"
 #include "tests/tools/e2e/E2eSupport.h"
 
 #include <gtest/gtest.h>

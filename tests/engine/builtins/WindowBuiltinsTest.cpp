@@ -1,6 +1,6 @@
 // Window built-ins run from scripts against tapwin.exe windows.
 #include "engine/builtins/WindowSearch.h"
-#include "tests/engine/builtins/ScriptRunSupport.h"
+#include "tests/engine/builtins/BuiltinScriptRun.h"
 #include "tests/tools/e2e/E2eSupport.h"
 
 #include <gtest/gtest.h>

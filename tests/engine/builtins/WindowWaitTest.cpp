@@ -1,7 +1,7 @@
 // The window waits: ended by a window that appears, closes or changes
 // activation while the script waits, or by their timeout. Durations are
 // checked loosely.
-#include "tests/engine/builtins/ScriptRunSupport.h"
+#include "tests/engine/builtins/BuiltinScriptRun.h"
 #include "tests/tools/e2e/E2eSupport.h"
 
 #include <gtest/gtest.h>

@@ -9,15 +9,12 @@
 
 struct ScriptOutcome {
     int exitCode = -1;
-    std::string output;               // every box the run showed
+    std::string output;               // the texts of the boxes the run showed
     std::vector<std::string> values;  // what Put wrote, in order
 };
 
-ScriptOutcome RunScript(const std::vector<std::string>& lines, DWORD timeoutMs = 60000);
+ScriptOutcome RunScript(const std::vector<std::string>& lines);
 
 // Starts tapwin.exe with a caption (and an optional log file and position) and
 // waits for its window; null on timeout.
 HWND StartTapwin(const std::string& title, const std::string& log = "", const std::string& pos = "");
-
-// Script text of a number.
-std::string Num(long value);

@@ -1,0 +1,33 @@
+#include "tests/engine/builtins/BuiltinScriptRun.h"
+
+#include "tests/engine/ScriptRunSupport.h"
+#include "tests/tools/e2e/E2eSupport.h"
+
+ScriptOutcome RunScript(const std::vector<std::string>& lines)
+{
+    std::vector<std::string> script = {"$PutFile = FileOpen(\"%OUT%\", 2)"};
+    script.insert(script.end(), lines.begin(), lines.end());
+    script.push_back("FileClose($PutFile)");
+    script.push_back("Exit");
+    script.push_back("Func Put($value)");
+    script.push_back("FileWriteLine($PutFile, $value)");
+    script.push_back("EndFunc");
+
+    ScriptOutcome outcome;
+    scripttest::Result result = scripttest::RunScript(script, &outcome.exitCode);
+    for (const scripttest::Box& box : result.boxes)
+        outcome.output += box.caption + ": " + box.text + "\n";
+    outcome.values = result.OutputLines();
+    return outcome;
+}
+
+HWND StartTapwin(const std::string& title, const std::string& log, const std::string& pos)
+{
+    std::string args = "--title \"" + title + "\"";
+    if (!log.empty())
+        args += " --log \"" + log + "\"";
+    if (!pos.empty())
+        args += " --pos " + pos;
+    e2e::StartProgram("tapwin.exe", args);
+    return e2e::WaitForWindow(title, 30000);
+}
