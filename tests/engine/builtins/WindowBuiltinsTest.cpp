@@ -41,10 +41,11 @@ TEST_F(WindowBuiltinsTest, TitleAndTextMatchModes)
         "Put(WinExists(\"Untitled\", \"Static Text\"))",
         "Opt(\"WinTextMatchMode\", 2)",
         "Put(WinExists(\"Untitled\", \"second line\"))",
+        "Put(WinExists(\"Untitled\", \"Press\"))",
         "Put(WinExists(\"\", \"\"))",
     });
     EXPECT_EQ(0, run.exitCode) << run.output;
-    std::vector<std::string> expected = {"1", "0", "0", "1", "0", "0", "1", "1", "0", "1", "1"};
+    std::vector<std::string> expected = {"1", "0", "0", "1", "0", "0", "1", "1", "0", "0", "1", "1"};
     EXPECT_EQ(expected, run.values) << run.output;
 }
 
@@ -167,12 +168,10 @@ TEST_F(WindowBuiltinsTest, MenuOfAnotherProgramAndToolTip)
         "Put(WinMenuSelectItem(\"NoSuch Window\", \"\", \"&File\"))",
         "ToolTip(\"Tip text\", 300, 300)",
         "ToolTip(\"Other tip\")",
-        "Put(WinMinimizeAllUndo())",
     });
     EXPECT_EQ(0, run.exitCode) << run.output;
-    ASSERT_EQ(3u, run.values.size()) << run.output;
+    ASSERT_EQ(2u, run.values.size()) << run.output;
     EXPECT_EQ("0", run.values[1]);
-    EXPECT_EQ("1", run.values[2]);
 }
 
 TEST_F(WindowBuiltinsTest, WinKillAndWinClose)
