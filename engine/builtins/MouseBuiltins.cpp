@@ -68,11 +68,12 @@ void MoveToScreenPoint(POINT screen, int speed, int jumpPauseMs)
     if (speed == 0) {
         JumpMouseTo(target);
         PreciseSleep(jumpPauseMs);
-        return;
+    } else {
+        if (speed < 0 || speed > kSlowestSpeed)
+            speed = kDefaultSpeed;
+        GlideMouse(NormaliseScreenPoint(CursorPosition()), target, speed);
     }
-    if (speed < 0 || speed > kSlowestSpeed)
-        speed = kDefaultSpeed;
-    GlideMouse(NormaliseScreenPoint(CursorPosition()), target, speed);
+    WaitForCursorAt(screen);
 }
 
 void MoveMouseAbsolute(const CMarionet_Script& engine, int x, int y, int speed)

@@ -2,10 +2,14 @@
 
 #include "engine/PreciseSleep.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace {
 
 const long kMinimumStep = 32;
 const int kGlidePauseMs = 20;
+const DWORD kCursorWaitMs = 30;
 
 long StepToward(long current, long target, int speed)
 {
@@ -30,6 +34,23 @@ void JumpMouseTo(POINT normalised)
 {
     mouse_event(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, static_cast<DWORD>(normalised.x),
                 static_cast<DWORD>(normalised.y), 0, 0);
+}
+
+void WaitForCursorAt(POINT screen)
+{
+    RECT desktop = {};
+    GetWindowRect(GetDesktopWindow(), &desktop);
+    long x = std::clamp(screen.x, desktop.left, desktop.right - 1);
+    long y = std::clamp(screen.y, desktop.top, desktop.bottom - 1);
+    auto arrived = [x, y]() {
+        POINT cursor;
+        return !GetCursorPos(&cursor) || (std::labs(cursor.x - x) <= 1 && std::labs(cursor.y - y) <= 1);
+    };
+    DWORD start = GetTickCount();
+    while (!arrived() && GetTickCount() - start < kCursorWaitMs)
+        Sleep(1);
+    if (!arrived())
+        SetCursorPos(x, y);
 }
 
 void GlideMouse(POINT from, POINT to, int speed)

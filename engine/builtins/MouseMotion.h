@@ -7,6 +7,12 @@
 // One absolute move to a normalised point.
 void JumpMouseTo(POINT normalised);
 
+// Waits (at most 100 ms) until the cursor has reached the screen point, or the
+// screen's edge on the way to it. Some systems apply a synthesised move only
+// after the call returns; a click right after the move must not land at the
+// old position.
+void WaitForCursorAt(POINT screen);
+
 // Steps from one normalised point to another: each axis moves by
 // (distance / speed), at least 32 units, clamped at the target, one move and a
 // 20 ms pause per step.
