@@ -1,0 +1,80 @@
+// WinWait reaction: the time from a window's creation to the end of a WinWait
+// that was waiting for it (the wait polls every 10 ms), median of 20 tries.
+#include "engine/CMarionet_Script.h"
+#include "engine/CMarionet_ScriptFile.h"
+#include "engine/ScriptBuiltinNames.h"
+#include "engine/builtins/BuiltinRegistry.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <thread>
+#include <vector>
+
+namespace {
+
+double NowMs()
+{
+    LARGE_INTEGER frequency;
+    LARGE_INTEGER now;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+// Opens a window with the title after a pause on a thread of its own and
+// keeps it until told; returns when the window has gone.
+void OpenWindowLater(const char* title, double& createdAt, HANDLE closeEvent)
+{
+    Sleep(100);
+    createdAt = NowMs();
+    HWND window = CreateWindowExA(0, "Static", title, WS_OVERLAPPED | WS_VISIBLE, 10, 10, 200, 80, nullptr,
+                                  nullptr, nullptr, nullptr);
+    while (MsgWaitForMultipleObjects(1, &closeEvent, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
+    }
+    DestroyWindow(window);
+}
+
+}  // namespace
+
+int main()
+{
+    CMarionet_ScriptFile scriptFile;
+    CMarionet_Script engine(scriptFile);
+    InstallScriptBuiltins(engine);
+    engine.m_nWinWaitDelay = 0;
+    const int winWait = FindScriptBuiltin("WINWAIT", 7);
+
+    std::vector<double> reactions;
+    for (int i = 0; i < 20; ++i) {
+        char title[64];
+        std::snprintf(title, sizeof title, "Bench WinWait Window %d", i);
+        double createdAt = 0;
+        HANDLE closeEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        std::thread opener(OpenWindowLater, title, std::ref(createdAt), closeEvent);
+        CScriptValueList args;
+        args.AppendNew().SetString(title);
+        args.AppendNew().SetString("");
+        args.AppendNew().SetInteger(10);
+        CScriptValue result;
+        engine.CallBuiltinFunction(winWait, args, result);
+        double endedAt = NowMs();
+        SetEvent(closeEvent);
+        opener.join();
+        CloseHandle(closeEvent);
+        if (result.GetInteger() == 1)
+            reactions.push_back(endedAt - createdAt);
+    }
+    std::sort(reactions.begin(), reactions.end());
+    if (reactions.empty()) {
+        std::printf("WinWait reaction: no wait ended by its window\n");
+        return 1;
+    }
+    std::printf("WinWait reaction over %zu tries: median %.1f ms, min %.1f ms, max %.1f ms\n", reactions.size(),
+                reactions[reactions.size() / 2], reactions.front(), reactions.back());
+    return 0;
+}
