@@ -12,12 +12,9 @@
 
 namespace {
 
-void WriteFile(const std::string& path, const std::string& text)
+void WriteTestFile(const std::string& path, const std::string& text)
 {
-    FILE* f = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(nullptr, f) << path;
-    std::fwrite(text.data(), 1, text.size(), f);
-    std::fclose(f);
+    ASSERT_TRUE(e2e::WriteWholeFile(path, text)) << path;
 }
 
 class SyslibDownload : public ::testing::Test {
@@ -29,7 +26,7 @@ protected:
         std::string body;
         for (int i = 0; i < 20000; ++i)
             body += static_cast<char>('a' + i % 26);
-        WriteFile(s_root + "\\data.bin", body);
+        WriteTestFile(s_root + "\\data.bin", body);
         s_body = body;
         std::string portFile = s_root + "\\port.txt";
         e2e::StartProgram("httpserve.exe", "--root \"" + s_root + "\" --port-file \"" + portFile + "\"");
@@ -50,7 +47,7 @@ protected:
     {
         ASSERT_NE(0, s_port);
         m_target = s_root + "\\target.bin";
-        WriteFile(m_target, "previous");
+        WriteTestFile(m_target, "previous");
     }
 
     std::string Url(const std::string& path) const

@@ -11,12 +11,9 @@
 
 namespace {
 
-void WriteFile(const std::string& path, const std::string& text)
+void WriteTestFile(const std::string& path, const std::string& text)
 {
-    FILE* f = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(nullptr, f) << path;
-    std::fwrite(text.data(), 1, text.size(), f);
-    std::fclose(f);
+    ASSERT_TRUE(e2e::WriteWholeFile(path, text)) << path;
 }
 
 bool Exists(const std::string& path)
@@ -50,7 +47,7 @@ protected:
 
 TEST_F(SyslibFiles, CopyOrMoveOntoItselfKeepsTheFile)
 {
-    WriteFile(In("a.txt"), "keep");
+    WriteTestFile(In("a.txt"), "keep");
     EXPECT_FALSE(CopyMoveFiles(In("a.txt").c_str(), In("a.txt").c_str(), true, false));
     EXPECT_EQ("keep", e2e::ReadWholeFile(In("a.txt")));
     EXPECT_TRUE(CopyMoveFiles(In("a.txt").c_str(), m_root.c_str(), true, true));
@@ -62,16 +59,16 @@ TEST_F(SyslibFiles, CopyOrMoveOntoItselfKeepsTheFile)
 
 TEST_F(SyslibFiles, CopyWithPatternsAndOverwrite)
 {
-    WriteFile(In("one.txt"), "1");
-    WriteFile(In("two.txt"), "2");
-    WriteFile(In("three.log"), "3");
+    WriteTestFile(In("one.txt"), "1");
+    WriteTestFile(In("two.txt"), "2");
+    WriteTestFile(In("three.log"), "3");
     ASSERT_TRUE(MakeDirectoryPath(In("out\\deep").c_str()));
     EXPECT_TRUE(CopyMoveFiles(In("*.txt").c_str(), In("out\\*.bak").c_str(), false, false));
     EXPECT_EQ("1", e2e::ReadWholeFile(In("out\\one.bak")));
     EXPECT_EQ("2", e2e::ReadWholeFile(In("out\\two.bak")));
     EXPECT_FALSE(Exists(In("out\\three.bak")));
 
-    WriteFile(In("one.txt"), "new");
+    WriteTestFile(In("one.txt"), "new");
     EXPECT_FALSE(CopyMoveFiles(In("one.txt").c_str(), In("out\\one.bak").c_str(), false, false));
     EXPECT_EQ("1", e2e::ReadWholeFile(In("out\\one.bak")));
     EXPECT_TRUE(CopyMoveFiles(In("one.txt").c_str(), In("out\\one.bak").c_str(), true, false));
@@ -82,8 +79,8 @@ TEST_F(SyslibFiles, CopyWithPatternsAndOverwrite)
 
 TEST_F(SyslibFiles, MovesWithinAndAcrossDrives)
 {
-    WriteFile(In("m1.txt"), "m1");
-    WriteFile(In("m2.txt"), "m2");
+    WriteTestFile(In("m1.txt"), "m1");
+    WriteTestFile(In("m2.txt"), "m2");
     ASSERT_TRUE(MakeDirectoryPath(In("b").c_str()));
     EXPECT_FALSE(AreOnDifferentDrives(In("m1.txt").c_str(), In("b").c_str()));
     EXPECT_TRUE(CopyMoveFiles(In("m*.txt").c_str(), In("b").c_str(), false, true));
@@ -101,8 +98,8 @@ TEST_F(SyslibFiles, MovesWithinAndAcrossDrives)
 TEST_F(SyslibFiles, DirectoryMoveAcrossDrivesDeletesTheSourceAfterTheCopy)
 {
     ASSERT_TRUE(MakeDirectoryPath(In("tree\\sub").c_str()));
-    WriteFile(In("tree\\top.txt"), "top");
-    WriteFile(In("tree\\sub\\leaf.txt"), "leaf");
+    WriteTestFile(In("tree\\top.txt"), "top");
+    WriteTestFile(In("tree\\sub\\leaf.txt"), "leaf");
     ASSERT_TRUE(m_hasOtherDrive);
     std::string target = m_other + "\\moved";
     EXPECT_TRUE(MoveDirectory(In("tree").c_str(), target.c_str(), false));
@@ -119,7 +116,7 @@ TEST_F(SyslibFiles, DirectoryMoveAcrossDrivesDeletesTheSourceAfterTheCopy)
 TEST_F(SyslibFiles, DirectoryCopyMoveAndRemoveOnOneDrive)
 {
     ASSERT_TRUE(MakeDirectoryPath(In("src\\inner").c_str()));
-    WriteFile(In("src\\inner\\x.txt"), "x");
+    WriteTestFile(In("src\\inner\\x.txt"), "x");
     EXPECT_TRUE(CopyDirectory(In("src").c_str(), In("copy").c_str(), false));
     EXPECT_EQ("x", e2e::ReadWholeFile(In("copy\\inner\\x.txt")));
     EXPECT_FALSE(CopyDirectory(In("src").c_str(), In("copy").c_str(), false));
@@ -139,7 +136,7 @@ TEST_F(SyslibFiles, FolderCreationAcceptsExistingFoldersWithAttributes)
     SetFileAttributesA(folder.c_str(), FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
     EXPECT_TRUE(MakeDirectoryPath(folder.c_str()));
     SetFileAttributesA(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
-    WriteFile(In("file"), "f");
+    WriteTestFile(In("file"), "f");
     EXPECT_FALSE(MakeDirectoryPath(In("file").c_str()));
     EXPECT_FALSE(MakeDirectoryPath(In("file\\below").c_str()));
     EXPECT_TRUE(MakeDirectoryPath(In("a\\b\\c\\d").c_str()));
@@ -148,16 +145,16 @@ TEST_F(SyslibFiles, FolderCreationAcceptsExistingFoldersWithAttributes)
 
 TEST_F(SyslibFiles, DeleteFilesAndPatterns)
 {
-    WriteFile(In("d1.tmp"), "");
-    WriteFile(In("d2.tmp"), "");
-    WriteFile(In("keep.txt"), "");
+    WriteTestFile(In("d1.tmp"), "");
+    WriteTestFile(In("d2.tmp"), "");
+    WriteTestFile(In("keep.txt"), "");
     EXPECT_TRUE(FileExistsPattern(In("d?.tmp").c_str()));
     EXPECT_TRUE(DeleteFiles(In("*.tmp").c_str()));
     EXPECT_FALSE(FileExistsPattern(In("*.tmp").c_str()));
     EXPECT_TRUE(FileExistsPattern(In("keep.txt").c_str()));
     EXPECT_FALSE(DeleteFiles(In("*.tmp").c_str()));
     ASSERT_TRUE(MakeDirectoryPath(In("only").c_str()));
-    WriteFile(In("only\\f"), "");
+    WriteTestFile(In("only\\f"), "");
     EXPECT_TRUE(DeleteFiles(In("only").c_str()));
     EXPECT_TRUE(IsDirectory(In("only").c_str()));
     EXPECT_FALSE(Exists(In("only\\f")));
@@ -189,7 +186,7 @@ TEST_F(SyslibFiles, FullPathsKeepADriveRoot)
 
 TEST_F(SyslibFiles, ReadTextLineHandlesEveryLineEnd)
 {
-    WriteFile(In("lines.txt"), "one\r\ntwo\rthree\nlongline\r");
+    WriteTestFile(In("lines.txt"), "one\r\ntwo\rthree\nlongline\r");
     FILE* f = std::fopen(In("lines.txt").c_str(), "rb");
     ASSERT_NE(nullptr, f);
     char buffer[5];
@@ -202,7 +199,7 @@ TEST_F(SyslibFiles, ReadTextLineHandlesEveryLineEnd)
 
 TEST_F(SyslibFiles, FileTimesAndVersions)
 {
-    WriteFile(In("t.txt"), "t");
+    WriteTestFile(In("t.txt"), "t");
     SYSTEMTIME st = {2004, 1, 0, 1, 0, 0, 0, 0};
     FILETIME time;
     SystemTimeToFileTime(&st, &time);
