@@ -26,6 +26,15 @@ public:
     static CWnd* FromHandle(HWND hwnd);
     // The object of ours for the handle, or null.
     static CWnd* FromHandlePermanent(HWND hwnd);
+    // The object of ours when it is a T, otherwise a temporary T (a wrapper class that
+    // adds no data of its own, such as CHeaderCtrl).
+    template <class T>
+    static T* FromHandleAs(HWND hwnd)
+    {
+        if (!hwnd) return nullptr;
+        if (auto* permanent = dynamic_cast<T*>(FromHandlePermanent(hwnd))) return permanent;
+        return static_cast<T*>(TemporaryMap<HWND, T>::ForThread().Get(hwnd));
+    }
     HWND GetSafeHwnd() const { return m_hWnd; }
     operator HWND() const { return m_hWnd; }
     // Puts the handle into the permanent map without taking over its messages.

@@ -1,5 +1,7 @@
 #include "framework/WindowClass.h"
 
+#include <windows.h>
+
 #include <commctrl.h>
 
 #include <mutex>
