@@ -1,0 +1,9 @@
+#pragma once
+
+#include "framework/CString.h"
+
+// Writes bytes as the whole new content of the file at path. They go to a
+// temporary file in the same folder first, which replaces the file only after
+// a complete write: on any failure the old file stays whole and the result is
+// false.
+bool WriteFileReplacing(const CString& path, const CString& bytes);

@@ -1,0 +1,140 @@
+#include "schedule/CScheduledTask.h"
+
+#include "schedule/CTaskSchedulerSession.h"
+#include "schedule/ScheduleText.h"
+
+namespace
+{
+// Some service implementations do not support the priority and idle settings
+// of a job; the job still runs with the service's own values.
+HRESULT AcceptUnsupported(HRESULT result)
+{
+    return result == E_NOTIMPL ? S_OK : result;
+}
+}
+
+HRESULT CScheduledTask::SaveTask(const char* jobName, BOOL failIfExists, BOOL useAccount)
+{
+    if (!jobName || !*jobName || m_applicationName.IsEmpty())
+        return E_FAIL;
+    CTaskSchedulerSession session;
+    if (!session.IsOpen())
+        return session.GetResult();
+    ITaskScheduler* scheduler = session.GetScheduler();
+    const std::wstring serviceName = ToServiceJobName(jobName);
+
+    // The job being replaced is deleted before the new one can be written, so
+    // a copy of it is kept to write back if the new one cannot be completed.
+    // A job that cannot be copied whole is not replaced.
+    CScheduledTask previous(jobName, TRUE);
+    bool replacing = false;
+    {
+        CComHolder<ITask> existing;
+        if (SUCCEEDED(scheduler->Activate(serviceName.c_str(), IID_ITask, existing.OutUnknown())))
+        {
+            if (failIfExists)
+                return HRESULT_FROM_WIN32(ERROR_FILE_EXISTS);
+            const HRESULT readResult = previous.ReadJob(existing.Get());
+            if (FAILED(readResult))
+                return readResult;
+            replacing = true;
+        }
+    }
+    if (replacing)
+    {
+        const HRESULT deleteResult = scheduler->Delete(serviceName.c_str());
+        if (FAILED(deleteResult))
+            return deleteResult;
+    }
+    const HRESULT result = CreateJob(scheduler, serviceName.c_str(), useAccount);
+    if (FAILED(result) && replacing)
+        previous.SaveTask(jobName, FALSE, TRUE);
+    return result;
+}
+
+HRESULT CScheduledTask::CreateJob(ITaskScheduler* scheduler, const wchar_t* serviceName, BOOL useAccount)
+{
+    CComHolder<IUnknown> item;
+    HRESULT result = scheduler->NewWorkItem(serviceName, CLSID_CTask, IID_ITask, item.Out());
+    if (FAILED(result))
+        return result;
+    CComHolder<ITask> job;
+    result = item->QueryInterface(IID_ITask, job.OutVoid());
+    item.Release();
+    if (FAILED(result))
+        return result;
+    result = WriteWorkItem(job.Get(), useAccount);
+    if (FAILED(result))
+        return result;
+    CComHolder<IPersistFile> file;
+    result = job->QueryInterface(IID_IPersistFile, file.OutVoid());
+    if (FAILED(result))
+        return result;
+    return file->Save(nullptr, TRUE);
+}
+
+HRESULT CScheduledTask::WriteWorkItem(ITask* job, BOOL useAccount)
+{
+    HRESULT result = job->SetApplicationName(ToServiceText(m_applicationName).c_str());
+    if (SUCCEEDED(result) && !m_parameters.IsEmpty())
+        result = job->SetParameters(ToServiceText(m_parameters).c_str());
+    if (SUCCEEDED(result) && !m_workingDirectory.IsEmpty())
+        result = job->SetWorkingDirectory(ToServiceText(m_workingDirectory).c_str());
+    if (SUCCEEDED(result))
+        result = WriteAccount(job, useAccount);
+    if (SUCCEEDED(result) && !m_comment.IsEmpty())
+        result = job->SetComment(ToServiceText(m_comment).c_str());
+    if (SUCCEEDED(result))
+        result = job->SetFlags(m_flags | (m_ntFamily ? TASK_FLAG_INTERACTIVE : 0));
+    if (SUCCEEDED(result))
+        result = AcceptUnsupported(job->SetPriority(m_priority));
+    if (SUCCEEDED(result) && m_maxRunTime != 0)
+        result = job->SetMaxRunTime(m_maxRunTime);
+    if (SUCCEEDED(result) && m_idleMinutes != 0)
+        result = AcceptUnsupported(job->SetIdleWait(m_idleMinutes, m_idleDeadline));
+    if (SUCCEEDED(result))
+        result = WriteTriggers(job);
+    return result;
+}
+
+HRESULT CScheduledTask::WriteAccount(ITask* job, BOOL useAccount)
+{
+    if (!m_ntFamily)
+        return S_OK;
+    if (!m_accountName.IsEmpty())
+    {
+        // A job that runs only while its user is logged on takes no password;
+        // this is also how a job whose password cannot be read back is kept.
+        const std::wstring password = ToServiceText(m_password);
+        const bool noPassword = m_password.IsEmpty() && (m_flags & TASK_FLAG_RUN_ONLY_IF_LOGGED_ON);
+        return job->SetAccountInformation(ToServiceText(m_accountName).c_str(),
+                                          noPassword ? nullptr : password.c_str());
+    }
+    if (useAccount)
+        return S_OK;
+    char user[260];
+    DWORD size = sizeof user;
+    if (!GetUserNameA(user, &size))
+        return HRESULT_FROM_WIN32(GetLastError());
+    const HRESULT result = job->SetAccountInformation(ToServiceText(user).c_str(), nullptr);
+    if (SUCCEEDED(result))
+        m_flags |= TASK_FLAG_RUN_ONLY_IF_LOGGED_ON;
+    return result;
+}
+
+HRESULT CScheduledTask::WriteTriggers(ITask* job) const
+{
+    for (POSITION position = m_triggers.GetHeadPosition(); position;)
+    {
+        TASK_TRIGGER trigger = m_triggers.GetNext(position);
+        WORD index = 0;
+        CComHolder<ITaskTrigger> handle;
+        HRESULT result = job->CreateTrigger(&index, handle.Out());
+        if (FAILED(result))
+            return result;
+        result = handle->SetTrigger(&trigger);
+        if (FAILED(result))
+            return result;
+    }
+    return S_OK;
+}

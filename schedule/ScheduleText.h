@@ -1,0 +1,41 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "framework/CString.h"
+
+// The service speaks UTF-16; the program keeps 8-bit text in the thread's ANSI
+// code page. These convert at the boundary.
+std::wstring ToServiceText(const char* text);
+CString FromServiceText(const wchar_t* text);
+
+// The name under which the service opens, creates and deletes a job. The
+// service lists jobs with their ".job" extension and the program keeps that
+// name, but some implementations refuse the extension on the way back in;
+// without it every implementation finds the same job file.
+std::wstring ToServiceJobName(const char* jobName);
+
+// A text that the service allocated; freed with CoTaskMemFree.
+class CCoTaskText
+{
+public:
+    CCoTaskText() = default;
+    ~CCoTaskText() { Free(); }
+    CCoTaskText(const CCoTaskText&) = delete;
+    CCoTaskText& operator=(const CCoTaskText&) = delete;
+
+    LPWSTR* Out()
+    {
+        Free();
+        return &m_text;
+    }
+    bool IsNull() const { return m_text == nullptr; }
+    CString ToString() const { return FromServiceText(m_text); }
+
+private:
+    void Free();
+
+    LPWSTR m_text = nullptr;
+};
