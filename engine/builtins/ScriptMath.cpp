@@ -30,9 +30,14 @@ double ScriptRound(double value, int digits)
 
 double ScriptMod(double dividend, double divisor)
 {
-    const double quotient = dividend / divisor;
+    // Each step is stored as a double (the x87 unit would otherwise keep 80
+    // bits), so MOD(5.5, 1.1) gives 0 as the quotient 5 suggests.
+    volatile double quotient = dividend / divisor;
     if (std::fabs(quotient) < kModLimit)
-        return dividend - divisor * std::trunc(quotient);
+    {
+        volatile double product = divisor * std::trunc(quotient);
+        return dividend - product;
+    }
     // A divisor of 0 gives an infinite or undefined quotient and takes the
     // formula's not-a-number from fmod as well.
     return std::fmod(dividend, divisor);
