@@ -38,45 +38,18 @@ int Hex(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
     const uint32_t value = ScriptValueBits32(args[0]);
     const int length = args[1].GetInteger();
     char digits[kMaxHexDigits + 1] = {};
-    if (length < 0 || length > kMaxHexDigits)
-    {
+    if (length < 0 || length > kMaxHexDigits || !FormatHexDigits(value, digits, length))
         engine.SetErrorCode(1);
-    }
-    else if (!FormatHexDigits(value, digits, length))
-    {
-        engine.SetErrorCode(1);
-    }
     result.SetString(digits);
     return 0;
 }
 
-int IsArray(CMarionet_Script&, CScriptValueList& args, CScriptValue& result)
+// ISARRAY, ISSTRING, ISNUMBER, ISINT and ISFLOAT: 1 when the argument is of
+// the kind, else 0.
+template <bool (CScriptValue::*IsKind)() const>
+int KindTest(CMarionet_Script&, CScriptValueList& args, CScriptValue& result)
 {
-    result.SetInteger(args[0].IsArray() ? 1 : 0);
-    return 0;
-}
-
-int IsString(CMarionet_Script&, CScriptValueList& args, CScriptValue& result)
-{
-    result.SetInteger(args[0].IsString() ? 1 : 0);
-    return 0;
-}
-
-int IsNumber(CMarionet_Script&, CScriptValueList& args, CScriptValue& result)
-{
-    result.SetInteger(args[0].IsNumber() ? 1 : 0);
-    return 0;
-}
-
-int IsInt(CMarionet_Script&, CScriptValueList& args, CScriptValue& result)
-{
-    result.SetInteger(args[0].IsInteger() ? 1 : 0);
-    return 0;
-}
-
-int IsFloat(CMarionet_Script&, CScriptValueList& args, CScriptValue& result)
-{
-    result.SetInteger(args[0].IsFraction() ? 1 : 0);
+    result.SetInteger((args[0].*IsKind)() ? 1 : 0);
     return 0;
 }
 
@@ -123,9 +96,12 @@ int BitShift(CMarionet_Script&, CScriptValueList& args, CScriptValue& result)
 const BuiltinBinding kConversionBuiltins[] = {
     {"ASC", Asc},           {"CHR", Chr},
     {"DEC", Dec},           {"HEX", Hex},
-    {"ISARRAY", IsArray},   {"ISSTRING", IsString},
-    {"ISNUMBER", IsNumber}, {"ISINT", IsInt},
-    {"ISFLOAT", IsFloat},   {"NUMBER", Number},
+    {"ISARRAY", KindTest<&CScriptValue::IsArray>},
+    {"ISSTRING", KindTest<&CScriptValue::IsString>},
+    {"ISNUMBER", KindTest<&CScriptValue::IsNumber>},
+    {"ISINT", KindTest<&CScriptValue::IsInteger>},
+    {"ISFLOAT", KindTest<&CScriptValue::IsFraction>},
+    {"NUMBER", Number},
     {"STRING", String},     {"BITAND", BitCombine<And>},
     {"BITOR", BitCombine<Or>}, {"BITXOR", BitCombine<Xor>},
     {"BITNOT", BitNot},     {"BITSHIFT", BitShift},

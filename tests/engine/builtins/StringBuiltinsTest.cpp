@@ -60,6 +60,8 @@ TEST(StringBuiltins, CaseAndLineEnds)
         {"StringAddCR('a' & Chr(10) & 'b' & Chr(10))", "a\r\nb\r\n", 0},
         {"StringAddCR('ab')", "ab", 0},
         {"StringStripCR('')", "", 0},
+        {"StringLower('\xC9T\xC9')", "\xE9t\xE9", 0},
+        {"StringUpper('\xE9t\xE9')", "\xC9T\xC9", 0},
     };
     ExpectCases(cases);
 }
@@ -218,6 +220,8 @@ TEST(StringBuiltins, CharacterClasses)
         {"StringIsLower('abc')", "1", 0},      {"StringIsLower('aBc')", "0", 0},
         {"StringIsUpper('ABC')", "1", 0},      {"StringIsUpper('ABc')", "0", 0},
         {"StringIsAlpha('')", "1", 0},         {"StringIsUpper('')", "1", 0},
+        {"StringIsAlpha('\xE9t\xE9')", "1", 0}, {"StringIsLower('\xE9t\xE9')", "1", 0},
+        {"StringIsUpper('\xC9')", "1", 0},     {"StringIsDigit('\xB2\xB3')", "0", 0},
     };
     ExpectCases(cases);
 }
