@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/CMarionet_Script.h"
+#include "engine/builtins/BuiltinRegistry.h"
 
 #include <cstddef>
 
@@ -12,11 +12,9 @@ struct BuiltinBinding
     ScriptBuiltinHandler m_pHandler;
 };
 
-// Puts each handler into the engine's table at its name's index.
-void BindBuiltins(CMarionet_Script& engine, const BuiltinBinding* bindings, std::size_t count);
-
 template <std::size_t N>
 void BindBuiltins(CMarionet_Script& engine, const BuiltinBinding (&bindings)[N])
 {
-    BindBuiltins(engine, bindings, N);
+    for (const BuiltinBinding& binding : bindings)
+        BindBuiltin(engine, binding.m_pName, binding.m_pHandler);
 }

@@ -1,10 +1,10 @@
 #include "BuiltinScriptRunner.h"
 
-#include "engine/builtins/MathStringBuiltins.h"
+#include "engine/builtins/BuiltinRegistry.h"
 
 CBuiltinScriptRunner::CBuiltinScriptRunner()
 {
-    RegisterMathAndStringBuiltins(m_engine);
+    InstallScriptBuiltins(m_engine);
 }
 
 bool CBuiltinScriptRunner::Load(const std::vector<std::string>& lines)

@@ -8,7 +8,7 @@
 #include <vector>
 
 // Runs script lines through the real interpreter in this process, with the
-// math and string families bound and every message box captured, and reads
+// built-in families bound and every message box captured, and reads
 // the script's global variables afterwards.
 class CBuiltinScriptRunner
 {
