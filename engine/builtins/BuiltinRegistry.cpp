@@ -2,6 +2,7 @@
 
 #include "engine/builtins/CBuiltinState.h"
 #include "engine/builtins/FileHandleBuiltins.h"
+#include "engine/builtins/MathStringBuiltins.h"
 #include "engine/builtins/OptionBuiltins.h"
 
 #include <cstring>
@@ -24,4 +25,5 @@ void InstallScriptBuiltins(CMarionet_Script& engine)
 
     RegisterFileHandleBuiltins(engine);
     RegisterOptionBuiltins(engine);
+    RegisterMathAndStringBuiltins(engine);
 }
