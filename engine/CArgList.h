@@ -9,16 +9,16 @@
 
 class CArgList {
 public:
-    static const int kMaxArgs = 64;
+    static constexpr int kMaxArgs = 64;
     // Longer arguments are cut to this many chars.
-    static const int kMaxArgLength = 4095;
+    static constexpr int kMaxArgLength = 4095;
 
     void Parse(const char* commandLine);
 
     int GetCount() const { return static_cast<int>(m_args.size()); }
     // The argument at index 0..count-1; "" out of range.
     const char* GetArg(int index) const;
-    const char* GetCommandLine() const { return m_commandLine.GetText(); }
+    const char* GetLineText() const { return m_commandLine.GetText(); }
 
 private:
     std::vector<CScriptString> m_args;

@@ -187,7 +187,13 @@ CScriptString& CScriptString::operator+=(char c)
     if (c == '\0')
         return *this;
     if (m_nCapacity < static_cast<long long>(m_nLength) + 2)
+    {
+        // The char and its terminator need length + 2 bytes, more than a
+        // signed capacity holds once the length reaches INT_MAX - 1.
+        if (m_nLength >= INT_MAX - 1)
+            throw std::bad_alloc();
         Reserve(Doubled(m_nLength, 3));
+    }
     m_pBuffer[m_nLength++] = c;
     m_pBuffer[m_nLength] = '\0';
     return *this;

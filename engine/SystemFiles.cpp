@@ -91,6 +91,12 @@ bool CopyOrMoveOne(const std::string& source, const std::string& target, bool ov
     return CopyFileA(source.c_str(), target.c_str(), !overwrite) && DeleteFileA(source.c_str());
 }
 
+// Full paths of a source folder and a different destination.
+bool DistinctFolderPaths(const char* source, const char* destination, std::string& from, std::string& to)
+{
+    return IsDirectory(source) && GetFullPath(source, from) && GetFullPath(destination, to) && !SamePath(from, to);
+}
+
 }  // namespace
 
 bool DeleteFiles(const char* pattern)
@@ -187,13 +193,9 @@ bool MakeDirectoryPath(const char* path)
 
 bool CopyDirectory(const char* source, const char* destination, bool overwrite)
 {
-    if (!IsDirectory(source))
-        return false;
     std::string from;
     std::string to;
-    GetFullPath(source, from);
-    GetFullPath(destination, to);
-    if (SamePath(from, to))
+    if (!DistinctFolderPaths(source, destination, from, to))
         return false;
     if (GetFileAttributesA(to.c_str()) != INVALID_FILE_ATTRIBUTES) {
         if (!overwrite)
@@ -208,13 +210,9 @@ bool CopyDirectory(const char* source, const char* destination, bool overwrite)
 
 bool MoveDirectory(const char* source, const char* destination, bool overwrite)
 {
-    if (!IsDirectory(source))
-        return false;
     std::string from;
     std::string to;
-    GetFullPath(source, from);
-    GetFullPath(destination, to);
-    if (SamePath(from, to))
+    if (!DistinctFolderPaths(source, destination, from, to))
         return false;
     if (GetFileAttributesA(to.c_str()) != INVALID_FILE_ATTRIBUTES && !overwrite)
         return false;

@@ -5,6 +5,7 @@
 #include "engine/builtins/ControlCommand.h"
 #include "engine/builtins/FileHandleBuiltins.h"
 #include "engine/builtins/KeyBuiltins.h"
+#include "engine/builtins/MathStringBuiltins.h"
 #include "engine/builtins/MouseBuiltins.h"
 #include "engine/builtins/OptionBuiltins.h"
 #include "engine/builtins/PixelBuiltins.h"
@@ -42,4 +43,5 @@ void InstallScriptBuiltins(CMarionet_Script& engine)
     RegisterPixelBuiltins(engine);
     RegisterWaitBuiltins(engine);
     RegisterKeyBuiltins(engine);
+    RegisterMathAndStringBuiltins(engine);
 }

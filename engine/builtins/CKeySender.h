@@ -27,7 +27,7 @@ public:
     };
 
     // Repeat counts in braces are clamped to this, so a typo cannot block for days.
-    static const int kMaxRepeat = 10000;
+    static constexpr int kMaxRepeat = 10000;
 
     CKeySender();
     void Init();

@@ -39,11 +39,16 @@ std::vector<std::string> Result::OutputLines() const
 
 std::vector<Result> RunScripts(const std::vector<std::vector<std::string>>& scripts, int* exitCode)
 {
-    const std::string folder = e2e::TempFilePath("scripts");
-    CreateDirectoryA(folder.c_str(), nullptr);
+    // A folder of its own: process ids repeat between Wine processes, so a
+    // reused name could hold the results of an earlier run.
+    std::string folder;
+    do {
+        folder = e2e::TempFilePath("scripts") + "-" + std::to_string(GetTickCount());
+    } while (!CreateDirectoryA(folder.c_str(), nullptr));
     std::string args;
     std::vector<std::string> outputs;
     std::vector<std::string> paths;
+    std::vector<std::vector<std::string>> scriptLines;
     for (size_t i = 0; i < scripts.size(); ++i) {
         const std::string name = "case" + std::to_string(i);
         const std::string out = folder + "\\" + name + ".out";
@@ -52,6 +57,7 @@ std::vector<Result> RunScripts(const std::vector<std::vector<std::string>>& scri
         for (const std::string& line : scripts[i])
             lines.push_back(ReplaceAll(line, "%OUT%", out));
         e2e::WriteRobotFile(folder, name, lines);
+        scriptLines.push_back(lines);
         paths.push_back(folder + "\\" + name + ".txt");
         args += " \"" + paths.back() + "\"";
     }
@@ -87,6 +93,7 @@ std::vector<Result> RunScripts(const std::vector<std::vector<std::string>>& scri
     for (size_t i = 0; i < results.size(); ++i) {
         results[i].output = e2e::ReadWholeFile(outputs[i]);
         results[i].path = paths[i];
+        results[i].lines = scriptLines[i];
     }
     return results;
 }

@@ -16,8 +16,9 @@ struct Box
 struct Result
 {
     int outcome = -1;
-    // The robot file that was run.
+    // The robot file that was run and its script lines, %OUT% replaced.
     std::string path;
+    std::vector<std::string> lines;
     std::vector<Box> boxes;
     // What the script wrote to the file named %OUT% in its lines.
     std::string output;

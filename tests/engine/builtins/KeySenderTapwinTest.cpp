@@ -58,7 +58,9 @@ protected:
         Collected c;
         char marker[32];
         std::snprintf(marker, sizeof marker, "KEYUP id=101 vk=%u ", kMarkerKey);
-        for (DWORD waited = 0; waited < timeoutMs; waited += 20) {
+        // Long sends make long logs: read them less often.
+        const DWORD pause = timeoutMs > 20000 ? 500 : 20;
+        for (DWORD waited = 0; waited < timeoutMs; waited += pause) {
             std::vector<std::string> lines = e2e::ReadLines(s_log);
             bool done = false;
             for (size_t i = start; i < lines.size() && !done; ++i)
@@ -67,7 +69,7 @@ protected:
                 c.lines.assign(lines.begin() + static_cast<long>(start), lines.end());
                 break;
             }
-            Sleep(20);
+            Sleep(pause);
         }
         for (const std::string& line : c.lines) {
             unsigned vk = 0;

@@ -1,0 +1,23 @@
+#include "engine/builtins/BuiltinBinding.h"
+#include "engine/builtins/MathStringBuiltins.h"
+#include "engine/builtins/ScriptStringFormat.h"
+
+namespace {
+
+int StringFormat(CMarionet_Script&, CScriptValueList& args, CScriptValue& result)
+{
+    const std::string text = ScriptStringFormat(args);
+    result.SetString(text.c_str(), static_cast<int>(text.size()));
+    return 0;
+}
+
+const BuiltinBinding kStringFormatBuiltin[] = {
+    {"STRINGFORMAT", StringFormat},
+};
+
+}  // namespace
+
+void RegisterStringFormatBuiltin(CMarionet_Script& engine)
+{
+    BindBuiltins(engine, kStringFormatBuiltin);
+}
