@@ -1,0 +1,24 @@
+// A point in pixels: the system's POINT with the usual conveniences.
+#pragma once
+
+#include <windows.h>
+
+class CPoint : public POINT
+{
+public:
+    CPoint() { x = 0; y = 0; }
+    CPoint(int initX, int initY) { x = initX; y = initY; }
+    CPoint(POINT p) { x = p.x; y = p.y; }
+    // A point packed into a message's long parameter (x low word, y high word, both signed).
+    explicit CPoint(LPARAM packed)
+    {
+        x = static_cast<short>(LOWORD(packed));
+        y = static_cast<short>(HIWORD(packed));
+    }
+
+    void Offset(int dx, int dy) { x += dx; y += dy; }
+    bool operator==(POINT p) const { return x == p.x && y == p.y; }
+    bool operator!=(POINT p) const { return !(*this == p); }
+    CPoint operator+(POINT p) const { return CPoint(x + p.x, y + p.y); }
+    CPoint operator-(POINT p) const { return CPoint(x - p.x, y - p.y); }
+};

@@ -1,0 +1,44 @@
+#include "framework/CToolTipCtrl.h"
+
+BOOL CToolTipCtrl::Create(CWnd* owner, DWORD style)
+{
+    return CreateEx(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP | style,
+                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner ? owner->m_hWnd : nullptr,
+                    nullptr);
+}
+
+TOOLINFOA CToolTipCtrl::ToolInfo(CWnd* window, UINT_PTR toolId) const
+{
+    // The size of the older record works with every version of the control.
+    TOOLINFOA info{};
+    info.cbSize = TTTOOLINFOA_V2_SIZE;
+    info.hwnd = window ? window->m_hWnd : nullptr;
+    info.uId = toolId;
+    return info;
+}
+
+BOOL CToolTipCtrl::AddTool(CWnd* window, const char* text, LPCRECT rect, UINT_PTR toolId)
+{
+    TOOLINFOA info = ToolInfo(window, toolId);
+    info.uFlags = TTF_SUBCLASS;
+    info.lpszText = const_cast<char*>(text ? text : LPSTR_TEXTCALLBACKA);
+    if (rect) {
+        info.rect = *rect;
+    } else if (window) {
+        window->GetClientRect(&info.rect);
+    }
+    return static_cast<BOOL>(SendMessage(TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info)));
+}
+
+void CToolTipCtrl::DelTool(CWnd* window, UINT_PTR toolId)
+{
+    TOOLINFOA info = ToolInfo(window, toolId);
+    SendMessage(TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+void CToolTipCtrl::UpdateTipText(const char* text, CWnd* window, UINT_PTR toolId)
+{
+    TOOLINFOA info = ToolInfo(window, toolId);
+    info.lpszText = const_cast<char*>(text);
+    SendMessage(TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&info));
+}

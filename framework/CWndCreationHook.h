@@ -1,0 +1,23 @@
+// While a window of ours is being created, a creation hook binds the first window the
+// thread creates to the object, before its first message, so that even WM_NCCREATE and
+// a dialog's WM_INITDIALOG reach the object's message map.
+#pragma once
+
+#include <windows.h>
+
+class CWnd;
+
+class CWndCreationHook
+{
+public:
+    explicit CWndCreationHook(CWnd* window);
+    ~CWndCreationHook();
+    CWndCreationHook(const CWndCreationHook&) = delete;
+    CWndCreationHook& operator=(const CWndCreationHook&) = delete;
+
+private:
+    static LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam);
+
+    HHOOK m_hook;
+    CWnd* m_outerPending;
+};
