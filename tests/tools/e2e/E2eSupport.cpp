@@ -164,6 +164,17 @@ std::string ReadWholeFile(const std::string& path)
     return data;
 }
 
+bool WriteWholeFile(const std::string& path, const std::string& bytes)
+{
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return false;
+    DWORD written = 0;
+    bool ok = WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+              written == bytes.size();
+    return CloseHandle(h) && ok;
+}
+
 std::vector<std::string> ReadLines(const std::string& path)
 {
     std::vector<std::string> lines;

@@ -35,6 +35,8 @@ HWND WaitForWindow(const std::string& caption, DWORD timeoutMs);
 bool WaitForWindowGone(const std::string& caption, DWORD timeoutMs);
 
 std::string ReadWholeFile(const std::string& path);
+// Writes the bytes as they are, replacing the file; false on failure.
+bool WriteWholeFile(const std::string& path, const std::string& bytes);
 std::vector<std::string> ReadLines(const std::string& path);
 
 // Waits until a line of the file contains the text; false on timeout.

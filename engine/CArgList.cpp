@@ -1,0 +1,65 @@
+#include "engine/CArgList.h"
+
+namespace {
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+}  // namespace
+
+void CArgList::Parse(const char* commandLine)
+{
+    m_args.clear();
+    const char* p = commandLine ? commandLine : "";
+    m_commandLine = p;
+    while (IsBlank(*p))
+        ++p;
+    CScriptString token;
+    bool inQuotes = false;
+    bool pending = false;
+    auto store = [&] {
+        if (static_cast<int>(m_args.size()) < kMaxArgs)
+            m_args.push_back(token);
+        token.Clear();
+        pending = false;
+    };
+    auto add = [&](char c) {
+        if (token.GetLength() < kMaxArgLength)
+            token += c;
+        pending = true;
+    };
+    for (; *p; ++p) {
+        if (*p == '"') {
+            if (p[1] == '"') {
+                add('"');
+                ++p;
+            } else {
+                inQuotes = !inQuotes;
+                pending = true;
+            }
+        } else if (IsBlank(*p) && !inQuotes) {
+            store();
+            while (IsBlank(p[1]))
+                ++p;
+        } else {
+            add(*p);
+        }
+    }
+    if (pending && !token.IsEmpty())
+        store();
+}
+
+const char* CArgList::GetArg(int index) const
+{
+    if (index < 0 || index >= GetCount())
+        return "";
+    return m_args[static_cast<size_t>(index)].GetText();
+}
+
+CArgList& ScriptArgList()
+{
+    static CArgList list;
+    return list;
+}

@@ -1,0 +1,202 @@
+#include "engine/CMarionet_ScriptFile.h"
+
+#include "engine/IncludeDirectories.h"
+#include "engine/ScriptPaths.h"
+#include "framework/AfxMessageBox.h"
+#include "framework/CStdioFile.h"
+#include "robot/ActionLineText.h"
+#include "robot/NumberText.h"
+#include "robot/RecordedWindowLines.h"
+
+#include <cstring>
+
+CMarionet_ScriptFile::CMarionet_ScriptFile()
+    : m_mapLineToRecWin(10), m_arrIncludeDirs(ReadIncludeDirectories(kMaxIncludeDirectories))
+{
+}
+
+CMarionet_ScriptFile::~CMarionet_ScriptFile() = default;
+
+void CMarionet_ScriptFile::AddScriptLine(int nLineNumber, const char* pszText, int nFileIndex)
+{
+    // The line array points into the lines: any change leaves it stale.
+    m_lineArray.clear();
+    if (!m_lines.empty()) {
+        const std::string& last = m_lines.back().text;
+        if (last.empty() || last[0] == ';')
+            m_lines.pop_back();
+    }
+    m_lines.push_back(ScriptLine{pszText ? pszText : "", nLineNumber, nFileIndex});
+}
+
+int CMarionet_ScriptFile::AddIncludeFile(const char* pszFileName)
+{
+    if (static_cast<int>(m_scriptFiles.size()) >= kMaxScriptFiles)
+        return -1;
+    CString fullPath;
+    if (!GetFullPath(pszFileName, fullPath))
+        return -1;
+    for (size_t i = 0; i < m_scriptFiles.size(); ++i) {
+        if (fullPath.CompareNoCase(m_scriptFiles[i].path.c_str()) == 0) {
+            ++m_scriptFiles[i].nUseCount;
+            return static_cast<int>(i);
+        }
+    }
+    m_scriptFiles.push_back(ScriptFileEntry{fullPath.Str(), 1});
+    return static_cast<int>(m_scriptFiles.size()) - 1;
+}
+
+const CMarionet_ScriptFile::ScriptLine* CMarionet_ScriptFile::LineAt(int nLine) const
+{
+    if (nLine < 1 || nLine > GetLineCount())
+        return nullptr;
+    return &m_lines[static_cast<size_t>(nLine) - 1];
+}
+
+const char* CMarionet_ScriptFile::GetLine(int nLine) const
+{
+    if (nLine < 1 || nLine > static_cast<int>(m_lineArray.size()))
+        return nullptr;
+    return m_lineArray[static_cast<size_t>(nLine) - 1];
+}
+
+int CMarionet_ScriptFile::GetLineNumber(int nLine) const
+{
+    const ScriptLine* line = LineAt(nLine);
+    return line ? line->nLineNumber : -1;
+}
+
+int CMarionet_ScriptFile::GetLineFileIndex(int nLine) const
+{
+    const ScriptLine* line = LineAt(nLine);
+    return line ? line->nFileIndex : -1;
+}
+
+int CMarionet_ScriptFile::GetLineCount() const
+{
+    return static_cast<int>(m_lines.size());
+}
+
+const char* CMarionet_ScriptFile::GetIncludeFileName(int nFileIndex) const
+{
+    if (nFileIndex < 0 || nFileIndex >= static_cast<int>(m_scriptFiles.size()))
+        return nullptr;
+    const std::string& path = m_scriptFiles[static_cast<size_t>(nFileIndex)].path;
+    return path.empty() ? nullptr : path.c_str();
+}
+
+void CMarionet_ScriptFile::BuildLineArray()
+{
+    m_lineArray.clear();
+    m_lineArray.reserve(m_lines.size());
+    for (const ScriptLine& line : m_lines)
+        m_lineArray.push_back(line.text.c_str());
+}
+
+void CMarionet_ScriptFile::UnloadScript()
+{
+    m_lineArray.clear();
+    m_lines.clear();
+    m_scriptFiles.clear();
+}
+
+int CMarionet_ScriptFile::GetLineRecordedWindow(int nLine) const
+{
+    int index = -1;
+    if (!m_mapLineToRecWin.Lookup(nLine, index))
+        return -1;
+    if (index < 0 || index >= static_cast<int>(m_vecRecWinInfo.size()))
+        return -1;
+    return index;
+}
+
+bool CMarionet_ScriptFile::RunScriptFileDialog(CString& strPath)
+{
+    if (strPath.IsEmpty() && !AskForScriptFile(strPath))
+        return false;
+    CString fullPath;
+    if (GetFullPath(strPath, fullPath))
+        strPath = fullPath;
+    strPath = LongPathName(strPath);
+    return LoadRobotFile(strPath, AddIncludeFile(strPath));
+}
+
+namespace {
+
+const char kScriptSection[] = "[Script]";
+const char kRecWinSection[] = "[RecWinInfo]";
+const char kWindowTag[] = "-> At Win [";
+
+bool StartsWithNoCase(const CString& line, const char* prefix)
+{
+    return _strnicmp(line, prefix, std::strlen(prefix)) == 0;
+}
+
+}  // namespace
+
+bool CMarionet_ScriptFile::LoadRobotFile(const char* pszPath, int nFileIndex)
+{
+    m_mapLineToRecWin.RemoveAll();
+    m_vecRecWinInfo.clear();
+    m_bRunAtBackground = 0;
+
+    CStdioFile file;
+    if (!file.Open(pszPath, CFile::modeRead))
+        return false;
+
+    // The "[General]" header up to "RepeatTimes=" holds nothing the engine uses.
+    CString line;
+    for (int i = 0; i < 8; ++i) {
+        if (!file.ReadString(line))
+            return false;
+    }
+    while (line != kScriptSection) {
+        if (!file.ReadString(line))
+            return false;
+        if (StartsWith(line, "RunAtBackground=") && EndsWith(line, "1"))
+            m_bRunAtBackground = 1;
+    }
+
+    int sourceLine = 0;
+    bool recordsFollow = false;
+    while (file.ReadString(line)) {
+        if (line == kRecWinSection) {
+            recordsFollow = true;
+            break;
+        }
+        ++sourceLine;
+        if (StartsWithNoCase(line, "Comment:"))
+            continue;
+        const ActionLineParts parts = SplitActionLine(line, kWindowTag);
+        if (parts.fasterMarker && m_nFasterSpeed)
+            continue;
+        AddScriptLine(sourceLine, parts.action, nFileIndex);
+        // A negative index names no record. A line that took the place of a
+        // dropped last line must not inherit that line's window.
+        const int position = GetLineCount();
+        const int windowIndex = parts.tag.IsEmpty() ? -1 : StringToInt(parts.tag.Mid(std::strlen(kWindowTag)));
+        if (windowIndex >= 0)
+            m_mapLineToRecWin.SetAt(position, windowIndex);
+        else
+            m_mapLineToRecWin.RemoveKey(position);
+    }
+    if (!recordsFollow)
+        return true;
+
+    RecordedWindowInfo scratch;
+    scratch.WinParentLevel = -1;
+    while (file.ReadString(line)) {
+        switch (ReadRecordedWindowLine(line, scratch)) {
+        case RecordLine::Complete:
+            m_vecRecWinInfo.push_back(scratch);
+            break;
+        case RecordLine::Malformed:
+            AfxMessageBox(kRecordLineFailureMessage, MB_OK);
+            return false;
+        case RecordLine::Ignored:
+        case RecordLine::Field:
+            break;
+        }
+    }
+    return true;
+}

@@ -1,0 +1,125 @@
+#include "engine/CScriptVarTable.h"
+
+#include "engine/CScriptString.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+namespace
+{
+// The upper-case form of a name, made in a copy so that the caller's text
+// (a token's value) keeps its spelling; short names stay off the heap.
+class UpperName
+{
+public:
+    explicit UpperName(const char* name)
+    {
+        const std::size_t length = std::strlen(name);
+        if (length < sizeof m_small)
+        {
+            std::memcpy(m_small, name, length + 1);
+            m_pText = m_small;
+            m_nLength = static_cast<int>(length);
+        }
+        else
+        {
+            m_large = name;
+            m_pText = m_large.GetBuffer();
+            m_nLength = m_large.GetLength();
+        }
+        if (m_nLength > 0)
+            CharUpperBuffA(m_pText, static_cast<DWORD>(m_nLength));
+    }
+    const char* Text() const { return m_pText; }
+    int Length() const { return m_nLength; }
+
+private:
+    char m_small[64];
+    CScriptString m_large;
+    char* m_pText;
+    int m_nLength;
+};
+}
+
+CScriptVarList* CScriptVarTable::TopFrame()
+{
+    return m_aFrames.empty() ? nullptr : &m_aFrames.back();
+}
+
+bool CScriptVarTable::Assign(const char* name, const CScriptValue& value, int scope)
+{
+    CScriptVarList* list;
+    if (scope == SCOPE_AUTO || scope == SCOPE_LOCAL)
+        list = TopFrame() ? TopFrame() : &m_globals;
+    else if (scope == SCOPE_GLOBAL)
+        list = &m_globals;
+    else
+        return false;
+    const UpperName upper(name);
+    if (CScriptVarList::Variable* variable = list->Find(upper.Text(), upper.Length()))
+        *variable->m_pValue = value;
+    else
+        list->AppendOwned(upper.Text(), upper.Length(), value);
+    return true;
+}
+
+bool CScriptVarTable::GetRef(const char* name, CScriptValue*& value, int scope)
+{
+    value = nullptr;
+    const UpperName upper(name);
+    CScriptVarList::Variable* variable = nullptr;
+    CScriptVarList* frame = TopFrame();
+    if (scope == SCOPE_AUTO)
+    {
+        if (frame)
+            variable = frame->Find(upper.Text(), upper.Length());
+        if (!variable)
+            variable = m_globals.Find(upper.Text(), upper.Length());
+    }
+    else if (scope == SCOPE_LOCAL)
+        variable = (frame ? frame : &m_globals)->Find(upper.Text(), upper.Length());
+    else if (scope == SCOPE_GLOBAL)
+        variable = m_globals.Find(upper.Text(), upper.Length());
+    if (variable)
+        value = variable->m_pValue;
+    return value != nullptr;
+}
+
+bool CScriptVarTable::AddByRef(const char* name, CScriptValue* target)
+{
+    CScriptVarList* frame = TopFrame();
+    if (!frame || !target)
+        return false;
+    const UpperName upper(name);
+    frame->BindByRef(upper.Text(), upper.Length(), target);
+    return true;
+}
+
+int CScriptVarTable::DeclaredWhere(const char* name)
+{
+    const UpperName upper(name);
+    if (CScriptVarList* frame = TopFrame())
+    {
+        if (frame->Find(upper.Text(), upper.Length()))
+            return -1;
+    }
+    return m_globals.Find(upper.Text(), upper.Length()) ? 1 : 0;
+}
+
+void CScriptVarTable::PushFrame()
+{
+    m_aFrames.emplace_back();
+}
+
+void CScriptVarTable::PopFrame()
+{
+    if (!m_aFrames.empty())
+        m_aFrames.pop_back();
+}
+
+void CScriptVarTable::FreeAll()
+{
+    m_aFrames.clear();
+    m_globals = CScriptVarList();
+}

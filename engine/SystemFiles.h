@@ -1,0 +1,38 @@
+// File and folder operations of the file built-ins, with wildcards.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+// Deletes every file matching the pattern (a folder means all its files);
+// true when at least one was deleted and none failed.
+bool DeleteFiles(const char* pattern);
+
+// The target name of a copy: "*" in the destination's name and extension stand
+// for the source's name and extension.
+void MakeTargetName(const char* sourceName, const char* destination, std::string& target);
+
+// Copies or moves every file matching the pattern; true when the pattern
+// matched anything and nothing failed. A file is never copied or moved onto itself.
+bool CopyMoveFiles(const char* source, const char* destination, bool overwrite, bool move);
+
+// Makes the folder and its missing parents; an existing folder is success.
+bool MakeDirectoryPath(const char* path);
+
+// Copies everything in the source folder into the destination folder.
+bool CopyDirectory(const char* source, const char* destination, bool overwrite);
+
+// Moves a folder; across drives the source is deleted only after a complete copy.
+bool MoveDirectory(const char* source, const char* destination, bool overwrite);
+
+// Removes a folder, with recurse its whole content too.
+bool RemoveDirectoryTree(const char* path, bool recurse);
+
+// Sets the creation (type 1), last-access (2) or last-write (other) time.
+bool SetFileTimeByType(const char* file, const FILETIME& time, int type);
+
+// One line without its line end ("\n", "\r" or "\r\n"), at most size - 1
+// chars; false at end of file before any char.
+bool ReadTextLine(char* buffer, size_t size, FILE* stream);

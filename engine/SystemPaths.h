@@ -1,0 +1,24 @@
+// Path helpers of the file built-ins.
+#pragma once
+
+#include <string>
+
+// Removes one trailing "\" in place.
+void StripTrailingBackslash(char* path);
+
+// The full path, without a trailing "\" except for a drive root ("C:\").
+bool GetFullPath(const char* path, std::string& full);
+
+// The path with long names, through the shell; on failure the input, false.
+bool GetLongFileName(const char* path, std::string& longName);
+
+// True when the drive letters of the two full paths differ or either has none.
+bool AreOnDifferentDrives(const char* first, const char* second);
+
+// With "*" or "?": whether anything matches; else whether the path exists.
+bool FileExistsPattern(const char* path);
+
+bool IsDirectory(const char* path);
+
+// The fixed file version as "%u.%u.%u.%u"; false without a version resource.
+bool GetFileVersionText(const char* file, std::string& text);

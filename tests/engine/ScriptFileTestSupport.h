@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// A robot file written by a test into the temporary folder and deleted again.
+class TempRobotFile
+{
+public:
+    // Writes the lines verbatim, each followed by lineEnd.
+    explicit TempRobotFile(const std::vector<std::string>& lines, const char* lineEnd = "\r\n");
+    ~TempRobotFile();
+    TempRobotFile(const TempRobotFile&) = delete;
+    TempRobotFile& operator=(const TempRobotFile&) = delete;
+
+    const char* Path() const { return m_path.c_str(); }
+
+private:
+    std::string m_path;
+};
+
+// The header lines that CRobot writes, from "[General]" to "[Script]".
+std::vector<std::string> RobotHeader(bool runAtBackground = false);
+
+// The header, the script lines and, when records is not empty, "[RecWinInfo]"
+// and the record lines.
+std::vector<std::string> RobotFile(const std::vector<std::string>& script,
+                                   const std::vector<std::string>& records = {});

@@ -1,0 +1,210 @@
+#include "robot/CActiveWinPath.h"
+#include "tests/tools/e2e/E2eSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+const char kAlpha[] = "WinPath Alpha";
+const char kBeta[] = "WinPath Beta";
+
+bool EndsWithNoCase(const CString& text, const char* tail)
+{
+    const int length = static_cast<int>(std::strlen(tail));
+    return text.GetLength() >= length && text.Right(length).CompareNoCase(tail) == 0;
+}
+
+bool SameRect(const RECT& a, const RECT& b)
+{
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+RECT WindowRect(HWND hWnd)
+{
+    RECT rect = {};
+    GetWindowRect(hWnd, &rect);
+    return rect;
+}
+
+// Two target windows of the same program, started once for all cases.
+class ActiveWinPath : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        e2e::StartProgram("tapwin.exe", std::string("--title \"") + kAlpha + "\" --pos 40,40");
+        s_alpha = e2e::WaitForWindow(kAlpha, 30000);
+        e2e::StartProgram("tapwin.exe", std::string("--title \"") + kBeta + "\" --pos 560,40");
+        s_beta = e2e::WaitForWindow(kBeta, 30000);
+    }
+    static void TearDownTestSuite() { e2e::EndStartedProcesses(); }
+
+    void SetUp() override
+    {
+        ASSERT_NE(nullptr, s_alpha);
+        ASSERT_NE(nullptr, s_beta);
+    }
+
+    // The record of alpha as identified, moved to a new place.
+    static RecordedWindowInfo AlphaRecord(const RECT& place)
+    {
+        RecordedWindowInfo info;
+        CActiveWinPath identity;
+        EXPECT_EQ(1, identity.GetWinInfo(s_alpha, info));
+        info.hWnd = nullptr;
+        info.WinRect = place;
+        return info;
+    }
+
+    static void BringToFront(HWND hWnd)
+    {
+        SetForegroundWindow(hWnd);
+        for (int i = 0; i < 100 && GetForegroundWindow() != hWnd; ++i)
+            Sleep(20);
+    }
+
+    static HWND s_alpha;
+    static HWND s_beta;
+};
+
+HWND ActiveWinPath::s_alpha = nullptr;
+HWND ActiveWinPath::s_beta = nullptr;
+
+}  // namespace
+
+TEST_F(ActiveWinPath, IdentifiesTheTopLevelWindowOfAControl)
+{
+    HWND edit = FindWindowExA(s_alpha, nullptr, "Edit", nullptr);
+    ASSERT_NE(nullptr, edit);
+    RecordedWindowInfo info;
+    info.WinIndex = 7;
+    CActiveWinPath identity;
+    ASSERT_EQ(1, identity.GetWinInfo(edit, info));
+    EXPECT_EQ(s_alpha, info.hWnd);
+    EXPECT_EQ(kAlpha, std::string(info.WinTitle));
+    EXPECT_TRUE(EndsWithNoCase(info.WinPath, "\\tapwin.exe")) << info.WinPath.GetString();
+    EXPECT_TRUE(SameRect(WindowRect(s_alpha), info.WinRect));
+    EXPECT_EQ(0, info.WinParentLevel);
+    EXPECT_EQ(7, info.WinIndex);
+
+    CString path;
+    EXPECT_EQ(1, identity.GetProcessPath(s_beta, path));
+    EXPECT_EQ(0, path.CompareNoCase(info.WinPath));
+    EXPECT_EQ(0, identity.GetWinInfo(nullptr, info));
+}
+
+TEST_F(ActiveWinPath, ExactMatchIsRestoredAndMovedToTheRecordedPlace)
+{
+    const RECT place = {120, 90, 620, 390};
+    RecordedWindowInfo info = AlphaRecord(place);
+    ShowWindow(s_alpha, SW_MINIMIZE);
+    BringToFront(s_beta);
+
+    CActiveWinPath identity;
+    ASSERT_EQ(1, identity.ActivateWin(info, 1));
+    EXPECT_EQ(s_alpha, info.hWnd);
+    EXPECT_FALSE(IsIconic(s_alpha));
+    EXPECT_EQ(s_alpha, GetForegroundWindow());
+    EXPECT_TRUE(SameRect(place, WindowRect(s_alpha)));
+}
+
+TEST_F(ActiveWinPath, AnyDepthMatchesButAnotherDepthDoesNot)
+{
+    RecordedWindowInfo info = AlphaRecord({40, 40, 520, 300});
+    info.WinParentLevel = -1;
+    CActiveWinPath anyDepth;
+    EXPECT_EQ(1, anyDepth.ActivateWin(info, 1));
+    EXPECT_EQ(s_alpha, info.hWnd);
+
+    info.WinParentLevel = 1;
+    CActiveWinPath otherDepth;
+    EXPECT_EQ(0, otherDepth.ActivateWin(info, 1));
+    EXPECT_EQ(0, otherDepth.ActivateWin(info, 0));
+}
+
+TEST_F(ActiveWinPath, ASimilarTitleIsTakenOnlyWhenAllowed)
+{
+    RecordedWindowInfo info = AlphaRecord({560, 40, 1040, 300});
+    info.WinTitle = "WinPath Gone";
+    CActiveWinPath identity;
+    identity.m_SkipList.push_back(s_alpha);
+    EXPECT_EQ(0, identity.ActivateWin(info, 1));
+    EXPECT_EQ(1, identity.ActivateWin(info, 0));
+    EXPECT_EQ(s_beta, info.hWnd);
+    EXPECT_EQ(s_beta, GetForegroundWindow());
+    EXPECT_EQ("WinPath Gone", std::string(identity.m_Target.WinTitle));
+}
+
+TEST_F(ActiveWinPath, SkippedWindowsAreNeverChosen)
+{
+    RecordedWindowInfo info = AlphaRecord({40, 40, 520, 300});
+    CActiveWinPath identity;
+    identity.m_SkipList = {s_alpha, s_beta};
+    EXPECT_EQ(0, identity.ActivateWin(info, 1));
+    // The program's hidden windows (its input-method window) are no candidates.
+    EXPECT_EQ(0, identity.ActivateWin(info, 0));
+}
+
+TEST_F(ActiveWinPath, EachSearchForgetsThePreviousCandidate)
+{
+    RecordedWindowInfo info = AlphaRecord({40, 40, 520, 300});
+    info.WinTitle = "WinPath Gone";
+    CActiveWinPath identity;
+    EXPECT_EQ(0, identity.ActivateWin(info, 1));
+    EXPECT_NE(nullptr, identity.m_hCandidate);
+    identity.m_SkipList = {s_alpha, s_beta};
+    EXPECT_EQ(0, identity.ActivateWin(info, 0));
+    EXPECT_EQ(nullptr, info.hWnd);
+}
+
+TEST_F(ActiveWinPath, APresetMatchIsRestoredWithoutASearch)
+{
+    RecordedWindowInfo info = AlphaRecord({560, 40, 1040, 300});
+    BringToFront(s_alpha);
+    CActiveWinPath identity;
+    identity.m_hMatch = s_beta;
+    EXPECT_EQ(1, identity.ActivateWin(info, 1));
+    EXPECT_EQ(s_beta, info.hWnd);
+    EXPECT_EQ(s_beta, GetForegroundWindow());
+    // A failed search on the same object keeps the preset match.
+    EXPECT_EQ(s_beta, identity.m_hMatch);
+}
+
+TEST_F(ActiveWinPath, PseudoWindowsAreHandledWithoutASearch)
+{
+    RecordedWindowInfo taskBar;
+    taskBar.WinTitle = "task bar";
+    taskBar.WinPath = "Task Bar";
+    CActiveWinPath identity;
+    EXPECT_EQ(1, identity.ActivateWin(taskBar, 1));
+    EXPECT_EQ(nullptr, taskBar.hWnd);
+
+    RecordedWindowInfo dimmed;
+    dimmed.WinTitle = "Dimmed Desktop";
+    dimmed.WinPath = "Dimmed Desktop";
+    EXPECT_EQ(1, identity.ActivateWin(dimmed, 1));
+}
+
+TEST_F(ActiveWinPath, AWindowClosedBeforeRestoreGivesNothing)
+{
+    e2e::Started gone = e2e::StartProgram("tapwin.exe", "--title \"WinPath Closing\" --pos 300,300");
+    HWND closing = e2e::WaitForWindow("WinPath Closing", 30000);
+    ASSERT_NE(nullptr, closing);
+    RecordedWindowInfo info;
+    CActiveWinPath recorder;
+    ASSERT_EQ(1, recorder.GetWinInfo(closing, info));
+    PostMessageA(closing, WM_CLOSE, 0, 0);
+    ASSERT_EQ(0, e2e::WaitForExit(gone, 30000));
+
+    CActiveWinPath preset;
+    preset.m_hMatch = closing;
+    EXPECT_EQ(0, preset.ActivateWin(info, 1));
+    CActiveWinPath search;
+    search.m_SkipList = {s_alpha, s_beta};
+    EXPECT_EQ(0, search.ActivateWin(info, 0));
+}
