@@ -1,5 +1,6 @@
 #include "app/HotkeyIdentifier.h"
 
+#include "engine/builtins/CKeySender.h"
 #include "robot/HotkeyNotation.h"
 #include "robot/KeyNames.h"
 
@@ -48,10 +49,18 @@ WORD GetHotKeyIdentifier(const CString& hotkeyText, UINT& modifiers, UINT& virtu
     UINT prefixModifiers = 0;
     CString keyPart;
     SplitHotkeyNotation(notation, prefixModifiers, keyPart);
-    unsigned tableKey = KeyTableCodeNoCase(keyPart);
+    const unsigned tableKey = KeyTableCodeNoCase(keyPart);
     if (tableKey == 0)
         return 0;
-    modifiers |= prefixModifiers;
-    virtualKey = tableKey;
+    int key = 0, shift = 0, ctrl = 0, alt = 0, win = 0;
+    if (CKeySender::ParseHotkey(notation, key, shift, ctrl, alt, win)) {
+        modifiers |= (shift ? MOD_SHIFT : 0) | (ctrl ? MOD_CONTROL : 0) | (alt ? MOD_ALT : 0) | (win ? MOD_WIN : 0);
+        virtualKey = static_cast<UINT>(key);
+    } else {
+        // Names the sender's own table lacks ("<prior>", "<f13>", the number
+        // pad) still stand for their key.
+        modifiers |= prefixModifiers;
+        virtualKey = tableKey;
+    }
     return GlobalAddAtomA(notation);
 }
