@@ -1,0 +1,109 @@
+#include "engine/CMarionet_Script.h"
+
+#include "engine/CMarionet_ScriptFile.h"
+#include "engine/MersenneTwister.h"
+#include "engine/ScriptGlobals.h"
+#include "engine/ScriptLexer.h"
+
+#include <mmsystem.h>
+
+#include <string>
+#include <vector>
+
+const char CMarionet_Script::kRecursionMessage[] =
+    "Recursion level has been exceeded - Orvantis Tapforge will quit to prevent stack overflow.";
+const char CMarionet_Script::kAllocateArrayMessage[] =
+    "Unable to allocate array - maximum total size is 16777216 elements.";
+
+namespace {
+
+// The full path of a file of any length; the text as given when the system
+// cannot resolve it.
+std::string FullPathOf(const char* pszPath)
+{
+    const DWORD dwNeeded = GetFullPathNameA(pszPath, 0, nullptr, nullptr);
+    if (dwNeeded == 0)
+        return pszPath;
+    std::vector<char> buffer(dwNeeded + 1);
+    const DWORD dwLength = GetFullPathNameA(pszPath, static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
+    if (dwLength == 0 || dwLength >= buffer.size())
+        return pszPath;
+    return std::string(buffer.data(), dwLength);
+}
+
+}  // namespace
+
+CMarionet_Script::CMarionet_Script(CMarionet_ScriptFile& scriptFile) : m_ScriptFile(scriptFile) {}
+
+CMarionet_Script::~CMarionet_Script()
+{
+    if (m_hToolTip)
+        DestroyWindow(m_hToolTip);
+    char szMode[64] = "";
+    if (mciSendStringA("status PlayMe mode", szMode, sizeof szMode, nullptr) == 0 && szMode[0])
+        mciSendStringA("close PlayMe", nullptr, 0, nullptr);
+    for (CScriptHotkeySlot*& pSlot : m_pHotkeySlots) {
+        if (pSlot) {
+            UnregisterHotKey(EngineWindowHandle, pSlot->nId);
+            delete pSlot;
+            pSlot = nullptr;
+        }
+    }
+    m_FileHandles.CloseAll();
+}
+
+void CMarionet_Script::CLexerReporter::ReportScriptError(const CScriptString& message, int column)
+{
+    m_engine.ReportScriptError(message.GetText(), column);
+}
+
+int CMarionet_Script::TokeniseLine(const char* pszLine, CScriptTokenList& tokens)
+{
+    return TokeniseScriptLine(pszLine, tokens, m_bExpandEnvStrings != 0, m_LexerReporter);
+}
+
+void CMarionet_Script::SetBuiltinHandler(int nIndex, ScriptBuiltinHandler handler)
+{
+    if (nIndex >= 0 && nIndex < kScriptBuiltinCount)
+        m_aHandlers[nIndex] = handler;
+}
+
+int CMarionet_Script::LoadAndCheckScript(const char* pszPath)
+{
+    m_UserFunctions.FreeAll();
+    ForgetLabels();
+    if (RegisterUserFunctions() || CheckUserFunctionCalls())
+        return 1;
+
+    const std::string strFullPath = FullPathOf(pszPath);
+    m_strScriptFullPath = strFullPath.c_str();
+    const size_t nSlash = strFullPath.find_last_of("\\/");
+    if (nSlash == std::string::npos) {
+        m_strScriptName = strFullPath.c_str();
+        m_strScriptDir = "";
+    } else {
+        m_strScriptName = strFullPath.substr(nSlash + 1).c_str();
+        m_strScriptDir = strFullPath.substr(0, nSlash).c_str();
+    }
+    SeedRandomFromClock();
+    m_bStopRequested = 0;
+    return 0;
+}
+
+void CMarionet_Script::SetRunAtBackground(int bBackground, int x, int y)
+{
+    m_bRunAtBackground = bBackground;
+    if (m_Hooks.setSendBackground)
+        m_Hooks.setSendBackground(bBackground);
+    m_nStartCursorX = x;
+    m_nStartCursorY = y;
+}
+
+void CMarionet_Script::UnloadScript()
+{
+    // Files a script left open are closed (and flushed) with it, so a robot
+    // started again and again never runs out of handles.
+    m_FileHandles.CloseAll();
+    ForgetLabels();
+    m_ScriptFile.UnloadScript();
+}

@@ -1,0 +1,215 @@
+#include "engine/CMarionet_Script.h"
+
+#include "engine/ScriptBuiltinNames.h"
+#include "engine/ScriptGlobals.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+const char kParseCall[] = "Error parsing function call.";
+const char kParameterCount[] = "Incorrect number of parameters in function call.";
+const char kExpectedVariable[] = "Expected a variable in user function call.";
+
+// One argument of a user-function call, ready to be bound in the new frame.
+struct CBoundArgument
+{
+    CScriptString strName;
+    bool bByRef = false;
+    CScriptValue* pTarget = nullptr;
+    std::shared_ptr<CScriptValue> keepTarget;
+    CScriptValue value;
+};
+
+}  // namespace
+
+int CMarionet_Script::CopyCallArguments(CScriptTokenList& tokens, int& nPos, int nNameColumn, bool bEndAtLastToken,
+                                        CScriptTokenList& args)
+{
+    if (tokens[nPos].m_nType != TOKEN_LEFT_PAREN)
+        return ReportScriptError(kParseCall, nNameColumn);
+    ++nPos;
+    args.Clear();
+    int nNesting = 0;
+    for (;; ++nPos) {
+        const CScriptToken& token = tokens[nPos];
+        if (token.m_nType == TOKEN_END)
+            return ReportScriptError(kParseCall, bEndAtLastToken ? tokens[nPos - 1].m_nColumn : nNameColumn);
+        if (token.m_nType == TOKEN_LEFT_PAREN) {
+            ++nNesting;
+        } else if (token.m_nType == TOKEN_RIGHT_PAREN) {
+            if (nNesting == 0)
+                break;
+            --nNesting;
+        }
+        args.Append(token);
+    }
+    ++nPos;
+    args.AppendNew(TOKEN_END, nNameColumn);
+    return 0;
+}
+
+int CMarionet_Script::EvaluateBuiltinCall(CScriptTokenList& tokens, int& nPos, CScriptValue& result)
+{
+    const int nIndex = tokens[nPos].m_vValue.GetInteger();
+    const int nColumn = tokens[nPos].m_nColumn;
+    ++nPos;
+    CScriptTokenList args;
+    if (CopyCallArguments(tokens, nPos, nColumn, true, args))
+        return 1;
+
+    CScriptValueList values;
+    int nArgPos = 0;
+    if (args[0].m_nType != TOKEN_END) {
+        for (;;) {
+            CScriptValue value;
+            if (EvaluateExpression(args, nArgPos, value))
+                return 1;
+            values.Append(value);
+            if (args[nArgPos].m_nType == TOKEN_END)
+                break;
+            if (args[nArgPos].m_nType == TOKEN_COMMA)
+                ++nArgPos;
+        }
+    }
+    const ScriptBuiltinName& entry = g_aScriptBuiltins[nIndex];
+    const int nCount = values.GetCount();
+    if (nCount < entry.m_nMinArgs || (entry.m_nMaxArgs != kScriptManyArgs && nCount > entry.m_nMaxArgs))
+        return ReportScriptError(kParameterCount, nColumn);
+    return CallBuiltinFunction(nIndex, values, result);
+}
+
+int CMarionet_Script::CallBuiltinFunction(int nIndex, CScriptValueList& args, CScriptValue& result)
+{
+    result.SetInteger(1);
+    m_nErrorCode = 0;
+    if (nIndex < 0 || nIndex >= kScriptBuiltinCount)
+        return ReportScriptError("Unknown function name.", -1);
+    if (!m_aHandlers[nIndex]) {
+        // A family not built yet: stop rather than run on without its effect.
+        const std::string strMessage =
+            std::string("The function \"") + g_aScriptBuiltins[nIndex].m_pName + "\" is not available.";
+        return ReportScriptError(strMessage.c_str(), -1);
+    }
+    return m_aHandlers[nIndex](*this, args, result);
+}
+
+int CMarionet_Script::CallUserFunction(CScriptTokenList& tokens, int& nPos, CScriptValue& result)
+{
+    const CScriptToken& nameToken = tokens[nPos];
+    const int nColumn = nameToken.m_nColumn;
+    const CUserFunc* pFunc = m_UserFunctions.Find(nameToken.m_vValue.GetText());
+    if (!pFunc)
+        return ReportScriptError("Unknown function name.", nColumn);
+    const int nFuncLine = pFunc->m_nFuncLine;
+    ++nPos;
+    CScriptTokenList args;
+    if (CopyCallArguments(tokens, nPos, nColumn, false, args))
+        return 1;
+
+    CScriptTokenList params;
+    const char* pszFuncLine = LineText(nFuncLine);
+    if (!pszFuncLine || TokeniseLine(pszFuncLine, params))
+        return 1;
+
+    std::vector<CBoundArgument> bound;
+    int nArgPos = 0;
+    for (int nParam = 3; params[nParam].m_nType != TOKEN_END && params[nParam].m_nType != TOKEN_RIGHT_PAREN;
+         ++nParam) {
+        CBoundArgument argument;
+        if (params[nParam].m_nType == TOKEN_KEYWORD && params[nParam].m_vValue.GetInteger() == KEYWORD_BYREF) {
+            argument.bByRef = true;
+            ++nParam;
+        }
+        if (params[nParam].m_nType != TOKEN_VARIABLE)
+            continue;
+        argument.strName = params[nParam].m_vValue.GetString();
+        if (args[nArgPos].m_nType == TOKEN_END)
+            return ReportScriptError(kParameterCount, nColumn);
+        if (argument.bByRef) {
+            const CScriptToken& varToken = args[nArgPos];
+            if (varToken.m_nType != TOKEN_VARIABLE)
+                return ReportScriptError(kExpectedVariable, varToken.m_nColumn);
+            argument.pTarget = FindVariable(varToken.m_vValue.GetString(), SCOPE_AUTO);
+            if (!argument.pTarget)
+                return ReportScriptError("Variable used without being declared.", varToken.m_nColumn);
+            const int nVarColumn = varToken.m_nColumn;
+            ++nArgPos;
+            if (args[nArgPos].m_nType == TOKEN_LEFT_BRACKET) {
+                if (!argument.pTarget->IsArray())
+                    return ReportScriptError("Subscript used with non-Array variable.", args[nArgPos].m_nColumn);
+                if (ResolveSubscripts(args, nArgPos, argument.pTarget, nVarColumn, &argument.keepTarget))
+                    return 1;
+            }
+            if (args[nArgPos].m_nType != TOKEN_COMMA && args[nArgPos].m_nType != TOKEN_END)
+                return ReportScriptError(kExpectedVariable, args[nArgPos].m_nColumn);
+        } else if (EvaluateExpression(args, nArgPos, argument.value)) {
+            return 1;
+        }
+        if (args[nArgPos].m_nType == TOKEN_COMMA)
+            ++nArgPos;
+        bound.push_back(std::move(argument));
+        if (params[nParam + 1].m_nType == TOKEN_COMMA)
+            ++nParam;
+    }
+    if (args[nArgPos].m_nType != TOKEN_END)
+        return ReportScriptError(kParameterCount, args[nArgPos].m_nColumn);
+
+    m_Variables.PushFrame();
+    for (CBoundArgument& argument : bound) {
+        if (argument.bByRef)
+            m_Variables.AddByRef(argument.strName, argument.pTarget);
+        else
+            m_Variables.Assign(argument.strName, argument.value, SCOPE_LOCAL);
+    }
+    CScriptBlock callBlock;
+    callBlock.m_nKind = BLOCK_CALL;
+    callBlock.m_nStartLine = nFuncLine;
+    m_CallStack.Push(callBlock);
+
+    m_vResult.SetInteger(0);
+    const int nStatus = ExecuteNested(nFuncLine + 1, 0, 0);
+    result = m_vResult;
+
+    m_CallStack.Pop();
+    m_Variables.PopFrame();
+    return nStatus;
+}
+
+int CMarionet_Script::ExecuteReturn(CScriptTokenList& tokens, int& nPos)
+{
+    int nStatus = 0;
+    if (tokens[nPos].m_nType != TOKEN_END) {
+        CScriptValue value;
+        nStatus = EvaluateExpression(tokens, nPos, value) || RequireLineEnd(tokens, nPos);
+        if (!nStatus)
+            m_vResult = value;
+    }
+    m_bReturn = 1;
+    return nStatus;
+}
+
+int CMarionet_Script::ExecuteExit(CScriptTokenList& tokens, int& nPos)
+{
+    if (tokens[nPos].m_nType != TOKEN_END) {
+        CScriptValue code;
+        if (EvaluateExpression(tokens, nPos, code) || RequireLineEnd(tokens, nPos))
+            return 1;
+        ScriptExitCode = code.GetInteger();
+    }
+    m_nWaitState = WAIT_FINISHED;
+    return 0;
+}
+
+int CMarionet_Script::ExecuteFuncSkip(CScriptTokenList& tokens, int& nLine)
+{
+    const CUserFunc* pFunc = m_UserFunctions.Find(tokens[1].m_vValue.GetText());
+    int nEndLine = 0;
+    if (pFunc)
+        nEndLine = pFunc->m_nEndFuncLine;
+    else if (FindEndFunc(nLine - 1, nEndLine))
+        return 1;
+    nLine = nEndLine + 1;
+    return 0;
+}

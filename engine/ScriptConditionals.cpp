@@ -1,0 +1,200 @@
+#include "engine/CMarionet_Script.h"
+
+namespace {
+
+bool IsKeyword(const CScriptToken& token, int nKeyword)
+{
+    return token.m_nType == TOKEN_KEYWORD && token.m_vValue.GetInteger() == nKeyword;
+}
+
+// An If line that opens a block: "If ... Then" with nothing after Then.
+bool OpensIfBlock(CScriptTokenList& tokens)
+{
+    if (!IsKeyword(tokens[0], KEYWORD_IF))
+        return false;
+    int nLast = 0;
+    while (tokens[nLast + 1].m_nType != TOKEN_END)
+        ++nLast;
+    return nLast > 0 && IsKeyword(tokens[nLast], KEYWORD_THEN);
+}
+
+}  // namespace
+
+int CMarionet_Script::ExecuteIf(CScriptTokenList& tokens, int& nPos, int& nLine)
+{
+    bool bCondition = false;
+    if (EvaluateCondition(tokens, nPos, bCondition))
+        return 1;
+    if (!IsKeyword(tokens[nPos], KEYWORD_THEN))
+        return ReportScriptError("If statements must have a Then keyword.", tokens[nPos].m_nColumn);
+    ++nPos;
+
+    if (tokens[nPos].m_nType != TOKEN_END) {
+        if (!bCondition)
+            return 0;
+        return ExecuteStatementAt(tokens, nPos, nLine);
+    }
+
+    const int nIfLine = nLine - 1;
+    int nTarget = bCondition ? nLine : 0;
+    bool bTaken = bCondition;
+    bool bElseSeen = false;
+    int nEndLine = 0;
+    int nNesting = 0;
+    CScriptTokenList scan;
+    for (int nScan = nIfLine + 1; !nEndLine; ++nScan) {
+        const char* pszText = LineText(nScan);
+        if (!pszText)
+            break;
+        m_nCurrentLine = nScan;
+        if (TokeniseLine(pszText, scan))
+            return 1;
+        if (OpensIfBlock(scan)) {
+            ++nNesting;
+            continue;
+        }
+        if (scan[0].m_nType != TOKEN_KEYWORD)
+            continue;
+        const int nKeyword = scan[0].m_vValue.GetInteger();
+        if (nKeyword == KEYWORD_ENDIF) {
+            if (nNesting > 0) {
+                --nNesting;
+                continue;
+            }
+            nEndLine = nScan;
+            if (!bTaken && !bElseSeen)
+                nTarget = nScan;
+        } else if (nNesting == 0 && nKeyword == KEYWORD_ELSE) {
+            if (bElseSeen)
+                return ReportScriptError("Too many Else statements for matching If statement.", -1);
+            if (RequireLineEnd(scan, 1))
+                return 1;
+            bElseSeen = true;
+            if (!bTaken) {
+                bTaken = true;
+                nTarget = nScan + 1;
+            }
+        } else if (nNesting == 0 && nKeyword == KEYWORD_ELSEIF) {
+            if (bElseSeen)
+                return ReportScriptError("Too many Else statements for matching If statement.", -1);
+            if (!bTaken) {
+                int nScanPos = 1;
+                bool bElseIf = false;
+                if (EvaluateCondition(scan, nScanPos, bElseIf))
+                    return 1;
+                if (!IsKeyword(scan[nScanPos], KEYWORD_THEN))
+                    return ReportScriptError("If statements must have a Then keyword.", scan[nScanPos].m_nColumn);
+                if (bElseIf) {
+                    bTaken = true;
+                    nTarget = nScan + 1;
+                }
+            }
+        }
+    }
+    m_nCurrentLine = nIfLine;
+
+    CScriptBlock block;
+    block.m_nKind = BLOCK_IF;
+    block.m_nStartLine = nIfLine;
+    block.m_nEndLine = nEndLine;
+    m_IfStack.Push(block);
+    nLine = nTarget;
+    return 0;
+}
+
+int CMarionet_Script::ExecuteElse(CScriptTokenList&, int&, int& nLine)
+{
+    if (m_IfStack.GetCount() <= m_nIfBase)
+        return InvalidKeyword();
+    nLine = m_IfStack.Top().m_nEndLine;
+    return 0;
+}
+
+int CMarionet_Script::ExecuteEndIf(CScriptTokenList& tokens, int& nPos)
+{
+    if (RequireLineEnd(tokens, nPos))
+        return 1;
+    if (m_IfStack.GetCount() <= m_nIfBase)
+        return InvalidKeyword();
+    m_IfStack.Pop();
+    return 0;
+}
+
+int CMarionet_Script::ExecuteSelect(CScriptTokenList& tokens, int& nPos, int& nLine)
+{
+    if (RequireLineEnd(tokens, nPos))
+        return 1;
+    const int nSelectLine = nLine - 1;
+    int nTarget = 0;
+    bool bChosen = false;
+    bool bCaseSeen = false;
+    int nEndLine = 0;
+    int nNesting = 0;
+    CScriptTokenList scan;
+    for (int nScan = nSelectLine + 1; !nEndLine; ++nScan) {
+        const char* pszText = LineText(nScan);
+        if (!pszText)
+            break;
+        m_nCurrentLine = nScan;
+        if (TokeniseLine(pszText, scan))
+            return 1;
+        if (scan[0].m_nType != TOKEN_KEYWORD)
+            continue;
+        const int nKeyword = scan[0].m_vValue.GetInteger();
+        if (nKeyword == KEYWORD_SELECT) {
+            ++nNesting;
+        } else if (nKeyword == KEYWORD_ENDSELECT) {
+            if (nNesting == 0)
+                nEndLine = nScan;
+            else
+                --nNesting;
+        } else if (nKeyword == KEYWORD_CASE && nNesting == 0 && !bChosen) {
+            bCaseSeen = true;
+            int nScanPos = 1;
+            bool bMatch = false;
+            if (IsKeyword(scan[nScanPos], KEYWORD_ELSE)) {
+                bMatch = true;
+            } else {
+                if (EvaluateCondition(scan, nScanPos, bMatch))
+                    return 1;
+                if (RequireLineEnd(scan, nScanPos))
+                    return 1;
+            }
+            if (bMatch) {
+                bChosen = true;
+                nTarget = nScan + 1;
+            }
+        } else if (nKeyword == KEYWORD_CASE && nNesting == 0) {
+            bCaseSeen = true;
+        }
+    }
+    m_nCurrentLine = nSelectLine;
+    if (!nEndLine || !bCaseSeen)
+        return ReportScriptError("\"Select\" statement is missing \"EndSelect\" or \"Case\" statement.", -1);
+
+    CScriptBlock block;
+    block.m_nKind = BLOCK_SELECT;
+    block.m_nStartLine = nSelectLine;
+    block.m_nEndLine = nEndLine;
+    m_SelectStack.Push(block);
+    nLine = bChosen ? nTarget : nEndLine;
+    return 0;
+}
+
+int CMarionet_Script::ExecuteCase(int& nLine)
+{
+    if (m_SelectStack.GetCount() <= m_nSelectBase)
+        return InvalidKeyword();
+    nLine = m_SelectStack.Top().m_nEndLine;
+    return 0;
+}
+
+int CMarionet_Script::ExecuteEndSelect(CScriptTokenList& tokens, int& nPos)
+{
+    if (RequireLineEnd(tokens, nPos))
+        return 1;
+    if (m_SelectStack.GetCount() <= m_nSelectBase)
+        return InvalidKeyword();
+    m_SelectStack.Pop();
+    return 0;
+}
