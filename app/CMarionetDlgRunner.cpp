@@ -1,0 +1,141 @@
+#include "app/CMarionetDlg.h"
+
+#include "app/CurrentDirectoryKeeper.h"
+#include "app/RobotFolder.h"
+#include "app/RobotRepetition.h"
+#include "app/ScriptEngineObjects.h"
+#include "engine/ScriptGlobals.h"
+#include "framework/AfxMessageBox.h"
+
+#include <io.h>
+
+namespace {
+
+const int kNameColumn = 1;
+
+// Puts the robot file into the script store and has the engine check it.
+// False when the file cannot be loaded or the engine found an error (which
+// it has shown); nothing stays loaded then.
+bool LoadRobotIntoEngine(const CRobot& robot, const CString& path)
+{
+    CMarionet_ScriptFile& store = TheScriptFile();
+    CMarionet_Script& engine = TheScriptEngine();
+    store.m_nFasterSpeed = robot.m_nSpeedMode;
+    const int fileIndex = store.AddIncludeFile(path);
+    if (fileIndex < 0 || !store.LoadRobotFile(path, fileIndex)) {
+        engine.UnloadScript();
+        return false;
+    }
+    store.BuildLineArray();
+    if (engine.LoadAndCheckScript(path) != 0) {
+        engine.UnloadScript();
+        return false;
+    }
+    POINT cursor{};
+    ::GetCursorPos(&cursor);
+    engine.SetRunAtBackground(robot.m_bRunAtBackground, cursor.x, cursor.y);
+    engine.m_bUseRecWin = robot.m_bUseRecWin;
+    engine.m_bUseSimilarWin = robot.m_bUseSimilarWin;
+    return true;
+}
+
+}  // namespace
+
+int CMarionetDlg::RunRobot(const CString& path)
+{
+    if (m_bRobotRunning)
+        return 0;
+    m_bStopRequest = 0;
+    CRobot robot;
+    // A robot whose file cannot be read whole never runs: its repeat options
+    // would be whatever the record held before.
+    if (!robot.LoadFromFile(path))
+        return 0;
+    const CString trigger = robot.GetTriggerRobot();
+    if (!trigger.IsEmpty() && _access(RobotFilePath(trigger), 0) != 0) {
+        AfxMessageBox(CString("Can not find the robot: \"") + trigger + "\" which will run after current robot");
+        return 0;
+    }
+    return RunLoadedRobot(robot, path);
+}
+
+int CMarionetDlg::RunLoadedRobot(const CRobot& robot, const CString& path)
+{
+    if (!LoadRobotIntoEngine(robot, path))
+        return 0;
+    CMarionet_Script& engine = TheScriptEngine();
+    {
+        CCurrentDirectoryKeeper directory;
+        m_bRobotRunning = 1;
+        UnregisterAllHotKeys(1);
+        RobotRepetitionHooks hooks;
+        hooks.runOnce = [&engine] { engine.ExecuteFromLine(1, 1); };
+        hooks.engineStopRequested = [&engine] { return engine.m_bStopRequested != 0; };
+        hooks.dialogStopRequested = [this] { return m_bStopRequest != 0; };
+        hooks.quitReceived = [&engine] { return engine.QuitReceived(); };
+        RunRobotRepetitions(robot.m_nRepeatOption, robot.m_nRepeatTimes, hooks);
+        engine.UnloadScript();
+    }
+    m_bRobotRunning = 0;
+    RegisterAllHotKeys(1);
+    return 1;
+}
+
+int CMarionetDlg::RunRobotByName(const CString& name)
+{
+    if (name.IsEmpty())
+        return 0;
+    m_strPendingRobotPath = RobotFilePath(name);
+    return RunRobot(m_strPendingRobotPath);
+}
+
+int CMarionetDlg::RunPendingRobot()
+{
+    return m_strPendingRobotPath.IsEmpty() ? 0 : RunRobot(m_strPendingRobotPath);
+}
+
+LRESULT CMarionetDlg::OnRunRobotByIndex(WPARAM, LPARAM lParam)
+{
+    const CString name = GetRobotNameByIndex(static_cast<int>(lParam));
+    if (name.IsEmpty())
+        ShowMessageBox(m_hWnd, "Can not find the robot scheduled to run.", "", MB_OK);
+    else
+        RunRobotByName(name);
+    return 0;
+}
+
+void CMarionetDlg::OnRunRobot()
+{
+    const int row = GetSelectedRow();
+    if (row < 0) {
+        AfxMessageBox("No robot selected! Please select a robot from list above to run.");
+        return;
+    }
+    const CString name = m_robotList.GetItemText(row, kNameColumn);
+    if (name.IsEmpty())
+        return;
+    m_strPendingRobotPath = RobotFilePath(name);
+    RunRobot(m_strPendingRobotPath);
+}
+
+void CMarionetDlg::OnTest()
+{
+    CMarionet_ScriptFile& store = TheScriptFile();
+    CMarionet_Script& engine = TheScriptEngine();
+    if (m_bTestMode) {
+        store.AddScriptLine(1, m_strTestLine.GetText(), -1);
+    } else if (!store.RunScriptFileDialog(m_strTestScriptPath)) {
+        ScriptExitCode = 1;
+        return;
+    }
+    store.BuildLineArray();
+    if (engine.LoadAndCheckScript(m_strTestScriptPath) != 0) {
+        engine.UnloadScript();
+        ScriptExitCode = 1;
+        return;
+    }
+    CCurrentDirectoryKeeper directory;
+    engine.SetRunAtBackground(store.m_bRunAtBackground, 0, 0);
+    engine.ExecuteFromLine(1, 1);
+    engine.UnloadScript();
+}
