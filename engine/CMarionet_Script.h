@@ -115,7 +115,9 @@ public:
     bool FindRecordedWindow();
 
     // Expressions (for built-ins that evaluate text, and for the statements).
-    int EvaluateExpression(CScriptTokenList& tokens, int& nPos, CScriptValue& result);
+    // With bStopAtClose (a call's arguments) an unmatched ")" ends the
+    // expression instead of being an error.
+    int EvaluateExpression(CScriptTokenList& tokens, int& nPos, CScriptValue& result, bool bStopAtClose = false);
     int EvaluateCondition(CScriptTokenList& tokens, int& nPos, bool& bTrue);
 
     bool QuitReceived() const { return m_bQuit != 0; }
@@ -198,6 +200,8 @@ public:
     std::unique_ptr<IScriptBuiltinState> m_pBuiltinState;
 
 private:
+    class CCallFrame;
+
     // Lexical errors of the lexer go to the engine's reporter.
     class CLexerReporter : public IScriptErrorReporter
     {
@@ -214,6 +218,7 @@ private:
     void EndTopLevelRun();
     void PumpMessages();
     int ServiceWaitStates();
+    void ExecuteLine(const char* pszText, CScriptTokenList& tokens, int& nLine);
     bool PollAdlib();
     bool DispatchPendingHotkey();
     int RunUserFunctionNested(const char* pszName);
@@ -262,8 +267,7 @@ private:
 
     // Built-in and user-function calls.
     int EvaluateBuiltinCall(CScriptTokenList& tokens, int& nPos, CScriptValue& result);
-    int CopyCallArguments(CScriptTokenList& tokens, int& nPos, int nNameColumn, bool bEndAtLastToken,
-                          CScriptTokenList& args);
+    int FindCallEnd(CScriptTokenList& tokens, int nPos, int nNameColumn, bool bEndAtLastToken, int& nClose);
     int CallUserFunction(CScriptTokenList& tokens, int& nPos, CScriptValue& result);
 
     // Pre-scan.

@@ -24,30 +24,54 @@ struct CBoundArgument
 
 }  // namespace
 
-int CMarionet_Script::CopyCallArguments(CScriptTokenList& tokens, int& nPos, int nNameColumn, bool bEndAtLastToken,
-                                        CScriptTokenList& args)
+// The local frame and the call block of one user-function call, removed
+// however the call ends.
+class CMarionet_Script::CCallFrame
+{
+public:
+    CCallFrame(CMarionet_Script& engine, int nFuncLine) : m_engine(engine)
+    {
+        m_engine.m_Variables.PushFrame();
+        CScriptBlock block;
+        block.m_nKind = BLOCK_CALL;
+        block.m_nStartLine = nFuncLine;
+        m_engine.m_CallStack.Push(block);
+    }
+    ~CCallFrame()
+    {
+        m_engine.m_CallStack.Pop();
+        m_engine.m_Variables.PopFrame();
+    }
+    CCallFrame(const CCallFrame&) = delete;
+    CCallFrame& operator=(const CCallFrame&) = delete;
+
+private:
+    CMarionet_Script& m_engine;
+};
+
+// Checks the "(" at nPos and finds the ")" that closes the call. The
+// arguments are then evaluated where they stand: copying them for every
+// nested call would cost memory quadratic in the nesting.
+int CMarionet_Script::FindCallEnd(CScriptTokenList& tokens, int nPos, int nNameColumn, bool bEndAtLastToken,
+                                  int& nClose)
 {
     if (tokens[nPos].m_nType != TOKEN_LEFT_PAREN)
         return ReportScriptError(kParseCall, nNameColumn);
-    ++nPos;
-    args.Clear();
     int nNesting = 0;
-    for (;; ++nPos) {
-        const CScriptToken& token = tokens[nPos];
-        if (token.m_nType == TOKEN_END)
-            return ReportScriptError(kParseCall, bEndAtLastToken ? tokens[nPos - 1].m_nColumn : nNameColumn);
-        if (token.m_nType == TOKEN_LEFT_PAREN) {
+    for (int i = nPos + 1;; ++i) {
+        const int nType = tokens[i].m_nType;
+        if (nType == TOKEN_END)
+            return ReportScriptError(kParseCall, bEndAtLastToken ? tokens[i - 1].m_nColumn : nNameColumn);
+        if (nType == TOKEN_LEFT_PAREN) {
             ++nNesting;
-        } else if (token.m_nType == TOKEN_RIGHT_PAREN) {
-            if (nNesting == 0)
-                break;
+        } else if (nType == TOKEN_RIGHT_PAREN) {
+            if (nNesting == 0) {
+                nClose = i;
+                return 0;
+            }
             --nNesting;
         }
-        args.Append(token);
     }
-    ++nPos;
-    args.AppendNew(TOKEN_END, nNameColumn);
-    return 0;
 }
 
 int CMarionet_Script::EvaluateBuiltinCall(CScriptTokenList& tokens, int& nPos, CScriptValue& result)
@@ -55,24 +79,25 @@ int CMarionet_Script::EvaluateBuiltinCall(CScriptTokenList& tokens, int& nPos, C
     const int nIndex = tokens[nPos].m_vValue.GetInteger();
     const int nColumn = tokens[nPos].m_nColumn;
     ++nPos;
-    CScriptTokenList args;
-    if (CopyCallArguments(tokens, nPos, nColumn, true, args))
+    int nClose = 0;
+    if (FindCallEnd(tokens, nPos, nColumn, true, nClose))
         return 1;
 
     CScriptValueList values;
-    int nArgPos = 0;
-    if (args[0].m_nType != TOKEN_END) {
+    int nArgPos = nPos + 1;
+    if (nArgPos != nClose) {
         for (;;) {
             CScriptValue value;
-            if (EvaluateExpression(args, nArgPos, value))
+            if (EvaluateExpression(tokens, nArgPos, value, true))
                 return 1;
-            values.Append(value);
-            if (args[nArgPos].m_nType == TOKEN_END)
+            values.Append(std::move(value));
+            if (nArgPos >= nClose)
                 break;
-            if (args[nArgPos].m_nType == TOKEN_COMMA)
+            if (tokens[nArgPos].m_nType == TOKEN_COMMA)
                 ++nArgPos;
         }
     }
+    nPos = nClose + 1;
     const ScriptBuiltinName& entry = g_aScriptBuiltins[nIndex];
     const int nCount = values.GetCount();
     if (nCount < entry.m_nMinArgs || (entry.m_nMaxArgs != kScriptManyArgs && nCount > entry.m_nMaxArgs))
@@ -104,8 +129,8 @@ int CMarionet_Script::CallUserFunction(CScriptTokenList& tokens, int& nPos, CScr
         return ReportScriptError("Unknown function name.", nColumn);
     const int nFuncLine = pFunc->m_nFuncLine;
     ++nPos;
-    CScriptTokenList args;
-    if (CopyCallArguments(tokens, nPos, nColumn, false, args))
+    int nClose = 0;
+    if (FindCallEnd(tokens, nPos, nColumn, false, nClose))
         return 1;
 
     CScriptTokenList params;
@@ -114,7 +139,7 @@ int CMarionet_Script::CallUserFunction(CScriptTokenList& tokens, int& nPos, CScr
         return 1;
 
     std::vector<CBoundArgument> bound;
-    int nArgPos = 0;
+    int nArgPos = nPos + 1;
     for (int nParam = 3; params[nParam].m_nType != TOKEN_END && params[nParam].m_nType != TOKEN_RIGHT_PAREN;
          ++nParam) {
         CBoundArgument argument;
@@ -125,10 +150,10 @@ int CMarionet_Script::CallUserFunction(CScriptTokenList& tokens, int& nPos, CScr
         if (params[nParam].m_nType != TOKEN_VARIABLE)
             continue;
         argument.strName = params[nParam].m_vValue.GetString();
-        if (args[nArgPos].m_nType == TOKEN_END)
+        if (nArgPos >= nClose)
             return ReportScriptError(kParameterCount, nColumn);
         if (argument.bByRef) {
-            const CScriptToken& varToken = args[nArgPos];
+            const CScriptToken& varToken = tokens[nArgPos];
             if (varToken.m_nType != TOKEN_VARIABLE)
                 return ReportScriptError(kExpectedVariable, varToken.m_nColumn);
             argument.pTarget = FindVariable(varToken.m_vValue.GetString(), SCOPE_AUTO);
@@ -136,44 +161,37 @@ int CMarionet_Script::CallUserFunction(CScriptTokenList& tokens, int& nPos, CScr
                 return ReportScriptError("Variable used without being declared.", varToken.m_nColumn);
             const int nVarColumn = varToken.m_nColumn;
             ++nArgPos;
-            if (args[nArgPos].m_nType == TOKEN_LEFT_BRACKET) {
+            if (tokens[nArgPos].m_nType == TOKEN_LEFT_BRACKET) {
                 if (!argument.pTarget->IsArray())
-                    return ReportScriptError("Subscript used with non-Array variable.", args[nArgPos].m_nColumn);
-                if (ResolveSubscripts(args, nArgPos, argument.pTarget, nVarColumn, &argument.keepTarget))
+                    return ReportScriptError("Subscript used with non-Array variable.", tokens[nArgPos].m_nColumn);
+                if (ResolveSubscripts(tokens, nArgPos, argument.pTarget, nVarColumn, &argument.keepTarget))
                     return 1;
             }
-            if (args[nArgPos].m_nType != TOKEN_COMMA && args[nArgPos].m_nType != TOKEN_END)
-                return ReportScriptError(kExpectedVariable, args[nArgPos].m_nColumn);
-        } else if (EvaluateExpression(args, nArgPos, argument.value)) {
+            if (tokens[nArgPos].m_nType != TOKEN_COMMA && nArgPos != nClose)
+                return ReportScriptError(kExpectedVariable, tokens[nArgPos].m_nColumn);
+        } else if (EvaluateExpression(tokens, nArgPos, argument.value, true)) {
             return 1;
         }
-        if (args[nArgPos].m_nType == TOKEN_COMMA)
+        if (nArgPos < nClose && tokens[nArgPos].m_nType == TOKEN_COMMA)
             ++nArgPos;
         bound.push_back(std::move(argument));
         if (params[nParam + 1].m_nType == TOKEN_COMMA)
             ++nParam;
     }
-    if (args[nArgPos].m_nType != TOKEN_END)
-        return ReportScriptError(kParameterCount, args[nArgPos].m_nColumn);
+    if (nArgPos != nClose)
+        return ReportScriptError(kParameterCount, tokens[nArgPos].m_nColumn);
+    nPos = nClose + 1;
 
-    m_Variables.PushFrame();
+    CCallFrame frame(*this, nFuncLine);
     for (CBoundArgument& argument : bound) {
         if (argument.bByRef)
             m_Variables.AddByRef(argument.strName, argument.pTarget);
         else
             m_Variables.Assign(argument.strName, argument.value, SCOPE_LOCAL);
     }
-    CScriptBlock callBlock;
-    callBlock.m_nKind = BLOCK_CALL;
-    callBlock.m_nStartLine = nFuncLine;
-    m_CallStack.Push(callBlock);
-
     m_vResult.SetInteger(0);
     const int nStatus = ExecuteNested(nFuncLine + 1, 0, 0);
     result = m_vResult;
-
-    m_CallStack.Pop();
-    m_Variables.PopFrame();
     return nStatus;
 }
 

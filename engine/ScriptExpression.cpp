@@ -120,7 +120,7 @@ bool ApplyOperator(int nOperator, std::vector<CScriptValue>& values)
 
 }  // namespace
 
-int CMarionet_Script::EvaluateExpression(CScriptTokenList& tokens, int& nPos, CScriptValue& result)
+int CMarionet_Script::EvaluateExpression(CScriptTokenList& tokens, int& nPos, CScriptValue& result, bool bStopAtClose)
 {
     CExpressionDepthGuard guard(m_nExpressionDepth);
     if (m_nExpressionDepth > kMaxExpressionDepth)
@@ -130,10 +130,19 @@ int CMarionet_Script::EvaluateExpression(CScriptTokenList& tokens, int& nPos, CS
     std::vector<int> operators{OP_END};
     const int nFirstColumn = tokens[nPos].m_nColumn;
     bool bAfterOperand = false;
+    int nOpenBrackets = 0;
 
     for (;;) {
         const CScriptToken& token = tokens[nPos];
         int nCode = OperatorCode(token, bAfterOperand);
+        if (nCode == OP_OPEN_BRACKET) {
+            ++nOpenBrackets;
+        } else if (nCode == OP_CLOSE_BRACKET) {
+            if (nOpenBrackets == 0 && bStopAtClose)
+                nCode = OP_END;
+            else
+                --nOpenBrackets;
+        }
         if (nCode < 0) {
             CScriptValue operand;
             int nError = 0;

@@ -5,6 +5,8 @@
 
 #include <mmsystem.h>
 
+#include <new>
+
 void CMarionet_Script::BeginTopLevelRun()
 {
     // Blocks left open by a stopped or failed run must not be seen by this one.
@@ -92,8 +94,8 @@ int CMarionet_Script::ExecuteFromLine(int nStartLine, int bTopLevel)
         if (!pszText || m_bStopRequested) {
             EndWaitLong();
             m_nWaitState = WAIT_FINISHED;
-        } else if (TokeniseLine(pszText, tokens) == 0) {
-            ExecuteStatement(tokens, nLine);
+        } else {
+            ExecuteLine(pszText, tokens, nLine);
         }
     }
 
@@ -103,6 +105,18 @@ int CMarionet_Script::ExecuteFromLine(int nStartLine, int bTopLevel)
     if (bTopLevel)
         EndTopLevelRun();
     return 0;
+}
+
+void CMarionet_Script::ExecuteLine(const char* pszText, CScriptTokenList& tokens, int& nLine)
+{
+    // Memory that cannot be had (a string or array grown past what the
+    // process can hold) ends the script with a report instead of the program.
+    try {
+        if (TokeniseLine(pszText, tokens) == 0)
+            ExecuteStatement(tokens, nLine);
+    } catch (const std::bad_alloc&) {
+        ReportScriptError("Error allocating memory.", -1);
+    }
 }
 
 int CMarionet_Script::ServiceWaitStates()

@@ -105,6 +105,72 @@ Started StartProgram(const std::string& exe, const std::string& args)
     return started;
 }
 
+int RunAndCapture(const std::string& exe, const std::string& args, std::string& output, DWORD timeoutMs)
+{
+    output.clear();
+    SECURITY_ATTRIBUTES sa = {sizeof sa, nullptr, TRUE};
+    HANDLE readEnd = nullptr;
+    HANDLE writeEnd = nullptr;
+    if (!CreatePipe(&readEnd, &writeEnd, &sa, 0))
+        return -1;
+    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    std::string path = exe.find_first_of("\\/") == std::string::npos ? BinPath(exe) : exe;
+    std::string cmd = "\"" + path + "\"";
+    if (!args.empty())
+        cmd += " " + args;
+    std::vector<char> line(cmd.begin(), cmd.end());
+    line.push_back('\0');
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESTDHANDLES;
+    si.hStdOutput = writeEnd;
+    si.hStdError = writeEnd;
+    si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    PROCESS_INFORMATION pi = {};
+    const BOOL started =
+        CreateProcessA(path.c_str(), line.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &si, &pi);
+    CloseHandle(writeEnd);
+    if (!started) {
+        CloseHandle(readEnd);
+        return -1;
+    }
+    CloseHandle(pi.hThread);
+    const DWORD deadline = GetTickCount() + timeoutMs;
+    char buffer[4096];
+    for (;;) {
+        DWORD available = 0;
+        if (!PeekNamedPipe(readEnd, nullptr, 0, nullptr, &available, nullptr))
+            break;
+        if (available > 0) {
+            DWORD read = 0;
+            if (!ReadFile(readEnd, buffer, sizeof buffer, &read, nullptr) || read == 0)
+                break;
+            output.append(buffer, read);
+            continue;
+        }
+        if (WaitForSingleObject(pi.hProcess, 10) == WAIT_OBJECT_0) {
+            DWORD read = 0;
+            while (PeekNamedPipe(readEnd, nullptr, 0, nullptr, &available, nullptr) && available > 0 &&
+                   ReadFile(readEnd, buffer, sizeof buffer, &read, nullptr) && read > 0)
+                output.append(buffer, read);
+            break;
+        }
+        if (static_cast<int>(GetTickCount() - deadline) > 0) {
+            TerminateProcess(pi.hProcess, 1);
+            WaitForSingleObject(pi.hProcess, 5000);
+            CloseHandle(pi.hProcess);
+            CloseHandle(readEnd);
+            return -1;
+        }
+    }
+    WaitForSingleObject(pi.hProcess, 5000);
+    DWORD code = 0;
+    GetExitCodeProcess(pi.hProcess, &code);
+    CloseHandle(pi.hProcess);
+    CloseHandle(readEnd);
+    return static_cast<int>(code);
+}
+
 int WaitForExit(const Started& p, DWORD timeoutMs)
 {
     if (!p.process || WaitForSingleObject(p.process, timeoutMs) != WAIT_OBJECT_0)

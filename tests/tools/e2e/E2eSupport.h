@@ -25,6 +25,11 @@ Started StartProgram(const std::string& exe, const std::string& args = "");
 // Waits for the process to end; returns its exit code, or -1 on timeout.
 int WaitForExit(const Started& p, DWORD timeoutMs);
 
+// Runs a program (found like StartProgram's) to its end and collects what it
+// writes to standard output. Returns its exit code, or -1 when it could not
+// be started or did not end within the timeout (it is then ended).
+int RunAndCapture(const std::string& exe, const std::string& args, std::string& output, DWORD timeoutMs);
+
 // Ends every process StartProgram started that is still running.
 void EndStartedProcesses();
 

@@ -1,0 +1,27 @@
+#include "engine/builtins/BuiltinRegistry.h"
+
+#include "engine/builtins/CBuiltinState.h"
+#include "engine/builtins/FileHandleBuiltins.h"
+#include "engine/builtins/OptionBuiltins.h"
+
+#include <cstring>
+
+CBuiltinState& BuiltinState(CMarionet_Script& engine)
+{
+    return static_cast<CBuiltinState&>(*engine.m_pBuiltinState);
+}
+
+void BindBuiltin(CMarionet_Script& engine, const char* pszName, ScriptBuiltinHandler handler)
+{
+    engine.SetBuiltinHandler(FindScriptBuiltin(pszName, static_cast<int>(std::strlen(pszName))), handler);
+}
+
+void InstallScriptBuiltins(CMarionet_Script& engine)
+{
+    engine.m_pBuiltinState.reset(new CBuiltinState);
+    CMarionet_Script* pEngine = &engine;
+    engine.m_Hooks.releaseHeldKeys = [pEngine]() { BuiltinState(*pEngine).m_KeySender.ReleaseHeldKeys(); };
+
+    RegisterFileHandleBuiltins(engine);
+    RegisterOptionBuiltins(engine);
+}

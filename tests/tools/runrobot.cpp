@@ -1,0 +1,63 @@
+// Runs robot files once each, the way the program runs a robot, and writes
+// every message box the run would show to standard output instead:
+//
+//   === FILE <path>
+//   --- BOX <caption>
+//   <text>
+//   --- END BOX
+//   === OUTCOME <0 ended, 1 fatal error, 2 not loaded>
+//
+// Exit status: 2 when a file could not be loaded, else 1 when a run ended in
+// a fatal error, else 0.
+#include "engine/CMarionet_Script.h"
+#include "engine/CMarionet_ScriptFile.h"
+#include "engine/RobotRunSequence.h"
+#include "engine/builtins/BuiltinRegistry.h"
+#include "framework/AfxMessageBox.h"
+#include "robot/CRobot.h"
+
+#include <fcntl.h>
+#include <io.h>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+int PrintBox(const CMessageBoxRequest& request)
+{
+    std::printf("--- BOX %s\n%s\n--- END BOX\n", request.caption.GetString(), request.text.GetString());
+    std::fflush(stdout);
+    return (request.type & MB_TYPEMASK) == MB_YESNO ? IDYES : IDOK;
+}
+
+int RunOne(CMarionet_Script& engine, const char* pszPath)
+{
+    CRobot robot;
+    if (!robot.LoadFromFile(pszPath))
+        return ROBOT_NOT_LOADED;
+    return RunRobotSequence(engine, robot, pszPath, [](int nRun) { return nRun == 0; });
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    // Box texts go out byte for byte, line ends included.
+    _setmode(_fileno(stdout), _O_BINARY);
+    SetMessageBoxSink(PrintBox);
+    CMarionet_ScriptFile scriptFile;
+    CMarionet_Script engine(scriptFile);
+    InstallScriptBuiltins(engine);
+
+    int nStatus = ROBOT_RUNS_ENDED;
+    for (int i = 1; i < argc; ++i) {
+        std::printf("=== FILE %s\n", argv[i]);
+        std::fflush(stdout);
+        const int nOutcome = RunOne(engine, argv[i]);
+        std::printf("=== OUTCOME %d\n", nOutcome);
+        std::fflush(stdout);
+        nStatus = std::max(nStatus, nOutcome);
+    }
+    return nStatus;
+}
