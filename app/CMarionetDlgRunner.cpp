@@ -4,6 +4,7 @@
 #include "app/RobotFolder.h"
 #include "app/RobotRepetition.h"
 #include "app/ScriptEngineObjects.h"
+#include "engine/RobotRunSequence.h"
 #include "engine/ScriptGlobals.h"
 #include "framework/AfxMessageBox.h"
 
@@ -12,32 +13,6 @@
 namespace {
 
 const int kNameColumn = 1;
-
-// Puts the robot file into the script store and has the engine check it.
-// False when the file cannot be loaded or the engine found an error (which
-// it has shown); nothing stays loaded then.
-bool LoadRobotIntoEngine(const CRobot& robot, const CString& path)
-{
-    CMarionet_ScriptFile& store = TheScriptFile();
-    CMarionet_Script& engine = TheScriptEngine();
-    store.m_nFasterSpeed = robot.m_nSpeedMode;
-    const int fileIndex = store.AddIncludeFile(path);
-    if (fileIndex < 0 || !store.LoadRobotFile(path, fileIndex)) {
-        engine.UnloadScript();
-        return false;
-    }
-    store.BuildLineArray();
-    if (engine.LoadAndCheckScript(path) != 0) {
-        engine.UnloadScript();
-        return false;
-    }
-    POINT cursor{};
-    ::GetCursorPos(&cursor);
-    engine.SetRunAtBackground(robot.m_bRunAtBackground, cursor.x, cursor.y);
-    engine.m_bUseRecWin = robot.m_bUseRecWin;
-    engine.m_bUseSimilarWin = robot.m_bUseSimilarWin;
-    return true;
-}
 
 }  // namespace
 
@@ -61,24 +36,20 @@ int CMarionetDlg::RunRobot(const CString& path)
 
 int CMarionetDlg::RunLoadedRobot(const CRobot& robot, const CString& path)
 {
-    if (!LoadRobotIntoEngine(robot, path))
-        return 0;
     CMarionet_Script& engine = TheScriptEngine();
+    int outcome = ROBOT_NOT_LOADED;
     {
         CCurrentDirectoryKeeper directory;
         m_bRobotRunning = 1;
         UnregisterAllHotKeys(1);
-        RobotRepetitionHooks hooks;
-        hooks.runOnce = [&engine] { engine.ExecuteFromLine(1, 1); };
-        hooks.engineStopRequested = [&engine] { return engine.m_bStopRequested != 0; };
-        hooks.dialogStopRequested = [this] { return m_bStopRequest != 0; };
-        hooks.quitReceived = [&engine] { return engine.QuitReceived(); };
-        RunRobotRepetitions(robot.m_nRepeatOption, robot.m_nRepeatTimes, hooks);
-        engine.UnloadScript();
+        outcome = RunRobotSequence(engine, robot, path, [this, &engine, &robot](int run) {
+            return ShouldStartRobotRun(robot.m_nRepeatOption, robot.m_nRepeatTimes, run,
+                                       engine.m_bStopRequested != 0, m_bStopRequest != 0);
+        });
     }
     m_bRobotRunning = 0;
     RegisterAllHotKeys(1);
-    return 1;
+    return outcome == ROBOT_NOT_LOADED ? 0 : 1;
 }
 
 int CMarionetDlg::RunRobotByName(const CString& name)

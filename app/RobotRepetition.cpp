@@ -6,21 +6,10 @@ const int kRepeatUntilEndKey = 1;
 
 }  // namespace
 
-int RunRobotRepetitions(int repeatOption, int repeatTimes, const RobotRepetitionHooks& hooks)
+bool ShouldStartRobotRun(int repeatOption, int repeatTimes, int run, bool engineStopRequested,
+                         bool dialogStopRequested)
 {
-    int runs = 0;
-    if (repeatOption == kRepeatUntilEndKey) {
-        do {
-            hooks.runOnce();
-            ++runs;
-        } while (!hooks.engineStopRequested() && !hooks.quitReceived());
-        return runs;
-    }
-    for (int i = 0; i < repeatTimes; ++i) {
-        if (hooks.dialogStopRequested() || hooks.quitReceived())
-            break;
-        hooks.runOnce();
-        ++runs;
-    }
-    return runs;
+    if (repeatOption == kRepeatUntilEndKey)
+        return run == 0 || !engineStopRequested;
+    return run < repeatTimes && !dialogStopRequested;
 }

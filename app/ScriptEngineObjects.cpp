@@ -1,20 +1,28 @@
 #include "app/ScriptEngineObjects.h"
 
+#include "engine/builtins/BuiltinRegistry.h"
+
 namespace {
 
-// Made before the program's entry point runs and gone after it returns, in
-// reverse order, as the program's other global objects.
-CMarionet_ScriptFile g_scriptFile;
-CMarionet_Script g_scriptEngine(g_scriptFile);
+// The store and the engine with its built-in functions, made before the
+// program's entry point runs and gone after it returns.
+struct ScriptEngineObjects {
+    CMarionet_ScriptFile scriptFile;
+    CMarionet_Script engine{scriptFile};
+
+    ScriptEngineObjects() { InstallScriptBuiltins(engine); }
+};
+
+ScriptEngineObjects g_objects;
 
 }  // namespace
 
 CMarionet_ScriptFile& TheScriptFile()
 {
-    return g_scriptFile;
+    return g_objects.scriptFile;
 }
 
 CMarionet_Script& TheScriptEngine()
 {
-    return g_scriptEngine;
+    return g_objects.engine;
 }
