@@ -69,7 +69,7 @@ LRESULT CMarionetDlg::OnRunRobotByIndex(WPARAM, LPARAM lParam)
 {
     const CString name = GetRobotNameByIndex(static_cast<int>(lParam));
     if (name.IsEmpty())
-        ShowMessageBox(m_hWnd, "Can not find the robot scheduled to run.", "", MB_OK);
+        ShowMessageBox(m_hWnd, "Can not find the robot scheduled to run.", kApplicationTitle, MB_OK);
     else
         RunRobotByName(name);
     return 0;
