@@ -95,6 +95,14 @@ private:
     void InitRobotList();
     // The selected row, -1 for none.
     int GetSelectedRow() const;
+    // The selected row and its Name cell; when no row is selected, shows the
+    // message and gives false.
+    bool GetSelectedRobot(const char* noSelectionMessage, int& row, CString& name);
+    // Registers or withdraws the start keys, and unless startOnly the end
+    // keys, of every enabled robot.
+    void ForEachEnabledRobotKey(int startOnly, int (CMarionetDlg::*action)(const CString&));
+    // The answer to the editor when another robot holds the key.
+    int ReportKeyTaken(const char* whichKey);
     // The element of the robot array that the row shows, found by the row's
     // name, so that sorting the list by a heading never mixes them up; -1
     // when the row names no robot of the array.

@@ -7,19 +7,16 @@
 
 namespace {
 
-const int kNameColumn = 1;
 const char kFeedbackAddress[] = "https://www.orvantis.example/tapforge/feedback";
 
 }  // namespace
 
 void CMarionetDlg::OnScheduleRobot()
 {
-    const int row = GetSelectedRow();
-    if (row < 0) {
-        AfxMessageBox("No robot selected! Please select a robot from list above to run.");
-        return;
-    }
-    if (m_robotList.GetItemText(row, kNameColumn).IsEmpty())
+    int row = -1;
+    CString name;
+    if (!GetSelectedRobot("No robot selected! Please select a robot from list above to run.", row, name) ||
+        name.IsEmpty())
         return;
     // The robot's scheduled job and the scheduling wizard open here.
 }
@@ -44,12 +41,9 @@ void CMarionetDlg::OnFeedback()
 
 void CMarionetDlg::OnShareRobot()
 {
-    const int row = GetSelectedRow();
-    if (row < 0) {
-        AfxMessageBox("Please select a robot from list above to share!");
-        return;
-    }
-    if (m_robotList.GetItemText(row, kNameColumn).IsEmpty())
+    int row = -1;
+    CString name;
+    if (!GetSelectedRobot("Please select a robot from list above to share!", row, name) || name.IsEmpty())
         return;
     // The share page for the robot's file opens here.
 }

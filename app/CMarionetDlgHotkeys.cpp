@@ -25,26 +25,25 @@ int CMarionetDlg::UnregisterRobotHotKey(const CString& hotkeyText)
     return id != 0 && ::UnregisterHotKey(m_hWnd, id) ? 1 : 0;
 }
 
-void CMarionetDlg::RegisterAllHotKeys(int startOnly)
+void CMarionetDlg::ForEachEnabledRobotKey(int startOnly, int (CMarionetDlg::*action)(const CString&))
 {
     for (const CRobot& robot : m_arrRobots) {
         if (!robot.m_bEnable)
             continue;
-        RegisterRobotHotKey(robot.m_strStartKey);
+        (this->*action)(robot.m_strStartKey);
         if (!startOnly)
-            RegisterRobotHotKey(robot.m_strEndKey);
+            (this->*action)(robot.m_strEndKey);
     }
+}
+
+void CMarionetDlg::RegisterAllHotKeys(int startOnly)
+{
+    ForEachEnabledRobotKey(startOnly, &CMarionetDlg::RegisterRobotHotKey);
 }
 
 void CMarionetDlg::UnregisterAllHotKeys(int startOnly)
 {
-    for (const CRobot& robot : m_arrRobots) {
-        if (!robot.m_bEnable)
-            continue;
-        UnregisterRobotHotKey(robot.m_strStartKey);
-        if (!startOnly)
-            UnregisterRobotHotKey(robot.m_strEndKey);
-    }
+    ForEachEnabledRobotKey(startOnly, &CMarionetDlg::UnregisterRobotHotKey);
 }
 
 void CMarionetDlg::OnHotKey(UINT id, UINT, UINT)

@@ -9,7 +9,6 @@
 namespace {
 
 const int kNameColumn = 1;
-const char kKeySuggestions[] = "'Ctrl + Shift + Alt + M', 'Ctrl + K', 'Ctrl + Shift + 9'";
 
 }  // namespace
 
@@ -39,6 +38,17 @@ void CMarionetDlg::AddRobotRow(const CRobot& robot)
 int CMarionetDlg::GetSelectedRow() const
 {
     return m_robotList.GetNextItem(-1, LVNI_SELECTED);
+}
+
+bool CMarionetDlg::GetSelectedRobot(const char* noSelectionMessage, int& row, CString& name)
+{
+    row = GetSelectedRow();
+    if (row < 0) {
+        AfxMessageBox(noSelectionMessage);
+        return false;
+    }
+    name = m_robotList.GetItemText(row, kNameColumn);
+    return true;
 }
 
 int CMarionetDlg::RobotIndexOfName(const CString& name) const
@@ -104,11 +114,10 @@ void CMarionetDlg::OnRecordRobot()
 
 void CMarionetDlg::OnEditRobot()
 {
-    const int row = GetSelectedRow();
-    if (row < 0) {
-        AfxMessageBox("No robot selected! Please select a robot from list above to edit.");
+    int row = -1;
+    CString name;
+    if (!GetSelectedRobot("No robot selected! Please select a robot from list above to edit.", row, name))
         return;
-    }
     ShowWindow(SW_SHOWMINIMIZED);
     UnregisterAllHotKeys(0);
     m_nEditedRow = row;
@@ -119,15 +128,11 @@ void CMarionetDlg::OnEditRobot()
 
 void CMarionetDlg::OnRemoveRobot()
 {
-    const int row = GetSelectedRow();
-    if (row < 0) {
-        AfxMessageBox("No robot selected! Please select a robot from list above to delete.");
+    int row = -1;
+    CString name;
+    if (!GetSelectedRobot("No robot selected! Please select a robot from list above to delete.", row, name))
         return;
-    }
-    if (AfxMessageBox("Are you sure you want to delete the selected robot?", MB_YESNO) != IDYES)
-        return;
-    const CString name = m_robotList.GetItemText(row, kNameColumn);
-    if (name.IsEmpty())
+    if (AfxMessageBox("Are you sure you want to delete the selected robot?", MB_YESNO) != IDYES || name.IsEmpty())
         return;
     const int index = RobotIndexOfRow(row);
     if (index >= 0) {
@@ -144,22 +149,21 @@ void CMarionetDlg::OnRemoveRobot()
     RegisterAllHotKeys(0);
 }
 
+int CMarionetDlg::ReportKeyTaken(const char* whichKey)
+{
+    AfxMessageBox(CString(whichKey) +
+                  " hotkey you specified for this robot has been taken by another robot.\n\n"
+                  "You may try to use different hotkeys like:\n'Ctrl + Shift + Alt + M', 'Ctrl + K', "
+                  "'Ctrl + Shift + 9'");
+    return 0;
+}
+
 int CMarionetDlg::IsStartHotKeyFree(const CString& key)
 {
-    if (!IsStartKeyTakenByOther(m_arrRobots, RobotIndexOfRow(m_nEditedRow), key))
-        return 1;
-    AfxMessageBox(CString("Start hotkey you specified for this robot has been taken by another robot.\n\n"
-                          "You may try to use different hotkeys like:\n") +
-                  kKeySuggestions);
-    return 0;
+    return IsStartKeyTakenByOther(m_arrRobots, RobotIndexOfRow(m_nEditedRow), key) ? ReportKeyTaken("Start") : 1;
 }
 
 int CMarionetDlg::IsEndHotKeyFree(const CString& key)
 {
-    if (!IsEndKeyTakenByOther(m_arrRobots, RobotIndexOfRow(m_nEditedRow), key))
-        return 1;
-    AfxMessageBox(CString("End hotkey you specified for this robot has been taken by another robot.\n\n"
-                          "You may try to use different hotkeys like:\n") +
-                  kKeySuggestions);
-    return 0;
+    return IsEndKeyTakenByOther(m_arrRobots, RobotIndexOfRow(m_nEditedRow), key) ? ReportKeyTaken("End") : 1;
 }

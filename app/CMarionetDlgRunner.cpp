@@ -10,12 +10,6 @@
 
 #include <io.h>
 
-namespace {
-
-const int kNameColumn = 1;
-
-}  // namespace
-
 int CMarionetDlg::RunRobot(const CString& path)
 {
     if (m_bRobotRunning)
@@ -77,13 +71,10 @@ LRESULT CMarionetDlg::OnRunRobotByIndex(WPARAM, LPARAM lParam)
 
 void CMarionetDlg::OnRunRobot()
 {
-    const int row = GetSelectedRow();
-    if (row < 0) {
-        AfxMessageBox("No robot selected! Please select a robot from list above to run.");
-        return;
-    }
-    const CString name = m_robotList.GetItemText(row, kNameColumn);
-    if (name.IsEmpty())
+    int row = -1;
+    CString name;
+    if (!GetSelectedRobot("No robot selected! Please select a robot from list above to run.", row, name) ||
+        name.IsEmpty())
         return;
     m_strPendingRobotPath = RobotFilePath(name);
     RunRobot(m_strPendingRobotPath);
