@@ -99,3 +99,11 @@ int AfxWinMain(HINSTANCE instance, HINSTANCE, char* commandLine, int show)
     if (!app->InitInstance()) return app->ExitInstance();
     return app->Run();
 }
+
+// The program's entry point. It lives beside the application object, which every program
+// defines, so that the linker always finds it; an executable with its own main (a test)
+// never calls it.
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int show)
+{
+    return AfxWinMain(instance, previous, commandLine, show);
+}

@@ -153,28 +153,30 @@ HWND CWnd::UnsubclassWindow()
     return Detach();
 }
 
-BOOL CWnd::ModifyStyle(DWORD remove, DWORD add, UINT flags)
+namespace {
+
+BOOL ModifyStyleBits(HWND hwnd, int index, DWORD remove, DWORD add, UINT flags)
 {
-    const DWORD style = GetStyle();
+    const DWORD style = static_cast<DWORD>(::GetWindowLongA(hwnd, index));
     const DWORD changed = (style & ~remove) | add;
     if (changed == style) return FALSE;
-    ::SetWindowLongA(m_hWnd, GWL_STYLE, static_cast<LONG>(changed));
+    ::SetWindowLongA(hwnd, index, static_cast<LONG>(changed));
     if (flags) {
-        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | flags);
+        ::SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | flags);
     }
     return TRUE;
 }
 
+}  // namespace
+
+BOOL CWnd::ModifyStyle(DWORD remove, DWORD add, UINT flags)
+{
+    return ModifyStyleBits(m_hWnd, GWL_STYLE, remove, add, flags);
+}
+
 BOOL CWnd::ModifyStyleEx(DWORD remove, DWORD add, UINT flags)
 {
-    const DWORD style = GetExStyle();
-    const DWORD changed = (style & ~remove) | add;
-    if (changed == style) return FALSE;
-    ::SetWindowLongA(m_hWnd, GWL_EXSTYLE, static_cast<LONG>(changed));
-    if (flags) {
-        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | flags);
-    }
-    return TRUE;
+    return ModifyStyleBits(m_hWnd, GWL_EXSTYLE, remove, add, flags);
 }
 
 void CWnd::GetWindowText(CString& text) const

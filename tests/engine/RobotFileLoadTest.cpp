@@ -254,3 +254,28 @@ TEST(RobotFileLoad, RunScriptFileDialogLoadsANamedFileWithoutAsking)
     CString missing = "C:\\no\\such\\robot.txt";
     EXPECT_FALSE(script.RunScriptFileDialog(missing));
 }
+
+TEST(RobotFileLoad, TheEighthLineIsOnlyComparedWithTheScriptSection)
+{
+    const std::vector<std::string> sevenLines = {"[General]", "Name=Short", "StartKey=None", "EndKey=None",
+                                                 "Description=",  "Enable=0",   "RepeatOption=0"};
+    std::vector<std::string> sectionEighth = sevenLines;
+    sectionEighth.push_back("[Script]");
+    sectionEighth.push_back("WAIT(8)");
+    TempRobotFile early(sectionEighth);
+    CMarionet_ScriptFile script;
+    ASSERT_TRUE(script.LoadRobotFile(early.Path(), -1));
+    EXPECT_EQ((std::vector<std::string>{"WAIT(8)"}), StoredLines(script));
+    EXPECT_EQ((std::vector<int>{1}), SourceNumbers(script));
+
+    // The header's eighth line is skipped unread, even when it is the flag.
+    std::vector<std::string> flagEighth = sevenLines;
+    flagEighth.push_back("RunAtBackground=1");
+    flagEighth.push_back("[Script]");
+    flagEighth.push_back("WAIT(9)");
+    TempRobotFile flagged(flagEighth);
+    script.UnloadScript();
+    ASSERT_TRUE(script.LoadRobotFile(flagged.Path(), -1));
+    EXPECT_EQ(0, script.m_bRunAtBackground);
+    EXPECT_EQ((std::vector<std::string>{"WAIT(9)"}), StoredLines(script));
+}

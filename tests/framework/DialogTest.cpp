@@ -125,14 +125,15 @@ TEST_F(ModelessDialog, DataExchangeRoundTripsCheckRadioAndText)
 
 namespace {
 
-// Types a key into its edit box once shown, and ends with 42 when its
-// PreTranslateMessage sees the key on its way to the edit box.
-class KeyWatchingDialog : public TestDialog
+// Acts once, 50 ms after it is shown; ends with -2 should the test hang.
+class TimedDialog : public TestDialog
 {
 public:
-    bool keySeenBeforeDispatch = false;
+    explicit TimedDialog(CWnd* owner = nullptr) : TestDialog(owner) {}
 
 protected:
+    virtual void OnFirstTick() = 0;
+
     BOOL OnInitDialog() override
     {
         TestDialog::OnInitDialog();
@@ -145,8 +146,28 @@ protected:
         KillTimer(id);
         if (id == 2) {
             EndDialog(-2);
-            return;
+        } else {
+            OnFirstTick();
         }
+    }
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(TimedDialog, TestDialog)
+    ON_WM_TIMER()
+END_MESSAGE_MAP()
+
+// Types a key into its edit box and ends with 42 when its PreTranslateMessage sees the
+// key on its way to the edit box.
+class KeyWatchingDialog : public TimedDialog
+{
+public:
+    bool keySeenBeforeDispatch = false;
+
+protected:
+    void OnFirstTick() override
+    {
         FocusForTyping(m_edit.m_hWnd);
         PressKey('K');
     }
@@ -157,18 +178,12 @@ protected:
             EndDialog(42);
             return TRUE;
         }
-        return TestDialog::PreTranslateMessage(msg);
+        return TimedDialog::PreTranslateMessage(msg);
     }
-
-    DECLARE_MESSAGE_MAP()
 };
 
-BEGIN_MESSAGE_MAP(KeyWatchingDialog, TestDialog)
-    ON_WM_TIMER()
-END_MESSAGE_MAP()
-
 // Hides itself while it initialises and reports whether it ever became visible.
-class SelfHidingDialog : public TestDialog
+class SelfHidingDialog : public TimedDialog
 {
 public:
     bool visibleAtTimer = true;
@@ -176,77 +191,50 @@ public:
 protected:
     BOOL OnInitDialog() override
     {
-        TestDialog::OnInitDialog();
+        TimedDialog::OnInitDialog();
         ShowWindow(SW_HIDE);
-        SetTimer(1, 100);
         return TRUE;
     }
-    void OnTimer(UINT_PTR id)
+    void OnFirstTick() override
     {
-        KillTimer(id);
         visibleAtTimer = IsWindowVisible();
         EndDialog(7);
     }
-
-    DECLARE_MESSAGE_MAP()
 };
 
-BEGIN_MESSAGE_MAP(SelfHidingDialog, TestDialog)
-    ON_WM_TIMER()
-END_MESSAGE_MAP()
-
-// Presses Enter in its text box once shown, so that the default button ends it.
-class EnterDialog : public TestDialog
+// Presses Enter in its text box, so that the default button ends it.
+class EnterDialog : public TimedDialog
 {
 protected:
-    BOOL OnInitDialog() override
+    void OnFirstTick() override
     {
-        TestDialog::OnInitDialog();
-        SetTimer(1, 50);
-        SetTimer(2, 15000);
-        return TRUE;
-    }
-    void OnTimer(UINT_PTR id)
-    {
-        KillTimer(id);
-        if (id == 2) {
-            EndDialog(-2);
-            return;
-        }
         ::SetDlgItemTextA(m_hWnd, IDC_TEST_TEXT, "typed");
         FocusForTyping(::GetDlgItem(m_hWnd, IDC_TEST_TEXT));
         PressKey(VK_RETURN);
     }
-
-    DECLARE_MESSAGE_MAP()
 };
-
-BEGIN_MESSAGE_MAP(EnterDialog, TestDialog)
-    ON_WM_TIMER()
-END_MESSAGE_MAP()
 
 // Posts a quit with code 23 while it runs.
-class QuittingDialog : public TestDialog
+class QuittingDialog : public TimedDialog
 {
 protected:
-    BOOL OnInitDialog() override
-    {
-        TestDialog::OnInitDialog();
-        SetTimer(1, 50);
-        return TRUE;
-    }
-    void OnTimer(UINT_PTR id)
-    {
-        KillTimer(id);
-        ::PostQuitMessage(23);
-    }
-
-    DECLARE_MESSAGE_MAP()
+    void OnFirstTick() override { ::PostQuitMessage(23); }
 };
 
-BEGIN_MESSAGE_MAP(QuittingDialog, TestDialog)
-    ON_WM_TIMER()
-END_MESSAGE_MAP()
+// Looks at its owner while it runs, then ends.
+class OwnerCheckingDialog : public TimedDialog
+{
+public:
+    explicit OwnerCheckingDialog(CWnd* owner) : TimedDialog(owner) {}
+    bool ownerEnabledDuring = true;
+
+protected:
+    void OnFirstTick() override
+    {
+        ownerEnabledDuring = m_pParentWnd->IsWindowEnabled();
+        EndDialog(IDOK);
+    }
+};
 
 }  // namespace
 
@@ -281,38 +269,6 @@ TEST(ModalDialog, QuitEndsTheDialogAndKeepsItsExitCode)
     ASSERT_TRUE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(msg.wParam, 23u);
 }
-
-namespace {
-
-// Looks at its owner while it runs, then ends.
-class OwnerCheckingDialog : public TestDialog
-{
-public:
-    explicit OwnerCheckingDialog(CWnd* owner) : TestDialog(owner) {}
-    bool ownerEnabledDuring = true;
-
-protected:
-    BOOL OnInitDialog() override
-    {
-        TestDialog::OnInitDialog();
-        SetTimer(1, 50);
-        return TRUE;
-    }
-    void OnTimer(UINT_PTR id)
-    {
-        KillTimer(id);
-        ownerEnabledDuring = m_pParentWnd->IsWindowEnabled();
-        EndDialog(IDOK);
-    }
-
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(OwnerCheckingDialog, TestDialog)
-    ON_WM_TIMER()
-END_MESSAGE_MAP()
-
-}  // namespace
 
 TEST(ModalDialog, OwnerIsDisabledWhileItRunsAndEnabledAfter)
 {

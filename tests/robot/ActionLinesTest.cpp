@@ -181,3 +181,25 @@ TEST(ActionLines, MalformedLinesAreHandledSafely)
     EXPECT_EQ("WAIT(0)", DescriptionToScriptLine("Wait").Str());
     EXPECT_EQ("Key Press ", ScriptLineToDescription("KeySend(\"\",\"\",\"\",\"\", 1)").Str());
 }
+
+TEST(ActionLines, EveryCutOfAGoodLineIsHandledSafely)
+{
+    // Each good line cut short, and each with one character left out, covers
+    // every missing comma, quote, parenthesis and digit of the grammar.
+    CMessageBoxCapture boxes;
+    for (const Pair& pair : kBothWays)
+    {
+        const std::string description = pair.description + kTag + kMarker;
+        const std::string script = std::string(pair.script) + "->" + kTag + kMarker;
+        for (size_t cut = 0; cut < description.size(); ++cut)
+        {
+            DescriptionToScriptLine(description.substr(0, cut).c_str());
+            DescriptionToScriptLine(std::string(description).erase(cut, 1).c_str());
+        }
+        for (size_t cut = 0; cut < script.size(); ++cut)
+        {
+            ScriptLineToDescription(script.substr(0, cut).c_str());
+            ScriptLineToDescription(std::string(script).erase(cut, 1).c_str());
+        }
+    }
+}

@@ -208,3 +208,93 @@ TEST_F(ActiveWinPath, AWindowClosedBeforeRestoreGivesNothing)
     search.m_SkipList = {s_alpha, s_beta};
     EXPECT_EQ(0, search.ActivateWin(info, 0));
 }
+
+namespace {
+
+// A hidden top-level window of this process with the given class and title.
+class LocalWindow
+{
+public:
+    LocalWindow(const char* className, const char* title)
+    {
+        WNDCLASSA windowClass = {};
+        windowClass.lpfnWndProc = DefWindowProcA;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.lpszClassName = className;
+        RegisterClassA(&windowClass);
+        m_hWnd = CreateWindowExA(0, className, title, WS_OVERLAPPEDWINDOW, 30, 40, 230, 140, nullptr, nullptr,
+                                 windowClass.hInstance, nullptr);
+    }
+    ~LocalWindow() { DestroyWindow(m_hWnd); }
+    LocalWindow(const LocalWindow&) = delete;
+    LocalWindow& operator=(const LocalWindow&) = delete;
+
+    HWND Get() const { return m_hWnd; }
+
+private:
+    HWND m_hWnd = nullptr;
+};
+
+struct PseudoCase
+{
+    const char* className;
+    const char* title;
+    const char* recordTitle;
+    const char* recordPath;
+};
+
+}  // namespace
+
+TEST(ActiveWinPathNames, ShellWindowsAreRecordedUnderTheirPseudoNames)
+{
+    // Class names in another case than the shell's, and the start-menu title too.
+    const PseudoCase cases[] = {
+        {"workerw", "Any", "Desktop", "Program Manager"},
+        {"WinPathPlain", "Program Manager", "Desktop", "Program Manager"},
+        {"basebar", "Any", "Start Menu", "Start Menu"},
+        {"shell_traywnd", "", "Task Bar", "Task Bar"},
+        {"DIMMEDWINDOWCLASS", "Any", "Dimmed Desktop", "Dimmed Desktop"},
+        {"fakedesktopwclass", "Any", "Dimmed Desktop", "Dimmed Desktop"},
+        {"dv2controlhost", "start menu", "Start Menu", "Start Menu"},
+    };
+    for (const PseudoCase& c : cases) {
+        SCOPED_TRACE(c.className);
+        LocalWindow window(c.className, c.title);
+        ASSERT_NE(nullptr, window.Get());
+        RecordedWindowInfo info;
+        CActiveWinPath identity;
+        ASSERT_EQ(1, identity.GetWinInfo(window.Get(), info));
+        EXPECT_EQ(c.recordTitle, std::string(info.WinTitle));
+        EXPECT_EQ(c.recordPath, std::string(info.WinPath));
+        EXPECT_EQ(window.Get(), info.hWnd);
+        EXPECT_TRUE(SameRect(WindowRect(window.Get()), info.WinRect));
+    }
+
+    // The start-menu host under another title is an ordinary window.
+    LocalWindow host("DV2ControlHost", "Other");
+    RecordedWindowInfo info;
+    CActiveWinPath identity;
+    ASSERT_EQ(1, identity.GetWinInfo(host.Get(), info));
+    EXPECT_EQ("Other", std::string(info.WinTitle));
+    CString ownPath;
+    ASSERT_EQ(1, identity.GetProcessPath(host.Get(), ownPath));
+    EXPECT_EQ(std::string(ownPath), std::string(info.WinPath));
+}
+
+TEST(ActiveWinPathNames, PseudoRecordsAreHandledWhateverTheirCase)
+{
+    const char* const pseudo[][2] = {{"start menu", "START MENU"}, {"Task Bar", "task bar"}};
+    for (const auto& names : pseudo) {
+        RecordedWindowInfo info;
+        info.WinTitle = names[0];
+        info.WinPath = names[1];
+        CActiveWinPath identity;
+        EXPECT_EQ(1, identity.ActivateWin(info, 1)) << names[0];
+    }
+    // A pseudo title with an ordinary path is searched for, and not found.
+    RecordedWindowInfo mixed;
+    mixed.WinTitle = "Task Bar";
+    mixed.WinPath = "C:\\nowhere\\none.exe";
+    CActiveWinPath identity;
+    EXPECT_EQ(0, identity.ActivateWin(mixed, 0));
+}
