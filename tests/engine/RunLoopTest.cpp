@@ -1,0 +1,247 @@
+// The run loop driven in-process: the quit message, the stop flag, held
+// keys, script hotkeys, Adlib, the recorded-window wait and the placeholder
+// of built-ins not bound yet.
+#include "engine/CMarionet_Script.h"
+#include "engine/CMarionet_ScriptFile.h"
+#include "engine/RobotRunSequence.h"
+#include "engine/builtins/BuiltinRegistry.h"
+#include "framework/CMessageBoxCapture.h"
+#include "robot/CRobot.h"
+#include "tests/tools/e2e/E2eSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+class RunLoopTest : public ::testing::Test
+{
+protected:
+    RunLoopTest() : m_engine(m_file) {}
+
+    // Loads the lines as the Test command does (file index -1) and checks them.
+    int Load(const std::vector<std::string>& lines)
+    {
+        m_file.UnloadScript();
+        int number = 0;
+        for (const std::string& line : lines)
+            m_file.AddScriptLine(++number, line.c_str(), -1);
+        m_file.BuildLineArray();
+        return m_engine.LoadAndCheckScript("runloop.txt");
+    }
+
+    // The value of a global variable as text; "<none>" when it does not exist.
+    std::string Global(const char* name)
+    {
+        CScriptValue* value = nullptr;
+        if (!m_engine.m_Variables.GetRef(name, value, CScriptVarTable::SCOPE_GLOBAL) || !value)
+            return "<none>";
+        return value->GetText();
+    }
+
+    CMessageBoxCapture m_boxes;
+    CMarionet_ScriptFile m_file;
+    CMarionet_Script m_engine;
+};
+
+TEST_F(RunLoopTest, EmptyScriptEndsAtOnce)
+{
+    ASSERT_EQ(0, Load({}));
+    EXPECT_EQ(0, m_engine.ExecuteFromLine(1, 1));
+    EXPECT_EQ(CMarionet_Script::WAIT_FINISHED, m_engine.m_nWaitState);
+}
+
+TEST_F(RunLoopTest, ThreeLinesRunInOrder)
+{
+    ASSERT_EQ(0, Load({"$seq = 1", "$seq = $seq & 2", "$seq = $seq & 3"}));
+    EXPECT_EQ(0, m_engine.ExecuteFromLine(1, 1));
+    EXPECT_EQ("123", Global("SEQ"));
+    EXPECT_EQ(CMarionet_Script::WAIT_FINISHED, m_engine.m_nWaitState);
+    EXPECT_EQ(0, m_boxes.Count());
+}
+
+TEST_F(RunLoopTest, QuitEndsTheRunAndIsPostedAgainOnce)
+{
+    ASSERT_EQ(0, Load({"$quitline = 1"}));
+    PostQuitMessage(18);
+    EXPECT_EQ(0, m_engine.ExecuteFromLine(1, 1));
+    EXPECT_TRUE(m_engine.QuitReceived());
+    EXPECT_EQ("<none>", Global("QUITLINE"));
+    MSG msg;
+    ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(18u, msg.wParam);
+
+    // Final: a later run executes nothing and posts nothing more.
+    EXPECT_EQ(0, m_engine.ExecuteFromLine(1, 1));
+    EXPECT_EQ("<none>", Global("QUITLINE"));
+    EXPECT_FALSE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+TEST_F(RunLoopTest, StopFlagEndsTheRunBeforeTheNextLine)
+{
+    ASSERT_EQ(0, Load({"$stop1 = 1", "$stop2 = 1"}));
+    m_engine.m_bStopRequested = 1;
+    m_engine.ExecuteFromLine(1, 1);
+    EXPECT_EQ("<none>", Global("STOP1"));
+    // Loading clears it again.
+    ASSERT_EQ(0, Load({"$stop1 = 1"}));
+    m_engine.ExecuteFromLine(1, 1);
+    EXPECT_EQ("1", Global("STOP1"));
+}
+
+TEST_F(RunLoopTest, HeldKeysAreReleasedWhenATopLevelRunEndsAnyWay)
+{
+    int releases = 0;
+    m_engine.m_Hooks.releaseHeldKeys = [&releases]() { ++releases; };
+    ASSERT_EQ(0, Load({"$held = 1", "F()", "Func F()", "$inner = 1", "EndFunc"}));
+    m_engine.ExecuteFromLine(1, 1);
+    EXPECT_EQ(1, releases);
+    ASSERT_EQ(0, Load({"$held = (1"}));
+    m_engine.ExecuteFromLine(1, 1);
+    EXPECT_EQ(2, releases);
+    m_engine.m_bStopRequested = 1;
+    m_engine.ExecuteFromLine(1, 1);
+    EXPECT_EQ(3, releases);
+}
+
+TEST_F(RunLoopTest, ScriptHotkeyRunsItsFunctionFromTheThreadQueue)
+{
+    ASSERT_EQ(0, Load({"$hk1 = 1", "$hk2 = 2", "Func OnKey()", "Global $hkran = 11", "EndFunc"}));
+    auto* slot = new CScriptHotkeySlot;
+    slot->nId = 7;
+    slot->strFunction = "OnKey";
+    m_engine.m_pHotkeySlots[3] = slot;
+    // A script hotkey's WM_HOTKEY has no window: the pump queues its id.
+    PostThreadMessageA(GetCurrentThreadId(), WM_HOTKEY, 7, 0);
+    m_engine.ExecuteFromLine(1, 1);
+    EXPECT_EQ("11", Global("HKRAN"));
+    EXPECT_EQ(0, m_boxes.Count());
+    m_engine.m_pHotkeySlots[3] = nullptr;
+    delete slot;
+}
+
+TEST(HotkeyQueueTest, FullQueueDropsTheNewestId)
+{
+    CScriptHotkeyQueue queue;
+    for (int id = 0; id < CScriptHotkeyQueue::CAPACITY - 1; ++id)
+        EXPECT_TRUE(queue.Post(id));
+    EXPECT_FALSE(queue.Post(99));
+    int id = -1;
+    for (int expected = 0; expected < CScriptHotkeyQueue::CAPACITY - 1; ++expected) {
+        ASSERT_TRUE(queue.Take(id));
+        EXPECT_EQ(expected, id);
+    }
+    EXPECT_FALSE(queue.Take(id));
+}
+
+TEST_F(RunLoopTest, AdlibFunctionRunsBetweenLines)
+{
+    ASSERT_EQ(0, Load({"$ad1 = 1", "$ad2 = 2", "Func Tick()", "Global $ticks = 1", "EndFunc"}));
+    m_engine.m_strAdlibFunction = "Tick";
+    m_engine.m_bAdlibEnabled = 1;
+    m_engine.m_dwAdlibPeriod = 0;
+    m_engine.ExecuteFromLine(1, 1);
+    m_engine.m_bAdlibEnabled = 0;
+    EXPECT_EQ("1", Global("TICKS"));
+    EXPECT_EQ("2", Global("AD2"));
+}
+
+TEST_F(RunLoopTest, ErrorInAdlibEndsTheRun)
+{
+    ASSERT_EQ(0, Load({"$adx = 1", "Func Bad()", "$q = (1", "EndFunc"}));
+    m_engine.m_strAdlibFunction = "Bad";
+    m_engine.m_bAdlibEnabled = 1;
+    m_engine.m_dwAdlibPeriod = 0;
+    m_engine.ExecuteFromLine(1, 1);
+    m_engine.m_bAdlibEnabled = 0;
+    EXPECT_EQ(1, m_boxes.Count());
+    EXPECT_EQ("<none>", Global("ADX"));
+}
+
+TEST_F(RunLoopTest, BuiltinWithoutHandlerStopsNamingIt)
+{
+    ASSERT_EQ(0, Load({"$p = MsgBox(0, \"a\", \"b\")", "$after = 1"}));
+    m_engine.ExecuteFromLine(1, 1);
+    ASSERT_EQ(1, m_boxes.Count());
+    EXPECT_EQ("Line 1:\n\n$p = MsgBox(0, \"a\", \"b\")\n\nError: The function \"MSGBOX\" is not available.",
+              std::string(m_boxes.Requests()[0].text));
+    EXPECT_EQ(std::string("Internal Error"), std::string(m_boxes.Requests()[0].caption));
+    EXPECT_EQ(static_cast<UINT>(MB_ICONERROR | MB_SYSTEMMODAL | MB_SETFOREGROUND), m_boxes.Requests()[0].type);
+    EXPECT_EQ("<none>", Global("AFTER"));
+}
+
+TEST_F(RunLoopTest, LoadRefusesCallsToUndefinedFunctions)
+{
+    EXPECT_EQ(0, Load({"Func Shared()", "EndFunc"}));
+    EXPECT_EQ(0, Load({"Func Shared()", "EndFunc"}));
+    EXPECT_EQ(1, Load({"Shared()"}));
+    ASSERT_EQ(1, m_boxes.Count());
+    EXPECT_NE(std::string::npos, std::string(m_boxes.Requests()[0].text).find("Error: Unknown function name."));
+}
+
+// A robot file whose one line goes to a recorded window that does not exist.
+std::string WriteRecordedWindowRobot()
+{
+    const std::string path = e2e::TempFilePath("recwin") + ".txt";
+    std::ofstream out(path, std::ios::binary);
+    out << "[General]\r\nName=recwin\r\nStartKey=None\r\nEndKey=None\r\nDescription=\r\nEnable=0\r\n"
+           "RepeatOption=0\r\nRepeatTimes=1\r\nOriginalSpeed=1\r\nUseSimilarWin=0\r\nUseRecWin=1\r\n"
+           "TriggerRobot=\r\nRunAtBackground=0\r\n[Script]\r\n$recline = 1-> At Win [0]\r\n[RecWinInfo]\r\n"
+           "WinIndex=1\r\nWinTitle=No Such Window 4711\r\nWinPath=C:\\nowhere\\nothing.exe\r\n"
+           "WinParentLevel=0\r\nWinRect=10,10,200,200\r\n";
+    return path;
+}
+
+TEST_F(RunLoopTest, RecordedWindowIsAwaitedFortyTimesThenTheRunStops)
+{
+    const std::string path = WriteRecordedWindowRobot();
+    ASSERT_TRUE(m_file.LoadRobotFile(path.c_str(), -1));
+    m_file.BuildLineArray();
+    ASSERT_EQ(0, m_engine.LoadAndCheckScript(path.c_str()));
+    m_engine.m_bUseRecWin = 1;
+    const DWORD start = GetTickCount();
+    m_engine.ExecuteFromLine(1, 1);
+    const DWORD elapsed = GetTickCount() - start;
+    m_engine.m_bUseRecWin = 0;
+
+    EXPECT_GE(elapsed, 19000u);
+    EXPECT_EQ("<none>", Global("RECLINE"));
+    EXPECT_EQ(1, m_engine.m_bStopRequested);
+    ASSERT_EQ(1, m_boxes.Count());
+    const CMessageBoxRequest box = m_boxes.Requests()[0];
+    EXPECT_EQ(std::string("Orvantis Tapforge Error"), std::string(box.caption));
+    EXPECT_EQ(std::string("Cannot find window or application titled 'No Such Window 4711' that was open during "
+                          "recording.\n\nIf the window title changes every time you run the robot, edit the robot "
+                          "and check the option 'Enable to run with other similar files or window titles'."),
+              std::string(box.text));
+    EXPECT_EQ(static_cast<UINT>(MB_ICONERROR), box.type);
+}
+
+TEST_F(RunLoopTest, FatalErrorStopsTheRemainingRunsOfARobot)
+{
+    const std::string folder = e2e::TempFilePath("counted");
+    CreateDirectoryA(folder.c_str(), nullptr);
+    ASSERT_TRUE(e2e::WriteRobotFile(folder, "counted", {"$countedruns = $countedruns + 1", "$q = (1"}));
+    const std::string path = folder + "\\counted.txt";
+    CRobot robot;
+    ASSERT_TRUE(robot.LoadFromFile(path.c_str()));
+    InstallScriptBuiltins(m_engine);
+    ASSERT_EQ(0, Load({"Global $countedruns = 0"}));
+    m_engine.ExecuteFromLine(1, 1);
+
+    int runs = 0;
+    const int outcome = RunRobotSequence(m_engine, robot, path.c_str(), [&runs](int n) {
+        ++runs;
+        return n < 5;
+    });
+    EXPECT_EQ(ROBOT_RUN_FAILED, outcome);
+    // The runner still asks for its repetitions; each ends before its first line.
+    EXPECT_EQ(6, runs);
+    EXPECT_EQ("1", Global("COUNTEDRUNS"));
+    EXPECT_EQ(1, m_boxes.Count());
+}
+
+}  // namespace
