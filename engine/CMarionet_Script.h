@@ -106,10 +106,6 @@ public:
     // without a handler end the run with an error naming the built-in.
     void SetBuiltinHandler(int nIndex, ScriptBuiltinHandler handler);
 
-    // Script hotkeys: the run loop's pump queues the ids of WM_HOTKEY messages
-    // that have no window.
-    CScriptHotkeyQueue& HotkeyQueue() { return m_HotkeyQueue; }
-
     // Recorded-window check before a line (line = position in the store).
     bool CheckLineRecordedWindow(int nLine);
     bool FindRecordedWindow();
@@ -233,7 +229,6 @@ private:
     int ExecuteKeyword(CScriptTokenList& tokens, int& nPos, int& nLine);
     int RequireLineEnd(CScriptTokenList& tokens, int nPos);
     int InvalidKeyword();
-    bool LineStartsWithKeyword(int nLine, int nKeyword, CScriptTokenList& tokens);
     int FindPartnerLine(int nFromLine, int nOpen, int nClose);
 
     int ExecuteIf(CScriptTokenList& tokens, int& nPos, int& nLine);
@@ -291,6 +286,8 @@ private:
     ScriptBuiltinHandler m_aHandlers[kScriptBuiltinCount] = {};
     CLexerReporter m_LexerReporter{*this};
     int m_nReportedErrors = 0;
+    // Script hotkeys: the pump queues the ids of WM_HOTKEY messages that have
+    // no window, and the service step runs their functions.
     CScriptHotkeyQueue m_HotkeyQueue;
 
     // The exit code of a WM_QUIT met by the pump; it is posted again once when

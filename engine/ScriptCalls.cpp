@@ -2,6 +2,7 @@
 
 #include "engine/ScriptBuiltinNames.h"
 #include "engine/ScriptGlobals.h"
+#include "engine/ScriptTokenTests.h"
 
 #include <string>
 #include <vector>
@@ -143,7 +144,7 @@ int CMarionet_Script::CallUserFunction(CScriptTokenList& tokens, int& nPos, CScr
     for (int nParam = 3; params[nParam].m_nType != TOKEN_END && params[nParam].m_nType != TOKEN_RIGHT_PAREN;
          ++nParam) {
         CBoundArgument argument;
-        if (params[nParam].m_nType == TOKEN_KEYWORD && params[nParam].m_vValue.GetInteger() == KEYWORD_BYREF) {
+        if (IsKeywordToken(params[nParam], KEYWORD_BYREF)) {
             argument.bByRef = true;
             ++nParam;
         }

@@ -1,21 +1,18 @@
 #include "engine/CMarionet_Script.h"
 
-namespace {
+#include "engine/ScriptTokenTests.h"
 
-bool IsKeyword(const CScriptToken& token, int nKeyword)
-{
-    return token.m_nType == TOKEN_KEYWORD && token.m_vValue.GetInteger() == nKeyword;
-}
+namespace {
 
 // An If line that opens a block: "If ... Then" with nothing after Then.
 bool OpensIfBlock(CScriptTokenList& tokens)
 {
-    if (!IsKeyword(tokens[0], KEYWORD_IF))
+    if (!IsKeywordToken(tokens[0], KEYWORD_IF))
         return false;
     int nLast = 0;
     while (tokens[nLast + 1].m_nType != TOKEN_END)
         ++nLast;
-    return nLast > 0 && IsKeyword(tokens[nLast], KEYWORD_THEN);
+    return nLast > 0 && IsKeywordToken(tokens[nLast], KEYWORD_THEN);
 }
 
 }  // namespace
@@ -25,7 +22,7 @@ int CMarionet_Script::ExecuteIf(CScriptTokenList& tokens, int& nPos, int& nLine)
     bool bCondition = false;
     if (EvaluateCondition(tokens, nPos, bCondition))
         return 1;
-    if (!IsKeyword(tokens[nPos], KEYWORD_THEN))
+    if (!IsKeywordToken(tokens[nPos], KEYWORD_THEN))
         return ReportScriptError("If statements must have a Then keyword.", tokens[nPos].m_nColumn);
     ++nPos;
 
@@ -82,7 +79,7 @@ int CMarionet_Script::ExecuteIf(CScriptTokenList& tokens, int& nPos, int& nLine)
                 bool bElseIf = false;
                 if (EvaluateCondition(scan, nScanPos, bElseIf))
                     return 1;
-                if (!IsKeyword(scan[nScanPos], KEYWORD_THEN))
+                if (!IsKeywordToken(scan[nScanPos], KEYWORD_THEN))
                     return ReportScriptError("If statements must have a Then keyword.", scan[nScanPos].m_nColumn);
                 if (bElseIf) {
                     bTaken = true;
@@ -152,7 +149,7 @@ int CMarionet_Script::ExecuteSelect(CScriptTokenList& tokens, int& nPos, int& nL
             bCaseSeen = true;
             int nScanPos = 1;
             bool bMatch = false;
-            if (IsKeyword(scan[nScanPos], KEYWORD_ELSE)) {
+            if (IsKeywordToken(scan[nScanPos], KEYWORD_ELSE)) {
                 bMatch = true;
             } else {
                 if (EvaluateCondition(scan, nScanPos, bMatch))

@@ -1,15 +1,12 @@
 #include "engine/CMarionet_Script.h"
 
+#include "engine/ScriptTokenTests.h"
+
 #include "engine/CMarionet_ScriptFile.h"
 
 namespace {
 
 const char kBadlyFormatted[] = "Badly formatted Func statement.";
-
-bool IsKeyword(const CScriptToken& token, int nKeyword)
-{
-    return token.m_nType == TOKEN_KEYWORD && token.m_vValue.GetInteger() == nKeyword;
-}
 
 }  // namespace
 
@@ -23,7 +20,7 @@ int CMarionet_Script::RegisterUserFunctions()
         m_nCurrentLine = nLine;
         if (TokeniseLine(pszText, tokens))
             return 1;
-        if (!IsKeyword(tokens[0], KEYWORD_FUNC))
+        if (!IsKeywordToken(tokens[0], KEYWORD_FUNC))
             continue;
         if (tokens[1].m_nType != TOKEN_USER_FUNCTION)
             return ReportScriptError("Badly formatted \"Func\" statement.", -1);
@@ -52,7 +49,7 @@ int CMarionet_Script::ParseFuncParameters(CScriptTokenList& tokens, int nPos, in
     nCount = 0;
     if (tokens[nPos].m_nType != TOKEN_RIGHT_PAREN) {
         for (;;) {
-            if (IsKeyword(tokens[nPos], KEYWORD_BYREF))
+            if (IsKeywordToken(tokens[nPos], KEYWORD_BYREF))
                 ++nPos;
             if (tokens[nPos].m_nType != TOKEN_VARIABLE)
                 return ReportScriptError(kBadlyFormatted, -1);
@@ -88,11 +85,11 @@ int CMarionet_Script::FindEndFunc(int nFuncLine, int& nEndLine)
         m_nCurrentLine = nLine;
         if (TokeniseLine(pszText, tokens))
             return 1;
-        if (IsKeyword(tokens[0], KEYWORD_ENDFUNC)) {
+        if (IsKeywordToken(tokens[0], KEYWORD_ENDFUNC)) {
             nEndLine = nLine;
             break;
         }
-        if (IsKeyword(tokens[0], KEYWORD_FUNC))
+        if (IsKeywordToken(tokens[0], KEYWORD_FUNC))
             return ReportScriptError("Func statement has no matching EndFunc.", -1);
     }
     m_nCurrentLine = nCurrentLine;

@@ -1,5 +1,7 @@
 #include "engine/CMarionet_Script.h"
 
+#include "engine/ScriptTokenTests.h"
+
 #include "engine/CMarionet_ScriptFile.h"
 
 namespace {
@@ -7,11 +9,6 @@ namespace {
 const char kForBadlyFormatted[] =
     "\"For\" statement is badly formatted.\n\nShould be:\n\nFor $varname = nn To nn [Step nn]";
 const char kLoopOnly[] = "\"ExitLoop/ContinueLoop\" statements only valid from inside a For/Do/While loop.";
-
-bool IsKeyword(const CScriptToken& token, int nKeyword)
-{
-    return token.m_nType == TOKEN_KEYWORD && token.m_vValue.GetInteger() == nKeyword;
-}
 
 }  // namespace
 
@@ -142,7 +139,7 @@ int CMarionet_Script::ExecuteFor(CScriptTokenList& tokens, int& nPos, int& nLine
     if (EvaluateExpression(tokens, nPos, start))
         return 1;
     m_Variables.Assign(strName, start, SCOPE_AUTO);
-    if (!IsKeyword(tokens[nPos], KEYWORD_TO))
+    if (!IsKeywordToken(tokens[nPos], KEYWORD_TO))
         return ReportScriptError(kForBadlyFormatted, tokens[nPos].m_nColumn);
     ++nPos;
     CScriptValue end;
@@ -150,7 +147,7 @@ int CMarionet_Script::ExecuteFor(CScriptTokenList& tokens, int& nPos, int& nLine
         return 1;
     CScriptValue step;
     step.SetInteger(1);
-    if (IsKeyword(tokens[nPos], KEYWORD_STEP)) {
+    if (IsKeywordToken(tokens[nPos], KEYWORD_STEP)) {
         ++nPos;
         if (EvaluateExpression(tokens, nPos, step))
             return 1;

@@ -1,6 +1,7 @@
 #include "engine/CMarionet_Script.h"
 
 #include "engine/CMarionet_ScriptFile.h"
+#include "engine/ScriptTokenTests.h"
 
 const char* CMarionet_Script::LineText(int nLine)
 {
@@ -107,14 +108,6 @@ int CMarionet_Script::ExecuteKeyword(CScriptTokenList& tokens, int& nPos, int& n
     default:
         return InvalidKeyword();
     }
-}
-
-bool CMarionet_Script::LineStartsWithKeyword(int nLine, int nKeyword, CScriptTokenList& tokens)
-{
-    const char* pszText = LineText(nLine);
-    if (!pszText || TokeniseLine(pszText, tokens))
-        return false;
-    return tokens[0].m_nType == TOKEN_KEYWORD && tokens[0].m_vValue.GetInteger() == nKeyword;
 }
 
 // The line of the keyword that closes the block opened on the line before

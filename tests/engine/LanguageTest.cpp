@@ -71,6 +71,14 @@ const ExpressionCase kExpressions[] = {
     {"@SW_MAXIMIZE + @SW_RESTORE", "12"},
     {"@COMPILED", "0"},
     {"@ERROR", "0"},
+    {"@YEAR >= 2000 AND @YEAR < 10000", "1"},
+    {"@MON >= \"01\" AND @MON <= \"12\"", "1"},
+    {"@APPDATADIR <> \"\"", "1"},
+    {"@WINDOWSDIR <> \"\" AND @TEMPDIR <> \"\" AND @WORKINGDIR <> \"\"", "1"},
+    {"@OSTYPE", "WIN32_NT"},
+    {"@CRLF == @CR & @LF", "1"},
+    {"@SCRIPTNAME <> \"\"", "1"},
+    {"@SCRIPTDIR & \"\\\" & @SCRIPTNAME == @SCRIPTFULLPATH", "1"},
 };
 
 Lines ExpressionScript()

@@ -9,9 +9,8 @@
 //
 // Exit status: 2 when a file could not be loaded, else 1 when a run ended in
 // a fatal error, else 0.
-#include "engine/CMarionet_Script.h"
-#include "engine/CMarionet_ScriptFile.h"
 #include "engine/RobotRunSequence.h"
+#include "engine/ScriptEngineInstance.h"
 #include "engine/builtins/BuiltinRegistry.h"
 #include "framework/AfxMessageBox.h"
 #include "robot/CRobot.h"
@@ -46,15 +45,13 @@ int main(int argc, char** argv)
     // Box texts go out byte for byte, line ends included.
     _setmode(_fileno(stdout), _O_BINARY);
     SetMessageBoxSink(PrintBox);
-    CMarionet_ScriptFile scriptFile;
-    CMarionet_Script engine(scriptFile);
-    InstallScriptBuiltins(engine);
+    InstallScriptBuiltins(g_Script);
 
     int nStatus = ROBOT_RUNS_ENDED;
     for (int i = 1; i < argc; ++i) {
         std::printf("=== FILE %s\n", argv[i]);
         std::fflush(stdout);
-        const int nOutcome = RunOne(engine, argv[i]);
+        const int nOutcome = RunOne(g_Script, argv[i]);
         std::printf("=== OUTCOME %d\n", nOutcome);
         std::fflush(stdout);
         nStatus = std::max(nStatus, nOutcome);

@@ -84,14 +84,27 @@ std::string BinPath(const std::string& exeName)
     return BinDir() + "\\" + exeName;
 }
 
-Started StartProgram(const std::string& exe, const std::string& args)
+namespace {
+
+// The writable command line for a program (a bare name is looked for in
+// BinDir()) with a tail; path receives the program's path.
+std::vector<char> CommandLineFor(const std::string& exe, const std::string& args, std::string& path)
 {
-    std::string path = exe.find_first_of("\\/") == std::string::npos ? BinPath(exe) : exe;
+    path = exe.find_first_of("\\/") == std::string::npos ? BinPath(exe) : exe;
     std::string cmd = "\"" + path + "\"";
     if (!args.empty())
         cmd += " " + args;
     std::vector<char> line(cmd.begin(), cmd.end());
     line.push_back('\0');
+    return line;
+}
+
+}  // namespace
+
+Started StartProgram(const std::string& exe, const std::string& args)
+{
+    std::string path;
+    std::vector<char> line = CommandLineFor(exe, args, path);
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi = {};
@@ -114,12 +127,8 @@ int RunAndCapture(const std::string& exe, const std::string& args, std::string& 
     if (!CreatePipe(&readEnd, &writeEnd, &sa, 0))
         return -1;
     SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-    std::string path = exe.find_first_of("\\/") == std::string::npos ? BinPath(exe) : exe;
-    std::string cmd = "\"" + path + "\"";
-    if (!args.empty())
-        cmd += " " + args;
-    std::vector<char> line(cmd.begin(), cmd.end());
-    line.push_back('\0');
+    std::string path;
+    std::vector<char> line = CommandLineFor(exe, args, path);
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     si.dwFlags = STARTF_USESTDHANDLES;
