@@ -164,6 +164,9 @@ void CKeySender::BeginSend(HWND window)
 
 void CKeySender::EndSend()
 {
+    // A modifier at the very end has no key left to act on; it must not reach
+    // the first key of a later send.
+    m_modifiers &= kHeldBits;
     if (m_bCapsLockMode)
         SetToggle(VK_CAPITAL, m_capsWasOn);
     m_links.DetachAll();

@@ -192,6 +192,17 @@ TEST_F(KeySenderTapwin, HeldModifierStaysAcrossSendsUntilReleased)
     EXPECT_NE(std::string::npos, DownLine(c, 'A').find("ctrl=0")) << DownLine(c, 'A');
 }
 
+TEST_F(KeySenderTapwin, TrailingModifierDoesNotReachTheNextSend)
+{
+    for (const char* trailing : {"^", "!", "+", "#", "x^!+#"}) {
+        Send(trailing);
+        EXPECT_EQ(0u, m_sender.Modifiers()) << trailing;
+        Collected c = Send("a");
+        EXPECT_EQ("d41 u41", c.keys) << trailing;
+        EXPECT_EQ("a", c.chars) << trailing;
+    }
+}
+
 TEST_F(KeySenderTapwin, ReleaseHeldKeysReleasesEveryKindOfHeldKey)
 {
     Collected c = Send("{ALTDOWN}{LWINDOWN}{SHIFTDOWN}{q down}");
