@@ -279,6 +279,19 @@ TEST_F(KeySenderTapwin, PostMessageModeDeliversToTheTargetWindow)
     EXPECT_EQ("q", c.chars);
 }
 
+TEST_F(KeySenderTapwin, PostMessageModeKeepsItsTargetAfterALockKey)
+{
+    // Lock keys go as system input even in post-message mode; the keys after
+    // them must still go to the given window, not to the one in front.
+    HWND edit = GetDlgItem(s_window, 101);
+    m_sender.m_bPostMessageMode = 1;
+    m_sender.m_bCapsLockMode = 0;
+    Collected c = Collect([&] { m_sender.Send("{SCROLLLOCK 2}q", edit); });
+    EXPECT_EQ(edit, m_sender.TargetWindow());
+    EXPECT_NE("", DownLine(c, 'Q')) << c.keys;
+    EXPECT_EQ("q", c.chars);
+}
+
 TEST_F(KeySenderTapwin, ForceForegroundBringsTheWindowToTheFront)
 {
     EXPECT_FALSE(ForceForeground(nullptr));
