@@ -55,6 +55,7 @@ TEST(MathBuiltins, IntTruncatesTheDoubleItself)
         {"Int(-3.7)", "-3", 0},    {"Int('7.9')", "7", 0},       {"Int(3)", "3", 0},
         {"Int(1e20)", "1e+20", 0}, {"Int(-2.5e9 - 0.25)", "-2500000000", 0},
         {"Int(Log(0))", "-inf", 0}, {"Int(Sqrt(-1))", "nan", 0},
+        {"Int(-0.5)", "0", 0},      {"Int('-0.9')", "0", 0},
     };
     ExpectCases(cases);
 }
