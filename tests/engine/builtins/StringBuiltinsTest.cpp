@@ -162,6 +162,7 @@ TEST(StringBuiltins, Format)
         {"StringFormat('%s|%5s|%-5s|', 'ab', 'cd', 'ef')", "ab|   cd|ef   |", 0},
         {"StringFormat('%x %X %o %u', 255, 255, 8, -1)", "ff FF 10 4294967295", 0},
         {"StringFormat('%x', 4294967295)", "ffffffff", 0},
+        {"StringFormat('%x|%d', '1e3', '1e3')", "1|1", 0},
         {"StringFormat('%+d|% d|%#x', 5, 5, 255)", "+5| 5|0xff", 0},
         {"StringFormat('%ld|%5.2lf|%hd', 7, 2.5, 3)", "7| 2.50|3", 0},
         {"StringFormat('%.3s', 'abcdef')", "abc", 0},
