@@ -200,11 +200,15 @@ TEST(StringBuiltins, FormatPassesUnsafeConversionsThroughUnchanged)
     CBuiltinScriptRunner runner;
     ASSERT_TRUE(runner.Run({"$v = StringFormat('%1234d', 7)", "$w = StringFormat('%9999.9999f', 1e300)",
                             "$s = 'x'", "For $i = 1 To 17", "$s = $s & $s", "Next",
-                            "$s = StringFormat('<%s>', $s)"}));
+                            "$t = StringFormat('<%s>', StringLeft($s, 65535))",
+                            "$u = StringFormat('<%s>', $s & 'y')",
+                            "$s = StringFormat($s & '<%d>', 5)"}));
     EXPECT_EQ(std::string(1233, ' ') + "7", runner.Text("v"));
     EXPECT_EQ(10000u + 301u, runner.Text("w").size());
-    // Longer than any fixed work buffer would hold: nothing is cut.
-    EXPECT_EQ(131072u + 2u, runner.Text("s").size());
+    // Text for "%s" is cut to 65,535 chars; literal text is never cut.
+    EXPECT_EQ("<" + std::string(65535, 'x') + ">", runner.Text("t"));
+    EXPECT_EQ("<" + std::string(65535, 'x') + ">", runner.Text("u"));
+    EXPECT_EQ(std::string(131072, 'x') + "<5>", runner.Text("s"));
 }
 
 TEST(StringBuiltins, CharacterClasses)
