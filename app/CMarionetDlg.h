@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/RobotScheduledJob.h"
 #include "controls/CButtonST.h"
 #include "controls/CSortListCtrl.h"
 #include "engine/CScriptString.h"
@@ -56,6 +57,10 @@ public:
     void LoadOptions();
     void SaveOptions();
 
+    // Asks the task scheduler for this program's jobs and looks among them
+    // for the robot's; true with the job's texts when it has one.
+    bool FindScheduledJob(const CString& robotName, CRobotJobTexts& texts);
+
     int m_bStartedWithAutoRun = 0;
     CString m_strAutoRunRobotName;
 
@@ -63,6 +68,8 @@ public:
     const CArray<CRobot, CRobot&>& GetRobots() const { return m_arrRobots; }
     CSortListCtrl& GetRobotList() { return m_robotList; }
     int IsRobotRunning() const { return m_bRobotRunning; }
+    // The script file that Test runs; while it is empty, Test asks for one.
+    void SetTestScriptPath(const CString& path) { m_strTestScriptPath = path; }
     int GetShowTips() const { return m_bShowTips; }
 
 protected:

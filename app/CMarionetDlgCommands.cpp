@@ -2,6 +2,7 @@
 
 #include "app/HelpFile.h"
 #include "framework/AfxMessageBox.h"
+#include "robot/AppFolders.h"
 
 #include <shellapi.h>
 
@@ -18,7 +19,18 @@ void CMarionetDlg::OnScheduleRobot()
     if (!GetSelectedRobot("No robot selected! Please select a robot from list above to run.", row, name) ||
         name.IsEmpty())
         return;
-    // The robot's scheduled job and the scheduling wizard open here.
+    CRobotJobTexts job;
+    if (FindScheduledJob(name, job)) {
+        // The dialog of the robot's job opens here, showing the job's texts.
+        return;
+    }
+    // The scheduling wizard opens here for the robot.
+}
+
+bool CMarionetDlg::FindScheduledJob(const CString& robotName, CRobotJobTexts& texts)
+{
+    m_taskScheduler.Enumerate(GetModuleFilePath());
+    return FindRobotJob(m_taskScheduler, robotName, texts);
 }
 
 void CMarionetDlg::OnHelp()

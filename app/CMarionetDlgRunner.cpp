@@ -4,6 +4,7 @@
 #include "app/RobotFolder.h"
 #include "app/RobotRepetition.h"
 #include "app/ScriptEngineObjects.h"
+#include "engine/CArgList.h"
 #include "engine/RobotRunSequence.h"
 #include "engine/ScriptGlobals.h"
 #include "framework/AfxMessageBox.h"
@@ -31,19 +32,22 @@ int CMarionetDlg::RunRobot(const CString& path)
 int CMarionetDlg::RunLoadedRobot(const CRobot& robot, const CString& path)
 {
     CMarionet_Script& engine = TheScriptEngine();
-    int outcome = ROBOT_NOT_LOADED;
+    // The repetitions are asked for only once the script has loaded and
+    // passed its check: a script error means the run never started.
+    bool started = false;
     {
         CCurrentDirectoryKeeper directory;
         m_bRobotRunning = 1;
         UnregisterAllHotKeys(1);
-        outcome = RunRobotSequence(engine, robot, path, [this, &engine, &robot](int run) {
+        RunRobotSequence(engine, robot, path, [this, &engine, &robot, &started](int run) {
+            started = true;
             return ShouldStartRobotRun(robot.m_nRepeatOption, robot.m_nRepeatTimes, run,
                                        engine.m_bStopRequested != 0, m_bStopRequest != 0);
         });
     }
     m_bRobotRunning = 0;
     RegisterAllHotKeys(1);
-    return outcome == ROBOT_NOT_LOADED ? 0 : 1;
+    return started ? 1 : 0;
 }
 
 int CMarionetDlg::RunRobotByName(const CString& name)
@@ -84,6 +88,9 @@ void CMarionetDlg::OnTest()
 {
     CMarionet_ScriptFile& store = TheScriptFile();
     CMarionet_Script& engine = TheScriptEngine();
+    // A test run is not started from a command line: its scripts see no
+    // arguments.
+    ScriptArgList().Parse("");
     if (m_bTestMode) {
         store.AddScriptLine(1, m_strTestLine.GetText(), -1);
     } else if (!store.RunScriptFileDialog(m_strTestScriptPath)) {

@@ -1,28 +1,18 @@
 #include "app/ScriptEngineObjects.h"
 
+#include "engine/ScriptEngineInstance.h"
 #include "engine/builtins/BuiltinRegistry.h"
-
-namespace {
-
-// The store and the engine with its built-in functions, made before the
-// program's entry point runs and gone after it returns.
-struct ScriptEngineObjects {
-    CMarionet_ScriptFile scriptFile;
-    CMarionet_Script engine{scriptFile};
-
-    ScriptEngineObjects() { InstallScriptBuiltins(engine); }
-};
-
-ScriptEngineObjects g_objects;
-
-}  // namespace
 
 CMarionet_ScriptFile& TheScriptFile()
 {
-    return g_objects.scriptFile;
+    return g_ScriptFile;
 }
 
 CMarionet_Script& TheScriptEngine()
 {
-    return g_objects.engine;
+    // Bound on first use: the engine object lives in another library, whose
+    // globals may be made after this file's.
+    static const bool bound = (InstallScriptBuiltins(g_Script), true);
+    (void)bound;
+    return g_Script;
 }

@@ -16,6 +16,9 @@ namespace {
 const DWORD kStartTimeoutMs = 30000;
 const int kQuitExitCode = 18;
 const int kRobotListId = 1001;
+const UINT kTrayNotify = WM_APP + 1;
+const int kTrayHide = 32772;
+const int kTrayExit = 32775;
 
 class AppE2eTest : public ::testing::Test
 {
@@ -106,6 +109,27 @@ std::string MessageBoxText(HWND box)
     char text[512] = {};
     SendMessageA(GetDlgItem(box, 0xFFFF), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
     return text;
+}
+
+// The tray icon's window: the main dialog's one child without a control id.
+HWND FindTrayWindow(HWND dialog)
+{
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (GetDlgCtrlID(child) == 0)
+            return child;
+    }
+    return nullptr;
+}
+
+bool WaitForVisibility(HWND window, bool visible)
+{
+    const DWORD start = GetTickCount();
+    while ((IsWindowVisible(window) != FALSE) != visible) {
+        if (GetTickCount() - start > kStartTimeoutMs)
+            return false;
+        Sleep(20);
+    }
+    return true;
 }
 
 void PressKeys(const std::string& chord)
@@ -285,5 +309,22 @@ TEST_F(AppE2eTest, ClosingDuringARunEndsTheProgram)
     ASSERT_TRUE(box);
     EXPECT_NE(MessageBoxText(box).find("Are you sure you want to quit Tapforge?"), std::string::npos);
     PostMessageA(box, WM_COMMAND, IDYES, 0);
+    EXPECT_EQ(e2e::WaitForExit(started, 30000), kQuitExitCode);
+}
+
+TEST_F(AppE2eTest, TrayHidesShowsAndExitsWithoutAQuestion)
+{
+    e2e::Started started = StartTapforge();
+    HWND dialog = WaitForMainDialog();
+    ASSERT_TRUE(dialog);
+    HWND tray = FindTrayWindow(dialog);
+    ASSERT_TRUE(tray);
+
+    PostMessageA(tray, WM_COMMAND, kTrayHide, 0);
+    ASSERT_TRUE(WaitForVisibility(dialog, false));
+    PostMessageA(tray, kTrayNotify, 128, WM_LBUTTONDOWN);
+    ASSERT_TRUE(WaitForVisibility(dialog, true));
+
+    PostMessageA(tray, WM_COMMAND, kTrayExit, 0);
     EXPECT_EQ(e2e::WaitForExit(started, 30000), kQuitExitCode);
 }

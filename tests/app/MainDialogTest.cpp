@@ -3,8 +3,11 @@
 // robot files, removals keep the keys other robots share.
 #include "app/CMarionetApp.h"
 #include "app/CMarionetDlg.h"
+#include "engine/CArgList.h"
 #include "framework/CMessageBoxCapture.h"
 #include "res/TapforgeResource.h"
+#include "schedule/CTaskScheduler.h"
+#include "tests/schedule/ScheduleTestJobs.h"
 
 #include "e2e/E2eSupport.h"
 
@@ -228,4 +231,89 @@ TEST_F(MainDialogTest, UnreadableOrTriggerlessRobotsDoNotRun)
     EXPECT_EQ(capture.Requests()[0].text,
               "Can not find the robot: \"Next One\" which will run after current robot");
     EXPECT_EQ(dialog.IsRobotRunning(), 0);
+}
+
+TEST_F(MainDialogTest, ARobotWhoseScriptFailsItsCheckDoesNotRun)
+{
+    const std::string output = e2e::TempFilePath("app_dialog_run");
+    WriteRobot("Broken", "None", "None", 0, {"NoSuchFunction()"});
+    WriteRobot("Sound", "None", "None", 0, {"FileWriteLine(\"" + output + "\", \"ran\")"});
+    CMarionetDlg& dialog = OpenDialog();
+    CMessageBoxCapture capture(IDOK);
+    EXPECT_EQ(dialog.RunRobotByName("Broken"), 0);
+    ASSERT_EQ(capture.Count(), 1);
+    EXPECT_EQ(capture.Requests()[0].caption, "Internal Error");
+    EXPECT_EQ(dialog.RunRobotByName("Sound"), 1);
+    EXPECT_EQ(e2e::ReadLines(output), std::vector<std::string>({"ran"}));
+    DeleteFileA(output.c_str());
+}
+
+TEST_F(MainDialogTest, TestRunsItsScriptWithoutArguments)
+{
+    const std::string output = e2e::TempFilePath("app_dialog_test_command");
+    WriteRobot("Probe", "None", "None", 0, {"FileWriteLine(\"" + output + "\", \"tested\")"});
+    CMarionetDlg& dialog = OpenDialog();
+    ScriptArgList().Parse("left over");
+    dialog.SetTestScriptPath(RobotFile("Probe").c_str());
+    Command(IDC_TEST);
+    EXPECT_EQ(ScriptArgList().GetCount(), 0);
+    EXPECT_EQ(e2e::ReadLines(output), std::vector<std::string>({"tested"}));
+    DeleteFileA(output.c_str());
+}
+
+class ScheduleCommandTest : public ScheduleJobTest
+{
+protected:
+    void SetUp() override
+    {
+        e2e::EmptyDataFolder();
+        m_dialog = new CMarionetDlg(nullptr);
+        ASSERT_TRUE(m_dialog->Create(CMarionetDlg::IDD, nullptr));
+    }
+
+    void TearDown() override
+    {
+        m_dialog->DestroyWindow();
+        delete m_dialog;
+        ScheduleJobTest::TearDown();
+    }
+
+    void SaveJob(const char* jobRobot, const char* parameters, TASK_TRIGGER_TYPE type)
+    {
+        CScheduledTask task = MakeRobotTask(jobRobot, MakeTrigger(type));
+        task.SetParameters(parameters);
+        ASSERT_EQ(task.SaveTask(UseJob(jobRobot), FALSE, FALSE), S_OK);
+    }
+
+    CMarionetDlg* m_dialog = nullptr;
+};
+
+TEST_F(ScheduleCommandTest, FindsTheRobotsJobByItsParameters)
+{
+    SaveJob("A1 Night Run", "-a a1 night run", TASK_TIME_TRIGGER_ONCE);
+    SaveJob("A1 Night Runner", "-a A1 Night Runner", TASK_TIME_TRIGGER_ONCE);
+    CRobotJobTexts texts;
+    ASSERT_TRUE(m_dialog->FindScheduledJob("A1 Night Run", texts));
+    EXPECT_EQ(texts.jobName.CompareNoCase(JobNameFor("A1 Night Run")), 0) << texts.jobName.GetString();
+    EXPECT_EQ(texts.nextRun, "Saturday, May 17, 2031  09:45:00");
+    EXPECT_EQ(texts.lastRun, "Never");
+
+    EXPECT_FALSE(m_dialog->FindScheduledJob("A1 Night", texts));
+    EXPECT_FALSE(m_dialog->FindScheduledJob("A1 Day Run", texts));
+}
+
+TEST_F(ScheduleCommandTest, TwoJobsForOneRobotShowTheFirstListed)
+{
+    SaveJob("A1 Twice One", "-a A1 Twice", TASK_TIME_TRIGGER_ONCE);
+    SaveJob("A1 Twice Two", "-a A1 Twice", TASK_TIME_TRIGGER_ONCE);
+    CRobotJobTexts texts;
+    ASSERT_TRUE(m_dialog->FindScheduledJob("a1 twice", texts));
+    CTaskScheduler scheduler;
+    ASSERT_TRUE(scheduler.Enumerate(TestProgramPath()));
+    CString first;
+    for (int position = 0; position < scheduler.GetCount() && first.IsEmpty(); ++position) {
+        if (scheduler.GetTask(position).GetParameters() == "-a A1 Twice")
+            first = scheduler.GetTask(position).GetName();
+    }
+    EXPECT_EQ(texts.jobName, first);
 }
