@@ -112,13 +112,19 @@ std::string MessageBoxText(HWND box)
 }
 
 // The tray icon's window: the main dialog's one child without a control id.
+// Start-up adds it after the dialog shows, so it is waited for.
 HWND FindTrayWindow(HWND dialog)
 {
-    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (GetDlgCtrlID(child) == 0)
-            return child;
+    const DWORD start = GetTickCount();
+    for (;;) {
+        for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            if (GetDlgCtrlID(child) == 0)
+                return child;
+        }
+        if (GetTickCount() - start > kStartTimeoutMs)
+            return nullptr;
+        Sleep(20);
     }
-    return nullptr;
 }
 
 bool WaitForVisibility(HWND window, bool visible)
