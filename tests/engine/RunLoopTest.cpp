@@ -5,6 +5,7 @@
 #include "engine/CMarionet_ScriptFile.h"
 #include "engine/RobotRunSequence.h"
 #include "engine/builtins/BuiltinRegistry.h"
+#include "engine/builtins/CBuiltinState.h"
 #include "framework/CMessageBoxCapture.h"
 #include "robot/CRobot.h"
 #include "tests/tools/e2e/E2eSupport.h"
@@ -242,6 +243,38 @@ TEST_F(RunLoopTest, FatalErrorStopsTheRemainingRunsOfARobot)
     EXPECT_EQ(6, runs);
     EXPECT_EQ("1", Global("COUNTEDRUNS"));
     EXPECT_EQ(1, m_boxes.Count());
+}
+
+TEST_F(RunLoopTest, RunInBackgroundPostsTheKeysToTheTargetWindow)
+{
+    const std::string folder = e2e::TempFilePath("background");
+    CreateDirectoryA(folder.c_str(), nullptr);
+    ASSERT_TRUE(e2e::WriteRobotFile(folder, "background", {"$bgline = 1"}));
+    const std::string path = folder + "\\background.txt";
+    CRobot robot;
+    ASSERT_TRUE(robot.LoadFromFile(path.c_str()));
+    robot.m_bRunAtBackground = 1;
+    InstallScriptBuiltins(m_engine);
+    CKeySender& sender = BuiltinState(m_engine).m_KeySender;
+    ASSERT_EQ(0, sender.m_bPostMessageMode);
+
+    EXPECT_EQ(ROBOT_RUNS_ENDED, RunRobotSequence(m_engine, robot, path.c_str(), [](int n) { return n == 0; }));
+    EXPECT_EQ(1, m_engine.m_bRunAtBackground);
+    EXPECT_EQ(1, sender.m_bPostMessageMode);
+
+    // The keys of a send to a window now arrive as that window's messages.
+    HWND window = CreateWindowExA(0, "STATIC", "background target", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(nullptr, window);
+    sender.Send("a", window);
+    MSG msg;
+    ASSERT_TRUE(PeekMessageA(&msg, window, WM_KEYDOWN, WM_KEYDOWN, PM_REMOVE));
+    EXPECT_EQ(static_cast<WPARAM>('A'), msg.wParam);
+    EXPECT_TRUE(PeekMessageA(&msg, window, WM_KEYUP, WM_KEYUP, PM_REMOVE));
+    DestroyWindow(window);
+
+    m_engine.SetRunAtBackground(0, 0, 0);
+    EXPECT_EQ(0, sender.m_bPostMessageMode);
 }
 
 }  // namespace
