@@ -7,6 +7,7 @@
 #include "engine/builtins/BuiltinRegistry.h"
 #include "engine/builtins/CBuiltinState.h"
 #include "framework/CMessageBoxCapture.h"
+#include "robot/CActiveWinPath.h"
 #include "robot/CRobot.h"
 #include "tests/tools/e2e/E2eSupport.h"
 
@@ -183,16 +184,18 @@ TEST_F(RunLoopTest, LoadRefusesCallsToUndefinedFunctions)
     EXPECT_NE(std::string::npos, std::string(m_boxes.Requests()[0].text).find("Error: Unknown function name."));
 }
 
-// A robot file whose one line goes to a recorded window that does not exist.
-std::string WriteRecordedWindowRobot()
+// A robot file whose one line goes to the recorded window of that title and
+// program; by default one that does not exist.
+std::string WriteRecordedWindowRobot(const std::string& title = "No Such Window 4711",
+                                     const std::string& program = "C:\\nowhere\\nothing.exe")
 {
     const std::string path = e2e::TempFilePath("recwin") + ".txt";
     std::ofstream out(path, std::ios::binary);
     out << "[General]\r\nName=recwin\r\nStartKey=None\r\nEndKey=None\r\nDescription=\r\nEnable=0\r\n"
            "RepeatOption=0\r\nRepeatTimes=1\r\nOriginalSpeed=1\r\nUseSimilarWin=0\r\nUseRecWin=1\r\n"
            "TriggerRobot=\r\nRunAtBackground=0\r\n[Script]\r\n$recline = 1-> At Win [0]\r\n[RecWinInfo]\r\n"
-           "WinIndex=1\r\nWinTitle=No Such Window 4711\r\nWinPath=C:\\nowhere\\nothing.exe\r\n"
-           "WinParentLevel=0\r\nWinRect=10,10,200,200\r\n";
+           "WinIndex=1\r\nWinTitle="
+        << title << "\r\nWinPath=" << program << "\r\nWinParentLevel=0\r\nWinRect=10,10,200,200\r\n";
     return path;
 }
 
@@ -219,6 +222,58 @@ TEST_F(RunLoopTest, RecordedWindowIsAwaitedFortyTimesThenTheRunStops)
                           "and check the option 'Enable to run with other similar files or window titles'."),
               std::string(box.text));
     EXPECT_EQ(static_cast<UINT>(MB_ICONERROR), box.type);
+}
+
+TEST_F(RunLoopTest, RunBuiltinAsksForTheLongRecordedWindowLimitOnce)
+{
+    const std::string path = WriteRecordedWindowRobot();
+    ASSERT_TRUE(m_file.LoadRobotFile(path.c_str(), -1));
+    m_file.BuildLineArray();
+    ASSERT_EQ(0, m_engine.LoadAndCheckScript(path.c_str()));
+
+    m_engine.m_bRecWinLongRetry = 1;
+    EXPECT_FALSE(m_engine.CheckLineRecordedWindow(1));
+    EXPECT_EQ(600, m_engine.m_nRecWinTryLimit);
+    EXPECT_EQ(0, m_engine.m_bRecWinLongRetry);
+    EXPECT_EQ(1, m_engine.m_nRecWinTries);
+    EXPECT_EQ(CMarionet_Script::WAIT_RECORDED_WINDOW, m_engine.m_nWaitState);
+
+    EXPECT_FALSE(m_engine.CheckLineRecordedWindow(1));
+    EXPECT_EQ(40, m_engine.m_nRecWinTryLimit);
+}
+
+TEST_F(RunLoopTest, SimilarWindowStandsInForTheRecordedOneAndIsRemembered)
+{
+    HWND window = CreateWindowExA(0, "STATIC", "Renamed Window 5150", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 300,
+                                  200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(nullptr, window);
+    CString program;
+    {
+        CActiveWinPath identity;
+        ASSERT_EQ(1, identity.GetProcessPath(window, program));
+    }
+    const std::string path = WriteRecordedWindowRobot("Recorded Window 5150", program.GetString());
+    ASSERT_TRUE(m_file.LoadRobotFile(path.c_str(), -1));
+    m_file.BuildLineArray();
+    ASSERT_EQ(0, m_engine.LoadAndCheckScript(path.c_str()));
+    m_engine.m_bUseRecWin = 1;
+    m_engine.m_bUseSimilarWin = 1;
+    m_engine.ExecuteFromLine(1, 1);
+    m_engine.m_bUseRecWin = 0;
+    m_engine.m_bUseSimilarWin = 0;
+
+    EXPECT_EQ("1", Global("RECLINE"));
+    EXPECT_EQ(0, m_boxes.Count());
+    ASSERT_EQ(1u, m_file.m_vecRecWinInfo.size());
+    const RecordedWindowInfo& record = m_file.m_vecRecWinInfo[0];
+    EXPECT_EQ(window, record.hWnd);
+    EXPECT_EQ(std::string(program.GetString()), std::string(record.WinPath.GetString()));
+    EXPECT_EQ(200, record.WinRect.right);
+    RECT placed;
+    GetWindowRect(window, &placed);
+    EXPECT_EQ(10, placed.left);
+    EXPECT_EQ(10, placed.top);
+    DestroyWindow(window);
 }
 
 TEST_F(RunLoopTest, FatalErrorStopsTheRemainingRunsOfARobot)
