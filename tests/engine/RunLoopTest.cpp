@@ -151,6 +151,41 @@ TEST_F(RunLoopTest, AdlibFunctionRunsBetweenLines)
     EXPECT_EQ("2", Global("AD2"));
 }
 
+// A wait built-in as the window waits work: it presets the result, sets its
+// wait state and runs the service run; the poller ends it after a few passes.
+int FakeWinWait(CMarionet_Script& engine, CScriptValueList&, CScriptValue& result)
+{
+    engine.m_vResult.SetInteger(1);
+    engine.m_nWaitState = CMarionet_Script::WAIT_WINWAIT;
+    engine.ExecuteFromLine(0, 0);
+    result = engine.m_vResult;
+    return 0;
+}
+
+TEST_F(RunLoopTest, AdlibDuringAWaitLeavesTheWaitsResultAlone)
+{
+    ASSERT_EQ(0, Load({"$waited = WinWait(\"x\")", "Func Tick()", "Global $adlibticks = 1", "Return 5",
+                       "EndFunc"}));
+    int polls = 0;
+    m_engine.m_Hooks.pollWindowWait = [this, &polls]() {
+        Sleep(1);
+        if (++polls < 5)
+            return 1;
+        m_engine.m_nWaitState = CMarionet_Script::WAIT_RUNNING;
+        m_engine.m_bReturn = 1;
+        return 1;
+    };
+    BindBuiltin(m_engine, "WINWAIT", FakeWinWait);
+    m_engine.m_strAdlibFunction = "Tick";
+    m_engine.m_bAdlibEnabled = 1;
+    m_engine.m_dwAdlibPeriod = 0;
+    m_engine.ExecuteFromLine(1, 1);
+    m_engine.m_bAdlibEnabled = 0;
+    EXPECT_EQ("1", Global("ADLIBTICKS"));
+    EXPECT_EQ("1", Global("WAITED"));
+    EXPECT_EQ(0, m_boxes.Count());
+}
+
 TEST_F(RunLoopTest, ErrorInAdlibEndsTheRun)
 {
     ASSERT_EQ(0, Load({"$adx = 1", "Func Bad()", "$q = (1", "EndFunc"}));
