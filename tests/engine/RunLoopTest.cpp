@@ -35,6 +35,25 @@ protected:
         return m_engine.LoadAndCheckScript("runloop.txt");
     }
 
+    // Loads a robot file as the runner does and checks it.
+    int LoadRobot(const std::string& path)
+    {
+        if (!m_file.LoadRobotFile(path.c_str(), -1))
+            return -1;
+        m_file.BuildLineArray();
+        return m_engine.LoadAndCheckScript(path.c_str());
+    }
+
+    // One run from line 1 with the function as Adlib, due at every pass.
+    void RunWithAdlib(const char* function)
+    {
+        m_engine.m_strAdlibFunction = function;
+        m_engine.m_bAdlibEnabled = 1;
+        m_engine.m_dwAdlibPeriod = 0;
+        m_engine.ExecuteFromLine(1, 1);
+        m_engine.m_bAdlibEnabled = 0;
+    }
+
     // The value of a global variable as text; "<none>" when it does not exist.
     std::string Global(const char* name)
     {
@@ -142,11 +161,7 @@ TEST(HotkeyQueueTest, FullQueueDropsTheNewestId)
 TEST_F(RunLoopTest, AdlibFunctionRunsBetweenLines)
 {
     ASSERT_EQ(0, Load({"$ad1 = 1", "$ad2 = 2", "Func Tick()", "Global $ticks = 1", "EndFunc"}));
-    m_engine.m_strAdlibFunction = "Tick";
-    m_engine.m_bAdlibEnabled = 1;
-    m_engine.m_dwAdlibPeriod = 0;
-    m_engine.ExecuteFromLine(1, 1);
-    m_engine.m_bAdlibEnabled = 0;
+    RunWithAdlib("Tick");
     EXPECT_EQ("1", Global("TICKS"));
     EXPECT_EQ("2", Global("AD2"));
 }
@@ -176,11 +191,7 @@ TEST_F(RunLoopTest, AdlibDuringAWaitLeavesTheWaitsResultAlone)
         return 1;
     };
     BindBuiltin(m_engine, "WINWAIT", FakeWinWait);
-    m_engine.m_strAdlibFunction = "Tick";
-    m_engine.m_bAdlibEnabled = 1;
-    m_engine.m_dwAdlibPeriod = 0;
-    m_engine.ExecuteFromLine(1, 1);
-    m_engine.m_bAdlibEnabled = 0;
+    RunWithAdlib("Tick");
     EXPECT_EQ("1", Global("ADLIBTICKS"));
     EXPECT_EQ("1", Global("WAITED"));
     EXPECT_EQ(0, m_boxes.Count());
@@ -189,11 +200,7 @@ TEST_F(RunLoopTest, AdlibDuringAWaitLeavesTheWaitsResultAlone)
 TEST_F(RunLoopTest, ErrorInAdlibEndsTheRun)
 {
     ASSERT_EQ(0, Load({"$adx = 1", "Func Bad()", "$q = (1", "EndFunc"}));
-    m_engine.m_strAdlibFunction = "Bad";
-    m_engine.m_bAdlibEnabled = 1;
-    m_engine.m_dwAdlibPeriod = 0;
-    m_engine.ExecuteFromLine(1, 1);
-    m_engine.m_bAdlibEnabled = 0;
+    RunWithAdlib("Bad");
     EXPECT_EQ(1, m_boxes.Count());
     EXPECT_EQ("<none>", Global("ADX"));
 }
@@ -236,10 +243,7 @@ std::string WriteRecordedWindowRobot(const std::string& title = "No Such Window 
 
 TEST_F(RunLoopTest, RecordedWindowIsAwaitedFortyTimesThenTheRunStops)
 {
-    const std::string path = WriteRecordedWindowRobot();
-    ASSERT_TRUE(m_file.LoadRobotFile(path.c_str(), -1));
-    m_file.BuildLineArray();
-    ASSERT_EQ(0, m_engine.LoadAndCheckScript(path.c_str()));
+    ASSERT_EQ(0, LoadRobot(WriteRecordedWindowRobot()));
     m_engine.m_bUseRecWin = 1;
     const DWORD start = GetTickCount();
     m_engine.ExecuteFromLine(1, 1);
@@ -261,10 +265,7 @@ TEST_F(RunLoopTest, RecordedWindowIsAwaitedFortyTimesThenTheRunStops)
 
 TEST_F(RunLoopTest, RunBuiltinAsksForTheLongRecordedWindowLimitOnce)
 {
-    const std::string path = WriteRecordedWindowRobot();
-    ASSERT_TRUE(m_file.LoadRobotFile(path.c_str(), -1));
-    m_file.BuildLineArray();
-    ASSERT_EQ(0, m_engine.LoadAndCheckScript(path.c_str()));
+    ASSERT_EQ(0, LoadRobot(WriteRecordedWindowRobot()));
 
     m_engine.m_bRecWinLongRetry = 1;
     EXPECT_FALSE(m_engine.CheckLineRecordedWindow(1));
@@ -287,10 +288,7 @@ TEST_F(RunLoopTest, SimilarWindowStandsInForTheRecordedOneAndIsRemembered)
         CActiveWinPath identity;
         ASSERT_EQ(1, identity.GetProcessPath(window, program));
     }
-    const std::string path = WriteRecordedWindowRobot("Recorded Window 5150", program.GetString());
-    ASSERT_TRUE(m_file.LoadRobotFile(path.c_str(), -1));
-    m_file.BuildLineArray();
-    ASSERT_EQ(0, m_engine.LoadAndCheckScript(path.c_str()));
+    ASSERT_EQ(0, LoadRobot(WriteRecordedWindowRobot("Recorded Window 5150", program.GetString())));
     m_engine.m_bUseRecWin = 1;
     m_engine.m_bUseSimilarWin = 1;
     m_engine.ExecuteFromLine(1, 1);
