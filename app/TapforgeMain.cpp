@@ -1,6 +1,5 @@
-#include <windows.h>
+// The program: its one application object. The framework's entry point runs
+// it.
+#include "app/CMarionetApp.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
-{
-    return 0;
-}
+CMarionetApp theApp;

@@ -138,7 +138,12 @@ int CMarionet_Script::ExecuteFor(CScriptTokenList& tokens, int& nPos, int& nLine
     CScriptValue start;
     if (EvaluateExpression(tokens, nPos, start))
         return 1;
-    m_Variables.Assign(strName, start, SCOPE_AUTO);
+    // The loop counts in the variable found above, also when that is a
+    // global seen from inside a function; the value is written through it.
+    if (CScriptValue* pCounter = FindVariable(strName, SCOPE_AUTO))
+        *pCounter = start;
+    else
+        m_Variables.Assign(strName, start, SCOPE_AUTO);
     if (!IsKeywordToken(tokens[nPos], KEYWORD_TO))
         return ReportScriptError(kForBadlyFormatted, tokens[nPos].m_nColumn);
     ++nPos;

@@ -222,8 +222,12 @@ int CMarionet_Script::RunUserFunctionNested(const char* pszName)
     if (!pFunc)
         return 0;
     const int nSavedWaitState = m_nWaitState;
+    // The function interrupts a wait or another function between two lines:
+    // its Return value must not become theirs.
+    const CScriptValue savedResult = m_vResult;
     m_nWaitState = WAIT_RUNNING;
     ExecuteNested(pFunc->m_nFuncLine + 1, 1, 1);
+    m_vResult = savedResult;
     if (m_nWaitState == WAIT_FINISHED)
         return 1;
     m_nWaitState = nSavedWaitState;

@@ -116,7 +116,7 @@ bool DownloadUrlToFile(const char* url, const char* file, bool& libraryMissing)
         return false;
 
     bool ok = false;
-    HINTERNET session = net.open(nullptr, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0);
+    HINTERNET session = net.open(nullptr, INTERNET_OPEN_TYPE_PRECONFIG_WITH_NO_AUTOPROXY, nullptr, nullptr, 0);
     if (session) {
         HINTERNET request =
             net.openUrl(session, url, nullptr, 0, INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE, 0);

@@ -8,14 +8,17 @@ bool RegReadString(HKEY root, const char* subkey, const char* valueName, DWORD b
     HKEY key = nullptr;
     if (RegOpenKeyExA(root, subkey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
         return false;
-    // One byte is kept for the terminator: stored strings need not carry one.
-    DWORD size = bufferSize - 1;
+    DWORD size = bufferSize;
     LONG status = RegQueryValueExA(key, valueName, nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &size);
     RegCloseKey(key);
-    if (status != ERROR_SUCCESS) {
+    // Stored values need not carry a terminator: one must fit after the bytes,
+    // unless the last byte read is one already.
+    bool terminated = size < bufferSize || (size == bufferSize && buffer[size - 1] == '\0');
+    if (status != ERROR_SUCCESS || !terminated) {
         buffer[0] = '\0';
         return false;
     }
-    buffer[size < bufferSize ? size : bufferSize - 1] = '\0';
+    if (size < bufferSize)
+        buffer[size] = '\0';
     return true;
 }

@@ -31,6 +31,12 @@ void InstallScriptBuiltins(CMarionet_Script& engine)
     engine.m_pBuiltinState.reset(new CBuiltinState);
     CMarionet_Script* pEngine = &engine;
     engine.m_Hooks.releaseHeldKeys = [pEngine]() { BuiltinState(*pEngine).m_KeySender.ReleaseHeldKeys(); };
+    // A robot that runs in the background posts its keys to the target
+    // window instead of sending them as input.
+    engine.m_Hooks.setSendBackground = [pEngine](int bBackground) {
+        BuiltinState(*pEngine).m_KeySender.m_bPostMessageMode = bBackground;
+    };
+    BuiltinState(engine).m_KeySender.m_bPostMessageMode = engine.m_bRunAtBackground;
 
     RegisterFileHandleBuiltins(engine);
     RegisterOptionBuiltins(engine);

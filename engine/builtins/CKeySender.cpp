@@ -164,6 +164,9 @@ void CKeySender::BeginSend(HWND window)
 
 void CKeySender::EndSend()
 {
+    // A modifier at the very end has no key left to act on; it must not reach
+    // the first key of a later send.
+    m_modifiers &= kHeldBits;
     if (m_bCapsLockMode)
         SetToggle(VK_CAPITAL, m_capsWasOn);
     m_links.DetachAll();
@@ -487,7 +490,9 @@ void CKeySender::KeyEvent(BYTE vk, BYTE scan, bool extended, bool up)
         PostMessageA(m_target, msg, vk, lParam);
     } else {
         keybd_event(vk, scan, (extended ? KEYEVENTF_EXTENDEDKEY : 0) | (up ? KEYEVENTF_KEYUP : 0), 0);
-        if (m_bPostMessageMode)
+        // Without a window of its own the send follows the window in front; a
+        // given window stays the target even after a lock key went as input.
+        if (m_bPostMessageMode && !m_target)
             m_target = GetForegroundWindow();
     }
     m_keysDown.set(vk, !up);

@@ -110,7 +110,8 @@ int FileReadLine(CMarionet_Script& engine, CScriptValueList& args, CScriptValue&
             return 0;
         }
     }
-    result.SetString(line.c_str(), static_cast<int>(line.size()));
+    // Like FILEREAD, the line ends at its first zero byte.
+    result.SetString(line.c_str());
     return 0;
 }
 

@@ -47,10 +47,11 @@ int Round(CMarionet_Script&, CScriptValueList& args, CScriptValue& result)
 }
 
 // Truncation of the double itself: huge values, infinities and not-a-number
-// come back as they went in.
+// come back as they went in. Adding 0 turns the -0 of INT(-0.5) into the 0 an
+// integer would give, so it does not print as "-0".
 int Int(CMarionet_Script&, CScriptValueList& args, CScriptValue& result)
 {
-    result.SetDouble(std::trunc(args[0].GetNumber()));
+    result.SetDouble(std::trunc(args[0].GetNumber()) + 0.0);
     return 0;
 }
 

@@ -59,6 +59,10 @@ uint32_t ScriptNumberBits32(double value)
 
 uint32_t ScriptValueBits32(const CScriptValue& value)
 {
+    // A string's integer form is read from its text ("1e3" is 1), not
+    // truncated from its number form.
+    if (value.IsString())
+        return static_cast<uint32_t>(value.GetInteger());
     return ScriptNumberBits32(value.GetNumber());
 }
 

@@ -21,6 +21,7 @@ double ScriptMod(double dividend, double divisor);
 // 64-bit integer that saturates (not-a-number gives 0), low 32 bits kept, so
 // 4294967295 gives 0xFFFFFFFF and -1 gives 0xFFFFFFFF too.
 uint32_t ScriptNumberBits32(double value);
+// The same for a value; a string gives the bits of its own integer form.
 uint32_t ScriptValueBits32(const CScriptValue& value);
 
 // BITSHIFT: a positive shift is an arithmetic right shift, a negative one a

@@ -11,6 +11,8 @@ namespace {
 constexpr char kConversionChars[] = "diouxXeEfgGs";
 constexpr char kFlagChars[] = "-+ #0";
 constexpr int kMaxSpecDigits = 4;
+// Text handed to a "%s" conversion is cut to this many chars.
+constexpr size_t kMaxConvertedText = 65535;
 
 struct Conversion
 {
@@ -85,8 +87,14 @@ void AppendConverted(std::string& output, const Conversion& conversion, const CS
         AppendFormatted(output, spec, static_cast<unsigned int>(ScriptValueBits32(value)));
         break;
     case 's':
-        AppendFormatted(output, spec, value.GetText());
+    {
+        const char* text = value.GetText();
+        if (std::strlen(text) <= kMaxConvertedText)
+            AppendFormatted(output, spec, text);
+        else
+            AppendFormatted(output, spec, std::string(text, kMaxConvertedText).c_str());
         break;
+    }
     default:
         AppendFormatted(output, spec, value.GetNumber());
         break;

@@ -10,5 +10,5 @@ class CScriptValueList;
 // at most 4 digits, an optional "h" or "l" (dropped) and one of
 // "diouxXeEfgGs". Any other piece from "%" through its conversion char is
 // copied unchanged and takes no value. Formatting stops at a conversion for
-// which no value is left.
+// which no value is left. Text for "%s" is cut to 65,535 chars.
 std::string ScriptStringFormat(CScriptValueList& args);

@@ -150,6 +150,9 @@ protected:
              {"$t = 0", "TAG $top", "$t = $t + 1", "FileWriteLine(\"%OUT%\", \"pass\" & $t)",
               "If $t < 3 Then GOTO $top", "GOTO $nowhere", "For $q = 1 To 5", "If $q = 2 Then GOTO $out",
               "Next", "TAG $out", "FileWriteLine(\"%OUT%\", \"out\" & $q)", "FileWriteLine(\"%OUT%\", \"done\")"}},
+            {"forglobal",
+             {"Global $fg = 0", "CountUp()", "FileWriteLine(\"%OUT%\", \"fg\" & $fg)", "Func CountUp()",
+              "For $fg = 1 To 3", "Next", "EndFunc"}},
             {"exit", {"FileWriteLine(\"%OUT%\", \"before\")", "Exit", "FileWriteLine(\"%OUT%\", \"after\")"}},
             {"comments",
              {"; a comment", "", "FileWriteLine(\"%OUT%\", \"a\") ; trailing", "FileWriteLine(\"%OUT%\", \"b\")",
@@ -227,6 +230,11 @@ TEST_F(LanguageTest, SelectCase)
 TEST_F(LanguageTest, UserFunctionsRecursionByRefAndLocals)
 {
     ExpectLines("functions", {"5", "g10", "v2", "arr6", "3628800", "384", "none0", "10"});
+}
+
+TEST_F(LanguageTest, ForInsideAFunctionCountsInTheGlobalItFinds)
+{
+    ExpectLines("forglobal", {"fg4"});
 }
 
 TEST_F(LanguageTest, ArraysDimReDimAndLists)

@@ -5,7 +5,9 @@
 #include "engine/CMarionet_ScriptFile.h"
 #include "engine/RobotRunSequence.h"
 #include "engine/builtins/BuiltinRegistry.h"
+#include "engine/builtins/CBuiltinState.h"
 #include "framework/CMessageBoxCapture.h"
+#include "robot/CActiveWinPath.h"
 #include "robot/CRobot.h"
 #include "tests/tools/e2e/E2eSupport.h"
 
@@ -31,6 +33,25 @@ protected:
             m_file.AddScriptLine(++number, line.c_str(), -1);
         m_file.BuildLineArray();
         return m_engine.LoadAndCheckScript("runloop.txt");
+    }
+
+    // Loads a robot file as the runner does and checks it.
+    int LoadRobot(const std::string& path)
+    {
+        if (!m_file.LoadRobotFile(path.c_str(), -1))
+            return -1;
+        m_file.BuildLineArray();
+        return m_engine.LoadAndCheckScript(path.c_str());
+    }
+
+    // One run from line 1 with the function as Adlib, due at every pass.
+    void RunWithAdlib(const char* function)
+    {
+        m_engine.m_strAdlibFunction = function;
+        m_engine.m_bAdlibEnabled = 1;
+        m_engine.m_dwAdlibPeriod = 0;
+        m_engine.ExecuteFromLine(1, 1);
+        m_engine.m_bAdlibEnabled = 0;
     }
 
     // The value of a global variable as text; "<none>" when it does not exist.
@@ -140,23 +161,46 @@ TEST(HotkeyQueueTest, FullQueueDropsTheNewestId)
 TEST_F(RunLoopTest, AdlibFunctionRunsBetweenLines)
 {
     ASSERT_EQ(0, Load({"$ad1 = 1", "$ad2 = 2", "Func Tick()", "Global $ticks = 1", "EndFunc"}));
-    m_engine.m_strAdlibFunction = "Tick";
-    m_engine.m_bAdlibEnabled = 1;
-    m_engine.m_dwAdlibPeriod = 0;
-    m_engine.ExecuteFromLine(1, 1);
-    m_engine.m_bAdlibEnabled = 0;
+    RunWithAdlib("Tick");
     EXPECT_EQ("1", Global("TICKS"));
     EXPECT_EQ("2", Global("AD2"));
+}
+
+// A wait built-in as the window waits work: it presets the result, sets its
+// wait state and runs the service run; the poller ends it after a few passes.
+int FakeWinWait(CMarionet_Script& engine, CScriptValueList&, CScriptValue& result)
+{
+    engine.m_vResult.SetInteger(1);
+    engine.m_nWaitState = CMarionet_Script::WAIT_WINWAIT;
+    engine.ExecuteFromLine(0, 0);
+    result = engine.m_vResult;
+    return 0;
+}
+
+TEST_F(RunLoopTest, AdlibDuringAWaitLeavesTheWaitsResultAlone)
+{
+    ASSERT_EQ(0, Load({"$waited = WinWait(\"x\")", "Func Tick()", "Global $adlibticks = 1", "Return 5",
+                       "EndFunc"}));
+    int polls = 0;
+    m_engine.m_Hooks.pollWindowWait = [this, &polls]() {
+        Sleep(1);
+        if (++polls < 5)
+            return 1;
+        m_engine.m_nWaitState = CMarionet_Script::WAIT_RUNNING;
+        m_engine.m_bReturn = 1;
+        return 1;
+    };
+    BindBuiltin(m_engine, "WINWAIT", FakeWinWait);
+    RunWithAdlib("Tick");
+    EXPECT_EQ("1", Global("ADLIBTICKS"));
+    EXPECT_EQ("1", Global("WAITED"));
+    EXPECT_EQ(0, m_boxes.Count());
 }
 
 TEST_F(RunLoopTest, ErrorInAdlibEndsTheRun)
 {
     ASSERT_EQ(0, Load({"$adx = 1", "Func Bad()", "$q = (1", "EndFunc"}));
-    m_engine.m_strAdlibFunction = "Bad";
-    m_engine.m_bAdlibEnabled = 1;
-    m_engine.m_dwAdlibPeriod = 0;
-    m_engine.ExecuteFromLine(1, 1);
-    m_engine.m_bAdlibEnabled = 0;
+    RunWithAdlib("Bad");
     EXPECT_EQ(1, m_boxes.Count());
     EXPECT_EQ("<none>", Global("ADX"));
 }
@@ -182,25 +226,24 @@ TEST_F(RunLoopTest, LoadRefusesCallsToUndefinedFunctions)
     EXPECT_NE(std::string::npos, std::string(m_boxes.Requests()[0].text).find("Error: Unknown function name."));
 }
 
-// A robot file whose one line goes to a recorded window that does not exist.
-std::string WriteRecordedWindowRobot()
+// A robot file whose one line goes to the recorded window of that title and
+// program; by default one that does not exist.
+std::string WriteRecordedWindowRobot(const std::string& title = "No Such Window 4711",
+                                     const std::string& program = "C:\\nowhere\\nothing.exe")
 {
     const std::string path = e2e::TempFilePath("recwin") + ".txt";
     std::ofstream out(path, std::ios::binary);
     out << "[General]\r\nName=recwin\r\nStartKey=None\r\nEndKey=None\r\nDescription=\r\nEnable=0\r\n"
            "RepeatOption=0\r\nRepeatTimes=1\r\nOriginalSpeed=1\r\nUseSimilarWin=0\r\nUseRecWin=1\r\n"
            "TriggerRobot=\r\nRunAtBackground=0\r\n[Script]\r\n$recline = 1-> At Win [0]\r\n[RecWinInfo]\r\n"
-           "WinIndex=1\r\nWinTitle=No Such Window 4711\r\nWinPath=C:\\nowhere\\nothing.exe\r\n"
-           "WinParentLevel=0\r\nWinRect=10,10,200,200\r\n";
+           "WinIndex=1\r\nWinTitle="
+        << title << "\r\nWinPath=" << program << "\r\nWinParentLevel=0\r\nWinRect=10,10,200,200\r\n";
     return path;
 }
 
 TEST_F(RunLoopTest, RecordedWindowIsAwaitedFortyTimesThenTheRunStops)
 {
-    const std::string path = WriteRecordedWindowRobot();
-    ASSERT_TRUE(m_file.LoadRobotFile(path.c_str(), -1));
-    m_file.BuildLineArray();
-    ASSERT_EQ(0, m_engine.LoadAndCheckScript(path.c_str()));
+    ASSERT_EQ(0, LoadRobot(WriteRecordedWindowRobot()));
     m_engine.m_bUseRecWin = 1;
     const DWORD start = GetTickCount();
     m_engine.ExecuteFromLine(1, 1);
@@ -218,6 +261,52 @@ TEST_F(RunLoopTest, RecordedWindowIsAwaitedFortyTimesThenTheRunStops)
                           "and check the option 'Enable to run with other similar files or window titles'."),
               std::string(box.text));
     EXPECT_EQ(static_cast<UINT>(MB_ICONERROR), box.type);
+}
+
+TEST_F(RunLoopTest, RunBuiltinAsksForTheLongRecordedWindowLimitOnce)
+{
+    ASSERT_EQ(0, LoadRobot(WriteRecordedWindowRobot()));
+
+    m_engine.m_bRecWinLongRetry = 1;
+    EXPECT_FALSE(m_engine.CheckLineRecordedWindow(1));
+    EXPECT_EQ(600, m_engine.m_nRecWinTryLimit);
+    EXPECT_EQ(0, m_engine.m_bRecWinLongRetry);
+    EXPECT_EQ(1, m_engine.m_nRecWinTries);
+    EXPECT_EQ(CMarionet_Script::WAIT_RECORDED_WINDOW, m_engine.m_nWaitState);
+
+    EXPECT_FALSE(m_engine.CheckLineRecordedWindow(1));
+    EXPECT_EQ(40, m_engine.m_nRecWinTryLimit);
+}
+
+TEST_F(RunLoopTest, SimilarWindowStandsInForTheRecordedOneAndIsRemembered)
+{
+    HWND window = CreateWindowExA(0, "STATIC", "Renamed Window 5150", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 300,
+                                  200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(nullptr, window);
+    CString program;
+    {
+        CActiveWinPath identity;
+        ASSERT_EQ(1, identity.GetProcessPath(window, program));
+    }
+    ASSERT_EQ(0, LoadRobot(WriteRecordedWindowRobot("Recorded Window 5150", program.GetString())));
+    m_engine.m_bUseRecWin = 1;
+    m_engine.m_bUseSimilarWin = 1;
+    m_engine.ExecuteFromLine(1, 1);
+    m_engine.m_bUseRecWin = 0;
+    m_engine.m_bUseSimilarWin = 0;
+
+    EXPECT_EQ("1", Global("RECLINE"));
+    EXPECT_EQ(0, m_boxes.Count());
+    ASSERT_EQ(1u, m_file.m_vecRecWinInfo.size());
+    const RecordedWindowInfo& record = m_file.m_vecRecWinInfo[0];
+    EXPECT_EQ(window, record.hWnd);
+    EXPECT_EQ(std::string(program.GetString()), std::string(record.WinPath.GetString()));
+    EXPECT_EQ(200, record.WinRect.right);
+    RECT placed;
+    GetWindowRect(window, &placed);
+    EXPECT_EQ(10, placed.left);
+    EXPECT_EQ(10, placed.top);
+    DestroyWindow(window);
 }
 
 TEST_F(RunLoopTest, FatalErrorStopsTheRemainingRunsOfARobot)
@@ -242,6 +331,38 @@ TEST_F(RunLoopTest, FatalErrorStopsTheRemainingRunsOfARobot)
     EXPECT_EQ(6, runs);
     EXPECT_EQ("1", Global("COUNTEDRUNS"));
     EXPECT_EQ(1, m_boxes.Count());
+}
+
+TEST_F(RunLoopTest, RunInBackgroundPostsTheKeysToTheTargetWindow)
+{
+    const std::string folder = e2e::TempFilePath("background");
+    CreateDirectoryA(folder.c_str(), nullptr);
+    ASSERT_TRUE(e2e::WriteRobotFile(folder, "background", {"$bgline = 1"}));
+    const std::string path = folder + "\\background.txt";
+    CRobot robot;
+    ASSERT_TRUE(robot.LoadFromFile(path.c_str()));
+    robot.m_bRunAtBackground = 1;
+    InstallScriptBuiltins(m_engine);
+    CKeySender& sender = BuiltinState(m_engine).m_KeySender;
+    ASSERT_EQ(0, sender.m_bPostMessageMode);
+
+    EXPECT_EQ(ROBOT_RUNS_ENDED, RunRobotSequence(m_engine, robot, path.c_str(), [](int n) { return n == 0; }));
+    EXPECT_EQ(1, m_engine.m_bRunAtBackground);
+    EXPECT_EQ(1, sender.m_bPostMessageMode);
+
+    // The keys of a send to a window now arrive as that window's messages.
+    HWND window = CreateWindowExA(0, "STATIC", "background target", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(nullptr, window);
+    sender.Send("a", window);
+    MSG msg;
+    ASSERT_TRUE(PeekMessageA(&msg, window, WM_KEYDOWN, WM_KEYDOWN, PM_REMOVE));
+    EXPECT_EQ(static_cast<WPARAM>('A'), msg.wParam);
+    EXPECT_TRUE(PeekMessageA(&msg, window, WM_KEYUP, WM_KEYUP, PM_REMOVE));
+    DestroyWindow(window);
+
+    m_engine.SetRunAtBackground(0, 0, 0);
+    EXPECT_EQ(0, sender.m_bPostMessageMode);
 }
 
 }  // namespace

@@ -37,6 +37,12 @@ TEST(SyslibRegistry, ReadsTheStoredLengthAndEmptiesOnError)
     char small[4];
     EXPECT_FALSE(RegReadString(HKEY_CURRENT_USER, kTestKey, "Text", sizeof small, small));
     EXPECT_STREQ("", small);
+    char exact[6];
+    EXPECT_TRUE(RegReadString(HKEY_CURRENT_USER, kTestKey, "Text", sizeof exact, exact));
+    EXPECT_STREQ("hello", exact);
+    char bare[3];
+    EXPECT_FALSE(RegReadString(HKEY_CURRENT_USER, kTestKey, "Bare", sizeof bare, bare));
+    EXPECT_STREQ("", bare);
     EXPECT_FALSE(RegReadString(HKEY_CURRENT_USER, kTestKey, "Missing", sizeof buffer, buffer));
     EXPECT_STREQ("", buffer);
     std::strcpy(buffer, "old");

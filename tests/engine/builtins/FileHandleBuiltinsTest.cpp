@@ -166,6 +166,20 @@ TEST(FileHandleBuiltinsTest, LinesOfAnyLength)
     EXPECT_EQ(Lines{"1tail"}, result.OutputLines());
 }
 
+TEST(FileHandleBuiltinsTest, LineEndsAtItsFirstZeroByte)
+{
+    const std::string input = e2e::TempFilePath("zeroline");
+    ASSERT_TRUE(e2e::WriteWholeFile(input, std::string("ab\0cd\r\nef", 9)));
+    const Result result = scripttest::RunScript({
+        "$r = FileOpen(\"" + input + "\", 0)",
+        "FileWriteLine(\"%OUT%\", FileReadLine($r) & \"|\" & FileReadLine($r))",
+        "FileClose($r)",
+        "FileWriteLine(\"%OUT%\", FileReadLine(\"" + input + "\", 1) & \"|\")",
+    });
+    EXPECT_TRUE(result.boxes.empty()) << result.FirstBox();
+    EXPECT_EQ("ab|ef\r\nab|\r\n", result.output);
+}
+
 TEST(OptionBuiltinsTest, OptReturnsOldValuesAndChecksRanges)
 {
     const Lines script = {

@@ -192,6 +192,17 @@ TEST_F(KeySenderTapwin, HeldModifierStaysAcrossSendsUntilReleased)
     EXPECT_NE(std::string::npos, DownLine(c, 'A').find("ctrl=0")) << DownLine(c, 'A');
 }
 
+TEST_F(KeySenderTapwin, TrailingModifierDoesNotReachTheNextSend)
+{
+    for (const char* trailing : {"^", "!", "+", "#", "x^!+#"}) {
+        Send(trailing);
+        EXPECT_EQ(0u, m_sender.Modifiers()) << trailing;
+        Collected c = Send("a");
+        EXPECT_EQ("d41 u41", c.keys) << trailing;
+        EXPECT_EQ("a", c.chars) << trailing;
+    }
+}
+
 TEST_F(KeySenderTapwin, ReleaseHeldKeysReleasesEveryKindOfHeldKey)
 {
     Collected c = Send("{ALTDOWN}{LWINDOWN}{SHIFTDOWN}{q down}");
@@ -230,9 +241,13 @@ TEST_F(KeySenderTapwin, RepeatCountIsClampedToTenThousand)
 
 TEST_F(KeySenderTapwin, CapsLockIsOffDuringTheSendAndRestoredAfter)
 {
+    // The toggle reaches the window asynchronously: collect it up to a marker
+    // so its key messages cannot be mistaken for the send's own.
     if (!(GetKeyState(VK_CAPITAL) & 1)) {
-        keybd_event(VK_CAPITAL, 0, 0, 0);
-        keybd_event(VK_CAPITAL, 0, KEYEVENTF_KEYUP, 0);
+        Collect([] {
+            keybd_event(VK_CAPITAL, 0, 0, 0);
+            keybd_event(VK_CAPITAL, 0, KEYEVENTF_KEYUP, 0);
+        });
     }
     Collected c = Send("a");
     EXPECT_EQ("d14 u14 d41 u41 d14 u14", c.keys);
@@ -265,6 +280,19 @@ TEST_F(KeySenderTapwin, PostMessageModeDeliversToTheTargetWindow)
     Collected c = Send("");  // nothing: only the marker
     c = Collect([&] { m_sender.Send("q", edit); });
     EXPECT_EQ("d51 u51", c.keys);
+    EXPECT_EQ("q", c.chars);
+}
+
+TEST_F(KeySenderTapwin, PostMessageModeKeepsItsTargetAfterALockKey)
+{
+    // Lock keys go as system input even in post-message mode; the keys after
+    // them must still go to the given window, not to the one in front.
+    HWND edit = GetDlgItem(s_window, 101);
+    m_sender.m_bPostMessageMode = 1;
+    m_sender.m_bCapsLockMode = 0;
+    Collected c = Collect([&] { m_sender.Send("{SCROLLLOCK 2}q", edit); });
+    EXPECT_EQ(edit, m_sender.TargetWindow());
+    EXPECT_NE("", DownLine(c, 'Q')) << c.keys;
     EXPECT_EQ("q", c.chars);
 }
 

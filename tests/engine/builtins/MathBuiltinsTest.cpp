@@ -55,6 +55,7 @@ TEST(MathBuiltins, IntTruncatesTheDoubleItself)
         {"Int(-3.7)", "-3", 0},    {"Int('7.9')", "7", 0},       {"Int(3)", "3", 0},
         {"Int(1e20)", "1e+20", 0}, {"Int(-2.5e9 - 0.25)", "-2500000000", 0},
         {"Int(Log(0))", "-inf", 0}, {"Int(Sqrt(-1))", "nan", 0},
+        {"Int(-0.5)", "0", 0},      {"Int('-0.9')", "0", 0},
     };
     ExpectCases(cases);
 }
@@ -98,6 +99,13 @@ TEST(MathBuiltins, HexAndDec)
         {"Hex(5, 0)", "", 1},
         {"Hex(5, -1)", "", 1},
         {"Hex(48879.9, 4)", "BEEF", 0},
+        {"Hex('1e3', 4)", "0001", 0},
+        {"Hex(' 0x1F', 2)", "00", 0},
+        {"Hex('0x1F', 2)", "1F", 0},
+        {"BitOr('3.9e1', 0)", "3", 0},
+        {"BitAnd(' 12abc', 255)", "12", 0},
+        {"BitNot('1e3')", "-2", 0},
+        {"BitShift('1e3', -4)", "16", 0},
         {"Dec('ff')", "255", 0},
         {"Dec('FFFFFFFF')", "-1", 0},
         {"Dec('0xff')", "0", 1},

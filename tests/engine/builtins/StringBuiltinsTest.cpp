@@ -162,6 +162,7 @@ TEST(StringBuiltins, Format)
         {"StringFormat('%s|%5s|%-5s|', 'ab', 'cd', 'ef')", "ab|   cd|ef   |", 0},
         {"StringFormat('%x %X %o %u', 255, 255, 8, -1)", "ff FF 10 4294967295", 0},
         {"StringFormat('%x', 4294967295)", "ffffffff", 0},
+        {"StringFormat('%x|%d', '1e3', '1e3')", "1|1", 0},
         {"StringFormat('%+d|% d|%#x', 5, 5, 255)", "+5| 5|0xff", 0},
         {"StringFormat('%ld|%5.2lf|%hd', 7, 2.5, 3)", "7| 2.50|3", 0},
         {"StringFormat('%.3s', 'abcdef')", "abc", 0},
@@ -199,11 +200,15 @@ TEST(StringBuiltins, FormatPassesUnsafeConversionsThroughUnchanged)
     CBuiltinScriptRunner runner;
     ASSERT_TRUE(runner.Run({"$v = StringFormat('%1234d', 7)", "$w = StringFormat('%9999.9999f', 1e300)",
                             "$s = 'x'", "For $i = 1 To 17", "$s = $s & $s", "Next",
-                            "$s = StringFormat('<%s>', $s)"}));
+                            "$t = StringFormat('<%s>', StringLeft($s, 65535))",
+                            "$u = StringFormat('<%s>', $s & 'y')",
+                            "$s = StringFormat($s & '<%d>', 5)"}));
     EXPECT_EQ(std::string(1233, ' ') + "7", runner.Text("v"));
     EXPECT_EQ(10000u + 301u, runner.Text("w").size());
-    // Longer than any fixed work buffer would hold: nothing is cut.
-    EXPECT_EQ(131072u + 2u, runner.Text("s").size());
+    // Text for "%s" is cut to 65,535 chars; literal text is never cut.
+    EXPECT_EQ("<" + std::string(65535, 'x') + ">", runner.Text("t"));
+    EXPECT_EQ("<" + std::string(65535, 'x') + ">", runner.Text("u"));
+    EXPECT_EQ(std::string(131072, 'x') + "<5>", runner.Text("s"));
 }
 
 TEST(StringBuiltins, CharacterClasses)

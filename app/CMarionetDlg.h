@@ -1,0 +1,139 @@
+#pragma once
+
+#include "app/RobotScheduledJob.h"
+#include "controls/CButtonST.h"
+#include "controls/CSortListCtrl.h"
+#include "engine/CScriptString.h"
+#include "framework/CArray.h"
+#include "framework/CDialog.h"
+#include "framework/CGdiObject.h"
+#include "framework/CString.h"
+#include "robot/CRobot.h"
+#include "schedule/CTaskScheduler.h"
+
+// Runs the robot whose file is at that position of the script folder's
+// listing (lParam); sent by a second instance started with "-a".
+const UINT WM_RUNROBOTBYINDEX = WM_USER + 2;
+
+// The program's main window: a modeless dialog listing the robots of the
+// script folder with an enable check box each. It owns the robots' global
+// hotkeys and runs robots in the one script engine, from its buttons, from
+// their hotkeys and from the command line.
+class CMarionetDlg : public CDialog
+{
+public:
+    enum { IDD = 102 };
+    // One-shot timers started at the end of the initialisation.
+    enum { TIMER_RUN_AUTO_ROBOT = 1027, TIMER_SHOW_TIPS = 1031 };
+
+    explicit CMarionetDlg(CWnd* parent = nullptr);
+    ~CMarionetDlg() override;
+
+    // The robot editor's questions; 1 when free, 0 when taken (the user has
+    // been told).
+    int IsStartHotKeyFree(const CString& key);
+    int IsEndHotKeyFree(const CString& key);
+
+    // The base name of the n-th robot file of the script folder; empty when
+    // there is none.
+    CString GetRobotNameByIndex(int n) const;
+
+    void LoadRobots();
+    void QuitApplication();
+
+    // Hotkeys: the identifier is the global atom of the key's notation in
+    // lower case; 0 for a text that names no single key ("None").
+    WORD GetHotKeyId(const CString& hotkeyText, UINT& modifiers, UINT& virtualKey) const;
+    int RegisterRobotHotKey(const CString& hotkeyText);
+    int UnregisterRobotHotKey(const CString& hotkeyText);
+    void RegisterAllHotKeys(int startOnly);
+    void UnregisterAllHotKeys(int startOnly);
+
+    // The runner: 1 after a run, 0 when the run did not start.
+    int RunRobot(const CString& path);
+    int RunRobotByName(const CString& name);
+    int RunPendingRobot();
+
+    void LoadOptions();
+    void SaveOptions();
+
+    // Asks the task scheduler for this program's jobs and looks among them
+    // for the robot's; true with the job's texts when it has one.
+    bool FindScheduledJob(const CString& robotName, CRobotJobTexts& texts);
+
+    int m_bStartedWithAutoRun = 0;
+    CString m_strAutoRunRobotName;
+
+    // What the tests and the tools may look at.
+    const CArray<CRobot, CRobot&>& GetRobots() const { return m_arrRobots; }
+    CSortListCtrl& GetRobotList() { return m_robotList; }
+    int IsRobotRunning() const { return m_bRobotRunning; }
+    // The script file that Test runs; while it is empty, Test asks for one.
+    void SetTestScriptPath(const CString& path) { m_strTestScriptPath = path; }
+    int GetShowTips() const { return m_bShowTips; }
+
+protected:
+    void DoDataExchange(CDataExchange* exchange) override;
+    BOOL OnInitDialog() override;
+    void OnCancel() override;
+
+    void OnPaint();
+    HCURSOR OnQueryDragIcon();
+    void OnTimer(UINT_PTR id);
+    void OnHotKey(UINT id, UINT modifiers, UINT virtualKey);
+    LRESULT OnRunRobotByIndex(WPARAM wParam, LPARAM lParam);
+    void OnRobotListItemChanged(NMHDR* header, LRESULT* result);
+    void OnRunRobot();
+    void OnScheduleRobot();
+    void OnHelp();
+    void OnAddRobot();
+    void OnEditRobot();
+    void OnRemoveRobot();
+    void OnRecordRobot();
+    void OnOptions();
+    void OnTest();
+    void OnFeedback();
+    void OnShareRobot();
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void SetupButtons();
+    void InitRobotList();
+    // The selected row, -1 for none.
+    int GetSelectedRow() const;
+    // The selected row and its Name cell; when no row is selected, shows the
+    // message and gives false.
+    bool GetSelectedRobot(const char* noSelectionMessage, int& row, CString& name);
+    // Registers or withdraws the start keys, and unless startOnly the end
+    // keys, of every enabled robot.
+    void ForEachEnabledRobotKey(int startOnly, int (CMarionetDlg::*action)(const CString&));
+    // The answer to the editor when another robot holds the key.
+    int ReportKeyTaken(const char* whichKey);
+    // The element of the robot array that the row shows, found by the row's
+    // name, so that sorting the list by a heading never mixes them up; -1
+    // when the row names no robot of the array.
+    int RobotIndexOfRow(int row) const;
+    int RobotIndexOfName(const CString& name) const;
+    // Withdraws and registers again the keys of every enabled robot.
+    void RefreshAllHotKeys();
+    void RunAutoRunRobotAndQuit();
+    void AddRobotRow(const CRobot& robot);
+    int RunLoadedRobot(const CRobot& robot, const CString& path);
+
+    HICON m_hIcon = nullptr;
+    CBitmap m_background;
+    CSortListCtrl m_robotList;
+    CButtonST m_buttons[8];
+    CArray<CRobot, CRobot&> m_arrRobots;
+    CTaskScheduler m_taskScheduler;
+    int m_nEditedRow = -1;
+    int m_bShowTips = 1;
+
+    CString m_strPendingRobotPath;
+    BYTE m_bStopRequest = 0;
+    int m_bRobotRunning = 0;
+    BYTE m_bTestMode = 0;
+    CScriptString m_strTestLine;
+    CString m_strTestScriptPath;
+};

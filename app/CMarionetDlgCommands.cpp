@@ -1,0 +1,61 @@
+#include "app/CMarionetDlg.h"
+
+#include "app/HelpFile.h"
+#include "framework/AfxMessageBox.h"
+#include "robot/AppFolders.h"
+
+#include <shellapi.h>
+
+namespace {
+
+const char kFeedbackAddress[] = "https://www.orvantis.example/tapforge/feedback";
+
+}  // namespace
+
+void CMarionetDlg::OnScheduleRobot()
+{
+    int row = -1;
+    CString name;
+    if (!GetSelectedRobot("No robot selected! Please select a robot from list above to run.", row, name) ||
+        name.IsEmpty())
+        return;
+    CRobotJobTexts job;
+    if (FindScheduledJob(name, job)) {
+        // The dialog of the robot's job opens here, showing the job's texts.
+        return;
+    }
+    // The scheduling wizard opens here for the robot.
+}
+
+bool CMarionetDlg::FindScheduledJob(const CString& robotName, CRobotJobTexts& texts)
+{
+    m_taskScheduler.Enumerate(GetModuleFilePath());
+    return FindRobotJob(m_taskScheduler, robotName, texts);
+}
+
+void CMarionetDlg::OnHelp()
+{
+    ShowHelpFile();
+}
+
+void CMarionetDlg::OnOptions()
+{
+    // The export and import dialog opens here.
+}
+
+void CMarionetDlg::OnFeedback()
+{
+    const HINSTANCE result =
+        ::ShellExecuteA(::GetDesktopWindow(), "open", kFeedbackAddress, nullptr, nullptr, SW_SHOW);
+    if (reinterpret_cast<INT_PTR>(result) <= 32)
+        AfxMessageBox("We are unable to locate your default browser.");
+}
+
+void CMarionetDlg::OnShareRobot()
+{
+    int row = -1;
+    CString name;
+    if (!GetSelectedRobot("Please select a robot from list above to share!", row, name) || name.IsEmpty())
+        return;
+    // The share page for the robot's file opens here.
+}

@@ -1,0 +1,169 @@
+#include "app/CMarionetDlg.h"
+
+#include "app/HotkeyConflicts.h"
+#include "app/ListCheckState.h"
+#include "app/RobotFolder.h"
+#include "framework/AfxMessageBox.h"
+#include "robot/AppFolders.h"
+
+namespace {
+
+const int kNameColumn = 1;
+
+}  // namespace
+
+void CMarionetDlg::LoadRobots()
+{
+    m_arrRobots.RemoveAll();
+    m_robotList.DeleteAllItems();
+    for (const CString& path : ListRobotFiles(GetScriptFolder())) {
+        CRobot robot;
+        robot.LoadFromFile(path);
+        // A file that cannot be opened still gets its row, under its file name.
+        if (robot.m_strName.IsEmpty())
+            robot.m_strName = RobotFileBaseName(path);
+        m_arrRobots.Add(robot);
+        AddRobotRow(robot);
+    }
+}
+
+void CMarionetDlg::AddRobotRow(const CRobot& robot)
+{
+    const int row = m_robotList.AddItem("", robot.m_strName, robot.m_strStartKey, robot.m_strEndKey);
+    // Checking the row saves the robot and registers its hotkeys.
+    if (row >= 0 && robot.m_bEnable)
+        m_robotList.SetCheck(row, TRUE);
+}
+
+int CMarionetDlg::GetSelectedRow() const
+{
+    return m_robotList.GetNextItem(-1, LVNI_SELECTED);
+}
+
+bool CMarionetDlg::GetSelectedRobot(const char* noSelectionMessage, int& row, CString& name)
+{
+    row = GetSelectedRow();
+    if (row < 0) {
+        AfxMessageBox(noSelectionMessage);
+        return false;
+    }
+    name = m_robotList.GetItemText(row, kNameColumn);
+    return true;
+}
+
+int CMarionetDlg::RobotIndexOfName(const CString& name) const
+{
+    for (int i = 0; i < m_arrRobots.GetSize(); ++i) {
+        if (m_arrRobots[i].m_strName.CompareNoCase(name) == 0)
+            return i;
+    }
+    return -1;
+}
+
+int CMarionetDlg::RobotIndexOfRow(int row) const
+{
+    if (row < 0)
+        return -1;
+    const CString name = m_robotList.GetItemText(row, kNameColumn);
+    return name.IsEmpty() ? -1 : RobotIndexOfName(name);
+}
+
+void CMarionetDlg::OnRobotListItemChanged(NMHDR* header, LRESULT* result)
+{
+    *result = 0;
+    const auto* change = reinterpret_cast<const NMLISTVIEW*>(header);
+    int oldCheck = 0;
+    int newCheck = 0;
+    if (!DecodeCheckStateChange(change->uOldState, change->uNewState, oldCheck, newCheck))
+        return;
+    const int index = RobotIndexOfRow(change->iItem);
+    if (index < 0)
+        return;
+    CRobot robot;
+    if (robot.LoadFromFile(RobotFilePath(m_arrRobots[index].m_strName))) {
+        robot.m_bEnable = newCheck;
+        CreateDirectoryPath(GetScriptFolder());
+        robot.SaveToFile(GetScriptFolder());
+        m_arrRobots[index] = robot;
+    } else {
+        // Only a file read whole is written back: a vanished or damaged file
+        // keeps what it holds, and the flag changes in memory alone.
+        m_arrRobots[index].m_bEnable = newCheck;
+        robot = m_arrRobots[index];
+    }
+    if (newCheck) {
+        RegisterRobotHotKey(robot.m_strStartKey);
+        RegisterRobotHotKey(robot.m_strEndKey);
+    } else {
+        UnregisterRobotHotKey(robot.m_strStartKey);
+    }
+}
+
+void CMarionetDlg::OnAddRobot()
+{
+    UnregisterAllHotKeys(0);
+    ShowWindow(SW_SHOWMINIMIZED);
+    RegisterAllHotKeys(0);
+    ShowWindow(SW_RESTORE);
+}
+
+void CMarionetDlg::OnRecordRobot()
+{
+    OnAddRobot();
+}
+
+void CMarionetDlg::OnEditRobot()
+{
+    int row = -1;
+    CString name;
+    if (!GetSelectedRobot("No robot selected! Please select a robot from list above to edit.", row, name))
+        return;
+    ShowWindow(SW_SHOWMINIMIZED);
+    UnregisterAllHotKeys(0);
+    m_nEditedRow = row;
+    RegisterAllHotKeys(0);
+    m_nEditedRow = -1;
+    ShowWindow(SW_RESTORE);
+}
+
+void CMarionetDlg::OnRemoveRobot()
+{
+    int row = -1;
+    CString name;
+    if (!GetSelectedRobot("No robot selected! Please select a robot from list above to delete.", row, name))
+        return;
+    if (AfxMessageBox("Are you sure you want to delete the selected robot?", MB_YESNO) != IDYES || name.IsEmpty())
+        return;
+    const int index = RobotIndexOfRow(row);
+    if (index >= 0) {
+        const CRobot& robot = m_arrRobots[index];
+        if (robot.m_bEnable) {
+            UnregisterRobotHotKey(robot.m_strStartKey);
+            UnregisterRobotHotKey(robot.m_strEndKey);
+        }
+        m_arrRobots.RemoveAt(index);
+    }
+    ::DeleteFileA(RobotFilePath(name));
+    m_robotList.DeleteItem(row);
+    // Another robot may share the removed robot's end key.
+    RegisterAllHotKeys(0);
+}
+
+int CMarionetDlg::ReportKeyTaken(const char* whichKey)
+{
+    AfxMessageBox(CString(whichKey) +
+                  " hotkey you specified for this robot has been taken by another robot.\n\n"
+                  "You may try to use different hotkeys like:\n'Ctrl + Shift + Alt + M', 'Ctrl + K', "
+                  "'Ctrl + Shift + 9'");
+    return 0;
+}
+
+int CMarionetDlg::IsStartHotKeyFree(const CString& key)
+{
+    return IsStartKeyTakenByOther(m_arrRobots, RobotIndexOfRow(m_nEditedRow), key) ? ReportKeyTaken("Start") : 1;
+}
+
+int CMarionetDlg::IsEndHotKeyFree(const CString& key)
+{
+    return IsEndKeyTakenByOther(m_arrRobots, RobotIndexOfRow(m_nEditedRow), key) ? ReportKeyTaken("End") : 1;
+}

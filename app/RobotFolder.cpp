@@ -1,0 +1,65 @@
+#include "app/RobotFolder.h"
+
+#include "framework/CFileFind.h"
+#include "robot/AppFolders.h"
+
+namespace {
+
+const char kRobotExtension[] = ".txt";
+const int kRobotExtensionLength = 4;
+
+bool HasRobotExtension(const CString& fileName)
+{
+    return fileName.GetLength() > kRobotExtensionLength &&
+           fileName.Right(kRobotExtensionLength).CompareNoCase(kRobotExtension) == 0;
+}
+
+}  // namespace
+
+CString GetScriptFolder()
+{
+    return GetUserDataFolder() + "\\script";
+}
+
+CString RobotFilePath(const CString& robotName)
+{
+    return GetScriptFolder() + "\\" + robotName + kRobotExtension;
+}
+
+std::vector<CString> ListRobotFiles(const CString& folder)
+{
+    std::vector<CString> paths;
+    CFileFind finder;
+    for (bool more = finder.FindFile(folder + "\\*" + kRobotExtension); more;) {
+        more = finder.FindNextFile();
+        if (finder.IsDots() || finder.IsDirectory() || !HasRobotExtension(finder.GetFileName()))
+            continue;
+        paths.push_back(finder.GetFilePath());
+    }
+    return paths;
+}
+
+CString RobotFileBaseName(const CString& path)
+{
+    CString name = path.Mid(path.ReverseFind('\\') + 1);
+    int dot = name.ReverseFind('.');
+    return dot < 0 ? name : name.Left(dot);
+}
+
+int FindRobotFileIndex(const CString& folder, const CString& robotName)
+{
+    std::vector<CString> files = ListRobotFiles(folder);
+    for (size_t i = 0; i < files.size(); ++i) {
+        if (RobotFileBaseName(files[i]).CompareNoCase(robotName) == 0)
+            return static_cast<int>(i);
+    }
+    return static_cast<int>(files.size());
+}
+
+CString RobotNameAtIndex(const CString& folder, int index)
+{
+    std::vector<CString> files = ListRobotFiles(folder);
+    if (index < 0 || index >= static_cast<int>(files.size()))
+        return CString();
+    return RobotFileBaseName(files[index]);
+}

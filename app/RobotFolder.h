@@ -1,0 +1,29 @@
+#pragma once
+
+#include "framework/CString.h"
+
+#include <vector>
+
+// The folder of robot files and the listing that the main dialog's rows, the
+// "-a" hand-over between instances and WM_RUNROBOTBYINDEX all count in.
+
+// The per-user data folder's "script" sub-folder, without a trailing "\".
+CString GetScriptFolder();
+
+// "<script folder>\<name>.txt".
+CString RobotFilePath(const CString& robotName);
+
+// The robot files of a folder in the file system's enumeration order: every
+// entry that is not a directory and whose name ends in ".txt" (any case).
+std::vector<CString> ListRobotFiles(const CString& folder);
+
+// A robot file's base name: its name without the folder and the ".txt".
+// The robot record takes its name from it, so it is the robot's name.
+CString RobotFileBaseName(const CString& path);
+
+// The position in ListRobotFiles of the first file whose base name equals the
+// robot name without regard to case; the number of files when none does.
+int FindRobotFileIndex(const CString& folder, const CString& robotName);
+
+// The base name of the file at that position; empty when there is none.
+CString RobotNameAtIndex(const CString& folder, int index);

@@ -1,0 +1,336 @@
+// The program as a user meets it: robot files in the script folder, the main
+// window's list, "-a" starts, a second instance, hotkeys and quitting.
+#include "app/RunningInstanceWindow.h"
+#include "framework/AfxMessageBox.h"
+
+#include "e2e/E2eSupport.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+const DWORD kStartTimeoutMs = 30000;
+const int kQuitExitCode = 18;
+const int kRobotListId = 1001;
+const UINT kTrayNotify = WM_APP + 1;
+const int kTrayHide = 32772;
+const int kTrayExit = 32775;
+
+class AppE2eTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        e2e::EmptyDataFolder();
+        m_output = e2e::TempFilePath("app_e2e");
+        DeleteFileA(m_output.c_str());
+    }
+
+    void TearDown() override
+    {
+        e2e::EndStartedProcesses();
+        DeleteFileA(m_output.c_str());
+    }
+
+    void WriteRobot(const std::string& name, const std::vector<std::string>& lines, const e2e::RobotHeader& header)
+    {
+        ASSERT_TRUE(e2e::WriteRobotFile(e2e::ScriptFolder(), name, lines, header));
+    }
+
+    // A script line that appends a line to the test's output file.
+    std::string WriteLine(const std::string& text) const
+    {
+        return "FileWriteLine(\"" + m_output + "\", \"" + text + "\")";
+    }
+
+    e2e::Started StartTapforge(const std::string& args = "")
+    {
+        e2e::Started started = e2e::StartProgram("Tapforge.exe", args);
+        EXPECT_NE(started.pid, 0u);
+        return started;
+    }
+
+    HWND WaitForMainDialog()
+    {
+        HWND dialog = WaitForRunningMainDialog(kStartTimeoutMs, 100);
+        EXPECT_TRUE(dialog);
+        // The window shows once its initialisation, the list included, is done.
+        const DWORD start = GetTickCount();
+        while (dialog && !IsWindowVisible(dialog) && GetTickCount() - start < kStartTimeoutMs)
+            Sleep(50);
+        return dialog;
+    }
+
+    size_t OutputLineCount() const { return e2e::ReadLines(m_output).size(); }
+
+    std::string m_output;
+};
+
+struct BoxSearch {
+    DWORD pid;
+    HWND exclude;
+    HWND found;
+};
+
+BOOL CALLBACK FindBox(HWND window, LPARAM param)
+{
+    auto* search = reinterpret_cast<BoxSearch*>(param);
+    char className[16] = {};
+    GetClassNameA(window, className, sizeof className);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid != search->pid || window == search->exclude || std::string(className) != "#32770" ||
+        !IsWindowVisible(window))
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+// A message box of the process (any dialog window but the main one).
+HWND WaitForMessageBox(DWORD pid, HWND mainDialog, DWORD timeoutMs)
+{
+    const DWORD start = GetTickCount();
+    do {
+        BoxSearch search{pid, mainDialog, nullptr};
+        EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
+        if (search.found)
+            return search.found;
+        Sleep(50);
+    } while (GetTickCount() - start < timeoutMs);
+    return nullptr;
+}
+
+std::string MessageBoxText(HWND box)
+{
+    char text[512] = {};
+    SendMessageA(GetDlgItem(box, 0xFFFF), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+// The tray icon's window: the main dialog's one child without a control id.
+// Start-up adds it after the dialog shows, so it is waited for.
+HWND FindTrayWindow(HWND dialog)
+{
+    const DWORD start = GetTickCount();
+    for (;;) {
+        for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            if (GetDlgCtrlID(child) == 0)
+                return child;
+        }
+        if (GetTickCount() - start > kStartTimeoutMs)
+            return nullptr;
+        Sleep(20);
+    }
+}
+
+bool WaitForVisibility(HWND window, bool visible)
+{
+    const DWORD start = GetTickCount();
+    while ((IsWindowVisible(window) != FALSE) != visible) {
+        if (GetTickCount() - start > kStartTimeoutMs)
+            return false;
+        Sleep(20);
+    }
+    return true;
+}
+
+void PressKeys(const std::string& chord)
+{
+    std::string output;
+    ASSERT_EQ(e2e::RunAndCapture("presskeys.exe", chord, output, 10000), 0) << output;
+}
+
+// Whether the chord can be registered here, so nobody else holds it.
+bool HotkeyIsFree(UINT modifiers, UINT key)
+{
+    if (!RegisterHotKey(nullptr, 0x7001, modifiers, key))
+        return false;
+    UnregisterHotKey(nullptr, 0x7001);
+    return true;
+}
+
+}  // namespace
+
+TEST_F(AppE2eTest, ListsOneRowPerRobotFileWithEnabledRowsChecked)
+{
+    e2e::RobotHeader enabled;
+    enabled.enable = 1;
+    WriteRobot("Alpha", {"$a = 1"}, enabled);
+    WriteRobot("Beta", {"$b = 1"}, e2e::RobotHeader());
+    WriteRobot("Gamma", {"$c = 1"}, enabled);
+    CreateDirectoryA((e2e::ScriptFolder() + "\\Folder.txt").c_str(), nullptr);
+    FILE* notes = std::fopen((e2e::ScriptFolder() + "\\notes.ini").c_str(), "wb");
+    std::fclose(notes);
+    // An enabled robot's file is written again when the list loads.
+    {
+        std::string text = e2e::ReadWholeFile(e2e::ScriptFolder() + "\\Gamma.txt");
+        text.replace(text.find("RunAtBackground=0\r\n"), 19, "");
+        FILE* file = std::fopen((e2e::ScriptFolder() + "\\Gamma.txt").c_str(), "wb");
+        std::fwrite(text.data(), 1, text.size(), file);
+        std::fclose(file);
+    }
+
+    StartTapforge();
+    HWND dialog = WaitForMainDialog();
+    ASSERT_TRUE(dialog);
+    HWND list = GetDlgItem(dialog, kRobotListId);
+    ASSERT_TRUE(list);
+    ASSERT_EQ(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 3);
+
+    // Rows follow the folder's enumeration order.
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA entry;
+    HANDLE search = FindFirstFileA((e2e::ScriptFolder() + "\\*.txt").c_str(), &entry);
+    do {
+        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            names.push_back(entry.cFileName);
+    } while (FindNextFileA(search, &entry));
+    FindClose(search);
+    ASSERT_EQ(names.size(), 3u);
+    for (int row = 0; row < 3; ++row) {
+        const UINT state = static_cast<UINT>(SendMessageA(list, LVM_GETITEMSTATE, row, LVIS_STATEIMAGEMASK));
+        const bool checked = (state >> 12) == 2;
+        EXPECT_EQ(checked, names[row] != "Beta.txt") << names[row];
+    }
+    EXPECT_NE(e2e::ReadWholeFile(e2e::ScriptFolder() + "\\Gamma.txt").find("RunAtBackground=0\r\n"),
+              std::string::npos);
+}
+
+TEST_F(AppE2eTest, FirstStartWithAutoRunRunsTheRobotAndQuits)
+{
+    WriteRobot("Night Run", {WriteLine("ran")}, e2e::RobotHeader());
+    e2e::Started started = StartTapforge("-A Night Run");
+    EXPECT_EQ(e2e::WaitForExit(started, 60000), kQuitExitCode);
+    EXPECT_EQ(e2e::ReadLines(m_output), std::vector<std::string>({"ran"}));
+}
+
+TEST_F(AppE2eTest, AutoRunOfAnUnknownRobotStillQuits)
+{
+    e2e::Started started = StartTapforge("-a nosuch");
+    EXPECT_EQ(e2e::WaitForExit(started, 60000), kQuitExitCode);
+}
+
+TEST_F(AppE2eTest, SecondStartHandsTheRobotToTheFirst)
+{
+    WriteRobot("Robot 1", {WriteLine("handed over")}, e2e::RobotHeader());
+    e2e::Started first = StartTapforge();
+    ASSERT_TRUE(WaitForMainDialog());
+
+    e2e::Started second = StartTapforge("-a robot 1");
+    EXPECT_EQ(e2e::WaitForExit(second, 60000), 0);
+    EXPECT_EQ(e2e::ReadLines(m_output), std::vector<std::string>({"handed over"}));
+    EXPECT_EQ(WaitForSingleObject(first.process, 0), static_cast<DWORD>(WAIT_TIMEOUT));
+}
+
+TEST_F(AppE2eTest, SecondStartWithAnUnknownRobotIsToldInTheFirst)
+{
+    e2e::Started first = StartTapforge();
+    HWND dialog = WaitForMainDialog();
+    ASSERT_TRUE(dialog);
+
+    e2e::Started second = StartTapforge("-a nosuch");
+    HWND box = WaitForMessageBox(first.pid, dialog, kStartTimeoutMs);
+    ASSERT_TRUE(box);
+    EXPECT_EQ(MessageBoxText(box), "Can not find the robot scheduled to run.");
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(e2e::WaitForExit(second, 30000), 0);
+}
+
+TEST_F(AppE2eTest, StartHotkeyRunsAndEndHotkeyStops)
+{
+    e2e::RobotHeader once;
+    once.enable = 1;
+    once.startKey = "Ctrl + Shift + <F7>";
+    WriteRobot("Once", {WriteLine("once")}, once);
+    e2e::RobotHeader looping;
+    looping.enable = 1;
+    looping.startKey = "Ctrl + Shift + <F8>";
+    looping.endKey = "Ctrl + Shift + <F9>";
+    looping.repeatOption = 1;
+    WriteRobot("Looper", {WriteLine("tick")}, looping);
+
+    StartTapforge();
+    ASSERT_TRUE(WaitForMainDialog());
+    PressKeys("ctrl+shift+f7");
+    ASSERT_TRUE(e2e::WaitForFileLine(m_output, "once", 20000));
+
+    PressKeys("ctrl+shift+f8");
+    ASSERT_TRUE(e2e::WaitForFileLine(m_output, "tick", 20000));
+    PressKeys("ctrl+shift+f9");
+    Sleep(1000);
+    const size_t afterStop = OutputLineCount();
+    Sleep(1000);
+    EXPECT_EQ(OutputLineCount(), afterStop);
+    EXPECT_GT(afterStop, 1u);
+
+    // The start keys are back once the run has ended.
+    DeleteFileA(m_output.c_str());
+    PressKeys("ctrl+shift+f7");
+    EXPECT_TRUE(e2e::WaitForFileLine(m_output, "once", 20000));
+}
+
+TEST_F(AppE2eTest, NoneAndMalformedKeysRegisterNothing)
+{
+    ASSERT_TRUE(HotkeyIsFree(0, 'N'));
+    ASSERT_TRUE(HotkeyIsFree(MOD_CONTROL, 'N'));
+    ASSERT_TRUE(HotkeyIsFree(MOD_CONTROL, VK_PRIOR));
+    e2e::RobotHeader none;
+    none.enable = 1;
+    none.startKey = "None";
+    none.endKey = "Ctrl + Nonsense";
+    WriteRobot("Unset", {"$a = 1"}, none);
+    e2e::RobotHeader prior;
+    prior.enable = 1;
+    prior.startKey = "Ctrl + <Prior>";
+    WriteRobot("Paging", {"$a = 1"}, prior);
+
+    StartTapforge();
+    ASSERT_TRUE(WaitForMainDialog());
+    // The list has loaded, so every enabled robot's keys are registered.
+    EXPECT_FALSE(HotkeyIsFree(MOD_CONTROL, VK_PRIOR));
+    EXPECT_TRUE(HotkeyIsFree(0, 'N'));
+    EXPECT_TRUE(HotkeyIsFree(MOD_CONTROL, 'N'));
+}
+
+TEST_F(AppE2eTest, ClosingDuringARunEndsTheProgram)
+{
+    e2e::RobotHeader endless;
+    endless.enable = 1;
+    endless.startKey = "Ctrl + Shift + <F6>";
+    endless.repeatOption = 1;
+    WriteRobot("Endless", {WriteLine("tick")}, endless);
+
+    e2e::Started started = StartTapforge();
+    HWND dialog = WaitForMainDialog();
+    ASSERT_TRUE(dialog);
+    PressKeys("ctrl+shift+f6");
+    ASSERT_TRUE(e2e::WaitForFileLine(m_output, "tick", 20000));
+
+    PostMessageA(dialog, WM_CLOSE, 0, 0);
+    HWND box = WaitForMessageBox(started.pid, dialog, kStartTimeoutMs);
+    ASSERT_TRUE(box);
+    EXPECT_NE(MessageBoxText(box).find("Are you sure you want to quit Tapforge?"), std::string::npos);
+    PostMessageA(box, WM_COMMAND, IDYES, 0);
+    EXPECT_EQ(e2e::WaitForExit(started, 30000), kQuitExitCode);
+}
+
+TEST_F(AppE2eTest, TrayHidesShowsAndExitsWithoutAQuestion)
+{
+    e2e::Started started = StartTapforge();
+    HWND dialog = WaitForMainDialog();
+    ASSERT_TRUE(dialog);
+    HWND tray = FindTrayWindow(dialog);
+    ASSERT_TRUE(tray);
+
+    PostMessageA(tray, WM_COMMAND, kTrayHide, 0);
+    ASSERT_TRUE(WaitForVisibility(dialog, false));
+    PostMessageA(tray, kTrayNotify, 128, WM_LBUTTONDOWN);
+    ASSERT_TRUE(WaitForVisibility(dialog, true));
+
+    PostMessageA(tray, WM_COMMAND, kTrayExit, 0);
+    EXPECT_EQ(e2e::WaitForExit(started, 30000), kQuitExitCode);
+}

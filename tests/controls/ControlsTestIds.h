@@ -1,0 +1,7 @@
+#pragma once
+
+#define IDD_CONTROLS_TEST 100
+#define IDC_TEST_LIST 1001
+#define IDC_TEST_BUTTON 1002
+#define IDC_TEST_DEFAULT_BUTTON 1003
+#define IDI_TEST_ICON 200
