@@ -49,8 +49,10 @@ void WaitForCursorAt(POINT screen)
     DWORD start = GetTickCount();
     while (!arrived() && GetTickCount() - start < kCursorWaitMs)
         Sleep(1);
-    if (!arrived())
-        SetCursorPos(x, y);
+    // Where a synthesised move reaches only the system's cursor record and not
+    // the pointer device itself, the device's next report would put the
+    // cursor back; placing the pointer too keeps it where the move went.
+    SetCursorPos(x, y);
 }
 
 void GlideMouse(POINT from, POINT to, int speed)

@@ -7,10 +7,10 @@
 // One absolute move to a normalised point.
 void JumpMouseTo(POINT normalised);
 
-// Waits (at most 100 ms) until the cursor has reached the screen point, or the
-// screen's edge on the way to it. Some systems apply a synthesised move only
-// after the call returns; a click right after the move must not land at the
-// old position.
+// Waits (at most 30 ms) until the cursor has reached the screen point, or the
+// screen's edge on the way to it, and places the pointer there. Some systems
+// apply a synthesised move only after the call returns, or to their cursor
+// record only; a click right after the move must not land at the old position.
 void WaitForCursorAt(POINT screen);
 
 // Steps from one normalised point to another: each axis moves by
