@@ -60,8 +60,8 @@ std::string MouseBuiltinsTest::s_log;
 TEST_F(MouseBuiltinsTest, ClicksAtTheCursor)
 {
     // The pointer starts beside the first point, so the run's first move is short.
-    POINT near = e2e::ClientToScreenPoint(s_window, 432, 166);
-    SetCursorPos(near.x, near.y);
+    POINT beside = e2e::ClientToScreenPoint(s_window, 432, 166);
+    SetCursorPos(beside.x, beside.y);
     Sleep(100);
     ScriptOutcome run = RunScript({
         "Opt(\"MouseClickDelay\", 0)",
