@@ -1,6 +1,7 @@
 // Cost of one MouseClick and of one Send of 100 characters beyond the delays
 // the options impose (all click and key delays set to 0), against a window of
 // this program.
+#include "bench/BenchClock.h"
 #include "engine/CMarionet_Script.h"
 #include "engine/CMarionet_ScriptFile.h"
 #include "engine/ScriptBuiltinNames.h"
@@ -14,15 +15,6 @@
 #include <string>
 
 namespace {
-
-double NowMs()
-{
-    LARGE_INTEGER frequency;
-    LARGE_INTEGER now;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
 
 void Pump()
 {

@@ -1,5 +1,6 @@
 // WinWait reaction: the time from a window's creation to the end of a WinWait
 // that was waiting for it (the wait polls every 10 ms), median of 20 tries.
+#include "bench/BenchClock.h"
 #include "engine/CMarionet_Script.h"
 #include "engine/CMarionet_ScriptFile.h"
 #include "engine/ScriptBuiltinNames.h"
@@ -13,15 +14,6 @@
 #include <vector>
 
 namespace {
-
-double NowMs()
-{
-    LARGE_INTEGER frequency;
-    LARGE_INTEGER now;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
 
 // Opens a window with the title after a pause on a thread of its own and
 // keeps it until told; returns when the window has gone.

@@ -37,6 +37,20 @@ ButtonMessages ButtonOfArguments(CScriptValueList& args)
     return {WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON};
 }
 
+// The control of the arguments, attached, given to the action; result 0 when
+// it is not found.
+template <class Action>
+int WithControl(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result, Action action)
+{
+    if (!FindControlOfArguments(engine, args)) {
+        result.SetInteger(0);
+        return 0;
+    }
+    CWindowThreadAttach attach(WindowSearchOf(engine).FoundWindow());
+    action(FoundControl(engine));
+    return 0;
+}
+
 int ControlClick(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
 {
     if (!FindControlOfArguments(engine, args)) {
@@ -73,14 +87,10 @@ int ControlSend(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& 
 
 int ControlSetText(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
 {
-    if (!FindControlOfArguments(engine, args)) {
-        result.SetInteger(0);
-        return 0;
-    }
-    CWindowThreadAttach attach(WindowSearchOf(engine).FoundWindow());
-    LRESULT set = SendMessageA(FoundControl(engine), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(args[3].GetText()));
-    result.SetInteger(set == 1 ? 1 : 0);
-    return 0;
+    return WithControl(engine, args, result, [&](HWND control) {
+        LRESULT set = SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(args[3].GetText()));
+        result.SetInteger(set == 1 ? 1 : 0);
+    });
 }
 
 int ControlGetText(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
@@ -103,13 +113,8 @@ int ControlGetText(CMarionet_Script& engine, CScriptValueList& args, CScriptValu
 
 int ControlFocus(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
 {
-    if (!FindControlOfArguments(engine, args)) {
-        result.SetInteger(0);
-        return 0;
-    }
-    CWindowThreadAttach attach(WindowSearchOf(engine).FoundWindow());
-    result.SetInteger(SetFocus(FoundControl(engine)) ? 1 : 0);
-    return 0;
+    return WithControl(engine, args, result,
+                       [&](HWND control) { result.SetInteger(SetFocus(control) ? 1 : 0); });
 }
 
 int ControlGetPos(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
@@ -141,20 +146,6 @@ int ControlMove(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& 
     int width = args.GetCount() >= 6 ? args[5].GetInteger() : rect.right - rect.left;
     int height = args.GetCount() >= 7 ? args[6].GetInteger() : rect.bottom - rect.top;
     MoveWindow(FoundControl(engine), args[3].GetInteger(), args[4].GetInteger(), width, height, TRUE);
-    return 0;
-}
-
-// The control of the arguments, attached, given to the action; result 0 when
-// it is not found.
-template <class Action>
-int WithControl(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result, Action action)
-{
-    if (!FindControlOfArguments(engine, args)) {
-        result.SetInteger(0);
-        return 0;
-    }
-    CWindowThreadAttach attach(WindowSearchOf(engine).FoundWindow());
-    action(FoundControl(engine));
     return 0;
 }
 

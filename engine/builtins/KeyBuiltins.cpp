@@ -46,26 +46,30 @@ int KeySend(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& resu
     return 0;
 }
 
-int KeyUp(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
+// One key release or press of argument 4 in the found window or control.
+int SingleKeyEvent(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result, bool down)
 {
     if (!FindControlOfArguments(engine, args)) {
         result.SetInteger(0);
         return 0;
     }
-    if (BYTE key = KeyOfArguments(args))
-        SenderOf(engine).KeyUp(key, false);
+    if (BYTE key = KeyOfArguments(args)) {
+        if (down)
+            SenderOf(engine).KeyDown(key, false);
+        else
+            SenderOf(engine).KeyUp(key, false);
+    }
     return 0;
+}
+
+int KeyUp(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
+{
+    return SingleKeyEvent(engine, args, result, false);
 }
 
 int KeyDown(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
 {
-    if (!FindControlOfArguments(engine, args)) {
-        result.SetInteger(0);
-        return 0;
-    }
-    if (BYTE key = KeyOfArguments(args))
-        SenderOf(engine).KeyDown(key, false);
-    return 0;
+    return SingleKeyEvent(engine, args, result, true);
 }
 
 }  // namespace

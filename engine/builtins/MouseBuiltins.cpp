@@ -103,33 +103,35 @@ int CountOfArguments(CScriptValueList& args)
     return args.GetCount() >= 2 ? args[1].GetInteger() : 1;
 }
 
-int MouseClick(CMarionet_Script& engine, CScriptValueList& args, CScriptValue&)
+// Count clicks (a second press after 1 ms for a double click), each followed by
+// the return of the user's cursor in run-in-background mode.
+void ClickRepeatedly(CMarionet_Script& engine, CScriptValueList& args, bool doubleClick)
 {
     const char* button = args[0].GetText();
     for (int i = CountOfArguments(args); i > 0; --i) {
         MouseButtonDown(button);
         PreciseSleep(engine.m_nMouseClickDownDelay);
         MouseButtonUp(button);
+        if (doubleClick) {
+            PreciseSleep(1);
+            MouseButtonDown(button);
+            PreciseSleep(engine.m_nMouseClickDownDelay);
+            MouseButtonUp(button);
+        }
         PreciseSleep(engine.m_nMouseClickDelay);
         RestoreUserCursor(engine);
     }
+}
+
+int MouseClick(CMarionet_Script& engine, CScriptValueList& args, CScriptValue&)
+{
+    ClickRepeatedly(engine, args, false);
     return 0;
 }
 
 int MouseDoubleClick(CMarionet_Script& engine, CScriptValueList& args, CScriptValue&)
 {
-    const char* button = args[0].GetText();
-    for (int i = CountOfArguments(args); i > 0; --i) {
-        MouseButtonDown(button);
-        PreciseSleep(engine.m_nMouseClickDownDelay);
-        MouseButtonUp(button);
-        PreciseSleep(1);
-        MouseButtonDown(button);
-        PreciseSleep(engine.m_nMouseClickDownDelay);
-        MouseButtonUp(button);
-        PreciseSleep(engine.m_nMouseClickDelay);
-        RestoreUserCursor(engine);
-    }
+    ClickRepeatedly(engine, args, true);
     return 0;
 }
 

@@ -31,3 +31,15 @@ HWND StartTapwin(const std::string& title, const std::string& log, const std::st
     e2e::StartProgram("tapwin.exe", args);
     return e2e::WaitForWindow(title, 30000);
 }
+
+void TapwinTarget::Start(const std::string& title, const std::string& pos)
+{
+    log = e2e::TempFilePath("tapwin");
+    window = StartTapwin(title, log, pos);
+}
+
+void TapwinTarget::End()
+{
+    e2e::EndStartedProcesses();
+    DeleteFileA(log.c_str());
+}

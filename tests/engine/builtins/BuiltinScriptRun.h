@@ -18,3 +18,13 @@ ScriptOutcome RunScript(const std::vector<std::string>& lines);
 // Starts tapwin.exe with a caption (and an optional log file and position) and
 // waits for its window; null on timeout.
 HWND StartTapwin(const std::string& title, const std::string& log = "", const std::string& pos = "");
+
+// A tapwin.exe window logging to a file of its own, shared by a test suite.
+struct TapwinTarget {
+    HWND window = nullptr;
+    std::string log;
+
+    void Start(const std::string& title, const std::string& pos);
+    // Ends the started programs and removes the log.
+    void End();
+};

@@ -13,14 +13,11 @@ class ControlBuiltinsTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        s_log = e2e::TempFilePath("controls");
-        s_window = StartTapwin(kTitle, s_log, "60,60");
+        s_target.Start(kTitle, "60,60");
+        s_window = s_target.window;
+        s_log = s_target.log;
     }
-    static void TearDownTestSuite()
-    {
-        e2e::EndStartedProcesses();
-        DeleteFileA(s_log.c_str());
-    }
+    static void TearDownTestSuite() { s_target.End(); }
     void SetUp() override
     {
         ASSERT_NE(nullptr, s_window);
@@ -37,10 +34,12 @@ protected:
         return "Put(" + Command(control, command, option) + " & \"/\" & @error)";
     }
 
+    static TapwinTarget s_target;
     static HWND s_window;
     static std::string s_log;
 };
 
+TapwinTarget ControlBuiltinsTest::s_target;
 HWND ControlBuiltinsTest::s_window = nullptr;
 std::string ControlBuiltinsTest::s_log;
 

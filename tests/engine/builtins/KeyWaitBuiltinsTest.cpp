@@ -19,14 +19,11 @@ class KeyBuiltinsTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        s_log = e2e::TempFilePath("keys");
-        s_window = StartTapwin(kTitle, s_log, "100,100");
+        s_target.Start(kTitle, "100,100");
+        s_window = s_target.window;
+        s_log = s_target.log;
     }
-    static void TearDownTestSuite()
-    {
-        e2e::EndStartedProcesses();
-        DeleteFileA(s_log.c_str());
-    }
+    static void TearDownTestSuite() { s_target.End(); }
     void SetUp() override
     {
         ASSERT_NE(nullptr, s_window);
@@ -54,11 +51,13 @@ protected:
         return keys;
     }
 
+    static TapwinTarget s_target;
     static HWND s_window;
     static std::string s_log;
     size_t m_logStart = 0;
 };
 
+TapwinTarget KeyBuiltinsTest::s_target;
 HWND KeyBuiltinsTest::s_window = nullptr;
 std::string KeyBuiltinsTest::s_log;
 

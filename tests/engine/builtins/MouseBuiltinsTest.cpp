@@ -15,14 +15,11 @@ class MouseBuiltinsTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
-        s_log = e2e::TempFilePath("mouse");
-        s_window = StartTapwin(kTitle, s_log, "100,100");
+        s_target.Start(kTitle, "100,100");
+        s_window = s_target.window;
+        s_log = s_target.log;
     }
-    static void TearDownTestSuite()
-    {
-        e2e::EndStartedProcesses();
-        DeleteFileA(s_log.c_str());
-    }
+    static void TearDownTestSuite() { s_target.End(); }
     void SetUp() override
     {
         ASSERT_NE(nullptr, s_window);
@@ -49,11 +46,13 @@ protected:
         return found;
     }
 
+    static TapwinTarget s_target;
     static HWND s_window;
     static std::string s_log;
     size_t m_logStart = 0;
 };
 
+TapwinTarget MouseBuiltinsTest::s_target;
 HWND MouseBuiltinsTest::s_window = nullptr;
 std::string MouseBuiltinsTest::s_log;
 
