@@ -80,8 +80,4 @@ void RegisterKeyBuiltins(CMarionet_Script& engine)
     BindBuiltin(engine, "KEYSEND", KeySend);
     BindBuiltin(engine, "KEYUP", KeyUp);
     BindBuiltin(engine, "KEYDOWN", KeyDown);
-    CMarionet_Script* target = &engine;
-    engine.m_Hooks.setSendBackground = [target](int background) {
-        SenderOf(*target).m_bPostMessageMode = background;
-    };
 }
