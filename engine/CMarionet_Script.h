@@ -237,6 +237,8 @@ private:
     int ExecuteSelect(CScriptTokenList& tokens, int& nPos, int& nLine);
     int ExecuteCase(int& nLine);
     int ExecuteEndSelect(CScriptTokenList& tokens, int& nPos);
+    int JumpToBlockEnd(CScriptBlockStack& stack, int nBase, int& nLine);
+    int CloseBlock(CScriptTokenList& tokens, int nPos, CScriptBlockStack& stack, int nBase);
     int ExecuteWhile(CScriptTokenList& tokens, int& nPos, int& nLine);
     int ExecuteWEnd(CScriptTokenList& tokens, int& nPos, int& nLine);
     int ExecuteDo(CScriptTokenList& tokens, int& nPos, int& nLine);

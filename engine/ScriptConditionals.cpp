@@ -99,22 +99,34 @@ int CMarionet_Script::ExecuteIf(CScriptTokenList& tokens, int& nPos, int& nLine)
     return 0;
 }
 
+// Reached after the taken branch of an If or a Select: go on at the block's
+// closing line.
+int CMarionet_Script::JumpToBlockEnd(CScriptBlockStack& stack, int nBase, int& nLine)
+{
+    if (stack.GetCount() <= nBase)
+        return InvalidKeyword();
+    nLine = stack.Top().m_nEndLine;
+    return 0;
+}
+
+int CMarionet_Script::CloseBlock(CScriptTokenList& tokens, int nPos, CScriptBlockStack& stack, int nBase)
+{
+    if (RequireLineEnd(tokens, nPos))
+        return 1;
+    if (stack.GetCount() <= nBase)
+        return InvalidKeyword();
+    stack.Pop();
+    return 0;
+}
+
 int CMarionet_Script::ExecuteElse(CScriptTokenList&, int&, int& nLine)
 {
-    if (m_IfStack.GetCount() <= m_nIfBase)
-        return InvalidKeyword();
-    nLine = m_IfStack.Top().m_nEndLine;
-    return 0;
+    return JumpToBlockEnd(m_IfStack, m_nIfBase, nLine);
 }
 
 int CMarionet_Script::ExecuteEndIf(CScriptTokenList& tokens, int& nPos)
 {
-    if (RequireLineEnd(tokens, nPos))
-        return 1;
-    if (m_IfStack.GetCount() <= m_nIfBase)
-        return InvalidKeyword();
-    m_IfStack.Pop();
-    return 0;
+    return CloseBlock(tokens, nPos, m_IfStack, m_nIfBase);
 }
 
 int CMarionet_Script::ExecuteSelect(CScriptTokenList& tokens, int& nPos, int& nLine)
@@ -180,18 +192,10 @@ int CMarionet_Script::ExecuteSelect(CScriptTokenList& tokens, int& nPos, int& nL
 
 int CMarionet_Script::ExecuteCase(int& nLine)
 {
-    if (m_SelectStack.GetCount() <= m_nSelectBase)
-        return InvalidKeyword();
-    nLine = m_SelectStack.Top().m_nEndLine;
-    return 0;
+    return JumpToBlockEnd(m_SelectStack, m_nSelectBase, nLine);
 }
 
 int CMarionet_Script::ExecuteEndSelect(CScriptTokenList& tokens, int& nPos)
 {
-    if (RequireLineEnd(tokens, nPos))
-        return 1;
-    if (m_SelectStack.GetCount() <= m_nSelectBase)
-        return InvalidKeyword();
-    m_SelectStack.Pop();
-    return 0;
+    return CloseBlock(tokens, nPos, m_SelectStack, m_nSelectBase);
 }
