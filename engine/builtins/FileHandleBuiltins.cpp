@@ -60,6 +60,15 @@ int OpenFileArgument(CMarionet_Script& engine, CScriptValue& argument, const cha
     return 0;
 }
 
+// A read needs a stream open for reading; otherwise @error becomes 1.
+bool IsReadable(CMarionet_Script& engine, const CFileArgument& file)
+{
+    if (file.m_pStream && file.m_nMode == CScriptFileHandle::MODE_READ)
+        return true;
+    engine.SetErrorCode(1);
+    return false;
+}
+
 int FileOpen(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
 {
     if (engine.m_FileHandles.IsFull())
@@ -92,10 +101,8 @@ int FileReadLine(CMarionet_Script& engine, CScriptValueList& args, CScriptValue&
     CFileArgument file;
     if (OpenFileArgument(engine, args[0], "rb", CScriptFileHandle::MODE_READ, file))
         return 1;
-    if (!file.m_pStream || file.m_nMode != CScriptFileHandle::MODE_READ) {
-        engine.SetErrorCode(1);
+    if (!IsReadable(engine, file))
         return 0;
-    }
     int nLines = 1;
     if (args.GetCount() > 1) {
         nLines = args[1].GetInteger();
@@ -121,10 +128,8 @@ int FileRead(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& res
     CFileArgument file;
     if (OpenFileArgument(engine, args[0], "rb", CScriptFileHandle::MODE_READ, file))
         return 1;
-    if (!file.m_pStream || file.m_nMode != CScriptFileHandle::MODE_READ) {
-        engine.SetErrorCode(1);
+    if (!IsReadable(engine, file))
         return 0;
-    }
     const double dCount = args[1].GetNumber();
     size_t nWanted = dCount >= 1 ? (dCount >= 4.0e9 ? static_cast<size_t>(-1) : static_cast<size_t>(dCount)) : 0;
     std::string data;
