@@ -19,24 +19,24 @@ bool IsButton(const char* name, const char* button)
     return ScriptCompareNoCase(name, button) == 0;
 }
 
+// Any name but RIGHT and MIDDLE means the left button.
+DWORD ButtonFlag(const char* button, DWORD left, DWORD right, DWORD middle)
+{
+    if (IsButton(button, "RIGHT"))
+        return right;
+    if (IsButton(button, "MIDDLE"))
+        return middle;
+    return left;
+}
+
 void MouseButtonDown(const char* button)
 {
-    DWORD flag = MOUSEEVENTF_LEFTDOWN;
-    if (IsButton(button, "RIGHT"))
-        flag = MOUSEEVENTF_RIGHTDOWN;
-    else if (IsButton(button, "MIDDLE"))
-        flag = MOUSEEVENTF_MIDDLEDOWN;
-    mouse_event(flag, 0, 0, 0, 0);
+    mouse_event(ButtonFlag(button, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_MIDDLEDOWN), 0, 0, 0, 0);
 }
 
 void MouseButtonUp(const char* button)
 {
-    DWORD flag = MOUSEEVENTF_LEFTUP;
-    if (IsButton(button, "RIGHT"))
-        flag = MOUSEEVENTF_RIGHTUP;
-    else if (IsButton(button, "MIDDLE"))
-        flag = MOUSEEVENTF_MIDDLEUP;
-    mouse_event(flag, 0, 0, 0, 0);
+    mouse_event(ButtonFlag(button, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_RIGHTUP, MOUSEEVENTF_MIDDLEUP), 0, 0, 0, 0);
 }
 
 void MouseWheelNotch(const char* direction)
