@@ -1,7 +1,6 @@
 // Control built-ins and ControlCommand run from scripts against tapwin.exe:
 // edit, list box, button, check box, combo box, tab control and status bar.
-#include "tests/engine/builtins/BuiltinScriptRun.h"
-#include "tests/tools/e2e/E2eSupport.h"
+#include "tests/engine/builtins/TapwinSuite.h"
 
 #include <gtest/gtest.h>
 
@@ -9,20 +8,9 @@ namespace {
 
 const char kTitle[] = "Control Tapwin";
 
-class ControlBuiltinsTest : public ::testing::Test {
+class ControlBuiltinsTest : public TapwinSuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        s_target.Start(kTitle, "60,60");
-        s_window = s_target.window;
-        s_log = s_target.log;
-    }
-    static void TearDownTestSuite() { s_target.End(); }
-    void SetUp() override
-    {
-        ASSERT_NE(nullptr, s_window);
-        SetForegroundWindow(s_window);
-    }
+    static void SetUpTestSuite() { StartTarget(kTitle, "60,60"); }
 
     static std::string Command(const std::string& control, const std::string& command, const std::string& option)
     {
@@ -33,15 +21,7 @@ protected:
     {
         return "Put(" + Command(control, command, option) + " & \"/\" & @error)";
     }
-
-    static TapwinTarget s_target;
-    static HWND s_window;
-    static std::string s_log;
 };
-
-TapwinTarget ControlBuiltinsTest::s_target;
-HWND ControlBuiltinsTest::s_window = nullptr;
-std::string ControlBuiltinsTest::s_log;
 
 TEST_F(ControlBuiltinsTest, EditTextFocusPositionAndState)
 {

@@ -3,7 +3,7 @@
 #include "engine/CMarionet_ScriptFile.h"
 #include "engine/ScriptGlobals.h"
 #include "engine/builtins/BuiltinRegistry.h"
-#include "tests/engine/builtins/BuiltinScriptRun.h"
+#include "tests/engine/builtins/TapwinSuite.h"
 #include "tests/tools/e2e/E2eSupport.h"
 
 #include <gtest/gtest.h>
@@ -15,21 +15,13 @@ namespace {
 
 const char kTitle[] = "Key Tapwin";
 
-class KeyBuiltinsTest : public ::testing::Test {
+class KeyBuiltinsTest : public TapwinSuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        s_target.Start(kTitle, "100,100");
-        s_window = s_target.window;
-        s_log = s_target.log;
-    }
-    static void TearDownTestSuite() { s_target.End(); }
+    static void SetUpTestSuite() { StartTarget(kTitle, "100,100"); }
     void SetUp() override
     {
-        ASSERT_NE(nullptr, s_window);
-        SetForegroundWindow(s_window);
+        TapwinSuite::SetUp();
         SetFocus(GetDlgItem(s_window, 101));
-        m_logStart = e2e::ReadLines(s_log).size();
     }
 
     // Key-down and key-up virtual keys and typed chars logged since the test began.
@@ -50,16 +42,7 @@ protected:
         }
         return keys;
     }
-
-    static TapwinTarget s_target;
-    static HWND s_window;
-    static std::string s_log;
-    size_t m_logStart = 0;
 };
-
-TapwinTarget KeyBuiltinsTest::s_target;
-HWND KeyBuiltinsTest::s_window = nullptr;
-std::string KeyBuiltinsTest::s_log;
 
 TEST_F(KeyBuiltinsTest, SendTypesText)
 {

@@ -1,6 +1,6 @@
 // Mouse built-ins run from scripts: the clicks tapwin.exe logs, at client
 // coordinates, in both coordinate modes.
-#include "tests/engine/builtins/BuiltinScriptRun.h"
+#include "tests/engine/builtins/TapwinSuite.h"
 #include "tests/tools/e2e/E2eSupport.h"
 
 #include <gtest/gtest.h>
@@ -11,21 +11,9 @@ namespace {
 
 const char kTitle[] = "Mouse Tapwin";
 
-class MouseBuiltinsTest : public ::testing::Test {
+class MouseBuiltinsTest : public TapwinSuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        s_target.Start(kTitle, "100,100");
-        s_window = s_target.window;
-        s_log = s_target.log;
-    }
-    static void TearDownTestSuite() { s_target.End(); }
-    void SetUp() override
-    {
-        ASSERT_NE(nullptr, s_window);
-        SetForegroundWindow(s_window);
-        m_logStart = e2e::ReadLines(s_log).size();
-    }
+    static void SetUpTestSuite() { StartTarget(kTitle, "100,100"); }
 
     // Script text of the screen point of a client point of the window.
     static std::string ScreenArgs(int x, int y)
@@ -45,16 +33,7 @@ protected:
         }
         return found;
     }
-
-    static TapwinTarget s_target;
-    static HWND s_window;
-    static std::string s_log;
-    size_t m_logStart = 0;
 };
-
-TapwinTarget MouseBuiltinsTest::s_target;
-HWND MouseBuiltinsTest::s_window = nullptr;
-std::string MouseBuiltinsTest::s_log;
 
 TEST_F(MouseBuiltinsTest, ClicksAtTheCursor)
 {
