@@ -22,6 +22,22 @@ struct FakeEngine {
         return runs;
     }
 
+    FakeEngine& EngineStopAfter(int after)
+    {
+        engineStopAfter = after;
+        return *this;
+    }
+    FakeEngine& DialogStopAfter(int after)
+    {
+        dialogStopAfter = after;
+        return *this;
+    }
+    FakeEngine& QuitAfter(int after)
+    {
+        quitAfter = after;
+        return *this;
+    }
+
     bool Reached(int after) const { return after >= 0 && runs >= after; }
 };
 
@@ -36,39 +52,22 @@ TEST(RobotRepetition, CountedRunsRunTheStoredNumber)
 
 TEST(RobotRepetition, CountedRunsStopOnTheDialogsRequestOnly)
 {
-    FakeEngine stopped;
-    stopped.dialogStopAfter = 1;
-    EXPECT_EQ(stopped.Run(0, 5), 1);
+    EXPECT_EQ(FakeEngine().DialogStopAfter(1).Run(0, 5), 1);
     // The engine's flag alone does not end a counted loop: each later run
     // ends before its first line inside the engine.
-    FakeEngine engineOnly;
-    engineOnly.engineStopAfter = 1;
-    EXPECT_EQ(engineOnly.Run(0, 5), 5);
-    FakeEngine stoppedBefore;
-    stoppedBefore.dialogStopAfter = 0;
-    EXPECT_EQ(stoppedBefore.Run(0, 5), 0);
+    EXPECT_EQ(FakeEngine().EngineStopAfter(1).Run(0, 5), 5);
+    EXPECT_EQ(FakeEngine().DialogStopAfter(0).Run(0, 5), 0);
 }
 
 TEST(RobotRepetition, UntilEndKeyRunsAtLeastOnce)
 {
-    FakeEngine engine;
-    engine.engineStopAfter = 4;
-    EXPECT_EQ(engine.Run(1, 0), 4);
-    FakeEngine already;
-    already.engineStopAfter = 0;
-    EXPECT_EQ(already.Run(1, 0), 1);
-    FakeEngine dialogOnly;
-    dialogOnly.dialogStopAfter = 1;
-    dialogOnly.engineStopAfter = 3;
-    EXPECT_EQ(dialogOnly.Run(1, 0), 3);
+    EXPECT_EQ(FakeEngine().EngineStopAfter(4).Run(1, 0), 4);
+    EXPECT_EQ(FakeEngine().EngineStopAfter(0).Run(1, 0), 1);
+    EXPECT_EQ(FakeEngine().DialogStopAfter(1).EngineStopAfter(3).Run(1, 0), 3);
 }
 
 TEST(RobotRepetition, QuittingEndsBothLoops)
 {
-    FakeEngine endless;
-    endless.quitAfter = 2;
-    EXPECT_EQ(endless.Run(1, 0), 2);
-    FakeEngine counted;
-    counted.quitAfter = 2;
-    EXPECT_EQ(counted.Run(0, 1000), 2);
+    EXPECT_EQ(FakeEngine().QuitAfter(2).Run(1, 0), 2);
+    EXPECT_EQ(FakeEngine().QuitAfter(2).Run(0, 1000), 2);
 }
