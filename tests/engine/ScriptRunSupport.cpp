@@ -4,8 +4,6 @@
 
 #include <windows.h>
 
-#include <sstream>
-
 namespace scripttest {
 
 namespace {
@@ -17,24 +15,11 @@ std::string ReplaceAll(std::string text, const std::string& from, const std::str
     return text;
 }
 
-std::vector<std::string> SplitLines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 }  // namespace
 
 std::vector<std::string> Result::OutputLines() const
 {
-    return SplitLines(output);
+    return e2e::SplitLines(output);
 }
 
 std::vector<Result> RunScripts(const std::vector<std::vector<std::string>>& scripts, int* exitCode)
@@ -71,7 +56,7 @@ std::vector<Result> RunScripts(const std::vector<std::vector<std::string>>& scri
     int current = -1;
     Box* box = nullptr;
     bool firstBoxLine = false;
-    for (const std::string& line : SplitLines(stdoutText)) {
+    for (const std::string& line : e2e::SplitLines(stdoutText)) {
         if (box) {
             if (line == "--- END BOX") {
                 box = nullptr;

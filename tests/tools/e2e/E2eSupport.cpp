@@ -250,10 +250,10 @@ bool WriteWholeFile(const std::string& path, const std::string& bytes)
     return CloseHandle(h) && ok;
 }
 
-std::vector<std::string> ReadLines(const std::string& path)
+std::vector<std::string> SplitLines(const std::string& text)
 {
     std::vector<std::string> lines;
-    std::istringstream in(ReadWholeFile(path));
+    std::istringstream in(text);
     std::string line;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r')
@@ -261,6 +261,11 @@ std::vector<std::string> ReadLines(const std::string& path)
         lines.push_back(line);
     }
     return lines;
+}
+
+std::vector<std::string> ReadLines(const std::string& path)
+{
+    return SplitLines(ReadWholeFile(path));
 }
 
 bool WaitForFileLine(const std::string& path, const std::string& text, DWORD timeoutMs)

@@ -42,6 +42,8 @@ bool WaitForWindowGone(const std::string& caption, DWORD timeoutMs);
 std::string ReadWholeFile(const std::string& path);
 // Writes the bytes as they are, replacing the file; false on failure.
 bool WriteWholeFile(const std::string& path, const std::string& bytes);
+// The lines of a text, without their line ends (LF or CR LF).
+std::vector<std::string> SplitLines(const std::string& text);
 std::vector<std::string> ReadLines(const std::string& path);
 
 // Waits until a line of the file contains the text; false on timeout.
