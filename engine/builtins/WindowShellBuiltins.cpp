@@ -112,7 +112,7 @@ int ToolTip(CMarionet_Script& engine, CScriptValueList& args, CScriptValue&)
 
     CScriptString text = args[0].GetString();
     TOOLINFOA tool = {};
-    tool.cbSize = sizeof tool;
+    tool.cbSize = TTTOOLINFOA_V2_SIZE;
     tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
     tool.lpszText = text.GetBuffer();
     if (engine.m_hToolTip) {
