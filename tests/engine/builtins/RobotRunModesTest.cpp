@@ -9,7 +9,7 @@
 #include "engine/builtins/BuiltinRegistry.h"
 #include "framework/CMessageBoxCapture.h"
 #include "robot/CRobot.h"
-#include "tests/engine/builtins/BuiltinScriptRun.h"
+#include "tests/engine/builtins/TapwinSuite.h"
 #include "tests/tools/e2e/E2eSupport.h"
 
 #include <gtest/gtest.h>
@@ -34,17 +34,12 @@ void CALLBACK StopTheRun(HWND, UINT, UINT_PTR timer, DWORD)
     g_stopTarget->m_bStopRequested = 1;
 }
 
-class RobotRunModesTest : public ::testing::Test {
+class RobotRunModesTest : public TapwinSuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        s_target.Start(kTitle, "100,100");
-        s_window = s_target.window;
-        s_log = s_target.log;
-    }
-    static void TearDownTestSuite() { s_target.End(); }
+    static void SetUpTestSuite() { StartTarget(kTitle, "100,100"); }
     void SetUp() override
     {
+        TapwinSuite::SetUp();
         InstallScriptBuiltins(m_engine);
         m_folder = e2e::TempFilePath("runmodes") + "-" + std::to_string(GetTickCount());
         CreateDirectoryA(m_folder.c_str(), nullptr);
@@ -112,9 +107,6 @@ protected:
         return found;
     }
 
-    static TapwinTarget s_target;
-    static HWND s_window;
-    static std::string s_log;
     CMessageBoxCapture m_boxes;
     CMarionet_ScriptFile m_file;
     CMarionet_Script m_engine{m_file};
@@ -122,14 +114,8 @@ protected:
     int m_outcome = -1;
 };
 
-TapwinTarget RobotRunModesTest::s_target;
-HWND RobotRunModesTest::s_window = nullptr;
-std::string RobotRunModesTest::s_log;
-
 TEST_F(RobotRunModesTest, BackgroundRunPutsTheCursorBackAndClicksThere)
 {
-    ASSERT_NE(nullptr, s_window);
-    SetForegroundWindow(s_window);
     POINT user = Screen(400, 150);
     POINT robotPoint = Screen(450, 230);
     POINT movedUser = Screen(420, 160);
