@@ -42,7 +42,12 @@ public:
     Object* Get(Handle handle)
     {
         auto found = m_objects.find(handle);
-        if (found != m_objects.end()) return found->second.get();
+        if (found != m_objects.end()) {
+            // A caller may have let go of the wrapper (ReleaseDC detaches the context);
+            // whoever asks for the handle again must get a wrapper that names it.
+            found->second->AttachTemporary(handle);
+            return found->second.get();
+        }
         auto made = std::make_unique<MadeAs>();
         made->AttachTemporary(handle);
         Object* result = made.get();

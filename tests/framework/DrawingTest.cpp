@@ -112,3 +112,31 @@ TEST(Drawing, ContextPutsBackWhatItSelected)
     EXPECT_EQ(::GetObjectType(pen.m_hObject), 0u);
     AfxFreeTemporaryObjects();
 }
+
+TEST(Drawing, ReleasedContextWrapperNamesItsHandleWhenAskedAgain)
+{
+    AfxFreeTemporaryObjects();
+    HWND window = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(window, nullptr);
+    CWnd wrapper;
+    ASSERT_TRUE(wrapper.Attach(window));
+    // Two GetDC/ReleaseDC pairs within one idle period, as two handlers in a row would do.
+    for (int round = 0; round < 2; ++round) {
+        CDC* dc = wrapper.GetDC();
+        ASSERT_NE(dc, nullptr);
+        EXPECT_NE(dc->m_hDC, nullptr) << "round " << round;
+        EXPECT_NE(dc->GetDeviceCaps(LOGPIXELSY), 0) << "round " << round;
+        EXPECT_EQ(wrapper.ReleaseDC(dc), 1) << "round " << round;
+    }
+    HDC screen = ::GetDC(nullptr);
+    CDC* first = CDC::FromHandle(screen);
+    first->Detach();
+    EXPECT_EQ(CDC::FromHandle(screen)->m_hDC, screen);
+    ::ReleaseDC(nullptr, screen);
+    HGDIOBJ stockPen = ::GetStockObject(BLACK_PEN);
+    CPen::FromHandle(static_cast<HPEN>(stockPen))->Detach();
+    EXPECT_EQ(CPen::FromHandle(static_cast<HPEN>(stockPen))->m_hObject, stockPen);
+    wrapper.Detach();
+    ::DestroyWindow(window);
+    AfxFreeTemporaryObjects();
+}
