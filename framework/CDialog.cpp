@@ -64,6 +64,10 @@ INT_PTR CDialog::DoModal()
         if (mainWindow && mainWindow != this) owner = mainWindow->m_hWnd;
     }
     while (owner && (::GetWindowLongA(owner, GWL_STYLE) & WS_CHILD)) owner = ::GetParent(owner);
+    // Without a parent, a dialog opened from another modal dialog (the main window is
+    // disabled already) must be owned by that dialog and disable it, or the user could go
+    // on working in it, or even open it again, while this one runs.
+    if (!m_pParentWnd && owner) owner = ::GetLastActivePopup(owner);
     const bool disableOwner = owner && ::IsWindowEnabled(owner);
     if (disableOwner) ::EnableWindow(owner, FALSE);
 

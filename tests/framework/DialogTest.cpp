@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "framework/CWinApp.h"
 #include "tests/framework/TestDialog.h"
 #include "tests/framework/WindowTestSupport.h"
 
@@ -278,6 +279,60 @@ TEST(ModalDialog, OwnerIsDisabledWhileItRunsAndEnabledAfter)
     EXPECT_EQ(dialog.DoModal(), IDOK);
     EXPECT_FALSE(dialog.ownerEnabledDuring);
     EXPECT_TRUE(owner.IsWindowEnabled());
+}
+
+namespace {
+
+// Opened without a parent from inside another modal dialog: records whether that dialog
+// was disabled while it ran.
+class ParentlessDialog : public TimedDialog
+{
+public:
+    explicit ParentlessDialog(CWnd* opener) : m_opener(opener) {}
+    bool openerEnabledDuring = true;
+
+protected:
+    void OnFirstTick() override
+    {
+        openerEnabledDuring = m_opener->IsWindowEnabled();
+        EndDialog(IDOK);
+    }
+
+private:
+    CWnd* m_opener;
+};
+
+class OpeningDialog : public TimedDialog
+{
+public:
+    explicit OpeningDialog(CWnd* owner) : TimedDialog(owner) {}
+    INT_PTR innerResult = 0;
+    bool enabledDuringInner = true;
+
+protected:
+    void OnFirstTick() override
+    {
+        ParentlessDialog inner(this);
+        innerResult = inner.DoModal();
+        enabledDuringInner = inner.openerEnabledDuring;
+        EndDialog(IDOK);
+    }
+};
+
+}  // namespace
+
+TEST(ModalDialog, ParentlessDialogOpenedFromAModalOneDisablesThatOne)
+{
+    CWinApp app("test");
+    TestDialog mainDialog;
+    ASSERT_TRUE(mainDialog.Create(IDD_TEST_MAIN));
+    app.m_pMainWnd = &mainDialog;
+    OpeningDialog opener(&mainDialog);
+    EXPECT_EQ(opener.DoModal(), IDOK);
+    EXPECT_EQ(opener.innerResult, IDOK);
+    EXPECT_FALSE(opener.enabledDuringInner);
+    EXPECT_TRUE(mainDialog.IsWindowEnabled());
+    app.m_pMainWnd = nullptr;
 }
 
 namespace {
