@@ -75,6 +75,12 @@ HWND CWnd::Detach()
 
 void CWnd::InstallWindowProc()
 {
+    if (HANDLE stranded = ::RemovePropA(m_hWnd, kStrandedProcProperty)) {
+        // Our procedure is still in the chain, under a procedure installed after it: it
+        // serves this object again, rather than a second copy on top of the chain.
+        m_superWndProc = reinterpret_cast<WNDPROC>(stranded);
+        return;
+    }
     auto current = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC));
     if (current == &FrameworkWindowProc) return;
     m_superWndProc = current;
@@ -145,9 +151,14 @@ BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent)
 HWND CWnd::UnsubclassWindow()
 {
     if (!m_hWnd) return nullptr;
-    if (m_superWndProc &&
-        reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC)) == &FrameworkWindowProc) {
-        ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_superWndProc));
+    if (m_superWndProc) {
+        if (reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC)) == &FrameworkWindowProc) {
+            ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_superWndProc));
+        } else {
+            // Something subclassed the window after us (a tooltip tracking the control), so
+            // our procedure stays in the chain: it must pass messages on to the original.
+            ::SetPropA(m_hWnd, kStrandedProcProperty, reinterpret_cast<HANDLE>(m_superWndProc));
+        }
     }
     m_superWndProc = nullptr;
     return Detach();

@@ -231,6 +231,10 @@ private:
 
     WNDPROC m_superWndProc = nullptr;
 
+    // Window property holding the original procedure of a window that no object serves
+    // any more while our procedure cannot leave its chain.
+    static constexpr const char* kStrandedProcProperty = "TapforgeStrandedProc";
+
 public:
     // True once ShowWindow(SW_HIDE) was the last show command given through this object;
     // dialogs use it to leave a window hidden in its initialisation hidden.

@@ -29,7 +29,12 @@ bool IsControlColorMessage(UINT message)
 LRESULT CALLBACK FrameworkWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     CWnd* window = CWnd::FromHandlePermanent(hwnd);
-    if (!window) return ::DefWindowProcA(hwnd, message, wParam, lParam);
+    if (!window) {
+        auto stranded = reinterpret_cast<WNDPROC>(::GetPropA(hwnd, CWnd::kStrandedProcProperty));
+        if (!stranded) return ::DefWindowProcA(hwnd, message, wParam, lParam);
+        if (message == WM_NCDESTROY) ::RemovePropA(hwnd, CWnd::kStrandedProcProperty);
+        return ::CallWindowProcA(stranded, hwnd, message, wParam, lParam);
+    }
     return window->Dispatch(message, wParam, lParam);
 }
 
@@ -44,7 +49,10 @@ LRESULT CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
 
 void CWnd::AfterNcDestroy()
 {
+    HWND hwnd = m_hWnd;
     UnsubclassWindow();
+    // The window is gone: nothing will pass messages on any more.
+    ::RemovePropA(hwnd, kStrandedProcProperty);
     if (CWinApp* app = AfxGetApp(); app && app->m_pMainWnd == this) app->m_pMainWnd = nullptr;
     PostNcDestroy();
 }

@@ -137,3 +137,59 @@ TEST(WindowObjects, ModifyStyleChangesOnlyTheGivenBits)
     EXPECT_TRUE(window.ModifyStyleEx(0, WS_EX_TOOLWINDOW));
     EXPECT_TRUE(window.GetExStyle() & WS_EX_TOOLWINDOW);
 }
+
+namespace {
+
+WNDPROC g_belowOuterProc = nullptr;
+
+// A procedure installed over ours by someone else, as a tooltip does to the tools it tracks.
+LRESULT CALLBACK OuterProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return ::CallWindowProcA(g_belowOuterProc, hwnd, message, wParam, lParam);
+}
+
+class CheckCountingWindow : public CWnd
+{
+public:
+    int checkQueries = 0;
+
+protected:
+    LRESULT OnGetCheck(WPARAM, LPARAM)
+    {
+        ++checkQueries;
+        return Default();
+    }
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CheckCountingWindow, CWnd)
+    ON_MESSAGE(BM_GETCHECK, OnGetCheck)
+END_MESSAGE_MAP()
+
+}  // namespace
+
+TEST(WindowObjects, UnsubclassingUnderAnotherSubclassKeepsTheOriginalProcedure)
+{
+    HWND box = ::CreateWindowExA(0, "BUTTON", "box", WS_POPUP | BS_AUTOCHECKBOX, 0, 0, 80, 20, nullptr, nullptr,
+                                 nullptr, nullptr);
+    ASSERT_NE(box, nullptr);
+    {
+        CWnd first;
+        ASSERT_TRUE(first.SubclassWindow(box));
+        g_belowOuterProc = reinterpret_cast<WNDPROC>(
+            ::SetWindowLongPtrA(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OuterProc)));
+    }
+    // The button's own procedure still answers.
+    ::SendMessageA(box, BM_SETCHECK, BST_CHECKED, 0);
+    EXPECT_EQ(::SendMessageA(box, BM_GETCHECK, 0, 0), BST_CHECKED);
+
+    // Bound again, the object sees each message once and the button still answers.
+    CheckCountingWindow second;
+    ASSERT_TRUE(second.SubclassWindow(box));
+    EXPECT_EQ(::SendMessageA(box, BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(second.checkQueries, 1);
+    EXPECT_TRUE(second.DestroyWindow());
+    EXPECT_EQ(second.m_hWnd, nullptr);
+    EXPECT_EQ(CWnd::FromHandlePermanent(box), nullptr);
+}
