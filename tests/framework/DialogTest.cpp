@@ -222,19 +222,25 @@ protected:
     void OnFirstTick() override { ::PostQuitMessage(23); }
 };
 
-// Looks at its owner while it runs, then ends.
+// Looks at a window (by default its parent) while it runs, then ends.
 class OwnerCheckingDialog : public TimedDialog
 {
 public:
-    explicit OwnerCheckingDialog(CWnd* owner) : TimedDialog(owner) {}
+    explicit OwnerCheckingDialog(CWnd* parent, CWnd* watched = nullptr)
+        : TimedDialog(parent), m_watched(watched ? watched : parent)
+    {
+    }
     bool ownerEnabledDuring = true;
 
 protected:
     void OnFirstTick() override
     {
-        ownerEnabledDuring = m_pParentWnd->IsWindowEnabled();
+        ownerEnabledDuring = m_watched->IsWindowEnabled();
         EndDialog(IDOK);
     }
+
+private:
+    CWnd* m_watched;
 };
 
 }  // namespace
@@ -283,25 +289,6 @@ TEST(ModalDialog, OwnerIsDisabledWhileItRunsAndEnabledAfter)
 
 namespace {
 
-// Opened without a parent from inside another modal dialog: records whether that dialog
-// was disabled while it ran.
-class ParentlessDialog : public TimedDialog
-{
-public:
-    explicit ParentlessDialog(CWnd* opener) : m_opener(opener) {}
-    bool openerEnabledDuring = true;
-
-protected:
-    void OnFirstTick() override
-    {
-        openerEnabledDuring = m_opener->IsWindowEnabled();
-        EndDialog(IDOK);
-    }
-
-private:
-    CWnd* m_opener;
-};
-
 class OpeningDialog : public TimedDialog
 {
 public:
@@ -312,9 +299,10 @@ public:
 protected:
     void OnFirstTick() override
     {
-        ParentlessDialog inner(this);
+        // Opened without a parent, as a dialog is from inside another modal one.
+        OwnerCheckingDialog inner(nullptr, this);
         innerResult = inner.DoModal();
-        enabledDuringInner = inner.openerEnabledDuring;
+        enabledDuringInner = inner.ownerEnabledDuring;
         EndDialog(IDOK);
     }
 };
