@@ -25,7 +25,7 @@ bool IsDigitChar(char c)
     return c >= '0' && c <= '9';
 }
 
-// Up to kMaxSpecDigits digits at pos, copied to the spec; false when more.
+// Up to kMaxSpecDigits digits at pos, appended to the conversion text; false when more.
 bool TakeDigits(const char* text, size_t& pos, size_t end, std::string& spec)
 {
     const size_t start = pos;
