@@ -59,9 +59,8 @@ protected:
         HWND dialog = WaitForRunningMainDialog(kStartTimeoutMs, 100);
         EXPECT_TRUE(dialog);
         // The window shows once its initialisation, the list included, is done.
-        const DWORD start = GetTickCount();
-        while (dialog && !IsWindowVisible(dialog) && GetTickCount() - start < kStartTimeoutMs)
-            Sleep(50);
+        if (dialog)
+            e2e::WaitUntil([&] { return IsWindowVisible(dialog) != FALSE; }, kStartTimeoutMs);
         return dialog;
     }
 
@@ -93,15 +92,14 @@ BOOL CALLBACK FindBox(HWND window, LPARAM param)
 // A message box of the process (any dialog window but the main one).
 HWND WaitForMessageBox(DWORD pid, HWND mainDialog, DWORD timeoutMs)
 {
-    const DWORD start = GetTickCount();
-    do {
-        BoxSearch search{pid, mainDialog, nullptr};
-        EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
-        if (search.found)
-            return search.found;
-        Sleep(50);
-    } while (GetTickCount() - start < timeoutMs);
-    return nullptr;
+    BoxSearch search{pid, mainDialog, nullptr};
+    e2e::WaitUntil(
+        [&] {
+            EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
+            return search.found != nullptr;
+        },
+        timeoutMs);
+    return search.found;
 }
 
 std::string MessageBoxText(HWND box)
@@ -115,27 +113,22 @@ std::string MessageBoxText(HWND box)
 // Start-up adds it after the dialog shows, so it is waited for.
 HWND FindTrayWindow(HWND dialog)
 {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-            if (GetDlgCtrlID(child) == 0)
-                return child;
-        }
-        if (GetTickCount() - start > kStartTimeoutMs)
-            return nullptr;
-        Sleep(20);
-    }
+    HWND tray = nullptr;
+    e2e::WaitUntil(
+        [&] {
+            for (HWND child = GetWindow(dialog, GW_CHILD); child && !tray; child = GetWindow(child, GW_HWNDNEXT)) {
+                if (GetDlgCtrlID(child) == 0)
+                    tray = child;
+            }
+            return tray != nullptr;
+        },
+        kStartTimeoutMs, 20);
+    return tray;
 }
 
 bool WaitForVisibility(HWND window, bool visible)
 {
-    const DWORD start = GetTickCount();
-    while ((IsWindowVisible(window) != FALSE) != visible) {
-        if (GetTickCount() - start > kStartTimeoutMs)
-            return false;
-        Sleep(20);
-    }
-    return true;
+    return e2e::WaitUntil([&] { return (IsWindowVisible(window) != FALSE) == visible; }, kStartTimeoutMs, 20);
 }
 
 void PressKeys(const std::string& chord)

@@ -201,27 +201,28 @@ void EndStartedProcesses()
     StartedList().clear();
 }
 
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs, DWORD pauseMs)
+{
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (condition())
+            return true;
+        if (GetTickCount() - start > timeoutMs)
+            return false;
+        Sleep(pauseMs);
+    }
+}
+
 HWND WaitForWindow(const std::string& caption, DWORD timeoutMs)
 {
-    DWORD start = GetTickCount();
-    for (;;) {
-        if (HWND hwnd = FindTopLevel(caption))
-            return hwnd;
-        if (GetTickCount() - start > timeoutMs)
-            return nullptr;
-        Sleep(50);
-    }
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = FindTopLevel(caption)) != nullptr; }, timeoutMs);
+    return found;
 }
 
 bool WaitForWindowGone(const std::string& caption, DWORD timeoutMs)
 {
-    DWORD start = GetTickCount();
-    while (FindTopLevel(caption)) {
-        if (GetTickCount() - start > timeoutMs)
-            return false;
-        Sleep(50);
-    }
-    return true;
+    return WaitUntil([&] { return FindTopLevel(caption) == nullptr; }, timeoutMs);
 }
 
 std::string ReadWholeFile(const std::string& path)
@@ -270,16 +271,15 @@ std::vector<std::string> ReadLines(const std::string& path)
 
 bool WaitForFileLine(const std::string& path, const std::string& text, DWORD timeoutMs)
 {
-    DWORD start = GetTickCount();
-    for (;;) {
-        for (const std::string& line : ReadLines(path)) {
-            if (line.find(text) != std::string::npos)
-                return true;
-        }
-        if (GetTickCount() - start > timeoutMs)
+    return WaitUntil(
+        [&] {
+            for (const std::string& line : ReadLines(path)) {
+                if (line.find(text) != std::string::npos)
+                    return true;
+            }
             return false;
-        Sleep(50);
-    }
+        },
+        timeoutMs);
 }
 
 std::string TempFilePath(const std::string& stem)

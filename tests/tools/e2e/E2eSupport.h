@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,10 @@ int RunAndCapture(const std::string& exe, const std::string& args, std::string& 
 
 // Ends every process StartProgram started that is still running.
 void EndStartedProcesses();
+
+// Checks the condition until it holds, pausing between checks; false when the
+// time runs out first. Every other wait of this library is built on it.
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs, DWORD pauseMs = 50);
 
 // A visible top-level window whose caption is exactly this text; null on timeout.
 HWND WaitForWindow(const std::string& caption, DWORD timeoutMs);
