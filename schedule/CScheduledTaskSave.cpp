@@ -11,6 +11,21 @@ HRESULT AcceptUnsupported(HRESULT result)
 {
     return result == E_NOTIMPL ? S_OK : result;
 }
+
+// The service reads a job file when it changes, so a job saved a moment ago
+// can still be open there when it is replaced; that passes within moments.
+template <class Step>
+HRESULT RetryWhileServiceReads(Step step)
+{
+    const HRESULT sharingViolation = HRESULT_FROM_WIN32(ERROR_SHARING_VIOLATION);
+    HRESULT result = step();
+    for (int attempt = 0; result == sharingViolation && attempt < 40; ++attempt)
+    {
+        Sleep(50);
+        result = step();
+    }
+    return result;
+}
 }
 
 HRESULT CScheduledTask::SaveTask(const char* jobName, BOOL failIfExists, BOOL useAccount)
@@ -42,7 +57,8 @@ HRESULT CScheduledTask::SaveTask(const char* jobName, BOOL failIfExists, BOOL us
     }
     if (replacing)
     {
-        const HRESULT deleteResult = scheduler->Delete(serviceName.c_str());
+        const HRESULT deleteResult =
+            RetryWhileServiceReads([&] { return scheduler->Delete(serviceName.c_str()); });
         if (FAILED(deleteResult))
             return deleteResult;
     }
@@ -70,7 +86,7 @@ HRESULT CScheduledTask::CreateJob(ITaskScheduler* scheduler, const wchar_t* serv
     result = job->QueryInterface(IID_IPersistFile, file.OutVoid());
     if (FAILED(result))
         return result;
-    return file->Save(nullptr, TRUE);
+    return RetryWhileServiceReads([&] { return file->Save(nullptr, TRUE); });
 }
 
 HRESULT CScheduledTask::WriteWorkItem(ITask* job, BOOL useAccount)
