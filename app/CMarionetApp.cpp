@@ -73,9 +73,8 @@ int CMarionetApp::Run()
 
 int CMarionetApp::CreateMainDialog()
 {
-    if (!m_hiddenWnd.IsWindow() &&
-        !m_hiddenWnd.CreateEx(0, AfxRegisterWndClass(0), "", WS_POPUP, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                              CW_USEDEFAULT, nullptr, nullptr))
+    if (!m_hiddenWnd.IsWindow() && !m_hiddenWnd.CreateEx(0, AfxRegisterWndClass(0), "", WS_POPUP, CW_USEDEFAULT,
+                                                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr))
         return 0;
     delete m_pMainDialog;
     m_pMainDialog = new CMarionetDlg(nullptr);

@@ -33,7 +33,12 @@ public:
 
     CMarionetDlg* GetMainDialog() const { return m_pMainDialog; }
 
-    enum { MAIN_DIALOG_ATTEMPTS = 6, TRAY_ICON_ATTEMPTS = 6, NO_MAIN_WINDOW_EXIT_CODE = 1 };
+    enum
+    {
+        MAIN_DIALOG_ATTEMPTS = 6,
+        TRAY_ICON_ATTEMPTS = 6,
+        NO_MAIN_WINDOW_EXIT_CODE = 1
+    };
 
 private:
     void HandOverToRunningInstance();

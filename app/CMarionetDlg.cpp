@@ -23,10 +23,11 @@ const int kQuitExitCode = 18;
 const UINT kStartTimerPeriodMs = 30;
 
 // The ids of the image buttons, in the order of the dialog's button array.
-const int kButtonIds[8] = {IDC_SCHEDULE_ROBOT, IDC_RUN_ROBOT, IDC_OPTIONS, IDC_HELP_BUTTON,
+const int kButtonIds[8] = {IDC_SCHEDULE_ROBOT, IDC_RUN_ROBOT,  IDC_OPTIONS,      IDC_HELP_BUTTON,
                            IDC_ADD_ROBOT,      IDC_EDIT_ROBOT, IDC_REMOVE_ROBOT, IDC_RECORD_ROBOT};
 
-struct CommandButton {
+struct CommandButton
+{
     int id;
     int icon;
     const char* tooltip;

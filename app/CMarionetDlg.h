@@ -22,9 +22,16 @@ const UINT WM_RUNROBOTBYINDEX = WM_USER + 2;
 class CMarionetDlg : public CDialog
 {
 public:
-    enum { IDD = 102 };
+    enum
+    {
+        IDD = 102
+    };
     // One-shot timers started at the end of the initialisation.
-    enum { TIMER_RUN_AUTO_ROBOT = 1027, TIMER_SHOW_TIPS = 1031 };
+    enum
+    {
+        TIMER_RUN_AUTO_ROBOT = 1027,
+        TIMER_SHOW_TIPS = 1031
+    };
 
     explicit CMarionetDlg(CWnd* parent = nullptr);
     ~CMarionetDlg() override;

@@ -45,8 +45,7 @@ void CMarionetDlg::OnOptions()
 
 void CMarionetDlg::OnFeedback()
 {
-    const HINSTANCE result =
-        ::ShellExecuteA(::GetDesktopWindow(), "open", kFeedbackAddress, nullptr, nullptr, SW_SHOW);
+    const HINSTANCE result = ::ShellExecuteA(::GetDesktopWindow(), "open", kFeedbackAddress, nullptr, nullptr, SW_SHOW);
     if (reinterpret_cast<INT_PTR>(result) <= 32)
         AfxMessageBox("We are unable to locate your default browser.");
 }

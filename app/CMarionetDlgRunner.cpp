@@ -41,8 +41,8 @@ int CMarionetDlg::RunLoadedRobot(const CRobot& robot, const CString& path)
         UnregisterAllHotKeys(1);
         RunRobotSequence(engine, robot, path, [this, &engine, &robot, &started](int run) {
             started = true;
-            return ShouldStartRobotRun(robot.m_nRepeatOption, robot.m_nRepeatTimes, run,
-                                       engine.m_bStopRequested != 0, m_bStopRequest != 0);
+            return ShouldStartRobotRun(robot.m_nRepeatOption, robot.m_nRepeatTimes, run, engine.m_bStopRequested != 0,
+                                       m_bStopRequest != 0);
         });
     }
     m_bRobotRunning = 0;

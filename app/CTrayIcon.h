@@ -7,7 +7,10 @@
 #include <shellapi.h>
 
 // Kinds of tray icon; the program uses one.
-enum TRAYICONTYPE { TRAYICON_MAIN = 5000 };
+enum TRAYICONTYPE
+{
+    TRAYICON_MAIN = 5000
+};
 
 // The notification sent by the tray icon to its window: lParam is the mouse
 // message.
@@ -18,7 +21,11 @@ const UINT WM_TRAYNOTIFY = WM_APP + 1;
 class CTrayIcon : public CWnd
 {
 public:
-    enum { TRAY_ICON_ID = 128, TRAY_MENU_RESOURCE = 129 };
+    enum
+    {
+        TRAY_ICON_ID = 128,
+        TRAY_MENU_RESOURCE = 129
+    };
 
     CTrayIcon();
     ~CTrayIcon() override;

@@ -11,11 +11,16 @@ const unsigned kHighestKeyCode = 254;
 UINT ModifierOfCharacter(char c)
 {
     switch (c) {
-    case '!': return MOD_ALT;
-    case '#': return MOD_WIN;
-    case '+': return MOD_SHIFT;
-    case '^': return MOD_CONTROL;
-    default: return 0;
+    case '!':
+        return MOD_ALT;
+    case '#':
+        return MOD_WIN;
+    case '+':
+        return MOD_SHIFT;
+    case '^':
+        return MOD_CONTROL;
+    default:
+        return 0;
     }
 }
 

@@ -6,8 +6,7 @@ const int kRepeatUntilEndKey = 1;
 
 }  // namespace
 
-bool ShouldStartRobotRun(int repeatOption, int repeatTimes, int run, bool engineStopRequested,
-                         bool dialogStopRequested)
+bool ShouldStartRobotRun(int repeatOption, int repeatTimes, int run, bool engineStopRequested, bool dialogStopRequested)
 {
     if (repeatOption == kRepeatUntilEndKey)
         return run == 0 || !engineStopRequested;

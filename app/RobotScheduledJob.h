@@ -7,7 +7,8 @@
 class CTaskScheduler;
 
 // What the dialog of a robot's scheduled job shows.
-struct CRobotJobTexts {
+struct CRobotJobTexts
+{
     CString description;
     CString lastRun;
     CString nextRun;

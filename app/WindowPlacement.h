@@ -3,13 +3,14 @@
 #include <windows.h>
 
 // Screen and frame sizes that decide where a window goes.
-struct WindowMetrics {
+struct WindowMetrics
+{
     int screenWidth;
     int screenHeight;
-    int frameWidth;    // SM_CXFRAME
-    int frameHeight;   // SM_CYFRAME
-    int borderWidth;   // SM_CXBORDER
-    int captionHeight; // SM_CYCAPTION
+    int frameWidth;     // SM_CXFRAME
+    int frameHeight;    // SM_CYFRAME
+    int borderWidth;    // SM_CXBORDER
+    int captionHeight;  // SM_CYCAPTION
 };
 
 WindowMetrics CurrentWindowMetrics();

@@ -6,8 +6,7 @@
 #include <chrono>
 #include <cstdio>
 
-namespace
-{
+namespace {
 struct SilentReporter : IScriptErrorReporter
 {
     void ReportScriptError(const CScriptString&, int) override {}
@@ -36,10 +35,8 @@ void BenchLexer()
     const int rounds = 200000;
     const auto start = std::chrono::steady_clock::now();
     long long tokenCount = 0;
-    for (int r = 0; r < rounds; ++r)
-    {
-        for (int i = 0; i < lineCount; ++i)
-        {
+    for (int r = 0; r < rounds; ++r) {
+        for (int i = 0; i < lineCount; ++i) {
             TokeniseScriptLine(lines[i], tokens, false, reporter);
             tokenCount += tokens.GetCount();
         }
@@ -78,8 +75,7 @@ void BenchValues()
     start = std::chrono::steady_clock::now();
     const int prints = 1000000;
     long long length = 0;
-    for (int i = 0; i < prints; ++i)
-    {
+    for (int i = 0; i < prints; ++i) {
         CScriptValue v;
         v.SetDouble(i * 0.37);
         length += v.GetString().GetLength();
@@ -91,8 +87,7 @@ void BenchValues()
     array.PushSubscript(1000);
     array.PushSubscript(100);
     array.MakeArray();
-    for (int i = 0; i < 1000; ++i)
-    {
+    for (int i = 0; i < 1000; ++i) {
         array.ClearSubscripts();
         array.PushSubscript(i);
         array.PushSubscript(i % 100);
@@ -100,15 +95,14 @@ void BenchValues()
     }
     start = std::chrono::steady_clock::now();
     const int arrayCopies = 200;
-    for (int i = 0; i < arrayCopies; ++i)
-    {
+    for (int i = 0; i < arrayCopies; ++i) {
         CScriptValue copy;
         copy = array;
     }
     seconds = SecondsSince(start);
     std::printf("deep copy of a 100,000-element array with 1,000 set: %.1f us\n", seconds * 1e6 / arrayCopies);
 }
-}
+}  // namespace
 
 int main()
 {

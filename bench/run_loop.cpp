@@ -52,7 +52,7 @@ size_t PrivateBytes()
 
 std::vector<std::string> PollingLoop(int passes)
 {
-    return {"$n = 0", "TAG $top", "$n = $n + 1", "While 1", "If $n < " + std::to_string(passes) + " Then GOTO $top",
+    return {"$n = 0",   "TAG $top", "$n = $n + 1", "While 1", "If $n < " + std::to_string(passes) + " Then GOTO $top",
             "ExitLoop", "WEnd"};
 }
 
@@ -86,8 +86,8 @@ int main()
     for (int i = 0; i < kPumps; ++i)
         PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);
     const double pumpSeconds = Seconds(start);
-    std::printf("%-28s %10.0f pumps/s  (the floor of one line: %.2f us)\n", "PeekMessageA alone",
-                kPumps / pumpSeconds, pumpSeconds / kPumps * 1e6);
+    std::printf("%-28s %10.0f pumps/s  (the floor of one line: %.2f us)\n", "PeekMessageA alone", kPumps / pumpSeconds,
+                pumpSeconds / kPumps * 1e6);
 
     RunScript(file, engine, PollingLoop(1000));
     const size_t before = PrivateBytes();

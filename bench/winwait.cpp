@@ -21,8 +21,8 @@ void OpenWindowLater(const char* title, double& createdAt, HANDLE closeEvent)
 {
     Sleep(100);
     createdAt = NowMs();
-    HWND window = CreateWindowExA(0, "Static", title, WS_OVERLAPPED | WS_VISIBLE, 10, 10, 200, 80, nullptr,
-                                  nullptr, nullptr, nullptr);
+    HWND window = CreateWindowExA(0, "Static", title, WS_OVERLAPPED | WS_VISIBLE, 10, 10, 200, 80, nullptr, nullptr,
+                                  nullptr, nullptr);
     while (MsgWaitForMultipleObjects(1, &closeEvent, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0) {
         MSG msg;
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))

@@ -54,8 +54,8 @@ void CButtonST::PreSubclassWindow()
 DWORD CButtonST::SetIcon(int hoverIconId, int restIconId)
 {
     auto load = [](int id) {
-        return static_cast<HICON>(::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(id), IMAGE_ICON, 0, 0,
-                                               LR_DEFAULTCOLOR));
+        return static_cast<HICON>(
+            ::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(id), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR));
     };
     HICON hover = load(hoverIconId);
     HICON rest = nullptr;
@@ -177,8 +177,8 @@ HICON CButtonST::CreateDarkerIcon(HICON icon)
 HICON CButtonST::CreateGrayscaleIcon(HICON icon)
 {
     return RecolouredIcon(icon, [](COLORREF pixel) {
-        const BYTE grey = static_cast<BYTE>(0.299 * GetRValue(pixel) + 0.587 * GetGValue(pixel) +
-                                            0.114 * GetBValue(pixel));
+        const BYTE grey =
+            static_cast<BYTE>(0.299 * GetRValue(pixel) + 0.587 * GetGValue(pixel) + 0.114 * GetBValue(pixel));
         return RGB(grey, grey, grey);
     });
 }

@@ -13,14 +13,38 @@ class CButtonST : public CButton
 {
 public:
     // Results of the setters.
-    enum { BTNST_OK = 0, BTNST_INVALIDRESOURCE = 1, BTNST_INVALIDALIGN = 4, BTNST_INVALIDPRESSEDSTYLE = 6 };
+    enum
+    {
+        BTNST_OK = 0,
+        BTNST_INVALIDRESOURCE = 1,
+        BTNST_INVALIDALIGN = 4,
+        BTNST_INVALIDPRESSEDSTYLE = 6
+    };
     // Second-icon codes of SetIcon.
-    enum { BTNST_AUTO_GRAY = -2, BTNST_AUTO_DARKER = -3 };
+    enum
+    {
+        BTNST_AUTO_GRAY = -2,
+        BTNST_AUTO_DARKER = -3
+    };
     // Image placements.
-    enum { ST_ALIGN_HORIZ = 0, ST_ALIGN_VERT = 1, ST_ALIGN_HORIZ_RIGHT = 2, ST_ALIGN_OVERLAP = 3 };
+    enum
+    {
+        ST_ALIGN_HORIZ = 0,
+        ST_ALIGN_VERT = 1,
+        ST_ALIGN_HORIZ_RIGHT = 2,
+        ST_ALIGN_OVERLAP = 3
+    };
     // Colour slots.
-    enum { BTNST_COLOR_BK_IN, BTNST_COLOR_FG_IN, BTNST_COLOR_BK_OUT, BTNST_COLOR_FG_OUT, BTNST_COLOR_BK_FOCUS,
-           BTNST_COLOR_FG_FOCUS, BTNST_MAX_COLORS };
+    enum
+    {
+        BTNST_COLOR_BK_IN,
+        BTNST_COLOR_FG_IN,
+        BTNST_COLOR_BK_OUT,
+        BTNST_COLOR_FG_OUT,
+        BTNST_COLOR_BK_FOCUS,
+        BTNST_COLOR_FG_FOCUS,
+        BTNST_MAX_COLORS
+    };
 
     CButtonST();
     ~CButtonST() override;
@@ -77,7 +101,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    struct IconEntry {
+    struct IconEntry
+    {
         HICON icon = nullptr;
         int width = 0;
         int height = 0;

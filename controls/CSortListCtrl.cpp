@@ -186,8 +186,7 @@ int CALLBACK CSortListCtrl::CompareFunction(LPARAM first, LPARAM second, LPARAM 
     const auto* b = reinterpret_cast<const RowData*>(second);
     const int column = self->m_sortColumn;
     auto cell = [column](const RowData* row) -> const char* {
-        return row && column >= 0 && column < static_cast<int>(row->texts.size()) ? row->texts[column].GetString()
-                                                                                  : "";
+        return row && column >= 0 && column < static_cast<int>(row->texts.size()) ? row->texts[column].GetString() : "";
     };
     return self->m_sortAscending ? CompareListCells(cell(a), cell(b)) : CompareListCells(cell(b), cell(a));
 }

@@ -54,7 +54,8 @@ protected:
 
 private:
     // One per row, held as the row's item data.
-    struct RowData {
+    struct RowData
+    {
         std::vector<CString> texts;
         DWORD appValue = 0;
     };

@@ -7,7 +7,8 @@
 #include <cstddef>
 #include <vector>
 
-class CArgList {
+class CArgList
+{
 public:
     static constexpr int kMaxArgs = 64;
     // Longer arguments are cut to this many chars.

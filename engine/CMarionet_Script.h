@@ -52,7 +52,11 @@ struct CScriptHotkeySlot
 class CMarionet_Script
 {
 public:
-    enum { MAX_NESTING = 384, HOTKEY_SLOTS = 64 };
+    enum
+    {
+        MAX_NESTING = 384,
+        HOTKEY_SLOTS = 64
+    };
     enum EWaitState
     {
         WAIT_RUNNING = 0,
@@ -74,7 +78,15 @@ public:
         SCOPE_GLOBAL = CScriptVarTable::SCOPE_GLOBAL
     };
     // Kinds of the blocks on the statement stacks.
-    enum EBlockKind { BLOCK_IF = 0, BLOCK_WHILE = 1, BLOCK_DO = 2, BLOCK_FOR = 3, BLOCK_SELECT = 4, BLOCK_CALL = 6 };
+    enum EBlockKind
+    {
+        BLOCK_IF = 0,
+        BLOCK_WHILE = 1,
+        BLOCK_DO = 2,
+        BLOCK_FOR = 3,
+        BLOCK_SELECT = 4,
+        BLOCK_CALL = 6
+    };
 
     static const char kRecursionMessage[];
     static const char kAllocateArrayMessage[];

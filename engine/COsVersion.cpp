@@ -20,8 +20,8 @@ COsVersion ReadCurrent()
     info.dwOSVersionInfoSize = sizeof info;
     if (!GetVersionExA(&info))
         return COsVersion();
-    return COsVersion::FromVersion(info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion,
-                                   info.dwBuildNumber, info.szCSDVersion);
+    return COsVersion::FromVersion(info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion, info.dwBuildNumber,
+                                   info.szCSDVersion);
 }
 
 }  // namespace

@@ -3,7 +3,8 @@
 
 #include <string>
 
-class COsVersion {
+class COsVersion
+{
 public:
     // The record of the running system, filled on first use.
     static const COsVersion& Current();

@@ -10,8 +10,17 @@
 class CScriptFileHandle
 {
 public:
-    enum Kind { KIND_FILE = 0, KIND_SEARCH = 1 };
-    enum Mode { MODE_READ = 0, MODE_APPEND = 1, MODE_WRITE = 2 };
+    enum Kind
+    {
+        KIND_FILE = 0,
+        KIND_SEARCH = 1
+    };
+    enum Mode
+    {
+        MODE_READ = 0,
+        MODE_APPEND = 1,
+        MODE_WRITE = 2
+    };
 
     static CScriptFileHandle* ForFile(FILE* stream, int mode);
     static CScriptFileHandle* ForSearch(HANDLE search, const char* firstName);

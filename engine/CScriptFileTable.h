@@ -7,7 +7,10 @@
 class CScriptFileTable
 {
 public:
-    enum { SLOT_COUNT = 64 };
+    enum
+    {
+        SLOT_COUNT = 64
+    };
 
     CScriptFileTable() = default;
     ~CScriptFileTable();

@@ -6,7 +6,10 @@
 class CScriptHotkeyQueue
 {
 public:
-    enum { CAPACITY = 64 };
+    enum
+    {
+        CAPACITY = 64
+    };
 
     // False when the queue is full and the id was dropped.
     bool Post(int id);

@@ -10,8 +10,7 @@
 #include <new>
 #include <utility>
 
-namespace
-{
+namespace {
 char g_emptyText[1] = {'\0'};
 
 int CheckedLength(std::size_t length)
@@ -32,11 +31,9 @@ bool Contains(const char* set, char c)
 {
     return c != '\0' && std::strchr(set, c) != nullptr;
 }
-}
+}  // namespace
 
-CScriptString::CScriptString() noexcept : m_pBuffer(g_emptyText), m_nLength(0), m_nCapacity(0)
-{
-}
+CScriptString::CScriptString() noexcept : m_pBuffer(g_emptyText), m_nLength(0), m_nCapacity(0) {}
 
 CScriptString::CScriptString(const char* text) : CScriptString()
 {
@@ -106,14 +103,12 @@ CScriptString& CScriptString::operator=(const CScriptString& other)
 {
     if (this == &other)
         return *this;
-    if (m_nCapacity < other.m_nCapacity)
-    {
+    if (m_nCapacity < other.m_nCapacity) {
         m_nLength = 0;
         m_pBuffer[0] = '\0';
         Reserve(other.m_nCapacity);
     }
-    if (OwnsBuffer())
-    {
+    if (OwnsBuffer()) {
         std::memcpy(m_pBuffer, other.m_pBuffer, static_cast<std::size_t>(other.m_nLength) + 1);
         m_nLength = other.m_nLength;
     }
@@ -134,8 +129,7 @@ CScriptString& CScriptString::operator=(const char* text)
 
 CScriptString& CScriptString::operator=(char c)
 {
-    if (m_nCapacity < 2)
-    {
+    if (m_nCapacity < 2) {
         m_nLength = 0;
         Reserve(2);
     }
@@ -149,15 +143,11 @@ void CScriptString::Assign(const char* text, int length)
 {
     if (length < 0)
         length = 0;
-    if (text >= m_pBuffer && text <= m_pBuffer + m_nLength && OwnsBuffer())
-    {
+    if (text >= m_pBuffer && text <= m_pBuffer + m_nLength && OwnsBuffer()) {
         // A part of this string: it fits where it already is.
         std::memmove(m_pBuffer, text, static_cast<std::size_t>(length));
-    }
-    else
-    {
-        if (m_nCapacity < static_cast<long long>(length) + 1)
-        {
+    } else {
+        if (m_nCapacity < static_cast<long long>(length) + 1) {
             m_nLength = 0;
             m_pBuffer[0] = '\0';
             Reserve(static_cast<long long>(length) + 1);
@@ -186,8 +176,7 @@ CScriptString& CScriptString::operator+=(char c)
 {
     if (c == '\0')
         return *this;
-    if (m_nCapacity < static_cast<long long>(m_nLength) + 2)
-    {
+    if (m_nCapacity < static_cast<long long>(m_nLength) + 2) {
         // The char and its terminator need length + 2 bytes, more than a
         // signed capacity holds once the length reaches INT_MAX - 1.
         if (m_nLength >= INT_MAX - 1)
@@ -206,8 +195,7 @@ void CScriptString::Append(const char* text, int length)
     const long long newLength = static_cast<long long>(m_nLength) + length;
     if (newLength >= INT_MAX)
         throw std::bad_alloc();
-    if (m_nCapacity < newLength + 1)
-    {
+    if (m_nCapacity < newLength + 1) {
         // The text may lie in the old buffer: copy it before that is freed.
         char* old = m_pBuffer;
         const bool ownedOld = OwnsBuffer();
@@ -221,9 +209,7 @@ void CScriptString::Append(const char* text, int length)
             std::free(old);
         m_pBuffer = buffer;
         m_nCapacity = static_cast<int>(capacity);
-    }
-    else
-    {
+    } else {
         std::memmove(m_pBuffer + m_nLength, text, static_cast<std::size_t>(length));
     }
     m_nLength = static_cast<int>(newLength);
@@ -298,8 +284,7 @@ void CScriptString::Truncate(int index)
 
 void CScriptString::AssignSubstring(const CScriptString& source, int start, int end)
 {
-    if (start < 0 || start >= source.m_nLength || end < 0 || end > source.m_nLength || start >= end)
-    {
+    if (start < 0 || start >= source.m_nLength || end < 0 || end > source.m_nLength || start >= end) {
         Assign("", 0);
         return;
     }
@@ -308,8 +293,7 @@ void CScriptString::AssignSubstring(const CScriptString& source, int start, int 
 
 int CScriptString::LastCharNotIn(const char* set) const
 {
-    for (int i = m_nLength - 1; i >= 0; --i)
-    {
+    for (int i = m_nLength - 1; i >= 0; --i) {
         if (!Contains(set, m_pBuffer[i]))
             return i;
     }
@@ -318,8 +302,7 @@ int CScriptString::LastCharNotIn(const char* set) const
 
 int CScriptString::FirstCharIn(const char* set) const
 {
-    for (int i = 0; i < m_nLength; ++i)
-    {
+    for (int i = 0; i < m_nLength; ++i) {
         if (Contains(set, m_pBuffer[i]))
             return i;
     }
@@ -333,8 +316,7 @@ void CScriptString::TrimRight(const char* set)
         --end;
     if (end == 0)
         Clear();
-    else if (end < m_nLength)
-    {
+    else if (end < m_nLength) {
         m_pBuffer[end] = '\0';
         m_nLength = end;
     }
@@ -345,17 +327,14 @@ int CScriptString::FindNth(const char* text, bool caseSensitive, int n) const
     const std::size_t textLength = std::strlen(text);
     const auto matches = [&](int position) {
         const char* at = m_pBuffer + position;
-        return caseSensitive ? std::memcmp(at, text, textLength) == 0
-                             : ScriptCompareNoCaseN(at, text, textLength) == 0;
+        return caseSensitive ? std::memcmp(at, text, textLength) == 0 : ScriptCompareNoCaseN(at, text, textLength) == 0;
     };
     if (n == 0 || textLength == 0 || textLength > static_cast<std::size_t>(m_nLength))
         return n < 0 ? -1 : m_nLength;
     const int last = m_nLength - static_cast<int>(textLength);
-    if (n > 0)
-    {
+    if (n > 0) {
         int found = 0;
-        for (int position = 0; position <= last; ++position)
-        {
+        for (int position = 0; position <= last; ++position) {
             if (matches(position) && ++found == n)
                 return position;
         }
@@ -363,8 +342,7 @@ int CScriptString::FindNth(const char* text, bool caseSensitive, int n) const
     }
     const long long wanted = -static_cast<long long>(n);
     long long found = 0;
-    for (int position = last; position >= 0; --position)
-    {
+    for (int position = last; position >= 0; --position) {
         if (matches(position) && ++found == wanted)
             return position;
     }

@@ -12,8 +12,7 @@ struct CScriptValue::ArrayData
     std::vector<std::shared_ptr<CScriptValue>> elements;
 };
 
-namespace
-{
+namespace {
 enum Operation
 {
     OPERATION_ADD,
@@ -27,7 +26,7 @@ const CScriptString& EmptyString()
     static const CScriptString empty;
     return empty;
 }
-}
+}  // namespace
 
 CScriptValue::CScriptValue() noexcept
     : m_nKind(KIND_NUMBER), m_nInteger(0), m_bIntegerValid(false), m_dNumber(0.0), m_bNumberValid(true),
@@ -51,8 +50,7 @@ CScriptValue& CScriptValue::operator=(const CScriptValue& other)
 {
     if (this == &other)
         return *this;
-    if (IsArray() || other.IsArray())
-    {
+    if (IsArray() || other.IsArray()) {
         // One may hold the other: build the copy apart, then take it over.
         CScriptValue copy(other);
         SwapContent(copy);
@@ -88,13 +86,11 @@ void CScriptValue::SwapContent(CScriptValue& other) noexcept
 void CScriptValue::CopyContent(const CScriptValue& other)
 {
     std::unique_ptr<ArrayData> array;
-    if (other.m_pArray)
-    {
+    if (other.m_pArray) {
         array.reset(new ArrayData);
         array->sizes = other.m_pArray->sizes;
         array->elements.resize(other.m_pArray->elements.size());
-        for (std::size_t i = 0; i < array->elements.size(); ++i)
-        {
+        for (std::size_t i = 0; i < array->elements.size(); ++i) {
             if (other.m_pArray->elements[i])
                 array->elements[i] = std::make_shared<CScriptValue>(*other.m_pArray->elements[i]);
         }
@@ -178,8 +174,7 @@ const CScriptString& CScriptValue::GetString() const
         return m_sString;
     if (!IsNumber())
         return EmptyString();
-    if (!m_bStringValid)
-    {
+    if (!m_bStringValid) {
         char text[kScriptNumberTextSize];
         const int length = ScriptFormatNumber(m_dNumber, text);
         m_sString.Assign(text, length);
@@ -190,8 +185,7 @@ const CScriptString& CScriptValue::GetString() const
 
 double CScriptValue::GetNumber() const
 {
-    if (IsString() && !m_bNumberValid)
-    {
+    if (IsString() && !m_bNumberValid) {
         m_dNumber = ScriptTextToNumber(m_sString.GetText());
         m_bNumberValid = true;
     }
@@ -200,8 +194,7 @@ double CScriptValue::GetNumber() const
 
 int CScriptValue::GetInteger() const
 {
-    if (!m_bIntegerValid)
-    {
+    if (!m_bIntegerValid) {
         if (IsNumber())
             m_nInteger = ScriptDoubleToInteger(m_dNumber);
         else if (IsString())
@@ -264,8 +257,7 @@ void CScriptValue::Arithmetic(const CScriptValue& other, int operation)
         return;
     MakeNumber();
     const double right = other.GetNumber();
-    switch (operation)
-    {
+    switch (operation) {
     case OPERATION_ADD:
         m_dNumber += right;
         break;
@@ -388,8 +380,7 @@ int CScriptValue::FlatIndex() const
     if (!IsArray() || m_aSubscripts.size() != m_pArray->sizes.size())
         return -1;
     int index = 0;
-    for (std::size_t i = 0; i < m_aSubscripts.size(); ++i)
-    {
+    for (std::size_t i = 0; i < m_aSubscripts.size(); ++i) {
         const int subscript = m_aSubscripts[i];
         const int size = m_pArray->sizes[i];
         if (subscript < 0 || subscript >= size)
@@ -419,8 +410,7 @@ bool CScriptValue::MakeArray()
     if (m_aSubscripts.empty())
         return false;
     long long count = 1;
-    for (int size : m_aSubscripts)
-    {
+    for (int size : m_aSubscripts) {
         if (size < 1)
             return false;
         count *= size;
@@ -428,14 +418,11 @@ bool CScriptValue::MakeArray()
             return false;
     }
     std::unique_ptr<ArrayData> array;
-    try
-    {
+    try {
         array.reset(new ArrayData);
         array->sizes = m_aSubscripts;
         array->elements.resize(static_cast<std::size_t>(count));
-    }
-    catch (const std::bad_alloc&)
-    {
+    } catch (const std::bad_alloc&) {
         return false;
     }
     Reset();
@@ -474,18 +461,15 @@ void CScriptValue::CopyCommonElements(const CScriptValue& source)
         common[i] = targetSizes[i] < sourceSizes[i] ? targetSizes[i] : sourceSizes[i];
 
     std::vector<int> tuple(dimensions, 0);
-    for (;;)
-    {
+    for (;;) {
         int sourceIndex = 0;
         int targetIndex = 0;
-        for (std::size_t i = 0; i < dimensions; ++i)
-        {
+        for (std::size_t i = 0; i < dimensions; ++i) {
             sourceIndex = sourceIndex * sourceSizes[i] + tuple[i];
             targetIndex = targetIndex * targetSizes[i] + tuple[i];
         }
         const std::shared_ptr<CScriptValue>& from = source.m_pArray->elements[static_cast<std::size_t>(sourceIndex)];
-        if (from)
-        {
+        if (from) {
             std::shared_ptr<CScriptValue>& to = m_pArray->elements[static_cast<std::size_t>(targetIndex)];
             if (!to)
                 to = std::make_shared<CScriptValue>(*from);

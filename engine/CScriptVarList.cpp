@@ -4,8 +4,7 @@
 
 CScriptVarList::Variable* CScriptVarList::Find(const char* name, int length)
 {
-    for (Variable& variable : m_aVariables)
-    {
+    for (Variable& variable : m_aVariables) {
         if (variable.m_sName.GetLength() == length &&
             std::memcmp(variable.m_sName.GetText(), name, static_cast<std::size_t>(length)) == 0)
             return &variable;
@@ -25,8 +24,7 @@ void CScriptVarList::AppendOwned(const char* name, int length, const CScriptValu
 void CScriptVarList::BindByRef(const char* name, int length, CScriptValue* target)
 {
     Variable* variable = Find(name, length);
-    if (variable == nullptr)
-    {
+    if (variable == nullptr) {
         m_aVariables.emplace_back();
         variable = &m_aVariables.back();
         variable->m_sName.Assign(name, length);

@@ -6,8 +6,7 @@
 
 #include <cstring>
 
-namespace
-{
+namespace {
 // The upper-case form of a name, made in a copy so that the caller's text
 // (a token's value) keeps its spelling; short names stay off the heap.
 class UpperName
@@ -16,14 +15,11 @@ public:
     explicit UpperName(const char* name)
     {
         const std::size_t length = std::strlen(name);
-        if (length < sizeof m_small)
-        {
+        if (length < sizeof m_small) {
             std::memcpy(m_small, name, length + 1);
             m_pText = m_small;
             m_nLength = static_cast<int>(length);
-        }
-        else
-        {
+        } else {
             m_large = name;
             m_pText = m_large.GetBuffer();
             m_nLength = m_large.GetLength();
@@ -40,7 +36,7 @@ private:
     char* m_pText;
     int m_nLength;
 };
-}
+}  // namespace
 
 CScriptVarList* CScriptVarTable::TopFrame()
 {
@@ -70,14 +66,12 @@ bool CScriptVarTable::GetRef(const char* name, CScriptValue*& value, int scope)
     const UpperName upper(name);
     CScriptVarList::Variable* variable = nullptr;
     CScriptVarList* frame = TopFrame();
-    if (scope == SCOPE_AUTO)
-    {
+    if (scope == SCOPE_AUTO) {
         if (frame)
             variable = frame->Find(upper.Text(), upper.Length());
         if (!variable)
             variable = m_globals.Find(upper.Text(), upper.Length());
-    }
-    else if (scope == SCOPE_LOCAL)
+    } else if (scope == SCOPE_LOCAL)
         variable = (frame ? frame : &m_globals)->Find(upper.Text(), upper.Length());
     else if (scope == SCOPE_GLOBAL)
         variable = m_globals.Find(upper.Text(), upper.Length());
@@ -99,8 +93,7 @@ bool CScriptVarTable::AddByRef(const char* name, CScriptValue* target)
 int CScriptVarTable::DeclaredWhere(const char* name)
 {
     const UpperName upper(name);
-    if (CScriptVarList* frame = TopFrame())
-    {
+    if (CScriptVarList* frame = TopFrame()) {
         if (frame->Find(upper.Text(), upper.Length()))
             return -1;
     }

@@ -7,7 +7,8 @@
 #include <utility>
 #include <vector>
 
-class CThreadInputLinks {
+class CThreadInputLinks
+{
 public:
     CThreadInputLinks() = default;
     CThreadInputLinks(const CThreadInputLinks&) = delete;

@@ -2,8 +2,7 @@
 
 const CUserFunc* CUserFuncList::Find(const char* name) const
 {
-    for (const CUserFunc& function : m_aFunctions)
-    {
+    for (const CUserFunc& function : m_aFunctions) {
         if (function.m_sName.CompareNoCase(name) == 0)
             return &function;
     }

@@ -3,7 +3,8 @@
 
 #include <cstdint>
 
-class MersenneTwister {
+class MersenneTwister
+{
 public:
     void Seed(uint32_t seed);
     uint32_t Next();

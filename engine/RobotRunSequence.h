@@ -7,9 +7,9 @@ class CRobot;
 
 enum ERobotRunOutcome
 {
-    ROBOT_RUNS_ENDED = 0,    // every run ended normally (also by a stop)
-    ROBOT_RUN_FAILED = 1,    // a run, or the check before the runs, ended in a fatal error
-    ROBOT_NOT_LOADED = 2     // the robot file could not be loaded
+    ROBOT_RUNS_ENDED = 0,  // every run ended normally (also by a stop)
+    ROBOT_RUN_FAILED = 1,  // a run, or the check before the runs, ended in a fatal error
+    ROBOT_NOT_LOADED = 2   // the robot file could not be loaded
 };
 
 // A robot's whole run sequence, as the program runs it: the speed mode, the

@@ -4,9 +4,9 @@
 // gives every built-in its index; the engine binds a handler to each index.
 struct ScriptBuiltinName
 {
-    const char* m_pName; // upper case
+    const char* m_pName;  // upper case
     unsigned char m_nMinArgs;
-    unsigned char m_nMaxArgs; // kScriptManyArgs: no upper limit
+    unsigned char m_nMaxArgs;  // kScriptManyArgs: no upper limit
 };
 
 constexpr int kScriptBuiltinCount = 216;

@@ -141,8 +141,7 @@ int CMarionet_Script::CallUserFunction(CScriptTokenList& tokens, int& nPos, CScr
 
     std::vector<CBoundArgument> bound;
     int nArgPos = nPos + 1;
-    for (int nParam = 3; params[nParam].m_nType != TOKEN_END && params[nParam].m_nType != TOKEN_RIGHT_PAREN;
-         ++nParam) {
+    for (int nParam = 3; params[nParam].m_nType != TOKEN_END && params[nParam].m_nType != TOKEN_RIGHT_PAREN; ++nParam) {
         CBoundArgument argument;
         if (IsKeywordToken(params[nParam], KEYWORD_BYREF)) {
             argument.bByRef = true;

@@ -10,7 +10,8 @@
 int CMarionet_Script::ShowErrorReport(const std::string& strText)
 {
     ++m_nReportedErrors;
-    ShowMessageBox(EngineWindowHandle, strText.c_str(), "Internal Error", MB_ICONERROR | MB_SYSTEMMODAL | MB_SETFOREGROUND);
+    ShowMessageBox(EngineWindowHandle, strText.c_str(), "Internal Error",
+                   MB_ICONERROR | MB_SYSTEMMODAL | MB_SETFOREGROUND);
     m_nWaitState = WAIT_FINISHED;
     // Also stop further runs of this script: under "Run until pressing end
     // key" the runner would otherwise repeat the system-modal box forever.

@@ -56,11 +56,13 @@ std::string ComposeRecordedWindowMissingText(const char* title, bool similarAllo
     std::string text = "Cannot find window or application titled '";
     text += title ? title : "";
     if (similarAllowed)
-        text += "' that was open during recording.\n\nIf inputs do not associate with any window, edit the robot "
-                "and uncheck the option 'Enable RecWin Technology for this robot'.";
+        text +=
+            "' that was open during recording.\n\nIf inputs do not associate with any window, edit the robot "
+            "and uncheck the option 'Enable RecWin Technology for this robot'.";
     else
-        text += "' that was open during recording.\n\nIf the window title changes every time you run the robot, "
-                "edit the robot and check the option 'Enable to run with other similar files or window titles'.";
+        text +=
+            "' that was open during recording.\n\nIf the window title changes every time you run the robot, "
+            "edit the robot and check the option 'Enable to run with other similar files or window titles'.";
     return text;
 }
 

@@ -28,27 +28,46 @@ private:
 int OperatorCode(const CScriptToken& token, bool bAfterOperand)
 {
     switch (token.m_nType) {
-    case TOKEN_LESS: return OP_LESS;
-    case TOKEN_GREATER: return OP_GREATER;
-    case TOKEN_LESS_EQUAL: return OP_LESS_EQUAL;
-    case TOKEN_GREATER_EQUAL: return OP_GREATER_EQUAL;
-    case TOKEN_NOT_EQUAL: return OP_NOT_EQUAL;
-    case TOKEN_EQUAL: return OP_EQUAL;
-    case TOKEN_STRING_EQUAL: return OP_EQUAL_CASE;
-    case TOKEN_CONCAT: return OP_CONCAT;
-    case TOKEN_PLUS: return OP_ADD;
-    case TOKEN_MINUS: return bAfterOperand ? OP_SUBTRACT : OP_NEGATE;
-    case TOKEN_MULTIPLY: return OP_MULTIPLY;
-    case TOKEN_DIVIDE: return OP_DIVIDE;
-    case TOKEN_POWER: return OP_POWER;
-    case TOKEN_LEFT_PAREN: return OP_OPEN_BRACKET;
-    case TOKEN_RIGHT_PAREN: return OP_CLOSE_BRACKET;
+    case TOKEN_LESS:
+        return OP_LESS;
+    case TOKEN_GREATER:
+        return OP_GREATER;
+    case TOKEN_LESS_EQUAL:
+        return OP_LESS_EQUAL;
+    case TOKEN_GREATER_EQUAL:
+        return OP_GREATER_EQUAL;
+    case TOKEN_NOT_EQUAL:
+        return OP_NOT_EQUAL;
+    case TOKEN_EQUAL:
+        return OP_EQUAL;
+    case TOKEN_STRING_EQUAL:
+        return OP_EQUAL_CASE;
+    case TOKEN_CONCAT:
+        return OP_CONCAT;
+    case TOKEN_PLUS:
+        return OP_ADD;
+    case TOKEN_MINUS:
+        return bAfterOperand ? OP_SUBTRACT : OP_NEGATE;
+    case TOKEN_MULTIPLY:
+        return OP_MULTIPLY;
+    case TOKEN_DIVIDE:
+        return OP_DIVIDE;
+    case TOKEN_POWER:
+        return OP_POWER;
+    case TOKEN_LEFT_PAREN:
+        return OP_OPEN_BRACKET;
+    case TOKEN_RIGHT_PAREN:
+        return OP_CLOSE_BRACKET;
     case TOKEN_KEYWORD:
         switch (token.m_vValue.GetInteger()) {
-        case KEYWORD_AND: return OP_AND;
-        case KEYWORD_OR: return OP_OR;
-        case KEYWORD_NOT: return OP_NOT;
-        default: return OP_END;
+        case KEYWORD_AND:
+            return OP_AND;
+        case KEYWORD_OR:
+            return OP_OR;
+        case KEYWORD_NOT:
+            return OP_NOT;
+        default:
+            return OP_END;
         }
     case TOKEN_LITERAL:
     case TOKEN_VARIABLE:
@@ -89,20 +108,48 @@ bool ApplyOperator(int nOperator, std::vector<CScriptValue>& values)
     values.pop_back();
     CScriptValue& left = values.back();
     switch (nOperator) {
-    case OP_LESS: SetTruth(left, left.Less(right)); break;
-    case OP_GREATER: SetTruth(left, left.Greater(right)); break;
-    case OP_LESS_EQUAL: SetTruth(left, left.Less(right) || left.EqualsNoCase(right)); break;
-    case OP_GREATER_EQUAL: SetTruth(left, left.Greater(right) || left.EqualsNoCase(right)); break;
-    case OP_NOT_EQUAL: SetTruth(left, !left.EqualsNoCase(right)); break;
-    case OP_EQUAL: SetTruth(left, left.EqualsNoCase(right)); break;
-    case OP_EQUAL_CASE: SetTruth(left, left.EqualsCase(right)); break;
-    case OP_AND: SetTruth(left, left.And(right)); break;
-    case OP_OR: SetTruth(left, left.Or(right)); break;
-    case OP_CONCAT: left.Concatenate(right); break;
-    case OP_ADD: left.Add(right); break;
-    case OP_SUBTRACT: left.Subtract(right); break;
-    case OP_MULTIPLY: left.Multiply(right); break;
-    case OP_DIVIDE: left.Divide(right); break;
+    case OP_LESS:
+        SetTruth(left, left.Less(right));
+        break;
+    case OP_GREATER:
+        SetTruth(left, left.Greater(right));
+        break;
+    case OP_LESS_EQUAL:
+        SetTruth(left, left.Less(right) || left.EqualsNoCase(right));
+        break;
+    case OP_GREATER_EQUAL:
+        SetTruth(left, left.Greater(right) || left.EqualsNoCase(right));
+        break;
+    case OP_NOT_EQUAL:
+        SetTruth(left, !left.EqualsNoCase(right));
+        break;
+    case OP_EQUAL:
+        SetTruth(left, left.EqualsNoCase(right));
+        break;
+    case OP_EQUAL_CASE:
+        SetTruth(left, left.EqualsCase(right));
+        break;
+    case OP_AND:
+        SetTruth(left, left.And(right));
+        break;
+    case OP_OR:
+        SetTruth(left, left.Or(right));
+        break;
+    case OP_CONCAT:
+        left.Concatenate(right);
+        break;
+    case OP_ADD:
+        left.Add(right);
+        break;
+    case OP_SUBTRACT:
+        left.Subtract(right);
+        break;
+    case OP_MULTIPLY:
+        left.Multiply(right);
+        break;
+    case OP_DIVIDE:
+        left.Divide(right);
+        break;
     case OP_POWER: {
         const double dBase = left.GetNumber();
         const double dExponent = right.GetNumber();
@@ -151,10 +198,18 @@ int CMarionet_Script::EvaluateExpression(CScriptTokenList& tokens, int& nPos, CS
                 operand = token.m_vValue;
                 ++nPos;
                 break;
-            case TOKEN_VARIABLE: nError = EvaluateVariable(tokens, nPos, operand); break;
-            case TOKEN_MACRO: nError = EvaluateMacro(tokens, nPos, operand); break;
-            case TOKEN_BUILTIN: nError = EvaluateBuiltinCall(tokens, nPos, operand); break;
-            default: nError = CallUserFunction(tokens, nPos, operand); break;
+            case TOKEN_VARIABLE:
+                nError = EvaluateVariable(tokens, nPos, operand);
+                break;
+            case TOKEN_MACRO:
+                nError = EvaluateMacro(tokens, nPos, operand);
+                break;
+            case TOKEN_BUILTIN:
+                nError = EvaluateBuiltinCall(tokens, nPos, operand);
+                break;
+            default:
+                nError = CallUserFunction(tokens, nPos, operand);
+                break;
             }
             if (nError)
                 return 1;

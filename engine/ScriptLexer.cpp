@@ -10,8 +10,7 @@
 #include <cstring>
 #include <vector>
 
-namespace
-{
+namespace {
 const char kUnableToParse[] = "Unable to parse line.";
 const char kMissingQuote[] = "String missing closing quote.";
 const char kBadVariable[] = "Badly formated variable or macro.";
@@ -28,8 +27,7 @@ bool IsHexDigit(unsigned char c)
 
 int FindKeyword(const char* upper, int length)
 {
-    for (int i = 0; i < KEYWORD_COUNT; ++i)
-    {
+    for (int i = 0; i < KEYWORD_COUNT; ++i) {
         const char* keyword = g_aScriptKeywords[i];
         if (std::strncmp(keyword, upper, static_cast<std::size_t>(length)) == 0 && keyword[length] == '\0')
             return i;
@@ -41,8 +39,8 @@ class CLineLexer
 {
 public:
     CLineLexer(const char* line, CScriptTokenList& tokens, bool expand, IScriptErrorReporter& reporter)
-        : m_pLine(line), m_nLength(static_cast<int>(std::strlen(line))), m_tokens(tokens),
-          m_bExpand(expand), m_reporter(reporter)
+        : m_pLine(line), m_nLength(static_cast<int>(std::strlen(line))), m_tokens(tokens), m_bExpand(expand),
+          m_reporter(reporter)
     {
     }
 
@@ -78,13 +76,11 @@ int CLineLexer::Fail(const char* message, int column)
 int CLineLexer::Run()
 {
     int i = 0;
-    for (;;)
-    {
+    for (;;) {
         while (m_pLine[i] == ' ' || m_pLine[i] == '\t')
             ++i;
         const unsigned char c = At(i);
-        if (c == '\0')
-        {
+        if (c == '\0') {
             AddEnd();
             return 0;
         }
@@ -93,24 +89,18 @@ int CLineLexer::Run()
             taken = ReadNumber(i);
         else if (ScriptIsLetter(c) || c == '_')
             taken = ReadWord(i);
-        else if (c == '"' || c == '\'')
-        {
+        else if (c == '"' || c == '\'') {
             taken = ReadString(i);
             if (taken == 0)
                 return Fail(kMissingQuote, i);
-        }
-        else if (c == '$' || c == '@')
-        {
+        } else if (c == '$' || c == '@') {
             taken = ReadName(i, c == '$' ? TOKEN_VARIABLE : TOKEN_MACRO);
             if (taken == 0)
                 return Fail(kBadVariable, i);
-        }
-        else if (c == ';')
-        {
+        } else if (c == ';') {
             AddEnd();
             return 0;
-        }
-        else
+        } else
             taken = ReadOperator(i);
         if (taken == 0)
             return Fail(kUnableToParse, i);
@@ -147,29 +137,22 @@ int CLineLexer::ReadDecimal(int start)
     bool exponent = false;
     bool mantissaDigit = false;
     bool expectDigit = false;
-    for (;;)
-    {
+    for (;;) {
         const unsigned char c = At(end);
-        if (ScriptIsDigit(c))
-        {
+        if (ScriptIsDigit(c)) {
             mantissaDigit = mantissaDigit || !exponent;
             expectDigit = false;
             ++end;
-        }
-        else if (c == '.' && !point && !exponent)
-        {
+        } else if (c == '.' && !point && !exponent) {
             point = true;
             ++end;
-        }
-        else if ((c == 'e' || c == 'E') && !exponent && mantissaDigit)
-        {
+        } else if ((c == 'e' || c == 'E') && !exponent && mantissaDigit) {
             exponent = true;
             expectDigit = true;
             ++end;
             if (m_pLine[end] == '+' || m_pLine[end] == '-')
                 ++end;
-        }
-        else
+        } else
             break;
     }
     if (expectDigit)
@@ -183,16 +166,14 @@ int CLineLexer::ReadString(int start)
     const char quote = m_pLine[start];
     CScriptString text;
     int from = start + 1;
-    for (;;)
-    {
-        const char* close = static_cast<const char*>(
-            std::memchr(m_pLine + from, quote, static_cast<std::size_t>(m_nLength - from)));
+    for (;;) {
+        const char* close =
+            static_cast<const char*>(std::memchr(m_pLine + from, quote, static_cast<std::size_t>(m_nLength - from)));
         if (close == nullptr)
             return 0;
         const int at = static_cast<int>(close - m_pLine);
         text.Append(m_pLine + from, at - from);
-        if (m_pLine[at + 1] != quote)
-        {
+        if (m_pLine[at + 1] != quote) {
             from = at + 1;
             break;
         }
@@ -226,20 +207,17 @@ int CLineLexer::ReadWord(int start)
     // the code page's upper-casing.
     CScriptString upper(m_pLine + start, length);
     char* text = upper.GetBuffer();
-    for (int i = 0; i < length; ++i)
-    {
+    for (int i = 0; i < length; ++i) {
         if (text[i] >= 'a' && text[i] <= 'z')
             text[i] = static_cast<char>(text[i] - ('a' - 'A'));
     }
     const int keyword = FindKeyword(text, length);
-    if (keyword >= 0)
-    {
+    if (keyword >= 0) {
         m_tokens.AppendNew(TOKEN_KEYWORD, start).m_vValue.SetInteger(keyword);
         return length;
     }
     const int builtin = FindScriptBuiltin(text, length);
-    if (builtin >= 0)
-    {
+    if (builtin >= 0) {
         m_tokens.AppendNew(TOKEN_BUILTIN, start).m_vValue.SetInteger(builtin);
         return length;
     }
@@ -253,8 +231,7 @@ int CLineLexer::ReadOperator(int start)
     const char next = m_pLine[start + 1];
     int type;
     int length = 1;
-    switch (c)
-    {
+    switch (c) {
     case '<':
         type = next == '=' ? TOKEN_LESS_EQUAL : next == '>' ? TOKEN_NOT_EQUAL : TOKEN_LESS;
         length = type == TOKEN_LESS ? 1 : 2;
@@ -267,18 +244,41 @@ int CLineLexer::ReadOperator(int start)
         type = next == '=' ? TOKEN_GREATER_EQUAL : TOKEN_GREATER;
         length = type == TOKEN_GREATER ? 1 : 2;
         break;
-    case '&': type = TOKEN_CONCAT; break;
-    case '(': type = TOKEN_LEFT_PAREN; break;
-    case ')': type = TOKEN_RIGHT_PAREN; break;
-    case '*': type = TOKEN_MULTIPLY; break;
-    case '+': type = TOKEN_PLUS; break;
-    case ',': type = TOKEN_COMMA; break;
-    case '-': type = TOKEN_MINUS; break;
-    case '/': type = TOKEN_DIVIDE; break;
-    case '[': type = TOKEN_LEFT_BRACKET; break;
-    case ']': type = TOKEN_RIGHT_BRACKET; break;
-    case '^': type = TOKEN_POWER; break;
-    default: return 0;
+    case '&':
+        type = TOKEN_CONCAT;
+        break;
+    case '(':
+        type = TOKEN_LEFT_PAREN;
+        break;
+    case ')':
+        type = TOKEN_RIGHT_PAREN;
+        break;
+    case '*':
+        type = TOKEN_MULTIPLY;
+        break;
+    case '+':
+        type = TOKEN_PLUS;
+        break;
+    case ',':
+        type = TOKEN_COMMA;
+        break;
+    case '-':
+        type = TOKEN_MINUS;
+        break;
+    case '/':
+        type = TOKEN_DIVIDE;
+        break;
+    case '[':
+        type = TOKEN_LEFT_BRACKET;
+        break;
+    case ']':
+        type = TOKEN_RIGHT_BRACKET;
+        break;
+    case '^':
+        type = TOKEN_POWER;
+        break;
+    default:
+        return 0;
     }
     m_tokens.AppendNew(type, start);
     return length;
@@ -288,14 +288,12 @@ int CLineLexer::ReadOperator(int start)
 void AppendEnvironmentValue(CScriptString& out, const CScriptString& name)
 {
     std::vector<char> value(256);
-    for (;;)
-    {
+    for (;;) {
         const DWORD size = static_cast<DWORD>(value.size());
         const DWORD got = GetEnvironmentVariableA(name.GetText(), value.data(), size);
         if (got == 0)
             return;
-        if (got < size)
-        {
+        if (got < size) {
             out.Append(value.data(), static_cast<int>(got));
             return;
         }
@@ -303,7 +301,7 @@ void AppendEnvironmentValue(CScriptString& out, const CScriptString& name)
         value.resize(got);
     }
 }
-}
+}  // namespace
 
 int TokeniseScriptLine(const char* line, CScriptTokenList& tokens, bool expandEnvStrings,
                        IScriptErrorReporter& reporter)
@@ -320,21 +318,19 @@ void ExpandScriptEnvStrings(CScriptString& text)
     const int length = text.GetLength();
     CScriptString out;
     int i = 0;
-    while (i < length)
-    {
+    while (i < length) {
         const char* percent = static_cast<const char*>(std::memchr(in + i, '%', static_cast<std::size_t>(length - i)));
         const int at = percent ? static_cast<int>(percent - in) : length;
         out.Append(in + i, at - i);
         if (at == length)
             break;
-        if (in[at + 1] == '%')
-        {
+        if (in[at + 1] == '%') {
             out += '%';
             i = at + 2;
             continue;
         }
-        const char* close = static_cast<const char*>(
-            std::memchr(in + at + 1, '%', static_cast<std::size_t>(length - at - 1)));
+        const char* close =
+            static_cast<const char*>(std::memchr(in + at + 1, '%', static_cast<std::size_t>(length - at - 1)));
         const int nameEnd = close ? static_cast<int>(close - in) : length;
         AppendEnvironmentValue(out, CScriptString(in + at + 1, nameEnd - at - 1));
         i = close ? nameEnd + 1 : length;

@@ -12,6 +12,7 @@
 
 namespace {
 
+// clang-format off
 const char* const kMacroNames[] = {
     "ERROR", "SEC", "MIN", "HOUR", "MDAY", "MON", "YEAR", "WDAY", "YDAY", "PROGRAMFILESDIR", "COMMONFILESDIR",
     "MYDOCUMENTSDIR", "APPDATACOMMONDIR", "DESKTOPCOMMONDIR", "DOCUMENTSCOMMONDIR", "FAVORITESCOMMONDIR",
@@ -23,7 +24,9 @@ const char* const kMacroNames[] = {
     "DARIREVERSION", "IPADDRESS1", "IPADDRESS2", "IPADDRESS3", "IPADDRESS4", "CR", "LF", "CRLF", "DESKTOPWIDTH",
     "DESKTOPHEIGHT", "DESKTOPDEPTH", "DESKTOPREFRESH", "COMPILED", "COMSPEC", "TAB", "USERNAME", "TEMPDIR",
     "USERPROFILEDIR", "HOMEDRIVE", "HOMEPATH", "HOMESHARE", "LOGONSERVER", "LOGONDOMAIN", "LOGONDNSDOMAIN"};
+// clang-format on
 
+// clang-format off
 enum EMacro
 {
     M_ERROR, M_SEC, M_MIN, M_HOUR, M_MDAY, M_MON, M_YEAR, M_WDAY, M_YDAY, M_PROGRAMFILESDIR, M_COMMONFILESDIR,
@@ -38,6 +41,7 @@ enum EMacro
     M_USERPROFILEDIR, M_HOMEDRIVE, M_HOMEPATH, M_HOMESHARE, M_LOGONSERVER, M_LOGONDOMAIN, M_LOGONDNSDOMAIN,
     M_COUNT
 };
+// clang-format on
 
 static_assert(sizeof kMacroNames / sizeof kMacroNames[0] == M_COUNT, "one name per macro");
 
@@ -181,9 +185,9 @@ int CMarionet_Script::EvaluateMacro(CScriptTokenList& tokens, int& nPos, CScript
         return ReportScriptError("Unknown macro.", token.m_nColumn);
     ++nPos;
 
-    const int kShowCommands[] = {SW_HIDE,          SW_MINIMIZE,        SW_MAXIMIZE, SW_RESTORE,
-                                 SW_SHOW,          SW_SHOWDEFAULT,     SW_SHOWMAXIMIZED, SW_SHOWMINIMIZED,
-                                 SW_SHOWMINNOACTIVE, SW_SHOWNA,        SW_SHOWNOACTIVATE, SW_SHOWNORMAL};
+    const int kShowCommands[] = {SW_HIDE,           SW_MINIMIZE,      SW_MAXIMIZE,      SW_RESTORE,         SW_SHOW,
+                                 SW_SHOWDEFAULT,    SW_SHOWMAXIMIZED, SW_SHOWMINIMIZED, SW_SHOWMINNOACTIVE, SW_SHOWNA,
+                                 SW_SHOWNOACTIVATE, SW_SHOWNORMAL};
     if (nMacro >= M_SW_HIDE && nMacro <= M_SW_SHOWNORMAL) {
         result.SetInteger(kShowCommands[nMacro - M_SW_HIDE]);
         return 0;
@@ -195,31 +199,81 @@ int CMarionet_Script::EvaluateMacro(CScriptTokenList& tokens, int& nPos, CScript
     RECT desktop = {0, 0, 0, 0};
     std::string text;
     switch (nMacro) {
-    case M_ERROR: result.SetInteger(m_nErrorCode); return 0;
-    case M_SEC: text = TwoDigits(local.tm_sec); break;
-    case M_MIN: text = TwoDigits(local.tm_min); break;
-    case M_HOUR: text = TwoDigits(local.tm_hour); break;
-    case M_MDAY: text = TwoDigits(local.tm_mday); break;
-    case M_MON: text = TwoDigits(local.tm_mon + 1); break;
-    case M_YEAR: text = Decimal(local.tm_year + 1900); break;
-    case M_WDAY: text = Decimal(local.tm_wday + 1); break;
-    case M_YDAY: text = Decimal(local.tm_yday + 1); break;
-    case M_PROGRAMFILESDIR: text = ReadRegistryText(HKEY_LOCAL_MACHINE, kCurrentVersion, "ProgramFilesDir"); break;
-    case M_COMMONFILESDIR: text = ReadRegistryText(HKEY_LOCAL_MACHINE, kCurrentVersion, "CommonFilesDir"); break;
-    case M_MYDOCUMENTSDIR: text = WithoutTrailingBackslash(UserShellFolder("Personal")); break;
-    case M_APPDATACOMMONDIR: text = ReadRegistryText(HKEY_LOCAL_MACHINE, kShellFolders, "Common AppData"); break;
-    case M_DOCUMENTSCOMMONDIR: text = ReadRegistryText(HKEY_LOCAL_MACHINE, kShellFolders, "Common Documents"); break;
-    case M_DESKTOPCOMMONDIR: text = CommonShellFolder("Common Desktop", "Desktop"); break;
-    case M_FAVORITESCOMMONDIR: text = CommonShellFolder("Common Favorites", "Favorites"); break;
-    case M_PROGRAMSCOMMONDIR: text = CommonShellFolder("Common Programs", "Programs"); break;
-    case M_STARTMENUCOMMONDIR: text = CommonShellFolder("Common Start Menu", "Start Menu"); break;
-    case M_STARTUPCOMMONDIR: text = CommonShellFolder("Common Startup", "Startup"); break;
-    case M_APPDATADIR: text = UserShellFolder("AppData"); break;
-    case M_DESKTOPDIR: text = UserShellFolder("Desktop"); break;
-    case M_FAVORITESDIR: text = UserShellFolder("Favorites"); break;
-    case M_PROGRAMSDIR: text = UserShellFolder("Programs"); break;
-    case M_STARTMENUDIR: text = UserShellFolder("Start Menu"); break;
-    case M_STARTUPDIR: text = UserShellFolder("Startup"); break;
+    case M_ERROR:
+        result.SetInteger(m_nErrorCode);
+        return 0;
+    case M_SEC:
+        text = TwoDigits(local.tm_sec);
+        break;
+    case M_MIN:
+        text = TwoDigits(local.tm_min);
+        break;
+    case M_HOUR:
+        text = TwoDigits(local.tm_hour);
+        break;
+    case M_MDAY:
+        text = TwoDigits(local.tm_mday);
+        break;
+    case M_MON:
+        text = TwoDigits(local.tm_mon + 1);
+        break;
+    case M_YEAR:
+        text = Decimal(local.tm_year + 1900);
+        break;
+    case M_WDAY:
+        text = Decimal(local.tm_wday + 1);
+        break;
+    case M_YDAY:
+        text = Decimal(local.tm_yday + 1);
+        break;
+    case M_PROGRAMFILESDIR:
+        text = ReadRegistryText(HKEY_LOCAL_MACHINE, kCurrentVersion, "ProgramFilesDir");
+        break;
+    case M_COMMONFILESDIR:
+        text = ReadRegistryText(HKEY_LOCAL_MACHINE, kCurrentVersion, "CommonFilesDir");
+        break;
+    case M_MYDOCUMENTSDIR:
+        text = WithoutTrailingBackslash(UserShellFolder("Personal"));
+        break;
+    case M_APPDATACOMMONDIR:
+        text = ReadRegistryText(HKEY_LOCAL_MACHINE, kShellFolders, "Common AppData");
+        break;
+    case M_DOCUMENTSCOMMONDIR:
+        text = ReadRegistryText(HKEY_LOCAL_MACHINE, kShellFolders, "Common Documents");
+        break;
+    case M_DESKTOPCOMMONDIR:
+        text = CommonShellFolder("Common Desktop", "Desktop");
+        break;
+    case M_FAVORITESCOMMONDIR:
+        text = CommonShellFolder("Common Favorites", "Favorites");
+        break;
+    case M_PROGRAMSCOMMONDIR:
+        text = CommonShellFolder("Common Programs", "Programs");
+        break;
+    case M_STARTMENUCOMMONDIR:
+        text = CommonShellFolder("Common Start Menu", "Start Menu");
+        break;
+    case M_STARTUPCOMMONDIR:
+        text = CommonShellFolder("Common Startup", "Startup");
+        break;
+    case M_APPDATADIR:
+        text = UserShellFolder("AppData");
+        break;
+    case M_DESKTOPDIR:
+        text = UserShellFolder("Desktop");
+        break;
+    case M_FAVORITESDIR:
+        text = UserShellFolder("Favorites");
+        break;
+    case M_PROGRAMSDIR:
+        text = UserShellFolder("Programs");
+        break;
+    case M_STARTMENUDIR:
+        text = UserShellFolder("Start Menu");
+        break;
+    case M_STARTUPDIR:
+        text = UserShellFolder("Startup");
+        break;
     case M_USERPROFILEDIR: {
         text = UserShellFolder("Desktop");
         const size_t nSlash = text.rfind('\\');
@@ -241,8 +295,12 @@ int CMarionet_Script::EvaluateMacro(CScriptTokenList& tokens, int& nPos, CScript
             text = szName;
         break;
     }
-    case M_WINDOWSDIR: text = GrowingText([](char* b, UINT n) { return GetWindowsDirectoryA(b, n); }); break;
-    case M_SYSTEMDIR: text = GrowingText([](char* b, UINT n) { return GetSystemDirectoryA(b, n); }); break;
+    case M_WINDOWSDIR:
+        text = GrowingText([](char* b, UINT n) { return GetWindowsDirectoryA(b, n); });
+        break;
+    case M_SYSTEMDIR:
+        text = GrowingText([](char* b, UINT n) { return GetSystemDirectoryA(b, n); });
+        break;
     case M_WORKINGDIR:
         text = GrowingText([](char* b, UINT n) { return static_cast<UINT>(GetCurrentDirectoryA(n, b)); });
         break;
@@ -250,23 +308,57 @@ int CMarionet_Script::EvaluateMacro(CScriptTokenList& tokens, int& nPos, CScript
         text = WithoutTrailingBackslash(
             GrowingText([](char* b, UINT n) { return static_cast<UINT>(GetTempPathA(n, b)); }));
         break;
-    case M_SCRIPTFULLPATH: text = m_strScriptFullPath.GetText(); break;
-    case M_SCRIPTNAME: text = m_strScriptName.GetText(); break;
-    case M_SCRIPTDIR: text = m_strScriptDir.GetText(); break;
-    case M_OSTYPE: text = os.m_bNT ? "WIN32_NT" : "WIN32_WINDOWS"; break;
-    case M_OSVERSION: text = OsVersionName(os); break;
-    case M_OSBUILD: result.SetDouble(static_cast<double>(os.m_nBuild)); return 0;
-    case M_OSSERVICEPACK: text = os.m_servicePack; break;
-    case M_OSLANG: text = OsLanguage(os); break;
-    case M_DARIREVERSION: text = ProgramVersion(); break;
-    case M_IPADDRESS1: text = GetIPAddress(1); break;
-    case M_IPADDRESS2: text = GetIPAddress(2); break;
-    case M_IPADDRESS3: text = GetIPAddress(3); break;
-    case M_IPADDRESS4: text = GetIPAddress(4); break;
-    case M_CR: text = "\r"; break;
-    case M_LF: text = "\n"; break;
-    case M_CRLF: text = "\r\n"; break;
-    case M_TAB: text = "\t"; break;
+    case M_SCRIPTFULLPATH:
+        text = m_strScriptFullPath.GetText();
+        break;
+    case M_SCRIPTNAME:
+        text = m_strScriptName.GetText();
+        break;
+    case M_SCRIPTDIR:
+        text = m_strScriptDir.GetText();
+        break;
+    case M_OSTYPE:
+        text = os.m_bNT ? "WIN32_NT" : "WIN32_WINDOWS";
+        break;
+    case M_OSVERSION:
+        text = OsVersionName(os);
+        break;
+    case M_OSBUILD:
+        result.SetDouble(static_cast<double>(os.m_nBuild));
+        return 0;
+    case M_OSSERVICEPACK:
+        text = os.m_servicePack;
+        break;
+    case M_OSLANG:
+        text = OsLanguage(os);
+        break;
+    case M_DARIREVERSION:
+        text = ProgramVersion();
+        break;
+    case M_IPADDRESS1:
+        text = GetIPAddress(1);
+        break;
+    case M_IPADDRESS2:
+        text = GetIPAddress(2);
+        break;
+    case M_IPADDRESS3:
+        text = GetIPAddress(3);
+        break;
+    case M_IPADDRESS4:
+        text = GetIPAddress(4);
+        break;
+    case M_CR:
+        text = "\r";
+        break;
+    case M_LF:
+        text = "\n";
+        break;
+    case M_CRLF:
+        text = "\r\n";
+        break;
+    case M_TAB:
+        text = "\t";
+        break;
     case M_DESKTOPWIDTH:
         GetWindowRect(GetDesktopWindow(), &desktop);
         result.SetInteger(desktop.right - desktop.left);
@@ -275,17 +367,38 @@ int CMarionet_Script::EvaluateMacro(CScriptTokenList& tokens, int& nPos, CScript
         GetWindowRect(GetDesktopWindow(), &desktop);
         result.SetInteger(desktop.bottom - desktop.top);
         return 0;
-    case M_DESKTOPDEPTH: result.SetInteger(DesktopCaps(BITSPIXEL)); return 0;
-    case M_DESKTOPREFRESH: result.SetInteger(DesktopCaps(VREFRESH)); return 0;
-    case M_COMPILED: result.SetInteger(0); return 0;
-    case M_COMSPEC: text = EnvironmentText("COMSPEC"); break;
-    case M_HOMEDRIVE: text = EnvironmentText("HOMEDRIVE"); break;
-    case M_HOMEPATH: text = EnvironmentText("HOMEPATH"); break;
-    case M_HOMESHARE: text = EnvironmentText("HOMESHARE"); break;
-    case M_LOGONSERVER: text = EnvironmentText("LOGONSERVER"); break;
-    case M_LOGONDOMAIN: text = EnvironmentText("USERDOMAIN"); break;
-    case M_LOGONDNSDOMAIN: text = EnvironmentText("USERDNSDOMAIN"); break;
-    default: break;
+    case M_DESKTOPDEPTH:
+        result.SetInteger(DesktopCaps(BITSPIXEL));
+        return 0;
+    case M_DESKTOPREFRESH:
+        result.SetInteger(DesktopCaps(VREFRESH));
+        return 0;
+    case M_COMPILED:
+        result.SetInteger(0);
+        return 0;
+    case M_COMSPEC:
+        text = EnvironmentText("COMSPEC");
+        break;
+    case M_HOMEDRIVE:
+        text = EnvironmentText("HOMEDRIVE");
+        break;
+    case M_HOMEPATH:
+        text = EnvironmentText("HOMEPATH");
+        break;
+    case M_HOMESHARE:
+        text = EnvironmentText("HOMESHARE");
+        break;
+    case M_LOGONSERVER:
+        text = EnvironmentText("LOGONSERVER");
+        break;
+    case M_LOGONDOMAIN:
+        text = EnvironmentText("USERDOMAIN");
+        break;
+    case M_LOGONDNSDOMAIN:
+        text = EnvironmentText("USERDNSDOMAIN");
+        break;
+    default:
+        break;
     }
     result.SetString(text.c_str(), static_cast<int>(text.size()));
     return 0;

@@ -20,21 +20,18 @@ int ScriptScanDecimal(const char* text)
     int digits = 0;
     while (ScriptIsDigit(p[i]))
         ++i, ++digits;
-    if (p[i] == '.')
-    {
+    if (p[i] == '.') {
         ++i;
         while (ScriptIsDigit(p[i]))
             ++i, ++digits;
     }
     if (digits == 0)
         return 0;
-    if (p[i] == 'e' || p[i] == 'E')
-    {
+    if (p[i] == 'e' || p[i] == 'E') {
         int j = i + 1;
         if (p[j] == '+' || p[j] == '-')
             ++j;
-        if (ScriptIsDigit(p[j]))
-        {
+        if (ScriptIsDigit(p[j])) {
             while (ScriptIsDigit(p[j]))
                 ++j;
             i = j;
@@ -47,8 +44,7 @@ double ScriptConvertDecimal(const char* text, int length)
 {
     // Terminated copy, so strtod sees exactly the validated text.
     char small[64];
-    if (length < static_cast<int>(sizeof small))
-    {
+    if (length < static_cast<int>(sizeof small)) {
         std::memcpy(small, text, static_cast<std::size_t>(length));
         small[length] = '\0';
         return __mingw_strtod(small, nullptr);
@@ -63,8 +59,7 @@ bool ScriptReadHex(const char* digits, int length, int& value)
     if (length > 8)
         return false;
     unsigned int sum = 0;
-    for (int i = 0; i < length; ++i)
-    {
+    for (int i = 0; i < length; ++i) {
         const char c = digits[i];
         unsigned int digit;
         if (c >= '0' && c <= '9')
@@ -81,8 +76,7 @@ bool ScriptReadHex(const char* digits, int length, int& value)
     return true;
 }
 
-namespace
-{
+namespace {
 bool HasHexPrefix(const char* text)
 {
     return text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
@@ -95,7 +89,7 @@ int HexTextValue(const char* text)
     ScriptReadHex(digits, static_cast<int>(std::strlen(digits)), value);
     return value;
 }
-}
+}  // namespace
 
 double ScriptTextToNumber(const char* text)
 {
@@ -117,11 +111,9 @@ int ScriptTextToInteger(const char* text)
         negative = *p++ == '-';
     long long magnitude = 0;
     const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
-    for (; ScriptIsDigit(*p); ++p)
-    {
+    for (; ScriptIsDigit(*p); ++p) {
         magnitude = magnitude * 10 + (*p - '0');
-        if (magnitude >= limit)
-        {
+        if (magnitude >= limit) {
             magnitude = limit;
             break;
         }
@@ -147,23 +139,20 @@ bool ScriptIsWholeNumber(double value)
 
 int ScriptFormatNumber(double value, char* buffer)
 {
-    if (std::isnan(value))
-    {
+    if (std::isnan(value)) {
         std::memcpy(buffer, "nan", 4);
         return 3;
     }
     // Whole numbers below 10^15 print all their digits under "%.15g"; writing
     // them directly skips the formatter on the commonest path.
-    if (value == std::trunc(value) && std::fabs(value) < 1e15 && !(value == 0 && std::signbit(value)))
-    {
+    if (value == std::trunc(value) && std::fabs(value) < 1e15 && !(value == 0 && std::signbit(value))) {
         long long whole = static_cast<long long>(value);
         char digits[24];
         int count = 0;
         const bool negative = whole < 0;
-        unsigned long long rest = negative ? static_cast<unsigned long long>(-whole)
-                                           : static_cast<unsigned long long>(whole);
-        do
-        {
+        unsigned long long rest =
+            negative ? static_cast<unsigned long long>(-whole) : static_cast<unsigned long long>(whole);
+        do {
             digits[count++] = static_cast<char>('0' + rest % 10);
             rest /= 10;
         } while (rest != 0);

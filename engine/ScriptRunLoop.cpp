@@ -64,9 +64,10 @@ int CMarionet_Script::ExecuteFromLine(int nStartLine, int bTopLevel)
         m_nWaitState = WAIT_RUNNING;
     if (!bTopLevel) {
         if (m_nDepth >= MAX_NESTING) {
-            ReportScriptError("Recursion level has been exceeded - Orvantis Tapforge will quit to prevent stack "
-                              "overflow.",
-                              -1);
+            ReportScriptError(
+                "Recursion level has been exceeded - Orvantis Tapforge will quit to prevent stack "
+                "overflow.",
+                -1);
             return 1;
         }
         ++m_nDepth;

@@ -44,8 +44,7 @@ int CMarionet_Script::RequireLineEnd(CScriptTokenList& tokens, int nPos)
 {
     if (tokens[nPos].m_nType == TOKEN_END)
         return 0;
-    return ReportScriptError("Illegal text at the end of statement (one statement per line).",
-                             tokens[nPos].m_nColumn);
+    return ReportScriptError("Illegal text at the end of statement (one statement per line).", tokens[nPos].m_nColumn);
 }
 
 int CMarionet_Script::InvalidKeyword()

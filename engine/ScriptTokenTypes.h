@@ -3,31 +3,31 @@
 // Token types of the lexer: the type field of CScriptToken.
 enum ScriptTokenType
 {
-    TOKEN_KEYWORD = 0,       // value: keyword number (ScriptKeyword)
-    TOKEN_BUILTIN = 1,       // value: index in the built-in table
-    TOKEN_LITERAL = 2,       // value: the number or the string
-    TOKEN_EQUAL = 3,         // =
-    TOKEN_GREATER = 4,       // >
-    TOKEN_LESS = 5,          // <
-    TOKEN_NOT_EQUAL = 6,     // <>
-    TOKEN_GREATER_EQUAL = 7, // >=
-    TOKEN_LESS_EQUAL = 8,    // <=
-    TOKEN_LEFT_PAREN = 9,    // (
-    TOKEN_RIGHT_PAREN = 10,  // )
-    TOKEN_PLUS = 11,         // +
-    TOKEN_MINUS = 12,        // -
-    TOKEN_DIVIDE = 13,       // /
-    TOKEN_MULTIPLY = 14,     // *
-    TOKEN_VARIABLE = 15,     // value: the name as written, without "$"
-    TOKEN_END = 16,          // end of line, also a ";" comment
-    TOKEN_USER_FUNCTION = 17, // value: the name in upper case
-    TOKEN_COMMA = 18,        // ,
-    TOKEN_CONCAT = 19,       // &
-    TOKEN_LEFT_BRACKET = 20, // [
-    TOKEN_RIGHT_BRACKET = 21, // ]
-    TOKEN_MACRO = 22,        // value: the name as written, without "@"
-    TOKEN_STRING_EQUAL = 23, // ==
-    TOKEN_POWER = 24         // ^
+    TOKEN_KEYWORD = 0,         // value: keyword number (ScriptKeyword)
+    TOKEN_BUILTIN = 1,         // value: index in the built-in table
+    TOKEN_LITERAL = 2,         // value: the number or the string
+    TOKEN_EQUAL = 3,           // =
+    TOKEN_GREATER = 4,         // >
+    TOKEN_LESS = 5,            // <
+    TOKEN_NOT_EQUAL = 6,       // <>
+    TOKEN_GREATER_EQUAL = 7,   // >=
+    TOKEN_LESS_EQUAL = 8,      // <=
+    TOKEN_LEFT_PAREN = 9,      // (
+    TOKEN_RIGHT_PAREN = 10,    // )
+    TOKEN_PLUS = 11,           // +
+    TOKEN_MINUS = 12,          // -
+    TOKEN_DIVIDE = 13,         // /
+    TOKEN_MULTIPLY = 14,       // *
+    TOKEN_VARIABLE = 15,       // value: the name as written, without "$"
+    TOKEN_END = 16,            // end of line, also a ";" comment
+    TOKEN_USER_FUNCTION = 17,  // value: the name in upper case
+    TOKEN_COMMA = 18,          // ,
+    TOKEN_CONCAT = 19,         // &
+    TOKEN_LEFT_BRACKET = 20,   // [
+    TOKEN_RIGHT_BRACKET = 21,  // ]
+    TOKEN_MACRO = 22,          // value: the name as written, without "@"
+    TOKEN_STRING_EQUAL = 23,   // ==
+    TOKEN_POWER = 24           // ^
 };
 
 // Keyword numbers: the value of a TOKEN_KEYWORD token.

@@ -236,8 +236,8 @@ bool SetFileTimeByType(const char* file, const FILETIME& time, int type)
 {
     if (COsVersion::Current().m_b9x && IsDirectory(file))
         return true;
-    HANDLE handle = CreateFileA(file, GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    HANDLE handle =
+        CreateFileA(file, GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         return false;
     BOOL ok = SetFileTime(handle, type == 1 ? &time : nullptr, type == 2 ? &time : nullptr,

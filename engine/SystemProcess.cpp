@@ -135,8 +135,7 @@ bool EnableShutdownPrivilege()
     privileges.PrivilegeCount = 1;
     privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
     bool ok = LookupPrivilegeValueA(nullptr, "SeShutdownPrivilege", &privileges.Privileges[0].Luid) &&
-              AdjustTokenPrivileges(token, FALSE, &privileges, 0, nullptr, nullptr) &&
-              GetLastError() == ERROR_SUCCESS;
+              AdjustTokenPrivileges(token, FALSE, &privileges, 0, nullptr, nullptr) && GetLastError() == ERROR_SUCCESS;
     CloseHandle(token);
     return ok;
 }

@@ -8,7 +8,8 @@ namespace {
 
 const UINT kAnswerTimeoutMs = 5000;
 
-struct ListRequest {
+struct ListRequest
+{
     std::string* list;
     bool includeHidden;
     bool classes;
@@ -34,15 +35,14 @@ BOOL CALLBACK AddChild(HWND child, LPARAM param)
     if (!request.includeHidden && !IsWindowVisible(child))
         return TRUE;
     DWORD_PTR length = 0;
-    if (!SendMessageTimeoutA(child, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &length) ||
-        length == 0)
+    if (!SendMessageTimeoutA(child, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &length) || length == 0)
         return TRUE;
     if (length > kWindowListLimit)
         length = kWindowListLimit;
     std::vector<char> text(length + 1);
     DWORD_PTR got = 0;
-    if (!SendMessageTimeoutA(child, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()),
-                             SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &got) ||
+    if (!SendMessageTimeoutA(child, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+                             kAnswerTimeoutMs, &got) ||
         got == 0)
         return TRUE;
     AppendLine(*request.list, text.data(), got < length ? got : length);

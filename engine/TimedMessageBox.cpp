@@ -10,7 +10,8 @@
 
 namespace {
 
-struct BoxWatch {
+struct BoxWatch
+{
     std::atomic<HWND> box{nullptr};
     std::atomic<bool> running{true};
     std::atomic<bool> timedOut{false};

@@ -5,8 +5,7 @@
 
 const char kApplicationTitle[] = "Orvantis Tapforge";
 
-namespace
-{
+namespace {
 std::mutex& SinkMutex()
 {
     static std::mutex mutex;
@@ -18,7 +17,7 @@ MessageBoxSink& CurrentSink()
     static MessageBoxSink sink;
     return sink;
 }
-}
+}  // namespace
 
 MessageBoxSink SetMessageBoxSink(MessageBoxSink sink)
 {

@@ -53,15 +53,14 @@ CArchive& CArchive::operator<<(unsigned long value)
 DWORD CArchive::Load()
 {
     assert(IsLoading());
-    if (m_pastEnd || m_size - m_next < 4)
-    {
+    if (m_pastEnd || m_size - m_next < 4) {
         m_pastEnd = true;
         return 0;
     }
     const BYTE* bytes = m_data + m_next;
     m_next += 4;
-    return static_cast<DWORD>(bytes[0]) | static_cast<DWORD>(bytes[1]) << 8 |
-           static_cast<DWORD>(bytes[2]) << 16 | static_cast<DWORD>(bytes[3]) << 24;
+    return static_cast<DWORD>(bytes[0]) | static_cast<DWORD>(bytes[1]) << 8 | static_cast<DWORD>(bytes[2]) << 16 |
+           static_cast<DWORD>(bytes[3]) << 24;
 }
 
 void CArchive::Store(DWORD value)

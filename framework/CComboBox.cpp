@@ -10,6 +10,7 @@ void CComboBox::GetLBText(int index, CString& text) const
         return;
     }
     std::vector<char> buffer(static_cast<size_t>(length) + 1);
-    const LRESULT copied = SendMessage(CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer.data()));
+    const LRESULT copied =
+        SendMessage(CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer.data()));
     text = copied == CB_ERR ? CString() : CString(buffer.data(), static_cast<int>(copied));
 }

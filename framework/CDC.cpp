@@ -20,7 +20,8 @@ CDC::~CDC()
 
 BOOL CDC::Attach(HDC dc)
 {
-    if (!dc || m_hDC) return FALSE;
+    if (!dc || m_hDC)
+        return FALSE;
     m_hDC = dc;
     m_owned = false;
     return TRUE;
@@ -28,9 +29,11 @@ BOOL CDC::Attach(HDC dc)
 
 HDC CDC::Detach()
 {
-    if (m_hDC && !m_temporary) RestoreSelections();
+    if (m_hDC && !m_temporary)
+        RestoreSelections();
     HDC dc = m_hDC;
-    if (m_owned) --g_liveContexts;
+    if (m_owned)
+        --g_liveContexts;
     m_hDC = nullptr;
     m_owned = false;
     m_temporary = false;
@@ -39,15 +42,18 @@ HDC CDC::Detach()
 
 CDC* CDC::FromHandle(HDC dc)
 {
-    if (!dc) return nullptr;
+    if (!dc)
+        return nullptr;
     return TemporaryMap<HDC, CDC>::ForThread().Get(dc);
 }
 
 BOOL CDC::CreateCompatibleDC(CDC* dc)
 {
-    if (m_hDC) return FALSE;
+    if (m_hDC)
+        return FALSE;
     HDC made = ::CreateCompatibleDC(dc ? dc->m_hDC : nullptr);
-    if (!made) return FALSE;
+    if (!made)
+        return FALSE;
     m_hDC = made;
     m_owned = true;
     ++g_liveContexts;
@@ -56,7 +62,8 @@ BOOL CDC::CreateCompatibleDC(CDC* dc)
 
 BOOL CDC::DeleteDC()
 {
-    if (!m_hDC || !m_owned) return FALSE;
+    if (!m_hDC || !m_owned)
+        return FALSE;
     return ::DeleteDC(Detach());
 }
 
@@ -68,7 +75,8 @@ long CDC::LiveCount()
 void CDC::RestoreSelections()
 {
     for (int kind = 0; kind < kKinds; ++kind) {
-        if (!m_original[kind]) continue;
+        if (!m_original[kind])
+            continue;
         if (kind == kPalette) {
             ::SelectPalette(m_hDC, static_cast<HPALETTE>(m_original[kind]), FALSE);
         } else {
@@ -80,9 +88,11 @@ void CDC::RestoreSelections()
 
 HGDIOBJ CDC::Select(int kind, HGDIOBJ object)
 {
-    if (!m_hDC || !object) return nullptr;
+    if (!m_hDC || !object)
+        return nullptr;
     HGDIOBJ previous = ::SelectObject(m_hDC, object);
-    if (previous && previous != HGDI_ERROR && !m_original[kind]) m_original[kind] = previous;
+    if (previous && previous != HGDI_ERROR && !m_original[kind])
+        m_original[kind] = previous;
     return previous == HGDI_ERROR ? nullptr : previous;
 }
 
@@ -110,18 +120,24 @@ CGdiObject* CDC::SelectStockObject(int index)
 {
     HGDIOBJ object = ::GetStockObject(index);
     switch (::GetObjectType(object)) {
-    case OBJ_PEN: return CPen::FromHandle(static_cast<HPEN>(Select(kPen, object)));
-    case OBJ_BRUSH: return CBrush::FromHandle(static_cast<HBRUSH>(Select(kBrush, object)));
-    case OBJ_FONT: return CFont::FromHandle(static_cast<HFONT>(Select(kFont, object)));
-    default: return nullptr;
+    case OBJ_PEN:
+        return CPen::FromHandle(static_cast<HPEN>(Select(kPen, object)));
+    case OBJ_BRUSH:
+        return CBrush::FromHandle(static_cast<HBRUSH>(Select(kBrush, object)));
+    case OBJ_FONT:
+        return CFont::FromHandle(static_cast<HFONT>(Select(kFont, object)));
+    default:
+        return nullptr;
     }
 }
 
 CPalette* CDC::SelectPalette(CPalette* palette, BOOL forceBackground)
 {
-    if (!m_hDC || !palette) return nullptr;
+    if (!m_hDC || !palette)
+        return nullptr;
     HPALETTE previous = ::SelectPalette(m_hDC, *palette, forceBackground);
-    if (previous && !m_original[kPalette]) m_original[kPalette] = previous;
+    if (previous && !m_original[kPalette])
+        m_original[kPalette] = previous;
     return CPalette::FromHandle(previous);
 }
 
@@ -195,13 +211,15 @@ CPoint CDC::MoveTo(int x, int y)
 
 BOOL CDC::TextOut(int x, int y, const char* text, int count)
 {
-    if (count < 0) count = static_cast<int>(strlen(text));
+    if (count < 0)
+        count = static_cast<int>(strlen(text));
     return ::TextOutA(m_hDC, x, y, text, count);
 }
 
 CSize CDC::GetTextExtent(const char* text, int count) const
 {
-    if (count < 0) count = static_cast<int>(strlen(text));
+    if (count < 0)
+        count = static_cast<int>(strlen(text));
     SIZE size{};
     ::GetTextExtentPoint32A(m_hDC, text, count, &size);
     return size;

@@ -48,8 +48,14 @@ public:
     CFont* GetCurrentFont() const;
 
     int SelectClipRgn(CRgn* region) { return ::SelectClipRgn(m_hDC, region ? static_cast<HRGN>(*region) : nullptr); }
-    int IntersectClipRect(LPCRECT rect) { return ::IntersectClipRect(m_hDC, rect->left, rect->top, rect->right, rect->bottom); }
-    int ExcludeClipRect(LPCRECT rect) { return ::ExcludeClipRect(m_hDC, rect->left, rect->top, rect->right, rect->bottom); }
+    int IntersectClipRect(LPCRECT rect)
+    {
+        return ::IntersectClipRect(m_hDC, rect->left, rect->top, rect->right, rect->bottom);
+    }
+    int ExcludeClipRect(LPCRECT rect)
+    {
+        return ::ExcludeClipRect(m_hDC, rect->left, rect->top, rect->right, rect->bottom);
+    }
     int GetClipBox(LPRECT rect) const { return ::GetClipBox(m_hDC, rect); }
 
     BOOL BitBlt(int x, int y, int width, int height, CDC* source, int sourceX, int sourceY, DWORD rop);
@@ -84,7 +90,10 @@ public:
     COLORREF GetPixel(int x, int y) const { return ::GetPixel(m_hDC, x, y); }
     COLORREF SetPixel(int x, int y, COLORREF color) { return ::SetPixel(m_hDC, x, y, color); }
 
-    int DrawText(const char* text, int count, LPRECT rect, UINT format) { return ::DrawTextA(m_hDC, text, count, rect, format); }
+    int DrawText(const char* text, int count, LPRECT rect, UINT format)
+    {
+        return ::DrawTextA(m_hDC, text, count, rect, format);
+    }
     int DrawText(const char* text, LPRECT rect, UINT format) { return DrawText(text, -1, rect, format); }
     BOOL TextOut(int x, int y, const char* text, int count = -1);
     CSize GetTextExtent(const char* text, int count = -1) const;
@@ -126,7 +135,15 @@ protected:
 private:
     HGDIOBJ Select(int kind, HGDIOBJ object);
 
-    enum { kPen, kBrush, kFont, kBitmap, kPalette, kKinds };
+    enum
+    {
+        kPen,
+        kBrush,
+        kFont,
+        kBitmap,
+        kPalette,
+        kKinds
+    };
     HGDIOBJ m_original[kKinds] = {};
     bool m_owned = false;
     bool m_temporary = false;

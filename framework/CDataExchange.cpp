@@ -9,7 +9,8 @@
 
 HWND CDataExchange::PrepareCtrl(int id)
 {
-    if (m_failed) return nullptr;
+    if (m_failed)
+        return nullptr;
     HWND control = ::GetDlgItem(m_pDlgWnd->m_hWnd, id);
     if (!control) {
         m_failed = true;
@@ -22,7 +23,8 @@ HWND CDataExchange::PrepareCtrl(int id)
 void CDataExchange::Fail()
 {
     m_failed = true;
-    if (!m_lastControl) return;
+    if (!m_lastControl)
+        return;
     ::SetFocus(m_lastControl);
     if (::SendMessageA(m_lastControl, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) {
         ::SendMessageA(m_lastControl, EM_SETSEL, 0, -1);
@@ -31,15 +33,18 @@ void CDataExchange::Fail()
 
 void DDX_Control(CDataExchange* exchange, int id, CWnd& control)
 {
-    if (control.m_hWnd) return;
+    if (control.m_hWnd)
+        return;
     HWND item = exchange->PrepareCtrl(id);
-    if (item && !control.SubclassWindow(item)) exchange->Fail();
+    if (item && !control.SubclassWindow(item))
+        exchange->Fail();
 }
 
 void DDX_Check(CDataExchange* exchange, int id, int& value)
 {
     HWND item = exchange->PrepareCtrl(id);
-    if (!item) return;
+    if (!item)
+        return;
     if (exchange->m_bSaveAndValidate) {
         value = static_cast<int>(::SendMessageA(item, BM_GETCHECK, 0, 0));
     } else {
@@ -50,14 +55,19 @@ void DDX_Check(CDataExchange* exchange, int id, int& value)
 void DDX_Radio(CDataExchange* exchange, int id, int& value)
 {
     HWND first = exchange->PrepareCtrl(id);
-    if (!first) return;
-    if (exchange->m_bSaveAndValidate) value = -1;
+    if (!first)
+        return;
+    if (exchange->m_bSaveAndValidate)
+        value = -1;
     int index = 0;
     for (HWND item = first; item; item = ::GetWindow(item, GW_HWNDNEXT)) {
-        if (item != first && (::GetWindowLongA(item, GWL_STYLE) & WS_GROUP)) break;
-        if (!(::SendMessageA(item, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON)) continue;
+        if (item != first && (::GetWindowLongA(item, GWL_STYLE) & WS_GROUP))
+            break;
+        if (!(::SendMessageA(item, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON))
+            continue;
         if (exchange->m_bSaveAndValidate) {
-            if (::SendMessageA(item, BM_GETCHECK, 0, 0) == BST_CHECKED) value = index;
+            if (::SendMessageA(item, BM_GETCHECK, 0, 0) == BST_CHECKED)
+                value = index;
         } else {
             ::SendMessageA(item, BM_SETCHECK, index == value ? BST_CHECKED : BST_UNCHECKED, 0);
         }
@@ -68,7 +78,8 @@ void DDX_Radio(CDataExchange* exchange, int id, int& value)
 void DDX_Text(CDataExchange* exchange, int id, CString& value)
 {
     HWND item = exchange->PrepareCtrl(id);
-    if (!item) return;
+    if (!item)
+        return;
     if (exchange->m_bSaveAndValidate) {
         value = CWnd::FromHandle(item)->GetWindowText();
     } else {
@@ -79,7 +90,8 @@ void DDX_Text(CDataExchange* exchange, int id, CString& value)
 void DDX_Text(CDataExchange* exchange, int id, int& value)
 {
     HWND item = exchange->PrepareCtrl(id);
-    if (!item) return;
+    if (!item)
+        return;
     if (!exchange->m_bSaveAndValidate) {
         ::SetWindowTextA(item, FormatString("%d", value));
         return;

@@ -11,12 +11,15 @@
 // other message already went through the object's window procedure.
 INT_PTR CALLBACK FrameworkDialogProc(HWND hwnd, UINT message, WPARAM, LPARAM lParam)
 {
-    if (message != WM_INITDIALOG) return FALSE;
+    if (message != WM_INITDIALOG)
+        return FALSE;
     auto* dialog = reinterpret_cast<CDialog*>(lParam);
-    if (!dialog) return TRUE;
+    if (!dialog)
+        return TRUE;
     if (dialog->m_hWnd != hwnd) {
         // The creation hook missed the window: bind it now, before its initialisation.
-        if (!dialog->SubclassWindow(hwnd)) return TRUE;
+        if (!dialog->SubclassWindow(hwnd))
+            return TRUE;
         dialog->m_ownsWindow = true;
     }
     return dialog->OnInitDialog();
@@ -29,9 +32,11 @@ END_MESSAGE_MAP()
 
 BOOL CDialog::CreateFromTemplate(HWND parent)
 {
-    if (m_hWnd) return FALSE;
+    if (m_hWnd)
+        return FALSE;
     DialogTemplate dialogTemplate(m_nIDTemplate);
-    if (!dialogTemplate.IsLoaded()) return FALSE;
+    if (!dialogTemplate.IsLoaded())
+        return FALSE;
     // The framework shows the dialog itself after OnInitDialog, so that a dialog that
     // hides itself there stays hidden.
     const bool visible = dialogTemplate.TakeOffVisible();
@@ -43,8 +48,10 @@ BOOL CDialog::CreateFromTemplate(HWND parent)
         created = ::CreateDialogIndirectParamA(AfxGetResourceHandle(), dialogTemplate.Get(), parent,
                                                FrameworkDialogProc, reinterpret_cast<LPARAM>(this));
     }
-    if (!created || m_hWnd != created) return FALSE;
-    if (visible && !::IsWindowVisible(m_hWnd) && !m_hiddenByCall) ShowWindow(SW_SHOWNORMAL);
+    if (!created || m_hWnd != created)
+        return FALSE;
+    if (visible && !::IsWindowVisible(m_hWnd) && !m_hiddenByCall)
+        ShowWindow(SW_SHOWNORMAL);
     return TRUE;
 }
 
@@ -61,20 +68,25 @@ INT_PTR CDialog::DoModal()
     HWND owner = m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr;
     if (!owner) {
         CWnd* mainWindow = AfxGetMainWnd();
-        if (mainWindow && mainWindow != this) owner = mainWindow->m_hWnd;
+        if (mainWindow && mainWindow != this)
+            owner = mainWindow->m_hWnd;
     }
-    while (owner && (::GetWindowLongA(owner, GWL_STYLE) & WS_CHILD)) owner = ::GetParent(owner);
+    while (owner && (::GetWindowLongA(owner, GWL_STYLE) & WS_CHILD))
+        owner = ::GetParent(owner);
     // Without a parent, a dialog opened from another modal dialog (the main window is
     // disabled already) must be owned by that dialog and disable it, or the user could go
     // on working in it, or even open it again, while this one runs.
-    if (!m_pParentWnd && owner) owner = ::GetLastActivePopup(owner);
+    if (!m_pParentWnd && owner)
+        owner = ::GetLastActivePopup(owner);
     const bool disableOwner = owner && ::IsWindowEnabled(owner);
-    if (disableOwner) ::EnableWindow(owner, FALSE);
+    if (disableOwner)
+        ::EnableWindow(owner, FALSE);
 
     m_modal = true;
     m_inModalLoop = true;
     m_modalResult = -1;
-    if (CreateFromTemplate(owner) && m_inModalLoop) RunModalLoop();
+    if (CreateFromTemplate(owner) && m_inModalLoop)
+        RunModalLoop();
     m_inModalLoop = false;
 
     if (m_hWnd) {
@@ -82,9 +94,12 @@ INT_PTR CDialog::DoModal()
         ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
                        SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
     }
-    if (disableOwner) ::EnableWindow(owner, TRUE);
-    if (owner && m_hWnd && ::GetActiveWindow() == m_hWnd) ::SetActiveWindow(owner);
-    if (m_hWnd) DestroyWindow();
+    if (disableOwner)
+        ::EnableWindow(owner, TRUE);
+    if (owner && m_hWnd && ::GetActiveWindow() == m_hWnd)
+        ::SetActiveWindow(owner);
+    if (m_hWnd)
+        DestroyWindow();
     m_modal = false;
     return m_modalResult;
 }
@@ -100,7 +115,8 @@ void CDialog::RunModalLoop()
             m_modalResult = -1;
             break;
         }
-        if (got == -1) continue;
+        if (got == -1)
+            continue;
         if (!AfxPreTranslateMessage(&msg)) {
             ::TranslateMessage(&msg);
             ::DispatchMessageA(&msg);
@@ -115,7 +131,8 @@ void CDialog::EndDialog(int result)
     if (m_modal) {
         m_inModalLoop = false;
         // Wake the modal loop, which may be waiting for a message.
-        if (m_hWnd) ::PostMessageA(m_hWnd, WM_NULL, 0, 0);
+        if (m_hWnd)
+            ::PostMessageA(m_hWnd, WM_NULL, 0, 0);
     } else if (m_hWnd) {
         ::EndDialog(m_hWnd, result);
     }
@@ -128,13 +145,12 @@ BOOL CDialog::UpdateData(BOOL saveAndValidate)
     return !exchange.Failed();
 }
 
-void CDialog::DoDataExchange(CDataExchange*)
-{
-}
+void CDialog::DoDataExchange(CDataExchange*) {}
 
 void CDialog::GotoDlgCtrl(CWnd* control)
 {
-    if (control) SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control->m_hWnd), TRUE);
+    if (control)
+        SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control->m_hWnd), TRUE);
 }
 
 BOOL CDialog::OnInitDialog()
@@ -145,21 +161,27 @@ BOOL CDialog::OnInitDialog()
 
 void CDialog::OnOK()
 {
-    if (!UpdateData(TRUE)) return;
-    if (m_modal) EndDialog(IDOK);
+    if (!UpdateData(TRUE))
+        return;
+    if (m_modal)
+        EndDialog(IDOK);
 }
 
 void CDialog::OnCancel()
 {
-    if (m_modal) EndDialog(IDCANCEL);
+    if (m_modal)
+        EndDialog(IDCANCEL);
 }
 
 BOOL CDialog::PreTranslateMessage(MSG* msg)
 {
-    if (msg->message < WM_KEYFIRST || msg->message > WM_KEYLAST) return FALSE;
+    if (msg->message < WM_KEYFIRST || msg->message > WM_KEYLAST)
+        return FALSE;
     // A dialog nested as a control leaves keyboard navigation to the dialog around it,
     // which moves across both.
-    if ((GetStyle() & WS_CHILD) && (GetExStyle() & WS_EX_CONTROLPARENT) && ::GetParent(m_hWnd)) return FALSE;
-    if (msg->hwnd != m_hWnd && !::IsChild(m_hWnd, msg->hwnd)) return FALSE;
+    if ((GetStyle() & WS_CHILD) && (GetExStyle() & WS_EX_CONTROLPARENT) && ::GetParent(m_hWnd))
+        return FALSE;
+    if (msg->hwnd != m_hWnd && !::IsChild(m_hWnd, msg->hwnd))
+        return FALSE;
     return ::IsDialogMessageA(m_hWnd, msg);
 }

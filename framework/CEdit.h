@@ -13,7 +13,8 @@ public:
     void SetSel(int start, int end, BOOL noScroll = FALSE)
     {
         SendMessage(EM_SETSEL, static_cast<WPARAM>(start), end);
-        if (!noScroll) SendMessage(EM_SCROLLCARET);
+        if (!noScroll)
+            SendMessage(EM_SCROLLCARET);
     }
     void GetSel(int& start, int& end) const
     {

@@ -2,12 +2,10 @@
 
 #include <limits>
 
-namespace
-{
+namespace {
 DWORD ShareModeOf(UINT flags)
 {
-    switch (flags & 0x70)
-    {
+    switch (flags & 0x70) {
     case CFile::shareExclusive:
         return 0;
     case CFile::shareDenyWrite:
@@ -25,7 +23,7 @@ DWORD CreationOf(UINT flags)
         return (flags & CFile::modeNoTruncate) ? OPEN_ALWAYS : CREATE_ALWAYS;
     return OPEN_EXISTING;
 }
-}
+}  // namespace
 
 bool CFile::Open(const char* path, UINT flags)
 {
@@ -35,8 +33,8 @@ bool CFile::Open(const char* path, UINT flags)
         access = GENERIC_WRITE;
     else if ((flags & 3) == modeReadWrite)
         access = GENERIC_READ | GENERIC_WRITE;
-    m_handle = CreateFileA(path, access, ShareModeOf(flags), nullptr, CreationOf(flags),
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    m_handle =
+        CreateFileA(path, access, ShareModeOf(flags), nullptr, CreationOf(flags), FILE_ATTRIBUTE_NORMAL, nullptr);
     if (!IsOpen())
         return false;
     m_path = path;
@@ -64,8 +62,7 @@ bool CFile::Write(const void* buffer, UINT count)
     if (!IsOpen())
         return false;
     const char* bytes = static_cast<const char*>(buffer);
-    while (count > 0)
-    {
+    while (count > 0) {
         DWORD written = 0;
         if (!WriteFile(m_handle, bytes, count, &written, nullptr) || written == 0)
             return false;
@@ -125,8 +122,7 @@ bool CFile::ReadAll(const char* path, std::string& bytes)
         return false;
     bytes.resize(static_cast<size_t>(length));
     size_t done = 0;
-    while (done < bytes.size())
-    {
+    while (done < bytes.size()) {
         const UINT read = file.Read(&bytes[done], static_cast<UINT>(bytes.size() - done));
         if (read == 0)
             break;

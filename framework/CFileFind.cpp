@@ -3,15 +3,13 @@
 #include <cassert>
 #include <string>
 
-namespace
-{
+namespace {
 // The absolute folder part of a pattern, without a trailing backslash.
 CString FolderOf(const char* pattern)
 {
     const DWORD needed = GetFullPathNameA(pattern, 0, nullptr, nullptr);
     std::string full;
-    if (needed > 0)
-    {
+    if (needed > 0) {
         full.resize(needed);
         const DWORD length = GetFullPathNameA(pattern, needed, &full[0], nullptr);
         full.resize(length < needed ? length : 0);
@@ -21,7 +19,7 @@ CString FolderOf(const char* pattern)
     const size_t slash = full.find_last_of("\\/");
     return CString(slash == std::string::npos ? std::string() : full.substr(0, slash));
 }
-}
+}  // namespace
 
 bool CFileFind::FindFile(const char* pattern)
 {

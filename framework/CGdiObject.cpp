@@ -15,10 +15,12 @@ bool IsStockOrSystemObject(HGDIOBJ object)
 {
     // Stock objects and system colour brushes must never be deleted; they are shared.
     for (int index = WHITE_BRUSH; index <= DC_PEN; ++index) {
-        if (::GetStockObject(index) == object) return true;
+        if (::GetStockObject(index) == object)
+            return true;
     }
     for (int index = 0; index <= COLOR_MENUBAR; ++index) {
-        if (::GetSysColorBrush(index) == object) return true;
+        if (::GetSysColorBrush(index) == object)
+            return true;
     }
     return false;
 }
@@ -32,17 +34,20 @@ CGdiObject::~CGdiObject()
 
 BOOL CGdiObject::Attach(HGDIOBJ object)
 {
-    if (!object || m_hObject) return FALSE;
+    if (!object || m_hObject)
+        return FALSE;
     m_hObject = object;
     m_owned = !IsStockOrSystemObject(object);
-    if (m_owned) ++g_liveObjects;
+    if (m_owned)
+        ++g_liveObjects;
     return TRUE;
 }
 
 HGDIOBJ CGdiObject::Detach()
 {
     HGDIOBJ object = m_hObject;
-    if (m_owned) --g_liveObjects;
+    if (m_owned)
+        --g_liveObjects;
     m_hObject = nullptr;
     m_owned = false;
     return object;
@@ -50,7 +55,8 @@ HGDIOBJ CGdiObject::Detach()
 
 BOOL CGdiObject::DeleteObject()
 {
-    if (!m_hObject) return FALSE;
+    if (!m_hObject)
+        return FALSE;
     const bool owned = m_owned;
     HGDIOBJ object = Detach();
     return owned ? ::DeleteObject(object) : TRUE;
@@ -73,7 +79,8 @@ BOOL CFont::CreatePointFont(int tenthsOfPoint, const char* face, CDC* dc)
     ::DPtoLP(hdc, &height, 1);
     ::DPtoLP(hdc, &origin, 1);
     font.lfHeight = -std::abs(height.y - origin.y);
-    if (!dc) ::ReleaseDC(nullptr, hdc);
+    if (!dc)
+        ::ReleaseDC(nullptr, hdc);
     return CreateFontIndirect(&font);
 }
 

@@ -39,7 +39,8 @@ protected:
     template <class T>
     static T* TemporaryOf(HGDIOBJ object)
     {
-        if (!object) return nullptr;
+        if (!object)
+            return nullptr;
         return static_cast<T*>(TemporaryMap<HGDIOBJ, T>::ForThread().Get(object));
     }
 

@@ -22,7 +22,8 @@ public:
     }
     BOOL GetItemRect(int index, LPRECT rect) const
     {
-        return static_cast<BOOL>(SendMessage(HDM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(rect)));
+        return static_cast<BOOL>(
+            SendMessage(HDM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(rect)));
     }
 
     // Draws an owner-drawn item; the default draws nothing.

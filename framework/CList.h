@@ -16,8 +16,7 @@ public:
     CList(const CList& other) { AddTail(&other); }
     CList& operator=(const CList& other)
     {
-        if (this != &other)
-        {
+        if (this != &other) {
             RemoveAll();
             AddTail(&other);
         }
@@ -56,8 +55,7 @@ public:
     }
     void RemoveAll()
     {
-        while (m_head)
-        {
+        while (m_head) {
             Node* next = m_head->next;
             delete m_head;
             m_head = next;
@@ -105,8 +103,7 @@ public:
     POSITION Find(ARG_TYPE value, POSITION startAfter = nullptr) const
     {
         Node* node = startAfter ? NodeOf(startAfter)->next : m_head;
-        for (; node; node = node->next)
-        {
+        for (; node; node = node->next) {
             if (node->data == value)
                 return PositionOf(node);
         }

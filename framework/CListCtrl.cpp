@@ -16,7 +16,8 @@ int CListCtrl::InsertColumn(int column, const char* heading, int format, int wid
         info.mask |= LVCF_SUBITEM;
         info.iSubItem = subItem;
     }
-    return static_cast<int>(SendMessage(LVM_INSERTCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&info)));
+    return static_cast<int>(
+        SendMessage(LVM_INSERTCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&info)));
 }
 
 int CListCtrl::InsertItem(int index, const char* text)
@@ -33,7 +34,8 @@ BOOL CListCtrl::SetItemText(int index, int subItem, const char* text)
     LVITEMA item{};
     item.iSubItem = subItem;
     item.pszText = const_cast<char*>(text);
-    return static_cast<BOOL>(SendMessage(LVM_SETITEMTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)));
+    return static_cast<BOOL>(
+        SendMessage(LVM_SETITEMTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)));
 }
 
 CString CListCtrl::GetItemText(int index, int subItem) const
@@ -47,7 +49,8 @@ CString CListCtrl::GetItemText(int index, int subItem) const
         item.cchTextMax = static_cast<int>(buffer.size());
         const int copied = static_cast<int>(
             SendMessage(LVM_GETITEMTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)));
-        if (copied < static_cast<int>(buffer.size()) - 1) return CString(buffer.data(), copied);
+        if (copied < static_cast<int>(buffer.size()) - 1)
+            return CString(buffer.data(), copied);
         buffer.resize(buffer.size() * 2);
     }
 }
@@ -74,7 +77,8 @@ BOOL CListCtrl::SetItemState(int index, UINT state, UINT mask)
     LVITEMA item{};
     item.state = state;
     item.stateMask = mask;
-    return static_cast<BOOL>(SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)));
+    return static_cast<BOOL>(
+        SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)));
 }
 
 POSITION CListCtrl::GetFirstSelectedItemPosition() const

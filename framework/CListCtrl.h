@@ -31,8 +31,14 @@ public:
 
     // Columns. The index of the new column, -1 on failure.
     int InsertColumn(int column, const char* heading, int format = LVCFMT_LEFT, int width = -1, int subItem = -1);
-    BOOL DeleteColumn(int column) { return static_cast<BOOL>(SendMessage(LVM_DELETECOLUMN, static_cast<WPARAM>(column))); }
-    int GetColumnWidth(int column) const { return static_cast<int>(SendMessage(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column))); }
+    BOOL DeleteColumn(int column)
+    {
+        return static_cast<BOOL>(SendMessage(LVM_DELETECOLUMN, static_cast<WPARAM>(column)));
+    }
+    int GetColumnWidth(int column) const
+    {
+        return static_cast<int>(SendMessage(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column)));
+    }
     BOOL SetColumnWidth(int column, int width)
     {
         return static_cast<BOOL>(SendMessage(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), MAKELPARAM(width, 0)));
@@ -46,8 +52,14 @@ public:
     int InsertItem(int index, const char* text);
     BOOL DeleteItem(int index) { return static_cast<BOOL>(SendMessage(LVM_DELETEITEM, static_cast<WPARAM>(index))); }
     BOOL DeleteAllItems() { return static_cast<BOOL>(SendMessage(LVM_DELETEALLITEMS)); }
-    BOOL GetItem(LVITEMA* item) const { return static_cast<BOOL>(SendMessage(LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(item))); }
-    BOOL SetItem(const LVITEMA* item) { return static_cast<BOOL>(SendMessage(LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(item))); }
+    BOOL GetItem(LVITEMA* item) const
+    {
+        return static_cast<BOOL>(SendMessage(LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(item)));
+    }
+    BOOL SetItem(const LVITEMA* item)
+    {
+        return static_cast<BOOL>(SendMessage(LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(item)));
+    }
     BOOL SetItemText(int index, int subItem, const char* text);
     CString GetItemText(int index, int subItem) const;
     DWORD_PTR GetItemData(int index) const;
@@ -83,6 +95,7 @@ public:
     BOOL GetItemRect(int index, LPRECT rect, UINT code) const;
     BOOL SortItems(PFNLVCOMPARE compare, DWORD_PTR data)
     {
-        return static_cast<BOOL>(SendMessage(LVM_SORTITEMS, static_cast<WPARAM>(data), reinterpret_cast<LPARAM>(compare)));
+        return static_cast<BOOL>(
+            SendMessage(LVM_SORTITEMS, static_cast<WPARAM>(data), reinterpret_cast<LPARAM>(compare)));
     }
 };

@@ -33,10 +33,7 @@ public:
     bool RemoveKey(ARG_KEY key) { return m_items.erase(key) != 0; }
     void RemoveAll() { m_items.clear(); }
 
-    POSITION GetStartPosition() const
-    {
-        return m_items.empty() ? nullptr : PositionOf(*m_items.begin());
-    }
+    POSITION GetStartPosition() const { return m_items.empty() ? nullptr : PositionOf(*m_items.begin()); }
     // Reads the pair at position and moves position to the next (null at the end).
     void GetNextAssoc(POSITION& position, KEY& key, VALUE& value) const
     {

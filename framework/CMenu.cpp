@@ -17,19 +17,22 @@ BOOL CMenu::LoadMenu(UINT resourceId)
 
 BOOL CMenu::LoadMenu(const char* resourceName)
 {
-    if (m_hMenu) return FALSE;
+    if (m_hMenu)
+        return FALSE;
     return Attach(::LoadMenuA(AfxGetResourceHandle(), resourceName));
 }
 
 BOOL CMenu::DestroyMenu()
 {
-    if (!m_hMenu) return FALSE;
+    if (!m_hMenu)
+        return FALSE;
     return ::DestroyMenu(Detach());
 }
 
 BOOL CMenu::Attach(HMENU menu)
 {
-    if (!menu || m_hMenu) return FALSE;
+    if (!menu || m_hMenu)
+        return FALSE;
     m_hMenu = menu;
     return TRUE;
 }
@@ -43,7 +46,8 @@ HMENU CMenu::Detach()
 
 CMenu* CMenu::FromHandle(HMENU menu)
 {
-    if (!menu) return nullptr;
+    if (!menu)
+        return nullptr;
     return TemporaryMap<HMENU, CMenu>::ForThread().Get(menu);
 }
 

@@ -21,7 +21,8 @@ CClientDC::CClientDC(CWnd* window) : m_hWnd(window ? window->m_hWnd : nullptr)
 CClientDC::~CClientDC()
 {
     HDC dc = Detach();
-    if (dc) ::ReleaseDC(m_hWnd, dc);
+    if (dc)
+        ::ReleaseDC(m_hWnd, dc);
 }
 
 CWindowDC::CWindowDC(CWnd* window) : m_hWnd(window ? window->m_hWnd : nullptr)
@@ -32,5 +33,6 @@ CWindowDC::CWindowDC(CWnd* window) : m_hWnd(window ? window->m_hWnd : nullptr)
 CWindowDC::~CWindowDC()
 {
     HDC dc = Detach();
-    if (dc) ::ReleaseDC(m_hWnd, dc);
+    if (dc)
+        ::ReleaseDC(m_hWnd, dc);
 }

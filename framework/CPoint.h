@@ -6,9 +6,21 @@
 class CPoint : public POINT
 {
 public:
-    CPoint() { x = 0; y = 0; }
-    CPoint(int initX, int initY) { x = initX; y = initY; }
-    CPoint(POINT p) { x = p.x; y = p.y; }
+    CPoint()
+    {
+        x = 0;
+        y = 0;
+    }
+    CPoint(int initX, int initY)
+    {
+        x = initX;
+        y = initY;
+    }
+    CPoint(POINT p)
+    {
+        x = p.x;
+        y = p.y;
+    }
     // A point packed into a message's long parameter (x low word, y high word, both signed).
     explicit CPoint(LPARAM packed)
     {
@@ -16,7 +28,11 @@ public:
         y = static_cast<short>(HIWORD(packed));
     }
 
-    void Offset(int dx, int dy) { x += dx; y += dy; }
+    void Offset(int dx, int dy)
+    {
+        x += dx;
+        y += dy;
+    }
     bool operator==(POINT p) const { return x == p.x && y == p.y; }
     bool operator!=(POINT p) const { return !(*this == p); }
     CPoint operator+(POINT p) const { return CPoint(x + p.x, y + p.y); }

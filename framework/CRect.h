@@ -23,18 +23,44 @@ public:
     bool IsRectEmpty() const { return right <= left || bottom <= top; }
     bool PtInRect(POINT p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
 
-    void SetRect(int l, int t, int r, int b) { left = l; top = t; right = r; bottom = b; }
+    void SetRect(int l, int t, int r, int b)
+    {
+        left = l;
+        top = t;
+        right = r;
+        bottom = b;
+    }
     void SetRectEmpty() { SetRect(0, 0, 0, 0); }
-    void OffsetRect(int dx, int dy) { left += dx; right += dx; top += dy; bottom += dy; }
+    void OffsetRect(int dx, int dy)
+    {
+        left += dx;
+        right += dx;
+        top += dy;
+        bottom += dy;
+    }
     void OffsetRect(POINT p) { OffsetRect(p.x, p.y); }
-    void DeflateRect(int dx, int dy) { left += dx; right -= dx; top += dy; bottom -= dy; }
-    void DeflateRect(int l, int t, int r, int b) { left += l; top += t; right -= r; bottom -= b; }
+    void DeflateRect(int dx, int dy)
+    {
+        left += dx;
+        right -= dx;
+        top += dy;
+        bottom -= dy;
+    }
+    void DeflateRect(int l, int t, int r, int b)
+    {
+        left += l;
+        top += t;
+        right -= r;
+        bottom -= b;
+    }
     void InflateRect(int dx, int dy) { DeflateRect(-dx, -dy); }
     void MoveToXY(int x, int y) { OffsetRect(x - left, y - top); }
     void NormalizeRect()
     {
-        if (left > right) std::swap(left, right);
-        if (top > bottom) std::swap(top, bottom);
+        if (left > right)
+            std::swap(left, right);
+        if (top > bottom)
+            std::swap(top, bottom);
     }
 
     bool operator==(const RECT& r) const

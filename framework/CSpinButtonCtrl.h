@@ -26,7 +26,8 @@ public:
     // The previous buddy.
     CWnd* SetBuddy(CWnd* buddy)
     {
-        return FromHandle(reinterpret_cast<HWND>(SendMessage(UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy ? buddy->m_hWnd : nullptr))));
+        return FromHandle(reinterpret_cast<HWND>(
+            SendMessage(UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy ? buddy->m_hWnd : nullptr))));
     }
     CWnd* GetBuddy() const { return FromHandle(reinterpret_cast<HWND>(SendMessage(UDM_GETBUDDY))); }
 };

@@ -10,7 +10,10 @@ public:
     {
         return CreateEx(0, "Static", text, style | WS_CHILD, rect, parent, id);
     }
-    HICON SetIcon(HICON icon) { return reinterpret_cast<HICON>(SendMessage(STM_SETICON, reinterpret_cast<WPARAM>(icon))); }
+    HICON SetIcon(HICON icon)
+    {
+        return reinterpret_cast<HICON>(SendMessage(STM_SETICON, reinterpret_cast<WPARAM>(icon)));
+    }
     HICON GetIcon() const { return reinterpret_cast<HICON>(SendMessage(STM_GETICON)); }
     HBITMAP SetBitmap(HBITMAP bitmap)
     {

@@ -1,7 +1,6 @@
 #include "framework/CStdioFile.h"
 
-namespace
-{
+namespace {
 const UINT kChunkSize = 16384;
 }
 
@@ -24,14 +23,12 @@ bool CStdioFile::ReadString(CString& line)
     std::string& text = line.Str();
     text.clear();
     bool readAny = false;
-    for (;;)
-    {
+    for (;;) {
         if (m_next == m_buffer.size() && !Refill())
             return readAny;
         readAny = true;
         const size_t end = m_buffer.find('\n', m_next);
-        if (end == std::string::npos)
-        {
+        if (end == std::string::npos) {
             text.append(m_buffer, m_next, std::string::npos);
             m_next = m_buffer.size();
             continue;
@@ -47,8 +44,7 @@ bool CStdioFile::ReadString(CString& line)
 bool CStdioFile::WriteString(const char* text)
 {
     std::string converted;
-    for (const char* ch = text ? text : ""; *ch; ++ch)
-    {
+    for (const char* ch = text ? text : ""; *ch; ++ch) {
         if (*ch == '\n')
             converted += '\r';
         converted += *ch;

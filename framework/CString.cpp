@@ -7,8 +7,7 @@
 #include <cassert>
 #include <cstring>
 
-namespace
-{
+namespace {
 const char kWhitespace[] = " \t\r\n\v\f";
 
 // Lower-case image of every single byte in the ANSI code page; lead bytes of
@@ -17,8 +16,7 @@ const std::array<unsigned char, 256>& LowerTable()
 {
     static const std::array<unsigned char, 256> table = [] {
         std::array<unsigned char, 256> result{};
-        for (int i = 0; i < 256; ++i)
-        {
+        for (int i = 0; i < 256; ++i) {
             char ch = static_cast<char>(i);
             if (i != 0 && !IsDBCSLeadByte(static_cast<BYTE>(i)))
                 CharLowerBuffA(&ch, 1);
@@ -38,11 +36,9 @@ int ToInt(std::string::size_type position)
 {
     return position == std::string::npos ? -1 : static_cast<int>(position);
 }
-}
+}  // namespace
 
-CString::CString(const char* text) : m_text(NonNull(text))
-{
-}
+CString::CString(const char* text) : m_text(NonNull(text)) {}
 
 CString::CString(const char* text, int length)
 {
@@ -102,8 +98,7 @@ int CString::FindNth(const char* text, int n) const
     if (n < 1 || length == 0)
         return -1;
     size_t position = 0;
-    for (int found = 0;; ++found)
-    {
+    for (int found = 0;; ++found) {
         position = m_text.find(text, found == 0 ? 0 : position + length);
         if (position == std::string::npos)
             return -1;
@@ -198,10 +193,8 @@ int CString::Remove(char ch)
 int CString::Replace(char oldCh, char newCh)
 {
     int count = 0;
-    for (char& ch : m_text)
-    {
-        if (ch == oldCh)
-        {
+    for (char& ch : m_text) {
+        if (ch == oldCh) {
             ch = newCh;
             ++count;
         }
@@ -218,15 +211,13 @@ int CString::Replace(const char* oldText, const char* newText)
     std::string result;
     int count = 0;
     size_t from = 0;
-    for (size_t at = m_text.find(oldText); at != std::string::npos; at = m_text.find(oldText, from))
-    {
+    for (size_t at = m_text.find(oldText); at != std::string::npos; at = m_text.find(oldText, from)) {
         result.append(m_text, from, at - from);
         result += replacement;
         from = at + oldLength;
         ++count;
     }
-    if (count > 0)
-    {
+    if (count > 0) {
         result.append(m_text, from, std::string::npos);
         m_text.swap(result);
     }
@@ -287,8 +278,7 @@ int CString::CompareNoCase(const char* other) const
     const unsigned char* a = reinterpret_cast<const unsigned char*>(m_text.c_str());
     const unsigned char* b = reinterpret_cast<const unsigned char*>(NonNull(other));
     bool trailByte = false;
-    for (;; ++a, ++b)
-    {
+    for (;; ++a, ++b) {
         const int ca = trailByte ? *a : lower[*a];
         const int cb = trailByte ? *b : lower[*b];
         if (ca != cb)

@@ -80,9 +80,17 @@ public:
 
     CString& operator=(const char* text);
     CString& operator=(char ch);
-    CString& operator+=(const CString& text) { m_text += text.m_text; return *this; }
+    CString& operator+=(const CString& text)
+    {
+        m_text += text.m_text;
+        return *this;
+    }
     CString& operator+=(const char* text);
-    CString& operator+=(char ch) { m_text += ch; return *this; }
+    CString& operator+=(char ch)
+    {
+        m_text += ch;
+        return *this;
+    }
 
 private:
     std::string m_text;
@@ -107,11 +115,10 @@ bool operator<(const char* left, const CString& right);
 // printf-style formatting into a new string, of any length.
 CString FormatString(const char* format, ...) __attribute__((format(__MINGW_PRINTF_FORMAT, 1, 2)));
 
-namespace std
-{
+namespace std {
 template <>
 struct hash<CString>
 {
     size_t operator()(const CString& text) const { return hash<string>()(text.Str()); }
 };
-}
+}  // namespace std

@@ -17,7 +17,8 @@ CWinApp::CWinApp(const char* appName) : m_pszAppName(appName)
 
 CWinApp::~CWinApp()
 {
-    if (g_app == this) g_app = nullptr;
+    if (g_app == this)
+        g_app = nullptr;
 }
 
 BOOL CWinApp::InitInstance()
@@ -37,9 +38,11 @@ int CWinApp::Run()
     for (;;) {
         MSG peeked;
         while (idle && !::PeekMessageA(&peeked, nullptr, 0, 0, PM_NOREMOVE)) {
-            if (!OnIdle(idleCount++)) idle = false;
+            if (!OnIdle(idleCount++))
+                idle = false;
         }
-        if (!PumpMessage()) break;
+        if (!PumpMessage())
+            break;
         idle = true;
         idleCount = 0;
     }
@@ -48,7 +51,8 @@ int CWinApp::Run()
 
 BOOL CWinApp::OnIdle(LONG count)
 {
-    if (count == 0) AfxFreeTemporaryObjects();
+    if (count == 0)
+        AfxFreeTemporaryObjects();
     return FALSE;
 }
 
@@ -65,7 +69,8 @@ BOOL CWinApp::PumpMessage()
         m_exitCode = static_cast<int>(msg.wParam);
         return FALSE;
     }
-    if (got == -1) return TRUE;
+    if (got == -1)
+        return TRUE;
     if (!PreTranslateMessage(&msg)) {
         ::TranslateMessage(&msg);
         ::DispatchMessageA(&msg);
@@ -91,12 +96,14 @@ BOOL AfxPreTranslateMessage(MSG* msg)
 int AfxWinMain(HINSTANCE instance, HINSTANCE, char* commandLine, int show)
 {
     CWinApp* app = AfxGetApp();
-    if (!app) return -1;
+    if (!app)
+        return -1;
     app->m_hInstance = instance;
     app->m_lpCmdLine = commandLine;
     app->m_nCmdShow = show;
     AfxInitCommonControls();
-    if (!app->InitInstance()) return app->ExitInstance();
+    if (!app->InitInstance())
+        return app->ExitInstance();
     return app->Run();
 }
 

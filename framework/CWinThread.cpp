@@ -2,25 +2,25 @@
 
 #include <process.h>
 
-CWinThread::CWinThread(AFX_THREADPROC procedure, LPVOID parameter) : m_procedure(procedure), m_parameter(parameter)
-{
-}
+CWinThread::CWinThread(AFX_THREADPROC procedure, LPVOID parameter) : m_procedure(procedure), m_parameter(parameter) {}
 
 CWinThread::~CWinThread()
 {
-    if (m_hThread) ::CloseHandle(m_hThread);
+    if (m_hThread)
+        ::CloseHandle(m_hThread);
 }
 
 unsigned __stdcall CWinThread::Start(void* self)
 {
     auto* thread = static_cast<CWinThread*>(self);
     const UINT result = thread->m_procedure(thread->m_parameter);
-    if (thread->m_bAutoDelete) delete thread;
+    if (thread->m_bAutoDelete)
+        delete thread;
     return result;
 }
 
-CWinThread* AfxBeginThread(AFX_THREADPROC procedure, LPVOID parameter, int priority, UINT stackSize,
-                           DWORD createFlags, LPSECURITY_ATTRIBUTES security)
+CWinThread* AfxBeginThread(AFX_THREADPROC procedure, LPVOID parameter, int priority, UINT stackSize, DWORD createFlags,
+                           LPSECURITY_ATTRIBUTES security)
 {
     auto* thread = new CWinThread(procedure, parameter);
     unsigned id = 0;
@@ -33,6 +33,7 @@ CWinThread* AfxBeginThread(AFX_THREADPROC procedure, LPVOID parameter, int prior
     thread->m_hThread = reinterpret_cast<HANDLE>(handle);
     thread->m_nThreadID = id;
     thread->SetThreadPriority(priority);
-    if (!(createFlags & CREATE_SUSPENDED)) thread->ResumeThread();
+    if (!(createFlags & CREATE_SUSPENDED))
+        thread->ResumeThread();
     return thread;
 }

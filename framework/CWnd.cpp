@@ -26,7 +26,8 @@ std::unordered_map<HWND, CWnd*>& PermanentMap()
 
 CWnd::~CWnd()
 {
-    if (!m_hWnd || FromHandlePermanent(m_hWnd) != this) return;
+    if (!m_hWnd || FromHandlePermanent(m_hWnd) != this)
+        return;
     // A window made for this object goes with it; a bound control returns to its own
     // procedure and stays with its dialog.
     if (m_ownsWindow) {
@@ -38,7 +39,8 @@ CWnd::~CWnd()
 
 CWnd* CWnd::FromHandlePermanent(HWND hwnd)
 {
-    if (!hwnd) return nullptr;
+    if (!hwnd)
+        return nullptr;
     std::lock_guard<std::mutex> guard(g_permanentLock);
     auto found = PermanentMap().find(hwnd);
     return found == PermanentMap().end() ? nullptr : found->second;
@@ -46,16 +48,20 @@ CWnd* CWnd::FromHandlePermanent(HWND hwnd)
 
 CWnd* CWnd::FromHandle(HWND hwnd)
 {
-    if (!hwnd) return nullptr;
-    if (CWnd* permanent = FromHandlePermanent(hwnd)) return permanent;
+    if (!hwnd)
+        return nullptr;
+    if (CWnd* permanent = FromHandlePermanent(hwnd))
+        return permanent;
     return TemporaryMap<HWND, CWnd>::ForThread().Get(hwnd);
 }
 
 BOOL CWnd::Attach(HWND hwnd)
 {
-    if (!hwnd || m_hWnd) return FALSE;
+    if (!hwnd || m_hWnd)
+        return FALSE;
     std::lock_guard<std::mutex> guard(g_permanentLock);
-    if (!PermanentMap().emplace(hwnd, this).second) return FALSE;
+    if (!PermanentMap().emplace(hwnd, this).second)
+        return FALSE;
     m_hWnd = hwnd;
     return TRUE;
 }
@@ -66,7 +72,8 @@ HWND CWnd::Detach()
     if (hwnd) {
         std::lock_guard<std::mutex> guard(g_permanentLock);
         auto found = PermanentMap().find(hwnd);
-        if (found != PermanentMap().end() && found->second == this) PermanentMap().erase(found);
+        if (found != PermanentMap().end() && found->second == this)
+            PermanentMap().erase(found);
     }
     m_hWnd = nullptr;
     m_ownsWindow = false;
@@ -82,7 +89,8 @@ void CWnd::InstallWindowProc()
         return;
     }
     auto current = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC));
-    if (current == &FrameworkWindowProc) return;
+    if (current == &FrameworkWindowProc)
+        return;
     m_superWndProc = current;
     ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FrameworkWindowProc));
 }
@@ -95,10 +103,11 @@ BOOL CWnd::CreateEx(DWORD exStyle, const char* className, const char* windowName
                     reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), param);
 }
 
-BOOL CWnd::CreateEx(DWORD exStyle, const char* className, const char* windowName, DWORD style, int x, int y,
-                    int width, int height, HWND parent, HMENU idOrMenu, void* param)
+BOOL CWnd::CreateEx(DWORD exStyle, const char* className, const char* windowName, DWORD style, int x, int y, int width,
+                    int height, HWND parent, HMENU idOrMenu, void* param)
 {
-    if (m_hWnd) return FALSE;
+    if (m_hWnd)
+        return FALSE;
     AfxInitCommonControls();
     HWND created = nullptr;
     {
@@ -106,7 +115,8 @@ BOOL CWnd::CreateEx(DWORD exStyle, const char* className, const char* windowName
         created = ::CreateWindowExA(exStyle, className ? className : AfxDefaultWndClass(), windowName, style, x, y,
                                     width, height, parent, idOrMenu, AfxGetInstanceHandle(), param);
     }
-    if (!created) return FALSE;
+    if (!created)
+        return FALSE;
     if (m_hWnd != created) {
         // The hook could not bind it (another hook in the way): bind it now.
         if (!SubclassWindow(created)) {
@@ -118,25 +128,27 @@ BOOL CWnd::CreateEx(DWORD exStyle, const char* className, const char* windowName
     return TRUE;
 }
 
-BOOL CWnd::Create(const char* className, const char* windowName, DWORD style, const RECT& rect, CWnd* parent,
-                  UINT id)
+BOOL CWnd::Create(const char* className, const char* windowName, DWORD style, const RECT& rect, CWnd* parent, UINT id)
 {
     return CreateEx(0, className, windowName, style | WS_CHILD, rect, parent, id);
 }
 
 BOOL CWnd::DestroyWindow()
 {
-    if (!m_hWnd) return FALSE;
+    if (!m_hWnd)
+        return FALSE;
     const bool subclassed = m_superWndProc != nullptr;
     const BOOL destroyed = ::DestroyWindow(m_hWnd);
     // Without our procedure the object never sees WM_NCDESTROY: let go here.
-    if (destroyed && !subclassed) Detach();
+    if (destroyed && !subclassed)
+        Detach();
     return destroyed;
 }
 
 BOOL CWnd::SubclassWindow(HWND hwnd)
 {
-    if (!Attach(hwnd)) return FALSE;
+    if (!Attach(hwnd))
+        return FALSE;
     PreSubclassWindow();
     InstallWindowProc();
     return TRUE;
@@ -150,7 +162,8 @@ BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent)
 
 HWND CWnd::UnsubclassWindow()
 {
-    if (!m_hWnd) return nullptr;
+    if (!m_hWnd)
+        return nullptr;
     if (m_superWndProc) {
         if (reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC)) == &FrameworkWindowProc) {
             ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_superWndProc));
@@ -170,7 +183,8 @@ BOOL ModifyStyleBits(HWND hwnd, int index, DWORD remove, DWORD add, UINT flags)
 {
     const DWORD style = static_cast<DWORD>(::GetWindowLongA(hwnd, index));
     const DWORD changed = (style & ~remove) | add;
-    if (changed == style) return FALSE;
+    if (changed == style)
+        return FALSE;
     ::SetWindowLongA(hwnd, index, static_cast<LONG>(changed));
     if (flags) {
         ::SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | flags);
@@ -238,7 +252,8 @@ CFont* CWnd::GetFont() const
 
 HICON CWnd::SetIcon(HICON icon, BOOL big)
 {
-    return reinterpret_cast<HICON>(SendMessage(WM_SETICON, big ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(icon)));
+    return reinterpret_cast<HICON>(
+        SendMessage(WM_SETICON, big ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(icon)));
 }
 
 BOOL CWnd::RedrawWindow(LPCRECT rect, CRgn* region, UINT flags)
@@ -249,7 +264,8 @@ BOOL CWnd::RedrawWindow(LPCRECT rect, CRgn* region, UINT flags)
 CWnd* CWnd::GetTopLevelParent() const
 {
     HWND hwnd = m_hWnd;
-    while (hwnd && (::GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD)) hwnd = ::GetParent(hwnd);
+    while (hwnd && (::GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD))
+        hwnd = ::GetParent(hwnd);
     return FromHandle(hwnd);
 }
 

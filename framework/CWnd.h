@@ -31,8 +31,10 @@ public:
     template <class T>
     static T* FromHandleAs(HWND hwnd)
     {
-        if (!hwnd) return nullptr;
-        if (auto* permanent = dynamic_cast<T*>(FromHandlePermanent(hwnd))) return permanent;
+        if (!hwnd)
+            return nullptr;
+        if (auto* permanent = dynamic_cast<T*>(FromHandlePermanent(hwnd)))
+            return permanent;
         return static_cast<T*>(TemporaryMap<HWND, T>::ForThread().Get(hwnd));
     }
     HWND GetSafeHwnd() const { return m_hWnd; }
@@ -139,11 +141,17 @@ public:
     int GetDlgItemText(int id, CString& text) const;
     void CheckDlgButton(int id, UINT check) { ::CheckDlgButton(m_hWnd, id, check); }
     UINT IsDlgButtonChecked(int id) const { return ::IsDlgButtonChecked(m_hWnd, id); }
-    void CheckRadioButton(int firstId, int lastId, int checkId) { ::CheckRadioButton(m_hWnd, firstId, lastId, checkId); }
+    void CheckRadioButton(int firstId, int lastId, int checkId)
+    {
+        ::CheckRadioButton(m_hWnd, firstId, lastId, checkId);
+    }
     CWnd* GetNextDlgTabItem(CWnd* control, BOOL previous = FALSE) const;
 
     // --- Timers ---
-    UINT_PTR SetTimer(UINT_PTR id, UINT elapse, TIMERPROC proc = nullptr) { return ::SetTimer(m_hWnd, id, elapse, proc); }
+    UINT_PTR SetTimer(UINT_PTR id, UINT elapse, TIMERPROC proc = nullptr)
+    {
+        return ::SetTimer(m_hWnd, id, elapse, proc);
+    }
     BOOL KillTimer(UINT_PTR id) { return ::KillTimer(m_hWnd, id); }
 
     HWND m_hWnd = nullptr;

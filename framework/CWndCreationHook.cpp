@@ -25,7 +25,8 @@ CWndCreationHook::CWndCreationHook(CWnd* window) : m_outerPending(t_pending)
 
 CWndCreationHook::~CWndCreationHook()
 {
-    if (m_hook) ::UnhookWindowsHookEx(m_hook);
+    if (m_hook)
+        ::UnhookWindowsHookEx(m_hook);
     t_pending = m_outerPending;
 }
 

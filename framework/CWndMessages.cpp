@@ -31,8 +31,10 @@ LRESULT CALLBACK FrameworkWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
     CWnd* window = CWnd::FromHandlePermanent(hwnd);
     if (!window) {
         auto stranded = reinterpret_cast<WNDPROC>(::GetPropA(hwnd, CWnd::kStrandedProcProperty));
-        if (!stranded) return ::DefWindowProcA(hwnd, message, wParam, lParam);
-        if (message == WM_NCDESTROY) ::RemovePropA(hwnd, CWnd::kStrandedProcProperty);
+        if (!stranded)
+            return ::DefWindowProcA(hwnd, message, wParam, lParam);
+        if (message == WM_NCDESTROY)
+            ::RemovePropA(hwnd, CWnd::kStrandedProcProperty);
         return ::CallWindowProcA(stranded, hwnd, message, wParam, lParam);
     }
     return window->Dispatch(message, wParam, lParam);
@@ -43,7 +45,8 @@ LRESULT CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam)
     t_currentMessages.push_back({message, wParam, lParam});
     const LRESULT result = WindowProc(message, wParam, lParam);
     t_currentMessages.pop_back();
-    if (message == WM_NCDESTROY) AfterNcDestroy();
+    if (message == WM_NCDESTROY)
+        AfterNcDestroy();
     return result;
 }
 
@@ -53,27 +56,31 @@ void CWnd::AfterNcDestroy()
     UnsubclassWindow();
     // The window is gone: nothing will pass messages on any more.
     ::RemovePropA(hwnd, kStrandedProcProperty);
-    if (CWinApp* app = AfxGetApp(); app && app->m_pMainWnd == this) app->m_pMainWnd = nullptr;
+    if (CWinApp* app = AfxGetApp(); app && app->m_pMainWnd == this)
+        app->m_pMainWnd = nullptr;
     PostNcDestroy();
 }
 
 LRESULT CWnd::Default()
 {
-    if (t_currentMessages.empty()) return 0;
+    if (t_currentMessages.empty())
+        return 0;
     const CurrentMessage current = t_currentMessages.back();
     return DefWindowProc(current.message, current.wParam, current.lParam);
 }
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (m_superWndProc) return ::CallWindowProcA(m_superWndProc, m_hWnd, message, wParam, lParam);
+    if (m_superWndProc)
+        return ::CallWindowProcA(m_superWndProc, m_hWnd, message, wParam, lParam);
     return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
 }
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     LRESULT result = 0;
-    if (!OnWndMsg(message, wParam, lParam, &result)) result = DefWindowProc(message, wParam, lParam);
+    if (!OnWndMsg(message, wParam, lParam, &result))
+        result = DefWindowProc(message, wParam, lParam);
     return result;
 }
 
@@ -81,14 +88,16 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
     switch (message) {
     case WM_COMMAND:
-        if (!OnCommand(wParam, lParam)) return FALSE;
+        if (!OnCommand(wParam, lParam))
+            return FALSE;
         *result = 0;
         return TRUE;
     case WM_NOTIFY:
         return OnNotify(wParam, lParam, result);
     case WM_DRAWITEM: {
         auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
-        if (item->CtlType != ODT_MENU && ReflectToChild(item->hwndItem, message, wParam, lParam, result)) return TRUE;
+        if (item->CtlType != ODT_MENU && ReflectToChild(item->hwndItem, message, wParam, lParam, result))
+            return TRUE;
         break;
     }
     case WM_MEASUREITEM: {
@@ -117,7 +126,8 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
         break;
     }
     MessageArgs args{message, wParam, lParam, 0};
-    if (!DispatchToMap(MessageMatch::Message, message, 0, 0, args)) return FALSE;
+    if (!DispatchToMap(MessageMatch::Message, message, 0, 0, args))
+        return FALSE;
     *result = args.result;
     return TRUE;
 }
@@ -126,7 +136,8 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
 {
     HWND control = reinterpret_cast<HWND>(lParam);
     LRESULT ignored = 0;
-    if (control && ReflectToChild(control, WM_COMMAND, wParam, lParam, &ignored)) return TRUE;
+    if (control && ReflectToChild(control, WM_COMMAND, wParam, lParam, &ignored))
+        return TRUE;
     // Menus and accelerators carry no control; they count as plain commands.
     const UINT code = control ? HIWORD(wParam) : 0;
     MessageArgs args{WM_COMMAND, wParam, lParam, 0};
@@ -136,8 +147,10 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
 BOOL CWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
     auto* header = reinterpret_cast<NMHDR*>(lParam);
-    if (!header) return FALSE;
-    if (header->hwndFrom && ReflectToChild(header->hwndFrom, WM_NOTIFY, wParam, lParam, result)) return TRUE;
+    if (!header)
+        return FALSE;
+    if (header->hwndFrom && ReflectToChild(header->hwndFrom, WM_NOTIFY, wParam, lParam, result))
+        return TRUE;
     MessageArgs args{WM_NOTIFY, wParam, lParam, 0};
     if (!DispatchToMap(MessageMatch::Notify, WM_NOTIFY, header->code, static_cast<UINT>(header->idFrom), args)) {
         return FALSE;
@@ -149,7 +162,8 @@ BOOL CWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result)
 BOOL CWnd::ReflectToChild(HWND child, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
     CWnd* control = FromHandlePermanent(child);
-    if (!control || control == this) return FALSE;
+    if (!control || control == this)
+        return FALSE;
     return control->OnChildNotify(message, wParam, lParam, result);
 }
 
@@ -165,12 +179,13 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     if (message == WM_COMMAND) {
         taken = DispatchToMap(MessageMatch::ReflectedCommand, WM_COMMAND, HIWORD(wParam), 0, args);
     } else if (message == WM_NOTIFY) {
-        taken = DispatchToMap(MessageMatch::ReflectedNotify, WM_NOTIFY, reinterpret_cast<NMHDR*>(lParam)->code, 0,
-                              args);
+        taken =
+            DispatchToMap(MessageMatch::ReflectedNotify, WM_NOTIFY, reinterpret_cast<NMHDR*>(lParam)->code, 0, args);
     } else {
         taken = DispatchToMap(MessageMatch::ReflectedMessage, message, 0, 0, args);
     }
-    if (taken && result) *result = args.result;
+    if (taken && result)
+        *result = args.result;
     return taken;
 }
 
@@ -180,9 +195,12 @@ BOOL CWnd::DispatchToMap(MessageMatch match, UINT message, UINT code, UINT id, M
     const bool byCode = byId || match == MessageMatch::ReflectedCommand || match == MessageMatch::ReflectedNotify;
     for (const MessageMap* map = GetMessageMap(); map; map = map->base ? map->base() : nullptr) {
         for (const MessageMapEntry* entry = map->entries; entry->handler; ++entry) {
-            if (entry->match != match || entry->message != message) continue;
-            if (byCode && entry->code != code) continue;
-            if (byId && (id < entry->firstId || id > entry->lastId)) continue;
+            if (entry->match != match || entry->message != message)
+                continue;
+            if (byCode && entry->code != code)
+                continue;
+            if (byId && (id < entry->firstId || id > entry->lastId))
+                continue;
             return entry->handler(this, args) ? TRUE : FALSE;
         }
     }
@@ -210,8 +228,10 @@ BOOL CWnd::WalkPreTranslateTree(MSG* msg)
 {
     for (HWND hwnd = msg->hwnd; hwnd;) {
         CWnd* window = FromHandlePermanent(hwnd);
-        if (window && window->PreTranslateMessage(msg)) return TRUE;
-        if (!::IsWindow(hwnd) || !(::GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD)) break;
+        if (window && window->PreTranslateMessage(msg))
+            return TRUE;
+        if (!::IsWindow(hwnd) || !(::GetWindowLongA(hwnd, GWL_STYLE) & WS_CHILD))
+            break;
         hwnd = ::GetParent(hwnd);
     }
     return FALSE;

@@ -8,11 +8,13 @@ DialogTemplate::DialogTemplate(UINT templateId)
 {
     HINSTANCE module = AfxGetResourceHandle();
     HRSRC resource = ::FindResourceA(module, MAKEINTRESOURCEA(templateId), MAKEINTRESOURCEA(5));
-    if (!resource) return;
+    if (!resource)
+        return;
     HGLOBAL loaded = ::LoadResource(module, resource);
     const void* data = loaded ? ::LockResource(loaded) : nullptr;
     const DWORD size = ::SizeofResource(module, resource);
-    if (!data || size < sizeof(DLGTEMPLATE)) return;
+    if (!data || size < sizeof(DLGTEMPLATE))
+        return;
     m_bytes.resize(size);
     memcpy(m_bytes.data(), data, size);
 }
@@ -28,7 +30,8 @@ DWORD* DialogTemplate::StyleField()
 
 bool DialogTemplate::TakeOffVisible()
 {
-    if (!IsLoaded()) return false;
+    if (!IsLoaded())
+        return false;
     DWORD* style = StyleField();
     const bool visible = (*style & WS_VISIBLE) != 0;
     *style &= ~static_cast<DWORD>(WS_VISIBLE);

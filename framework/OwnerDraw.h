@@ -6,8 +6,10 @@
 template <class Control>
 BOOL DrawReflectedItem(Control& control, UINT message, LPARAM lParam, LRESULT* result)
 {
-    if (message != WM_DRAWITEM) return FALSE;
+    if (message != WM_DRAWITEM)
+        return FALSE;
     control.DrawItem(reinterpret_cast<LPDRAWITEMSTRUCT>(lParam));
-    if (result) *result = TRUE;
+    if (result)
+        *result = TRUE;
     return TRUE;
 }

@@ -26,12 +26,14 @@ TemporaryMapBase::~TemporaryMapBase()
 
 void AfxFreeTemporaryObjects()
 {
-    for (TemporaryMapBase* map : ThreadMaps()) map->FreeAll();
+    for (TemporaryMapBase* map : ThreadMaps())
+        map->FreeAll();
 }
 
 size_t AfxTemporaryObjectCount()
 {
     size_t count = 0;
-    for (const TemporaryMapBase* map : ThreadMaps()) count += map->Count();
+    for (const TemporaryMapBase* map : ThreadMaps())
+        count += map->Count();
     return count;
 }

@@ -59,7 +59,8 @@ public:
     {
         auto objects = std::move(m_objects);
         m_objects.clear();
-        for (auto& entry : objects) entry.second->Detach();
+        for (auto& entry : objects)
+            entry.second->Detach();
     }
 
     size_t Count() const override { return m_objects.size(); }

@@ -19,7 +19,8 @@ const char* AfxRegisterWndClass(UINT classStyle, HCURSOR cursor, HBRUSH backgrou
                                       static_cast<void*>(background), static_cast<void*>(icon));
     std::lock_guard<std::mutex> guard(lock);
     auto found = names.find(name.Str());
-    if (found != names.end()) return found->c_str();
+    if (found != names.end())
+        return found->c_str();
 
     WNDCLASSA windowClass{};
     windowClass.style = classStyle;
@@ -29,7 +30,8 @@ const char* AfxRegisterWndClass(UINT classStyle, HCURSOR cursor, HBRUSH backgrou
     windowClass.hCursor = cursor;
     windowClass.hbrBackground = background;
     windowClass.lpszClassName = name;
-    if (!::RegisterClassA(&windowClass) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return nullptr;
+    if (!::RegisterClassA(&windowClass) && ::GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+        return nullptr;
     return names.insert(name.Str()).first->c_str();
 }
 

@@ -2,8 +2,7 @@
 
 #include <cstring>
 
-namespace
-{
+namespace {
 const char kFasterMarker[] = "=> [remove on faster speed]";
 }
 
@@ -65,8 +64,7 @@ ActionLineParts SplitActionLine(const CString& line, const char* tagOpener)
         opener = at;
     if (opener < 0)
         parts.action = rest;
-    else
-    {
+    else {
         parts.action = rest.Left(opener);
         parts.tag = rest.Mid(opener);
     }

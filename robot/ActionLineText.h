@@ -35,8 +35,8 @@ extern const ShutdownAction kShutdownActions[4];
 struct ActionLineParts
 {
     CString action;
-    CString tag;               // from the tag opener to the end, or empty
-    bool fasterMarker = false; // ended with "=> [remove on faster speed]"
+    CString tag;                // from the tag opener to the end, or empty
+    bool fasterMarker = false;  // ended with "=> [remove on faster speed]"
 };
 
 // tagOpener is " At Win [" for descriptions and "-> At Win [" for script

@@ -5,8 +5,7 @@
 
 #include <vector>
 
-namespace
-{
+namespace {
 // Joins like the shell's path append: one "\" between the parts, none in
 // front of the second part when the first is empty.
 CString AppendPathPart(const CString& path, const char* part)
@@ -15,7 +14,7 @@ CString AppendPathPart(const CString& path, const char* part)
         return path + part;
     return path + "\\" + part;
 }
-}
+}  // namespace
 
 CString GetUserDataFolder()
 {
@@ -28,8 +27,7 @@ CString GetUserDataFolder()
 CString GetModuleFilePath()
 {
     // A path that fills the buffer may have been cut: retry with a larger one.
-    for (DWORD size = 500; size <= 32768; size *= 2)
-    {
+    for (DWORD size = 500; size <= 32768; size *= 2) {
         std::vector<char> buffer(size);
         const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), size);
         if (length == 0)

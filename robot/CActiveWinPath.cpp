@@ -47,8 +47,7 @@ const PseudoName kDimmedDesktop = {"Dimmed Desktop", "Dimmed Desktop"};
 // title and program; null for an ordinary window.
 const PseudoName* PseudoNameOf(HWND hWnd, const CString& className)
 {
-    if (hWnd == GetDesktopWindow() || WindowTitle(hWnd) == "Program Manager" ||
-        className.CompareNoCase("WorkerW") == 0)
+    if (hWnd == GetDesktopWindow() || WindowTitle(hWnd) == "Program Manager" || className.CompareNoCase("WorkerW") == 0)
         return &kDesktop;
     if (className.CompareNoCase("BaseBar") == 0)
         return &kStartMenu;
@@ -125,8 +124,7 @@ int CActiveWinPath::GetProcessPath(HWND hWnd, CString& strPath)
         // A full buffer may mean a cut path: grow until the path fits.
         std::string path(1024, '\0');
         for (;;) {
-            const DWORD copied =
-                m_pGetModuleFileNameExA(process, module, &path[0], static_cast<DWORD>(path.size()));
+            const DWORD copied = m_pGetModuleFileNameExA(process, module, &path[0], static_cast<DWORD>(path.size()));
             if (copied == 0)
                 break;
             if (copied < path.size() - 1) {
@@ -251,8 +249,7 @@ int CActiveWinPath::RestoreWindowTo(HWND hWnd, RecordedWindowInfo& info)
         ShowWindow(hWnd, SW_RESTORE);
     SetForegroundWindow(hWnd);
     const RECT& rect = info.WinRect;
-    SetWindowPos(hWnd, HWND_TOP, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                 SWP_SHOWWINDOW);
+    SetWindowPos(hWnd, HWND_TOP, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, SWP_SHOWWINDOW);
     info.hWnd = hWnd;
     m_Target.hWnd = hWnd;
     return 1;

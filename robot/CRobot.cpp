@@ -6,8 +6,7 @@
 #include "robot/RecordedWindowLines.h"
 #include "robot/WriteFileReplacing.h"
 
-namespace
-{
+namespace {
 const char kScriptSection[] = "[Script]";
 const char kRecordSection[] = "[RecWinInfo]";
 
@@ -35,8 +34,7 @@ public:
 
     bool Next(CString& line)
     {
-        if (m_ended || !m_file.ReadString(line))
-        {
+        if (m_ended || !m_file.ReadString(line)) {
             m_ended = true;
             line.Empty();
             return false;
@@ -99,7 +97,7 @@ int ReadOptionalFlag(LineSource& source, CString& line, const CString& key)
     CString value;
     return ReadOptionalValue(source, line, key, value) ? StringToInt(value) : 0;
 }
-}
+}  // namespace
 
 CRobot::CRobot() = default;
 CRobot::CRobot(const CRobot& other) = default;
@@ -131,8 +129,7 @@ CString CRobot::FileText() const
     text += "\n";
     for (const CString& line : m_arrScriptLines)
         text += line + "\n";
-    if (!m_vecRecWinInfo.empty())
-    {
+    if (!m_vecRecWinInfo.empty()) {
         text += kRecordSection;
         text += "\n";
         for (const RecordedWindowInfo& record : m_vecRecWinInfo)
@@ -180,10 +177,8 @@ int CRobot::LoadFromFile(const CString& path)
 
     // The current line is the script section's heading.
     bool records = false;
-    while (source.Next(line))
-    {
-        if (line.CompareNoCase(kRecordSection) == 0)
-        {
+    while (source.Next(line)) {
+        if (line.CompareNoCase(kRecordSection) == 0) {
             records = true;
             break;
         }
@@ -194,13 +189,11 @@ int CRobot::LoadFromFile(const CString& path)
 
     RecordedWindowInfo scratch;
     scratch.WinParentLevel = -1;
-    while (source.Next(line))
-    {
+    while (source.Next(line)) {
         const RecordLine kind = ReadRecordedWindowLine(line, scratch);
         if (kind == RecordLine::Complete)
             m_vecRecWinInfo.push_back(scratch);
-        else if (kind == RecordLine::Malformed)
-        {
+        else if (kind == RecordLine::Malformed) {
             file.Close();
             AfxMessageBox(kRecordLineFailureMessage, MB_OK);
             return 0;

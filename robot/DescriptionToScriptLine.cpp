@@ -6,8 +6,7 @@
 
 #include <climits>
 
-namespace
-{
+namespace {
 // "Mouse Left Click" or "Mouse Left Click, 3 times": the count, "1" when the
 // action does not end with "times".
 CString ClickCount(const CString& action, const char* prefix)
@@ -42,24 +41,19 @@ CString KeyAction(const CString& action, const char* prefix, const char* functio
 {
     const int start = TextLength(prefix);
     const int comma = action.Find(',');
-    if (comma == start)
-    {
+    if (comma == start) {
         const CString commaCount = CString(prefix) + ",,";
         const int counted = action.Find(commaCount);
-        const CString count = counted < 0
-            ? CString("1")
-            : WithoutSuffix(action.Mid(counted + commaCount.GetLength()), " times");
+        const CString count =
+            counted < 0 ? CString("1") : WithoutSuffix(action.Mid(counted + commaCount.GetLength()), " times");
         return CString(function) + kNoModifiers + "\",\"," + count + ")";
     }
     CString key;
     CString count;
-    if (comma >= 0)
-    {
+    if (comma >= 0) {
         key = Slice(action, start, comma);
         count = WithoutSuffix(action.Mid(comma + 2), " times");
-    }
-    else
-    {
+    } else {
         key = action.Mid(start);
         count = "1";
     }
@@ -97,15 +91,13 @@ CString CheckColor(const CString& action)
     CString x = "-1";
     CString y = "-1";
     CString word;
-    if (StartsWith(action, pointPrefix))
-    {
+    if (StartsWith(action, pointPrefix)) {
         const int comma = action.Find(',');
         const int close = action.Find(')');
         x = TrimmedLeft(Slice(action, TextLength(pointPrefix), comma));
         y = TrimmedLeft(Slice(action, comma + 1, close));
         word = action.Mid(close + 2);
-    }
-    else
+    } else
         word = action.Mid(TextLength(mousePrefix) + 1);
     const char* mode = StartsWith(word, "Equal to") ? "0" : StartsWith(word, "Unqual to") ? "1" : "2";
 
@@ -113,8 +105,8 @@ CString CheckColor(const CString& action)
     int channels[3];
     for (int i = 0; i < 3; ++i)
         channels[i] = HexDigitValue(colour.Mid(2 * i, 1)) * 16 + HexDigitValue(colour.Mid(2 * i + 1, 1));
-    return FormatString("If CheckColor(%s,%s,%d,%d,%d,%s) Then", x.GetString(), y.GetString(),
-                        channels[0], channels[1], channels[2], mode);
+    return FormatString("If CheckColor(%s,%s,%d,%d,%d,%s) Then", x.GetString(), y.GetString(), channels[0], channels[1],
+                        channels[2], mode);
 }
 
 // "Run " program "|" argument "|" c "|" m, c and m one character each.
@@ -149,7 +141,7 @@ CString ConvertAction(const CString& a)
         return MouseClick("MouseDoubleClick", "left", ClickCount(a, "Mouse Double Click"));
     if (StartsWith(a, "Mouse Scroll "))
         return a.Mid(TextLength("Mouse Scroll ")).CompareNoCase("Up") == 0 ? "MouseWheel(\"up\")"
-                                                                     : "MouseWheel(\"down\")";
+                                                                           : "MouseWheel(\"down\")";
     if (StartsWith(a, "Mouse Left Down"))
         return "MouseDown(\"left\")";
     if (StartsWith(a, "Mouse Left Up"))
@@ -170,8 +162,7 @@ CString ConvertAction(const CString& a)
         return KeyAction(a, "Key Down ", "KeyDown");
     if (StartsWith(a, "Wait"))
         return Wait(a);
-    if (StartsWith(a, "Input text"))
-    {
+    if (StartsWith(a, "Input text")) {
         CString text = a.Mid(TextLength("Input text "));
         text.Remove('"');
         return "Send(\"" + text + "\")";
@@ -184,8 +175,7 @@ CString ConvertAction(const CString& a)
         return "TAG $" + a.Mid(4);
     if (StartsWith(a, "Switch to TAG"))
         return "GOTO $" + a.Mid(TextLength("Switch to TAG "));
-    if (StartsWith(a, "Start loop"))
-    {
+    if (StartsWith(a, "Start loop")) {
         const CString id = Slice(a, TextLength("Start loop"), a.Find(','));
         const int loop = a.Find(", loop ");
         const CString count = WithoutSuffix(a.Mid(loop + TextLength(", loop ")), " times");
@@ -199,7 +189,7 @@ CString ConvertAction(const CString& a)
         return Run(a);
     return ShutdownLine(a);
 }
-}
+}  // namespace
 
 CString DescriptionToScriptLine(const CString& description)
 {

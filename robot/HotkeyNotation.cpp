@@ -2,8 +2,7 @@
 
 #include <cstring>
 
-namespace
-{
+namespace {
 struct ModifierPrefix
 {
     const char* text;
@@ -21,12 +20,11 @@ const ModifierPrefix kPrefixes[] = {
     {"Shift + ", "+"},
     {"Alt + ", "!"},
 };
-}
+}  // namespace
 
 CString HotkeyTextToScriptNotation(const CString& hotkeyText)
 {
-    for (const ModifierPrefix& prefix : kPrefixes)
-    {
+    for (const ModifierPrefix& prefix : kPrefixes) {
         const int length = static_cast<int>(std::strlen(prefix.text));
         if (hotkeyText.Left(length) == prefix.text)
             return prefix.notation + hotkeyText.Mid(length);

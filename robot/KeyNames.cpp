@@ -2,8 +2,7 @@
 
 #include <cstring>
 
-namespace
-{
+namespace {
 struct KeyName
 {
     unsigned code;
@@ -11,6 +10,7 @@ struct KeyName
 };
 
 // In code order; codes not listed have no name.
+// clang-format off
 const KeyName kKeyNames[] = {
     {1, "<MouseLeft>"}, {2, "<MouseRight>"}, {3, "<CtrlBreak>"}, {4, "<MouseMiddle>"},
     {5, "<XButton1>"}, {6, "<XButton2>"}, {8, "<BackSpace>"}, {9, "<Tab>"}, {12, "<Clear>"},
@@ -50,7 +50,8 @@ const KeyName kKeyNames[] = {
     {246, "<Attn>"}, {247, "<Crsel>"}, {248, "<Exsel>"}, {249, "<Ereof>"}, {250, "<Play>"},
     {251, "<Zoom>"}, {252, "<NoName>"}, {253, "<Pa1>"}, {254, "<OemClear>"}
 };
-}
+// clang-format on
+}  // namespace
 
 CString VirtualKeyToKeyName(unsigned code)
 {

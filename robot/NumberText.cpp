@@ -2,13 +2,12 @@
 
 #include <climits>
 
-namespace
-{
+namespace {
 bool IsBlank(char ch)
 {
     return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\v' || ch == '\f' || ch == '\r';
 }
-}
+}  // namespace
 
 int StringToInt(const CString& text)
 {
@@ -21,8 +20,7 @@ int StringToInt(const CString& text)
     // The magnitude is kept one past INT_MAX at most, enough for INT_MIN.
     const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
     long long magnitude = 0;
-    for (; *p >= '0' && *p <= '9'; ++p)
-    {
+    for (; *p >= '0' && *p <= '9'; ++p) {
         magnitude = magnitude * 10 + (*p - '0');
         if (magnitude > limit)
             magnitude = limit;

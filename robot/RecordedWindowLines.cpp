@@ -4,8 +4,7 @@
 
 const char* const kRecordLineFailureMessage = "Failed to load record Window info";
 
-namespace
-{
+namespace {
 bool StartsWith(const CString& line, const CString& key)
 {
     return line.Left(key.GetLength()) == key;
@@ -26,7 +25,7 @@ bool ReadRect(const CString& value, RECT& rect)
     rect.bottom = StringToInt(value.Mid(third + 1));
     return true;
 }
-}
+}  // namespace
 
 RecordLine ReadRecordedWindowLine(const CString& line, RecordedWindowInfo& scratch)
 {
@@ -44,8 +43,7 @@ RecordLine ReadRecordedWindowLine(const CString& line, RecordedWindowInfo& scrat
     else if (StartsWith(line, level))
         scratch.WinParentLevel = StringToInt(line.Mid(level.GetLength()));
     else if (StartsWith(line, rect))
-        return ReadRect(line.Mid(rect.GetLength()), scratch.WinRect) ? RecordLine::Complete
-                                                                    : RecordLine::Malformed;
+        return ReadRect(line.Mid(rect.GetLength()), scratch.WinRect) ? RecordLine::Complete : RecordLine::Malformed;
     else
         return RecordLine::Ignored;
     return RecordLine::Field;
@@ -54,9 +52,8 @@ RecordLine ReadRecordedWindowLine(const CString& line, RecordedWindowInfo& scrat
 CString RecordedWindowLines(const RecordedWindowInfo& record)
 {
     CString lines;
-    lines.Format("WinIndex=%d\nWinTitle=%s\nWinPath=%s\nWinParentLevel=%d\nWinRect=%ld,%ld,%ld,%ld\n",
-                 record.WinIndex, record.WinTitle.GetString(), record.WinPath.GetString(),
-                 record.WinParentLevel, record.WinRect.left, record.WinRect.top,
-                 record.WinRect.right, record.WinRect.bottom);
+    lines.Format("WinIndex=%d\nWinTitle=%s\nWinPath=%s\nWinParentLevel=%d\nWinRect=%ld,%ld,%ld,%ld\n", record.WinIndex,
+                 record.WinTitle.GetString(), record.WinPath.GetString(), record.WinParentLevel, record.WinRect.left,
+                 record.WinRect.top, record.WinRect.right, record.WinRect.bottom);
     return lines;
 }

@@ -7,16 +7,13 @@
 
 #include <windows.h>
 
-
-namespace
-{
+namespace {
 // Position of the n-th double quote counted from the end (n from 1); -1 when
 // there are fewer.
 int QuoteFromEnd(const CString& text, int n)
 {
     int at = text.GetLength();
-    while (n-- > 0 && at >= 0)
-    {
+    while (n-- > 0 && at >= 0) {
         --at;
         while (at >= 0 && text[at] != '"')
             --at;
@@ -67,8 +64,7 @@ CString CheckColor(const CString& action)
 {
     CString arguments[6];
     int start = TextLength("If CheckColor(");
-    for (int i = 0; i < 5; ++i)
-    {
+    for (int i = 0; i < 5; ++i) {
         const int comma = action.Find(',', start);
         arguments[i] = TrimmedLeft(Slice(action, start, comma));
         start = comma + 1;
@@ -76,11 +72,10 @@ CString CheckColor(const CString& action)
     arguments[5] = TrimmedLeft(Slice(action, start, action.Find(')')));
 
     CString text = arguments[0] == "-1" && arguments[1] == "-1"
-        ? CString("If color at mouse point ")
-        : "If color at (" + arguments[0] + ", " + arguments[1] + ") ";
+                       ? CString("If color at mouse point ")
+                       : "If color at (" + arguments[0] + ", " + arguments[1] + ") ";
     text += arguments[5] == "0" ? "Equal to #" : arguments[5] == "1" ? "Unqual to #" : "Approximately equal to #";
-    for (int i = 2; i < 5; ++i)
-    {
+    for (int i = 2; i < 5; ++i) {
         const int value = StringToInt(arguments[i]);
         text += HexDigitChar(static_cast<unsigned>(value / 16)) + HexDigitChar(static_cast<unsigned>(value % 16));
     }
@@ -118,8 +113,7 @@ CString ConvertAction(const CString& s)
         return Counted("Mouse " + ButtonWord(s) + " Click", ClickCount(s));
     if (StartsWith(s, "MouseDoubleClick("))
         return Counted("Mouse Double Click", ClickCount(s));
-    if (StartsWith(s, "MouseWheel("))
-    {
+    if (StartsWith(s, "MouseWheel(")) {
         const CString argument = WithoutLastChar(TrimmedLeft(s.Mid(TextLength("MouseWheel("))));
         return argument.CompareNoCase("\"up\"") == 0 ? "Mouse Scroll Up" : "Mouse Scroll Down";
     }
@@ -145,8 +139,7 @@ CString ConvertAction(const CString& s)
         return "TAG " + s.Mid(TextLength("TAG $"));
     if (StartsWith(s, "GOTO $"))
         return "Switch to TAG " + s.Mid(TextLength("GOTO $"));
-    if (StartsWith(s, "For $count"))
-    {
+    if (StartsWith(s, "For $count")) {
         CString id = Slice(s, TextLength("For $count"), s.Find('='));
         id.TrimRight();
         return "Start loop" + id + ", loop " + s.Mid(s.ReverseFind(' ') + 1) + " times";
@@ -169,7 +162,7 @@ CString ConvertAction(const CString& s)
         return Shutdown(s);
     return CString();
 }
-}
+}  // namespace
 
 CString ScriptLineToDescription(const CString& scriptLine)
 {

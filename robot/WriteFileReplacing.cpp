@@ -4,8 +4,7 @@
 
 #include <windows.h>
 
-namespace
-{
+namespace {
 CString FolderOf(const CString& path)
 {
     const int slash = path.ReverseFind('\\');
@@ -15,19 +14,18 @@ CString FolderOf(const CString& path)
 bool WriteAndFlush(const CString& path, const CString& bytes)
 {
     CFile file;
-    return file.Open(path, CFile::modeWrite | CFile::modeCreate | CFile::shareExclusive)
-        && file.Write(bytes.GetString(), static_cast<UINT>(bytes.GetLength()))
-        && file.Flush();
+    return file.Open(path, CFile::modeWrite | CFile::modeCreate | CFile::shareExclusive) &&
+           file.Write(bytes.GetString(), static_cast<UINT>(bytes.GetLength())) && file.Flush();
 }
-}
+}  // namespace
 
 bool WriteFileReplacing(const CString& path, const CString& bytes)
 {
     char temporary[MAX_PATH] = "";
     if (!GetTempFileNameA(FolderOf(path), "tap", 0, temporary))
         return false;
-    if (WriteAndFlush(temporary, bytes)
-        && MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (WriteAndFlush(temporary, bytes) &&
+        MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
     DeleteFileA(temporary);
     return false;

@@ -4,24 +4,21 @@
 #include "schedule/ScheduleDiagnostic.h"
 #include "schedule/ScheduleText.h"
 
-namespace
-{
+namespace {
 const DWORD defaultFlags = TASK_FLAG_DONT_START_IF_ON_BATTERIES | TASK_FLAG_KILL_IF_GOING_ON_BATTERIES;
 
 CString TextOrEmpty(const char* text)
 {
     return CString(text ? text : "");
 }
-}
+}  // namespace
 
-CScheduledTask::CScheduledTask()
-    : m_triggers(10)
+CScheduledTask::CScheduledTask() : m_triggers(10)
 {
     Reset();
 }
 
-CScheduledTask::CScheduledTask(const char* jobName, BOOL loaded)
-    : m_triggers(10)
+CScheduledTask::CScheduledTask(const char* jobName, BOOL loaded) : m_triggers(10)
 {
     Reset();
     m_jobName = TextOrEmpty(jobName);
@@ -135,8 +132,7 @@ CString CScheduledTask::GetTriggerString(int position) const
     ITask* job = session.GetJob();
     WORD count = 0;
     HRESULT result = job->GetTriggerCount(&count);
-    if (FAILED(result))
-    {
+    if (FAILED(result)) {
         PrintScheduleDiagnostic(L"Failed calling ITask::GetTriggerCount; error = 0x%x\n", result);
         return CString();
     }
@@ -144,8 +140,7 @@ CString CScheduledTask::GetTriggerString(int position) const
         return CString();
     CCoTaskText text;
     result = job->GetTriggerString(static_cast<WORD>(position), text.Out());
-    if (FAILED(result))
-    {
+    if (FAILED(result)) {
         PrintScheduleDiagnostic(L"Failed calling ITask::GetTriggerString; error = 0x%x\n", result);
         return CString();
     }

@@ -49,25 +49,21 @@ HRESULT CScheduledTask::ReadTriggers(ITask* job)
 {
     WORD count = 0;
     HRESULT result = job->GetTriggerCount(&count);
-    if (FAILED(result))
-    {
+    if (FAILED(result)) {
         PrintScheduleDiagnostic(L"Failed calling ITask::GetTriggerCount");
         return result;
     }
-    for (WORD position = 0; position < count; ++position)
-    {
+    for (WORD position = 0; position < count; ++position) {
         CComHolder<ITaskTrigger> handle;
         result = job->GetTrigger(position, handle.Out());
-        if (FAILED(result))
-        {
+        if (FAILED(result)) {
             PrintScheduleDiagnostic(L"Failed calling ITask::GetTrigger");
             return result;
         }
         TASK_TRIGGER trigger{};
         trigger.cbTriggerSize = sizeof(TASK_TRIGGER);
         result = handle ? handle->GetTrigger(&trigger) : E_POINTER;
-        if (FAILED(result))
-        {
+        if (FAILED(result)) {
             PrintScheduleDiagnostic(L"Failed calling ITaskTrigger::GetTrigger");
             return result;
         }

@@ -3,8 +3,7 @@
 #include "schedule/CTaskSchedulerSession.h"
 #include "schedule/ScheduleText.h"
 
-namespace
-{
+namespace {
 // Some service implementations do not support the priority and idle settings
 // of a job; the job still runs with the service's own values.
 HRESULT AcceptUnsupported(HRESULT result)
@@ -19,14 +18,13 @@ HRESULT RetryWhileServiceReads(Step step)
 {
     const HRESULT sharingViolation = HRESULT_FROM_WIN32(ERROR_SHARING_VIOLATION);
     HRESULT result = step();
-    for (int attempt = 0; result == sharingViolation && attempt < 40; ++attempt)
-    {
+    for (int attempt = 0; result == sharingViolation && attempt < 40; ++attempt) {
         Sleep(50);
         result = step();
     }
     return result;
 }
-}
+}  // namespace
 
 HRESULT CScheduledTask::SaveTask(const char* jobName, BOOL failIfExists, BOOL useAccount)
 {
@@ -45,8 +43,7 @@ HRESULT CScheduledTask::SaveTask(const char* jobName, BOOL failIfExists, BOOL us
     bool replacing = false;
     {
         CComHolder<ITask> existing;
-        if (SUCCEEDED(scheduler->Activate(serviceName.c_str(), IID_ITask, existing.OutUnknown())))
-        {
+        if (SUCCEEDED(scheduler->Activate(serviceName.c_str(), IID_ITask, existing.OutUnknown()))) {
             if (failIfExists)
                 return HRESULT_FROM_WIN32(ERROR_FILE_EXISTS);
             const HRESULT readResult = previous.ReadJob(existing.Get());
@@ -55,10 +52,8 @@ HRESULT CScheduledTask::SaveTask(const char* jobName, BOOL failIfExists, BOOL us
             replacing = true;
         }
     }
-    if (replacing)
-    {
-        const HRESULT deleteResult =
-            RetryWhileServiceReads([&] { return scheduler->Delete(serviceName.c_str()); });
+    if (replacing) {
+        const HRESULT deleteResult = RetryWhileServiceReads([&] { return scheduler->Delete(serviceName.c_str()); });
         if (FAILED(deleteResult))
             return deleteResult;
     }
@@ -117,8 +112,7 @@ HRESULT CScheduledTask::WriteAccount(ITask* job, BOOL useAccount)
 {
     if (!m_ntFamily)
         return S_OK;
-    if (!m_accountName.IsEmpty())
-    {
+    if (!m_accountName.IsEmpty()) {
         // A job that runs only while its user is logged on takes no password;
         // this is also how a job whose password cannot be read back is kept.
         const std::wstring password = ToServiceText(m_password);
@@ -140,8 +134,7 @@ HRESULT CScheduledTask::WriteAccount(ITask* job, BOOL useAccount)
 
 HRESULT CScheduledTask::WriteTriggers(ITask* job) const
 {
-    for (POSITION position = m_triggers.GetHeadPosition(); position;)
-    {
+    for (POSITION position = m_triggers.GetHeadPosition(); position;) {
         TASK_TRIGGER trigger = m_triggers.GetNext(position);
         WORD index = 0;
         CComHolder<ITaskTrigger> handle;

@@ -3,8 +3,7 @@
 #include "schedule/CTaskSchedulerSession.h"
 #include "schedule/ScheduleText.h"
 
-namespace
-{
+namespace {
 const ULONG namesPerBatch = 5;
 
 // The names of one batch of the service's job listing, freed with the batch.
@@ -39,12 +38,9 @@ private:
     LPWSTR* m_names = nullptr;
     ULONG m_count = 0;
 };
-}
+}  // namespace
 
-CTaskScheduler::CTaskScheduler()
-    : m_tasks(10)
-{
-}
+CTaskScheduler::CTaskScheduler() : m_tasks(10) {}
 
 BOOL CTaskScheduler::Enumerate(const char* applicationPath)
 {
@@ -58,11 +54,9 @@ BOOL CTaskScheduler::Enumerate(const char* applicationPath)
         return FALSE;
     BOOL anyJob = FALSE;
     CJobNameBatch batch;
-    while (SUCCEEDED(batch.Next(enumerator.Get())) && batch.GetCount() > 0)
-    {
+    while (SUCCEEDED(batch.Next(enumerator.Get())) && batch.GetCount() > 0) {
         anyJob = TRUE;
-        for (ULONG position = batch.GetCount(); position-- > 0;)
-        {
+        for (ULONG position = batch.GetCount(); position-- > 0;) {
             const CScheduledTask task = CScheduledTask::LoadTask(batch.GetName(position));
             if (task.GetApplicationName().CompareNoCase(wanted) == 0)
                 m_tasks.AddTail(task);

@@ -9,8 +9,8 @@ CTaskSchedulerSession::CTaskSchedulerSession()
     if (FAILED(m_result))
         return;
     m_comInitialised = true;
-    m_result = CoCreateInstance(CLSID_CTaskScheduler, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_ITaskScheduler, m_scheduler.OutVoid());
+    m_result = CoCreateInstance(CLSID_CTaskScheduler, nullptr, CLSCTX_INPROC_SERVER, IID_ITaskScheduler,
+                                m_scheduler.OutVoid());
 }
 
 CTaskSchedulerSession::~CTaskSchedulerSession()

@@ -26,8 +26,7 @@ public:
 
     void Release()
     {
-        if (m_pointer)
-        {
+        if (m_pointer) {
             m_pointer->Release();
             m_pointer = nullptr;
         }

@@ -4,12 +4,9 @@
 
 BOOL DeleteScheduledTask(const char* jobName)
 {
-    try
-    {
+    try {
         return CTaskScheduler::DeleteTask(jobName) == S_OK;
-    }
-    catch (...)
-    {
+    } catch (...) {
         return FALSE;
     }
 }

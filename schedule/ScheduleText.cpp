@@ -33,16 +33,14 @@ std::wstring ToServiceJobName(const char* jobName)
     std::wstring name = ToServiceText(jobName);
     static const wchar_t extension[] = L".job";
     const size_t extensionLength = wcslen(extension);
-    if (name.size() > extensionLength &&
-        _wcsicmp(name.c_str() + name.size() - extensionLength, extension) == 0)
+    if (name.size() > extensionLength && _wcsicmp(name.c_str() + name.size() - extensionLength, extension) == 0)
         name.resize(name.size() - extensionLength);
     return name;
 }
 
 void CCoTaskText::Free()
 {
-    if (m_text)
-    {
+    if (m_text) {
         CoTaskMemFree(m_text);
         m_text = nullptr;
     }

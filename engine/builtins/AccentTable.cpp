@@ -4,25 +4,25 @@ const char kDefaultDeadKeys[kDeadKeySlots] = {' ', ' ', '\xB4', '^', '~', '\xA8'
 
 namespace {
 
-struct DeadKeyChar {
+struct DeadKeyChar
+{
     unsigned char ch;
     int slot;
     char letter;
 };
 
 const DeadKeyChar kDeadKeyChars[] = {
-    {0xC0, kDeadGrave, 'A'},      {0xC1, kDeadAcute, 'A'},      {0xC2, kDeadCircumflex, 'A'},
-    {0xC3, kDeadTilde, 'A'},      {0xC8, kDeadGrave, 'E'},      {0xCA, kDeadCircumflex, 'E'},
-    {0xCB, kDeadDiaeresis, 'E'},  {0xCC, kDeadGrave, 'I'},      {0xCD, kDeadAcute, 'I'},
-    {0xCE, kDeadCircumflex, 'I'}, {0xCF, kDeadDiaeresis, 'I'},  {0xD2, kDeadGrave, 'O'},
-    {0xD3, kDeadAcute, 'O'},      {0xD4, kDeadCircumflex, 'O'}, {0xD5, kDeadTilde, 'O'},
-    {0xD9, kDeadGrave, 'U'},      {0xDA, kDeadAcute, 'U'},      {0xDB, kDeadCircumflex, 'U'},
-    {0xDD, kDeadAcute, 'Y'},      {0xE3, kDeadTilde, 'a'},      {0xF5, kDeadTilde, 'o'},
-    {0xFD, kDeadAcute, 'y'},
+    {0xC0, kDeadGrave, 'A'}, {0xC1, kDeadAcute, 'A'},      {0xC2, kDeadCircumflex, 'A'}, {0xC3, kDeadTilde, 'A'},
+    {0xC8, kDeadGrave, 'E'}, {0xCA, kDeadCircumflex, 'E'}, {0xCB, kDeadDiaeresis, 'E'},  {0xCC, kDeadGrave, 'I'},
+    {0xCD, kDeadAcute, 'I'}, {0xCE, kDeadCircumflex, 'I'}, {0xCF, kDeadDiaeresis, 'I'},  {0xD2, kDeadGrave, 'O'},
+    {0xD3, kDeadAcute, 'O'}, {0xD4, kDeadCircumflex, 'O'}, {0xD5, kDeadTilde, 'O'},      {0xD9, kDeadGrave, 'U'},
+    {0xDA, kDeadAcute, 'U'}, {0xDB, kDeadCircumflex, 'U'}, {0xDD, kDeadAcute, 'Y'},      {0xE3, kDeadTilde, 'a'},
+    {0xF5, kDeadTilde, 'o'}, {0xFD, kDeadAcute, 'y'},
 };
 
 // Code page 437 codes of the ANSI chars, by the chars' ANSI codes.
-struct AltCodeChar {
+struct AltCodeChar
+{
     unsigned char ch;
     int code;
 };

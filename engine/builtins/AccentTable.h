@@ -2,7 +2,8 @@
 // dead key followed by a letter, or as an Alt code on the number pad.
 #pragma once
 
-enum DeadKeySlot {
+enum DeadKeySlot
+{
     kDeadAcute = 2,
     kDeadCircumflex = 3,
     kDeadTilde = 4,
@@ -15,10 +16,11 @@ const int kDeadKeySlots = 8;
 // The dead-key chars by slot before they are fitted to the layout; a blank is no dead key.
 extern const char kDefaultDeadKeys[kDeadKeySlots];
 
-struct AccentEntry {
-    int deadKeySlot;   // 0 when the char is typed by its Alt code
+struct AccentEntry
+{
+    int deadKeySlot;  // 0 when the char is typed by its Alt code
     char letter;
-    int altCode;       // 0 when the char has no code
+    int altCode;  // 0 when the char has no code
 };
 
 AccentEntry LookUpAccent(unsigned char ch);

@@ -11,9 +11,17 @@
 
 namespace {
 
-enum class KeyMode { Press, Down, Up, On, Off };
+enum class KeyMode
+{
+    Press,
+    Down,
+    Up,
+    On,
+    Off
+};
 
-struct Modifier {
+struct Modifier
+{
     BYTE vk;
     unsigned held;
 };

@@ -10,10 +10,12 @@
 
 #include <bitset>
 
-class CKeySender {
+class CKeySender
+{
 public:
     // Modifier state bits: one-key bits for the next key, held bits kept across keys.
-    enum : unsigned {
+    enum : unsigned
+    {
         kAlt = 0x1,
         kShift = 0x2,
         kCtrl = 0x4,

@@ -20,7 +20,8 @@ HWND FoundControl(CMarionet_Script& engine)
     return WindowSearchOf(engine).FoundControl();
 }
 
-struct ButtonMessages {
+struct ButtonMessages
+{
     UINT down;
     UINT up;
     WPARAM flag;
@@ -102,8 +103,8 @@ int ControlGetText(CMarionet_Script& engine, CScriptValueList& args, CScriptValu
     }
     CWindowThreadAttach attach(WindowSearchOf(engine).FoundWindow());
     std::vector<char> text(kControlTextChars + 1, '\0');
-    LRESULT length = SendMessageA(FoundControl(engine), WM_GETTEXT, kControlTextChars,
-                                  reinterpret_cast<LPARAM>(text.data()));
+    LRESULT length =
+        SendMessageA(FoundControl(engine), WM_GETTEXT, kControlTextChars, reinterpret_cast<LPARAM>(text.data()));
     if (length == 0)
         engine.SetErrorCode(1);
     else
@@ -113,8 +114,7 @@ int ControlGetText(CMarionet_Script& engine, CScriptValueList& args, CScriptValu
 
 int ControlFocus(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
 {
-    return WithControl(engine, args, result,
-                       [&](HWND control) { result.SetInteger(SetFocus(control) ? 1 : 0); });
+    return WithControl(engine, args, result, [&](HWND control) { result.SetInteger(SetFocus(control) ? 1 : 0); });
 }
 
 int ControlGetPos(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)

@@ -17,7 +17,8 @@ const WORD kLineBufferChars = 0x8000;
 
 // One sub-command at work: the control, the searched control name the kind
 // tests look at, the option and where results go.
-struct CCommandCall {
+struct CCommandCall
+{
     CMarionet_Script& engine;
     HWND window;
     HWND control;
@@ -177,8 +178,8 @@ void GetLine(const CCommandCall& call)
 {
     std::vector<char> text(kLineBufferChars + 2, '\0');
     *reinterpret_cast<WORD*>(text.data()) = kLineBufferChars;
-    LRESULT length = call.Send(EM_GETLINE, static_cast<WPARAM>(call.option.GetInteger() - 1),
-                               reinterpret_cast<LPARAM>(text.data()));
+    LRESULT length =
+        call.Send(EM_GETLINE, static_cast<WPARAM>(call.option.GetInteger() - 1), reinterpret_cast<LPARAM>(text.data()));
     if (length <= 0) {
         call.Fail();
         return;

@@ -77,9 +77,18 @@ int BitCombine(CMarionet_Script&, CScriptValueList& args, CScriptValue& result)
     return 0;
 }
 
-uint32_t And(uint32_t a, uint32_t b) { return a & b; }
-uint32_t Or(uint32_t a, uint32_t b) { return a | b; }
-uint32_t Xor(uint32_t a, uint32_t b) { return a ^ b; }
+uint32_t And(uint32_t a, uint32_t b)
+{
+    return a & b;
+}
+uint32_t Or(uint32_t a, uint32_t b)
+{
+    return a | b;
+}
+uint32_t Xor(uint32_t a, uint32_t b)
+{
+    return a ^ b;
+}
 
 int BitNot(CMarionet_Script&, CScriptValueList& args, CScriptValue& result)
 {
@@ -94,17 +103,22 @@ int BitShift(CMarionet_Script&, CScriptValueList& args, CScriptValue& result)
 }
 
 const BuiltinBinding kConversionBuiltins[] = {
-    {"ASC", Asc},           {"CHR", Chr},
-    {"DEC", Dec},           {"HEX", Hex},
+    {"ASC", Asc},
+    {"CHR", Chr},
+    {"DEC", Dec},
+    {"HEX", Hex},
     {"ISARRAY", KindTest<&CScriptValue::IsArray>},
     {"ISSTRING", KindTest<&CScriptValue::IsString>},
     {"ISNUMBER", KindTest<&CScriptValue::IsNumber>},
     {"ISINT", KindTest<&CScriptValue::IsInteger>},
     {"ISFLOAT", KindTest<&CScriptValue::IsFraction>},
     {"NUMBER", Number},
-    {"STRING", String},     {"BITAND", BitCombine<And>},
-    {"BITOR", BitCombine<Or>}, {"BITXOR", BitCombine<Xor>},
-    {"BITNOT", BitNot},     {"BITSHIFT", BitShift},
+    {"STRING", String},
+    {"BITAND", BitCombine<And>},
+    {"BITOR", BitCombine<Or>},
+    {"BITXOR", BitCombine<Xor>},
+    {"BITNOT", BitNot},
+    {"BITSHIFT", BitShift},
 };
 
 }  // namespace

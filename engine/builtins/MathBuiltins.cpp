@@ -21,17 +21,47 @@ int UnaryMath(CMarionet_Script&, CScriptValueList& args, CScriptValue& result)
     return 0;
 }
 
-long double Exp(long double x) { return std::exp(x); }
-long double Log(long double x) { return std::log(x); }
-long double Sin(long double x) { return std::sin(x); }
-long double Cos(long double x) { return std::cos(x); }
-long double Tan(long double x) { return std::tan(x); }
-long double Atan(long double x) { return std::atan(x); }
-long double Abs(long double x) { return std::fabs(x); }
-long double Sqrt(long double x) { return std::sqrt(x); }
+long double Exp(long double x)
+{
+    return std::exp(x);
+}
+long double Log(long double x)
+{
+    return std::log(x);
+}
+long double Sin(long double x)
+{
+    return std::sin(x);
+}
+long double Cos(long double x)
+{
+    return std::cos(x);
+}
+long double Tan(long double x)
+{
+    return std::tan(x);
+}
+long double Atan(long double x)
+{
+    return std::atan(x);
+}
+long double Abs(long double x)
+{
+    return std::fabs(x);
+}
+long double Sqrt(long double x)
+{
+    return std::sqrt(x);
+}
 // The two arc functions through atan2, so that ACOS(-1) is exactly pi.
-long double Asin(long double x) { return std::atan2(x, std::sqrt(1 - x * x)); }
-long double Acos(long double x) { return 2 * std::atan2(std::sqrt((1 - x) / (1 + x)), 1.0L); }
+long double Asin(long double x)
+{
+    return std::atan2(x, std::sqrt(1 - x * x));
+}
+long double Acos(long double x)
+{
+    return 2 * std::atan2(std::sqrt((1 - x) / (1 + x)), 1.0L);
+}
 
 int Mod(CMarionet_Script&, CScriptValueList& args, CScriptValue& result)
 {
@@ -58,37 +88,31 @@ int Int(CMarionet_Script&, CScriptValueList& args, CScriptValue& result)
 int Random(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
 {
     const int count = args.GetCount();
-    if (count == 0)
-    {
+    if (count == 0) {
         result.SetDouble(ScriptRandom().NextReal());
         return 0;
     }
-    if (count == 1)
-    {
-        if (!args[0].IsNumber())
-        {
+    if (count == 1) {
+        if (!args[0].IsNumber()) {
             engine.SetErrorCode(1);
             return 0;
         }
         const double max = args[0].GetNumber();
         // Written so that not-a-number fails the test as 0 does.
-        if (!(max > 0))
-        {
+        if (!(max > 0)) {
             engine.SetErrorCode(2);
             return 0;
         }
         result.SetDouble(ScriptRandom().NextReal() * max);
         return 0;
     }
-    if (args[0].IsArray() || args[1].IsArray())
-    {
+    if (args[0].IsArray() || args[1].IsArray()) {
         engine.SetErrorCode(1);
         return 0;
     }
     const double min = args[0].GetNumber();
     const double max = args[1].GetNumber();
-    if (!(min < max))
-    {
+    if (!(min < max)) {
         engine.SetErrorCode(2);
         return 0;
     }
@@ -104,11 +128,21 @@ int AdlibDisable(CMarionet_Script& engine, CScriptValueList&, CScriptValue&)
 }
 
 const BuiltinBinding kMathBuiltins[] = {
-    {"EXP", UnaryMath<Exp>},   {"LOG", UnaryMath<Log>},       {"SIN", UnaryMath<Sin>},
-    {"COS", UnaryMath<Cos>},   {"TAN", UnaryMath<Tan>},       {"ASIN", UnaryMath<Asin>},
-    {"ACOS", UnaryMath<Acos>}, {"ATAN", UnaryMath<Atan>},     {"ABS", UnaryMath<Abs>},
-    {"SQRT", UnaryMath<Sqrt>}, {"MOD", Mod},                  {"ROUND", Round},
-    {"INT", Int},              {"RANDOM", Random},            {"ADLIBDISABLE", AdlibDisable},
+    {"EXP", UnaryMath<Exp>},
+    {"LOG", UnaryMath<Log>},
+    {"SIN", UnaryMath<Sin>},
+    {"COS", UnaryMath<Cos>},
+    {"TAN", UnaryMath<Tan>},
+    {"ASIN", UnaryMath<Asin>},
+    {"ACOS", UnaryMath<Acos>},
+    {"ATAN", UnaryMath<Atan>},
+    {"ABS", UnaryMath<Abs>},
+    {"SQRT", UnaryMath<Sqrt>},
+    {"MOD", Mod},
+    {"ROUND", Round},
+    {"INT", Int},
+    {"RANDOM", Random},
+    {"ADLIBDISABLE", AdlibDisable},
 };
 
 }  // namespace

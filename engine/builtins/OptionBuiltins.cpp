@@ -23,18 +23,18 @@ struct COption
 
 // In the order in which the names are compared.
 const COption kOptions[] = {
-    {"CaretCoordMode", OPTION_FLAG, 0},       {"ColorMode", OPTION_FLAG, 0},
-    {"GUICoordMode", OPTION_IGNORED, 0},      {"GUINotifyMode", OPTION_IGNORED, 0},
-    {"GUIResizeMode", OPTION_IGNORED, 0},     {"GuiTaskbarEntry", OPTION_IGNORED, 0},
-    {"ExpandEnvStrings", OPTION_FLAG, 0},     {"MouseClickDelay", OPTION_AT_LEAST, 0},
+    {"CaretCoordMode", OPTION_FLAG, 0},          {"ColorMode", OPTION_FLAG, 0},
+    {"GUICoordMode", OPTION_IGNORED, 0},         {"GUINotifyMode", OPTION_IGNORED, 0},
+    {"GUIResizeMode", OPTION_IGNORED, 0},        {"GuiTaskbarEntry", OPTION_IGNORED, 0},
+    {"ExpandEnvStrings", OPTION_FLAG, 0},        {"MouseClickDelay", OPTION_AT_LEAST, 0},
     {"MouseClickDownDelay", OPTION_AT_LEAST, 0}, {"MouseClickDragDelay", OPTION_AT_LEAST, 0},
-    {"MouseCoordMode", OPTION_FLAG, 0},       {"MustDeclareVars", OPTION_FLAG, 0},
-    {"PixelCoordMode", OPTION_FLAG, 0},       {"RunErrorsFatal", OPTION_FLAG, 0},
-    {"SendAttachMode", OPTION_FLAG, 0},       {"SendCapslockMode", OPTION_FLAG, 0},
-    {"SendKeyDelay", OPTION_AT_LEAST, -1},    {"SendKeyDownDelay", OPTION_AT_LEAST, -1},
-    {"TrayIconDebug", OPTION_FLAG, 0},        {"TrayIconHide", OPTION_IGNORED, 0},
-    {"WinSearchChildren", OPTION_FLAG, 0},    {"WinWaitDelay", OPTION_AT_LEAST, 0},
-    {"WinDetectHiddenText", OPTION_FLAG, 0},  {"WinTextMatchMode", OPTION_MODE, 2},
+    {"MouseCoordMode", OPTION_FLAG, 0},          {"MustDeclareVars", OPTION_FLAG, 0},
+    {"PixelCoordMode", OPTION_FLAG, 0},          {"RunErrorsFatal", OPTION_FLAG, 0},
+    {"SendAttachMode", OPTION_FLAG, 0},          {"SendCapslockMode", OPTION_FLAG, 0},
+    {"SendKeyDelay", OPTION_AT_LEAST, -1},       {"SendKeyDownDelay", OPTION_AT_LEAST, -1},
+    {"TrayIconDebug", OPTION_FLAG, 0},           {"TrayIconHide", OPTION_IGNORED, 0},
+    {"WinSearchChildren", OPTION_FLAG, 0},       {"WinWaitDelay", OPTION_AT_LEAST, 0},
+    {"WinDetectHiddenText", OPTION_FLAG, 0},     {"WinTextMatchMode", OPTION_MODE, 2},
     {"WinTitleMatchMode", OPTION_MODE, 4},
 };
 
@@ -53,27 +53,68 @@ COptionField FieldOf(CMarionet_Script& engine, int nOption)
     CKeySender& sender = BuiltinState(engine).m_KeySender;
     COptionField field;
     switch (nOption) {
-    case 0: field.pFlag = &engine.m_bCaretCoordMode; break;
-    case 1: field.pFlag = &engine.m_bColorMode; break;
-    case 6: field.pFlag = &engine.m_bExpandEnvStrings; break;
-    case 7: field.pValue = &engine.m_nMouseClickDelay; break;
-    case 8: field.pValue = &engine.m_nMouseClickDownDelay; break;
-    case 9: field.pValue = &engine.m_nMouseClickDragDelay; break;
-    case 10: field.pFlag = &engine.m_bMouseCoordMode; break;
-    case 11: field.pFlag = &engine.m_bMustDeclareVars; break;
-    case 12: field.pFlag = &engine.m_bPixelCoordMode; break;
-    case 13: field.pFlag = &engine.m_bRunErrorsFatal; break;
-    case 14: field.pFlag = &sender.m_bAttachMode; break;
-    case 15: field.pFlag = &sender.m_bCapsLockMode; break;
-    case 16: field.pValue = &sender.m_nKeyDelay; break;
-    case 17: field.pValue = &sender.m_nKeyDownDelay; break;
-    case 18: field.pFlag = &engine.m_bTrayIconDebug; break;
-    case 20: field.pFlag = &engine.m_bWinSearchChildren; break;
-    case 21: field.pValue = &engine.m_nWinWaitDelay; break;
-    case 22: field.pFlag = &engine.m_bWinDetectHiddenText; break;
-    case 23: field.pValue = &engine.m_nWinTextMatchMode; break;
-    case 24: field.pValue = &engine.m_nWinTitleMatchMode; break;
-    default: break;
+    case 0:
+        field.pFlag = &engine.m_bCaretCoordMode;
+        break;
+    case 1:
+        field.pFlag = &engine.m_bColorMode;
+        break;
+    case 6:
+        field.pFlag = &engine.m_bExpandEnvStrings;
+        break;
+    case 7:
+        field.pValue = &engine.m_nMouseClickDelay;
+        break;
+    case 8:
+        field.pValue = &engine.m_nMouseClickDownDelay;
+        break;
+    case 9:
+        field.pValue = &engine.m_nMouseClickDragDelay;
+        break;
+    case 10:
+        field.pFlag = &engine.m_bMouseCoordMode;
+        break;
+    case 11:
+        field.pFlag = &engine.m_bMustDeclareVars;
+        break;
+    case 12:
+        field.pFlag = &engine.m_bPixelCoordMode;
+        break;
+    case 13:
+        field.pFlag = &engine.m_bRunErrorsFatal;
+        break;
+    case 14:
+        field.pFlag = &sender.m_bAttachMode;
+        break;
+    case 15:
+        field.pFlag = &sender.m_bCapsLockMode;
+        break;
+    case 16:
+        field.pValue = &sender.m_nKeyDelay;
+        break;
+    case 17:
+        field.pValue = &sender.m_nKeyDownDelay;
+        break;
+    case 18:
+        field.pFlag = &engine.m_bTrayIconDebug;
+        break;
+    case 20:
+        field.pFlag = &engine.m_bWinSearchChildren;
+        break;
+    case 21:
+        field.pValue = &engine.m_nWinWaitDelay;
+        break;
+    case 22:
+        field.pFlag = &engine.m_bWinDetectHiddenText;
+        break;
+    case 23:
+        field.pValue = &engine.m_nWinTextMatchMode;
+        break;
+    case 24:
+        field.pValue = &engine.m_nWinTitleMatchMode;
+        break;
+    default:
+        break;
     }
     return field;
 }

@@ -11,7 +11,8 @@ namespace {
 const int kNearColourMargin = 20;
 const unsigned kAdlerModulus = 65521;
 
-struct Channels {
+struct Channels
+{
     int red;
     int green;
     int blue;
@@ -56,10 +57,8 @@ int CheckColor(CMarionet_Script&, CScriptValueList& args, CScriptValue& result)
     else if (mode == 1)
         result.SetInteger(equal ? 0 : 1);
     else if (mode == 2)
-        result.SetInteger(Near(pixel.red, wanted.red) && Near(pixel.green, wanted.green) &&
-                                  Near(pixel.blue, wanted.blue)
-                              ? 1
-                              : 0);
+        result.SetInteger(
+            Near(pixel.red, wanted.red) && Near(pixel.green, wanted.green) && Near(pixel.blue, wanted.blue) ? 1 : 0);
     ReleaseDC(nullptr, screen);
     return 0;
 }

@@ -12,10 +12,10 @@ bool CScreenCapture::Capture(const RECT& inclusive)
     // The whole desktop, every monitor included, as GetPixel reads it.
     const long long screenLeft = GetSystemMetrics(SM_XVIRTUALSCREEN);
     const long long screenTop = GetSystemMetrics(SM_YVIRTUALSCREEN);
-    long long right = std::min(static_cast<long long>(inclusive.right) + 1,
-                               screenLeft + GetSystemMetrics(SM_CXVIRTUALSCREEN));
-    long long bottom = std::min(static_cast<long long>(inclusive.bottom) + 1,
-                                screenTop + GetSystemMetrics(SM_CYVIRTUALSCREEN));
+    long long right =
+        std::min(static_cast<long long>(inclusive.right) + 1, screenLeft + GetSystemMetrics(SM_CXVIRTUALSCREEN));
+    long long bottom =
+        std::min(static_cast<long long>(inclusive.bottom) + 1, screenTop + GetSystemMetrics(SM_CYVIRTUALSCREEN));
     RECT visible = {static_cast<LONG>(std::max(0LL + inclusive.left, screenLeft)),
                     static_cast<LONG>(std::max(0LL + inclusive.top, screenTop)), static_cast<LONG>(right),
                     static_cast<LONG>(bottom)};

@@ -6,7 +6,8 @@
 
 #include <vector>
 
-class CScreenCapture {
+class CScreenCapture
+{
 public:
     // Copies the part of the rectangle (right and bottom inclusive) that lies on
     // the screen; false when the screen cannot be read.

@@ -33,8 +33,7 @@ double ScriptMod(double dividend, double divisor)
     // Each step is stored as a double (the x87 unit would otherwise keep 80
     // bits), so MOD(5.5, 1.1) gives 0 as the quotient 5 suggests.
     volatile double quotient = dividend / divisor;
-    if (std::fabs(quotient) < kModLimit)
-    {
+    if (std::fabs(quotient) < kModLimit) {
         volatile double product = divisor * std::trunc(quotient);
         return dividend - product;
     }
@@ -69,15 +68,12 @@ uint32_t ScriptValueBits32(const CScriptValue& value)
 int32_t ScriptBitShift(uint32_t value, int32_t shift)
 {
     uint32_t shifted = value;
-    if (shift > 0)
-    {
+    if (shift > 0) {
         const unsigned count = static_cast<uint32_t>(shift) & 31u;
         // Arithmetic right shift, written out so it does not rest on the
         // compiler's choice for negative numbers.
         shifted = (value & 0x80000000u) ? ~(~value >> count) : value >> count;
-    }
-    else if (shift < 0)
-    {
+    } else if (shift < 0) {
         const unsigned count = (0u - static_cast<uint32_t>(shift)) & 31u;
         shifted = value << count;
     }

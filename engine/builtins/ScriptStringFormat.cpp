@@ -44,8 +44,7 @@ bool BuildSafeSpec(const char* text, size_t pos, size_t end, Conversion& convers
         spec += text[pos++];
     if (!TakeDigits(text, pos, end, spec))
         return false;
-    if (pos < end && text[pos] == '.')
-    {
+    if (pos < end && text[pos] == '.') {
         spec += text[pos++];
         if (!TakeDigits(text, pos, end, spec))
             return false;
@@ -73,8 +72,7 @@ void AppendFormatted(std::string& output, const char* spec, T value)
 void AppendConverted(std::string& output, const Conversion& conversion, const CScriptValue& value)
 {
     const char* spec = conversion.spec.c_str();
-    switch (conversion.type)
-    {
+    switch (conversion.type) {
     case 'd':
     case 'i':
         AppendFormatted(output, spec, value.GetInteger());
@@ -86,8 +84,7 @@ void AppendConverted(std::string& output, const Conversion& conversion, const CS
         // Unsigned conversions show the bit pattern, as HEX does.
         AppendFormatted(output, spec, static_cast<unsigned int>(ScriptValueBits32(value)));
         break;
-    case 's':
-    {
+    case 's': {
         const char* text = value.GetText();
         if (std::strlen(text) <= kMaxConvertedText)
             AppendFormatted(output, spec, text);
@@ -103,8 +100,7 @@ void AppendConverted(std::string& output, const Conversion& conversion, const CS
 
 char EscapedChar(char c)
 {
-    switch (c)
-    {
+    switch (c) {
     case 'n':
         return '\n';
     case 'r':
@@ -129,11 +125,9 @@ std::string ScriptStringFormat(CScriptValueList& args)
     output.reserve(1024);
 
     size_t pos = 0;
-    while (pos < length)
-    {
+    while (pos < length) {
         const size_t special = format.find_first_of("%\\", pos);
-        if (special == std::string::npos)
-        {
+        if (special == std::string::npos) {
             output.append(text + pos, length - pos);
             break;
         }
@@ -141,8 +135,7 @@ std::string ScriptStringFormat(CScriptValueList& args)
         pos = special;
         const char next = pos + 1 < length ? text[pos + 1] : '\0';
 
-        if (text[pos] == '\\')
-        {
+        if (text[pos] == '\\') {
             // "\%", "\n", "\r", "\t" and "\\" give one char; any other pair
             // (a path's "\d", say) and a final backslash stay as written.
             if (next != '\0' && std::strchr("%nrt\\", next) != nullptr)
@@ -152,8 +145,7 @@ std::string ScriptStringFormat(CScriptValueList& args)
             pos += next != '\0' ? 2 : 1;
             continue;
         }
-        if (next == '%')
-        {
+        if (next == '%') {
             output += '%';
             pos += 2;
             continue;
@@ -161,8 +153,7 @@ std::string ScriptStringFormat(CScriptValueList& args)
         if (valueIndex >= count)
             break;
         const size_t typePos = format.find_first_of(kConversionChars, pos + 1);
-        if (typePos == std::string::npos)
-        {
+        if (typePos == std::string::npos) {
             output.append(text + pos, length - pos);
             break;
         }

@@ -3,7 +3,8 @@
 
 #include <cstddef>
 
-enum SendKeyAction {
+enum SendKeyAction
+{
     kSendCtrlDown = 0,
     kSendCtrlUp,
     kSendAltDown,
@@ -19,9 +20,10 @@ enum SendKeyAction {
     kSendAlt,
 };
 
-struct SendKeyEntry {
+struct SendKeyEntry
+{
     const char* name;
-    bool special;       // value is a SendKeyAction, not a virtual key
+    bool special;  // value is a SendKeyAction, not a virtual key
     unsigned char value;
 };
 

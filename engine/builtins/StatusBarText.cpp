@@ -23,10 +23,9 @@ int PartTextBytes(HWND bar, int part)
 bool ReadThroughProcessMemory(HWND bar, int part, int bytes, std::string& text)
 {
     HMODULE kernel = GetModuleHandleA("kernel32.dll");
-    auto allocEx = reinterpret_cast<VirtualAllocExFn>(
-        reinterpret_cast<void*>(GetProcAddress(kernel, "VirtualAllocEx")));
-    auto freeEx = reinterpret_cast<VirtualFreeExFn>(
-        reinterpret_cast<void*>(GetProcAddress(kernel, "VirtualFreeEx")));
+    auto allocEx =
+        reinterpret_cast<VirtualAllocExFn>(reinterpret_cast<void*>(GetProcAddress(kernel, "VirtualAllocEx")));
+    auto freeEx = reinterpret_cast<VirtualFreeExFn>(reinterpret_cast<void*>(GetProcAddress(kernel, "VirtualFreeEx")));
     if (!allocEx || !freeEx)
         return false;
     DWORD pid = 0;

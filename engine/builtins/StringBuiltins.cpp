@@ -17,8 +17,7 @@ void SetSubstring(CScriptValue& result, const CScriptString& text, long long sta
     const long long length = text.GetLength();
     start = std::max(start, 0LL);
     end = std::min(end, length);
-    if (start >= end)
-    {
+    if (start >= end) {
         result.SetString("");
         return;
     }
@@ -49,8 +48,7 @@ int StringMid(CMarionet_Script&, CScriptValueList& args, CScriptValue& result)
 {
     const long long start = args[1].GetInteger();
     const long long count = args[2].GetInteger();
-    if (start < 1 || count <= 0)
-    {
+    if (start < 1 || count <= 0) {
         result.SetString("");
         return 0;
     }
@@ -85,8 +83,7 @@ int StringInStr(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& 
     const int count = args.GetCount();
     const bool caseSensitive = count >= 3 && args[2].GetInteger() != 0;
     const int occurrence = count >= 4 ? args[3].GetInteger() : 1;
-    if (occurrence == 0)
-    {
+    if (occurrence == 0) {
         engine.SetErrorCode(1);
         result.SetInteger(0);
         return 0;
@@ -137,8 +134,7 @@ std::size_t FindFrom(const CScriptString& text, std::size_t start, const CScript
 {
     const std::size_t length = static_cast<std::size_t>(text.GetLength());
     const std::size_t searchLength = static_cast<std::size_t>(search.GetLength());
-    for (std::size_t i = start; i + searchLength <= length; ++i)
-    {
+    for (std::size_t i = start; i + searchLength <= length; ++i) {
         const char* at = text.GetText() + i;
         const bool match = caseSensitive ? std::strncmp(at, search.GetText(), searchLength) == 0
                                          : ScriptCompareNoCaseN(at, search.GetText(), searchLength) == 0;
@@ -162,8 +158,7 @@ int StringReplace(CMarionet_Script&, CScriptValueList& args, CScriptValue& resul
     std::string output;
     std::size_t rest = 0;
     // A negative count replaces nothing, as 0 replacements are never fewer.
-    for (int made = 0; limit == 0 || made < limit; ++made)
-    {
+    for (int made = 0; limit == 0 || made < limit; ++made) {
         const std::size_t found = FindFrom(text, rest, search, caseSensitive);
         if (found == std::string::npos)
             break;
@@ -177,12 +172,10 @@ int StringReplace(CMarionet_Script&, CScriptValueList& args, CScriptValue& resul
 }
 
 const BuiltinBinding kStringBuiltins[] = {
-    {"STRINGLEN", StringLen},           {"STRINGLEFT", StringLeft},
-    {"STRINGRIGHT", StringRight},       {"STRINGMID", StringMid},
-    {"STRINGTRIMLEFT", StringTrimLeft}, {"STRINGTRIMRIGHT", StringTrimRight},
-    {"STRINGINSTR", StringInStr},       {"STRINGLOWER", StringLower},
-    {"STRINGUPPER", StringUpper},       {"STRINGSTRIPCR", StringStripCR},
-    {"STRINGADDCR", StringAddCR},       {"STRINGREPLACE", StringReplace},
+    {"STRINGLEN", StringLen},         {"STRINGLEFT", StringLeft},         {"STRINGRIGHT", StringRight},
+    {"STRINGMID", StringMid},         {"STRINGTRIMLEFT", StringTrimLeft}, {"STRINGTRIMRIGHT", StringTrimRight},
+    {"STRINGINSTR", StringInStr},     {"STRINGLOWER", StringLower},       {"STRINGUPPER", StringUpper},
+    {"STRINGSTRIPCR", StringStripCR}, {"STRINGADDCR", StringAddCR},       {"STRINGREPLACE", StringReplace},
 };
 
 }  // namespace

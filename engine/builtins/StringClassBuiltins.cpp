@@ -10,14 +10,38 @@ namespace {
 
 using CharTest = bool (*)(unsigned char);
 
-bool IsAlpha(unsigned char c) { return IsCharAlphaA(static_cast<CHAR>(c)) != 0; }
-bool IsAlnum(unsigned char c) { return IsCharAlphaNumericA(static_cast<CHAR>(c)) != 0; }
-bool IsLower(unsigned char c) { return IsCharLowerA(static_cast<CHAR>(c)) != 0; }
-bool IsUpper(unsigned char c) { return IsCharUpperA(static_cast<CHAR>(c)) != 0; }
-bool IsDigit(unsigned char c) { return std::isdigit(c) != 0; }
-bool IsXDigit(unsigned char c) { return std::isxdigit(c) != 0; }
-bool IsSpace(unsigned char c) { return std::isspace(c) != 0; }
-bool IsAscii(unsigned char c) { return c < 128; }
+bool IsAlpha(unsigned char c)
+{
+    return IsCharAlphaA(static_cast<CHAR>(c)) != 0;
+}
+bool IsAlnum(unsigned char c)
+{
+    return IsCharAlphaNumericA(static_cast<CHAR>(c)) != 0;
+}
+bool IsLower(unsigned char c)
+{
+    return IsCharLowerA(static_cast<CHAR>(c)) != 0;
+}
+bool IsUpper(unsigned char c)
+{
+    return IsCharUpperA(static_cast<CHAR>(c)) != 0;
+}
+bool IsDigit(unsigned char c)
+{
+    return std::isdigit(c) != 0;
+}
+bool IsXDigit(unsigned char c)
+{
+    return std::isxdigit(c) != 0;
+}
+bool IsSpace(unsigned char c)
+{
+    return std::isspace(c) != 0;
+}
+bool IsAscii(unsigned char c)
+{
+    return c < 128;
+}
 
 // 1 when every char passes; tested from the last char to the first, so an
 // empty text passes.
@@ -45,11 +69,11 @@ int StringIsInt(CMarionet_Script&, CScriptValueList& args, CScriptValue& result)
 }
 
 const BuiltinBinding kStringClassBuiltins[] = {
-    {"STRINGISALPHA", CharClass<IsAlpha>},   {"STRINGISALNUM", CharClass<IsAlnum>},
-    {"STRINGISDIGIT", CharClass<IsDigit>},   {"STRINGISXDIGIT", CharClass<IsXDigit>},
-    {"STRINGISLOWER", CharClass<IsLower>},   {"STRINGISUPPER", CharClass<IsUpper>},
-    {"STRINGISSPACE", CharClass<IsSpace>},   {"STRINGISASCII", CharClass<IsAscii>},
-    {"STRINGISFLOAT", StringIsFloat},        {"STRINGISINT", StringIsInt},
+    {"STRINGISALPHA", CharClass<IsAlpha>}, {"STRINGISALNUM", CharClass<IsAlnum>},
+    {"STRINGISDIGIT", CharClass<IsDigit>}, {"STRINGISXDIGIT", CharClass<IsXDigit>},
+    {"STRINGISLOWER", CharClass<IsLower>}, {"STRINGISUPPER", CharClass<IsUpper>},
+    {"STRINGISSPACE", CharClass<IsSpace>}, {"STRINGISASCII", CharClass<IsAscii>},
+    {"STRINGISFLOAT", StringIsFloat},      {"STRINGISINT", StringIsInt},
 };
 
 }  // namespace

@@ -33,10 +33,8 @@ int StringSplit(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& 
     const char* chars = text.GetText();
     const int length = text.GetLength();
 
-    if (delimiters.IsEmpty())
-    {
-        if (!MakePartsArray(result, length))
-        {
+    if (delimiters.IsEmpty()) {
+        if (!MakePartsArray(result, length)) {
             engine.SetErrorCode(kSplitTooManyParts);
             return 0;
         }
@@ -52,24 +50,20 @@ int StringSplit(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& 
     for (int i = 0; i < length; ++i)
         delimiterCount += isDelimiter.test(static_cast<unsigned char>(chars[i])) ? 1 : 0;
 
-    if (delimiterCount == 0)
-    {
+    if (delimiterCount == 0) {
         MakePartsArray(result, 1);
         ArrayElement1D(result, 1)->SetString(text);
         engine.SetErrorCode(1);
         return 0;
     }
-    if (!MakePartsArray(result, delimiterCount + 1))
-    {
+    if (!MakePartsArray(result, delimiterCount + 1)) {
         engine.SetErrorCode(kSplitTooManyParts);
         return 0;
     }
     int part = 1;
     int partStart = 0;
-    for (int i = 0; i <= length; ++i)
-    {
-        if (i == length || isDelimiter.test(static_cast<unsigned char>(chars[i])))
-        {
+    for (int i = 0; i <= length; ++i) {
+        if (i == length || isDelimiter.test(static_cast<unsigned char>(chars[i]))) {
             ArrayElement1D(result, part++)->SetString(chars + partStart, i - partStart);
             partStart = i + 1;
         }
@@ -80,8 +74,7 @@ int StringSplit(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& 
 std::string RemoveAllWhiteSpace(const char* text, int length)
 {
     std::string kept;
-    for (int i = 0; i < length; ++i)
-    {
+    for (int i = 0; i < length; ++i) {
         if (!IsWhiteSpace(text[i]))
             kept += text[i];
     }
@@ -92,8 +85,7 @@ std::string RemoveAllWhiteSpace(const char* text, int length)
 std::string ReduceWhiteSpaceRuns(const std::string& text)
 {
     std::string reduced;
-    for (std::size_t i = 0; i < text.size(); ++i)
-    {
+    for (std::size_t i = 0; i < text.size(); ++i) {
         if (!IsWhiteSpace(text[i]) || i == 0 || !IsWhiteSpace(text[i - 1]))
             reduced += text[i];
     }
@@ -102,29 +94,25 @@ std::string ReduceWhiteSpaceRuns(const std::string& text)
 
 int StringStripWS(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
 {
-    if (args[0].IsArray() || args[1].IsArray())
-    {
+    if (args[0].IsArray() || args[1].IsArray()) {
         engine.SetErrorCode(1);
         return 0;
     }
     const CScriptString& source = args[0].GetString();
     const int flags = args[1].GetInteger();
-    if (flags & 8)
-    {
+    if (flags & 8) {
         const std::string kept = RemoveAllWhiteSpace(source.GetText(), source.GetLength());
         result.SetString(kept.c_str(), static_cast<int>(kept.size()));
         return 0;
     }
     std::string text(source.GetText(), static_cast<std::size_t>(source.GetLength()));
-    if (flags & 1)
-    {
+    if (flags & 1) {
         std::size_t first = 0;
         while (first < text.size() && IsWhiteSpace(text[first]))
             ++first;
         text.erase(0, first);
     }
-    if (flags & 2)
-    {
+    if (flags & 2) {
         std::size_t end = text.size();
         while (end > 0 && IsWhiteSpace(text[end - 1]))
             --end;

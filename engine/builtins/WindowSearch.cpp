@@ -30,8 +30,7 @@ std::string ClassNameOf(HWND window, int chars)
 std::string FormatWindowHandle(HWND window)
 {
     char text[16];
-    std::snprintf(text, sizeof text, "%08X",
-                  static_cast<unsigned>(reinterpret_cast<UINT_PTR>(window)));
+    std::snprintf(text, sizeof text, "%08X", static_cast<unsigned>(reinterpret_cast<UINT_PTR>(window)));
     return text;
 }
 

@@ -12,7 +12,8 @@
 #include <string>
 #include <vector>
 
-struct WindowSearchOptions {
+struct WindowSearchOptions
+{
     int m_nTitleMatchMode = 1;  // 1 prefix, 2 substring, 3 whole title, 4 advanced
     int m_nTextMatchMode = 1;   // 1 WM_GETTEXT, 2 GetWindowTextA
     bool m_bDetectHiddenText = false;
@@ -22,7 +23,8 @@ struct WindowSearchOptions {
 // A window handle as eight upper-case hexadecimal digits.
 std::string FormatWindowHandle(HWND window);
 
-class CWindowSearch {
+class CWindowSearch
+{
 public:
     CWindowSearch();
 

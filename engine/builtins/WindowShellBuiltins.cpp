@@ -120,9 +120,9 @@ int ToolTip(CMarionet_Script& engine, CScriptValueList& args, CScriptValue&)
     } else {
         INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_BAR_CLASSES};
         InitCommonControlsEx(&classes);
-        engine.m_hToolTip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
-                                            nullptr, nullptr, nullptr);
+        engine.m_hToolTip =
+            CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, nullptr, nullptr);
         if (!engine.m_hToolTip)
             return 0;
         SendMessageA(engine.m_hToolTip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));

@@ -5,7 +5,8 @@
 
 #include "engine/SystemWindows.h"
 
-class CWindowThreadAttach {
+class CWindowThreadAttach
+{
 public:
     explicit CWindowThreadAttach(HWND window) { AttachToWindowThread(window, true); }
     ~CWindowThreadAttach() { AttachToWindowThread(nullptr, false); }

@@ -69,7 +69,8 @@ protected:
     std::string m_output;
 };
 
-struct BoxSearch {
+struct BoxSearch
+{
     DWORD pid;
     HWND exclude;
     HWND found;
@@ -189,8 +190,7 @@ TEST_F(AppE2eTest, ListsOneRowPerRobotFileWithEnabledRowsChecked)
         const bool checked = (state >> 12) == 2;
         EXPECT_EQ(checked, names[row] != "Beta.txt") << names[row];
     }
-    EXPECT_NE(e2e::ReadWholeFile(e2e::ScriptFolder() + "\\Gamma.txt").find("RunAtBackground=0\r\n"),
-              std::string::npos);
+    EXPECT_NE(e2e::ReadWholeFile(e2e::ScriptFolder() + "\\Gamma.txt").find("RunAtBackground=0\r\n"), std::string::npos);
 }
 
 TEST_F(AppE2eTest, FirstStartWithAutoRunRunsTheRobotAndQuits)

@@ -4,7 +4,8 @@
 
 namespace {
 
-struct Registration {
+struct Registration
+{
     WORD id;
     UINT modifiers;
     UINT key;
@@ -42,12 +43,13 @@ TEST(HotkeyIdentifier, AllModifiersAndNamedKeys)
 
 TEST(HotkeyIdentifier, KeysOnlyTheKeyTableNames)
 {
-    struct Case {
+    struct Case
+    {
         const char* text;
         UINT key;
     };
     const Case cases[] = {{"Ctrl + <Prior>", VK_PRIOR}, {"Ctrl + <Next>", VK_NEXT}, {"Alt + <0>", VK_NUMPAD0},
-                          {"Alt + <F13>", VK_F13},      {"Alt + <F24>", VK_F24},  {"Ctrl + <L Win>", VK_LWIN},
+                          {"Alt + <F13>", VK_F13},      {"Alt + <F24>", VK_F24},    {"Ctrl + <L Win>", VK_LWIN},
                           {"Ctrl + ;", VK_OEM_1},       {"<Scroll>", VK_SCROLL}};
     for (const Case& c : cases) {
         Registration r = Identify(c.text);
@@ -58,8 +60,8 @@ TEST(HotkeyIdentifier, KeysOnlyTheKeyTableNames)
 
 TEST(HotkeyIdentifier, NoneAndMalformedTextsRegisterNothing)
 {
-    const char* texts[] = {"None", "", "Ctrl + ", "Ctrl + AB", "Ctrl + <F11", "Ctrl + <Nosuch>", "Ctrl + <F11>x",
-                           "none", "Ctrl+A"};
+    const char* texts[] = {"None",          "",     "Ctrl + ", "Ctrl + AB", "Ctrl + <F11", "Ctrl + <Nosuch>",
+                           "Ctrl + <F11>x", "none", "Ctrl+A"};
     for (const char* text : texts) {
         Registration r = Identify(text);
         EXPECT_EQ(r.id, 0) << text;

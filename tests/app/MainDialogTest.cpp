@@ -39,8 +39,8 @@ protected:
         return *m_dialog;
     }
 
-    static void WriteRobot(const std::string& name, const std::string& startKey, const std::string& endKey,
-                           int enable, const std::vector<std::string>& lines = {"$a = 1"})
+    static void WriteRobot(const std::string& name, const std::string& startKey, const std::string& endKey, int enable,
+                           const std::vector<std::string>& lines = {"$a = 1"})
     {
         e2e::RobotHeader header;
         header.startKey = startKey;
@@ -160,8 +160,8 @@ TEST_F(MainDialogTest, RemovingARobotKeepsAnEndKeyAnotherRobotShares)
 TEST_F(MainDialogTest, CheckBoxSavesOnlyRobotsReadWhole)
 {
     WriteRobot("Damaged", "None", "None", 1,
-               {"$a = 1", "[RecWinInfo]", "WinIndex=1", "WinTitle=T", "WinPath=P", "WinParentLevel=0",
-                "WinRect=1,2", "WinIndex=2", "WinRect=1,2,3,4"});
+               {"$a = 1", "[RecWinInfo]", "WinIndex=1", "WinTitle=T", "WinPath=P", "WinParentLevel=0", "WinRect=1,2",
+                "WinIndex=2", "WinRect=1,2,3,4"});
     WriteRobot("Vanishing", "None", "None", 1);
     const std::string damagedBefore = e2e::ReadWholeFile(RobotFile("Damaged"));
     CMessageBoxCapture capture(IDOK);
@@ -219,17 +219,17 @@ TEST_F(MainDialogTest, UnreadableOrTriggerlessRobotsDoNotRun)
     EXPECT_EQ(dialog.RunRobot((e2e::ScriptFolder() + "\\Missing.txt").c_str()), 0);
     EXPECT_EQ(dialog.RunRobotByName(""), 0);
 
-    std::string text = "[General]\r\nName=Chained\r\nStartKey=None\r\nEndKey=None\r\nDescription=\r\nEnable=0\r\n"
-                       "RepeatOption=1\r\nRepeatTimes=1\r\nOriginalSpeed=1\r\nUseSimilarWin=0\r\nUseRecWin=0\r\n"
-                       "TriggerRobot=Next One\r\nRunAtBackground=0\r\n[Script]\r\n$a = 1\r\n";
+    std::string text =
+        "[General]\r\nName=Chained\r\nStartKey=None\r\nEndKey=None\r\nDescription=\r\nEnable=0\r\n"
+        "RepeatOption=1\r\nRepeatTimes=1\r\nOriginalSpeed=1\r\nUseSimilarWin=0\r\nUseRecWin=0\r\n"
+        "TriggerRobot=Next One\r\nRunAtBackground=0\r\n[Script]\r\n$a = 1\r\n";
     FILE* file = std::fopen(RobotFile("Chained").c_str(), "wb");
     std::fwrite(text.data(), 1, text.size(), file);
     std::fclose(file);
     CMessageBoxCapture capture(IDOK);
     EXPECT_EQ(dialog.RunRobotByName("Chained"), 0);
     ASSERT_EQ(capture.Count(), 1);
-    EXPECT_EQ(capture.Requests()[0].text,
-              "Can not find the robot: \"Next One\" which will run after current robot");
+    EXPECT_EQ(capture.Requests()[0].text, "Can not find the robot: \"Next One\" which will run after current robot");
     EXPECT_EQ(dialog.IsRobotRunning(), 0);
 }
 

@@ -6,7 +6,8 @@ namespace {
 
 // The engine replaced by counters: the flags rise after a given number of
 // runs, and the loop is the engine's own (it also ends on WM_QUIT).
-struct FakeEngine {
+struct FakeEngine
+{
     int runs = 0;
     int engineStopAfter = -1;
     int dialogStopAfter = -1;
@@ -14,9 +15,8 @@ struct FakeEngine {
 
     int Run(int repeatOption, int repeatTimes)
     {
-        for (int n = 0; !Reached(quitAfter) &&
-                        ShouldStartRobotRun(repeatOption, repeatTimes, n, Reached(engineStopAfter),
-                                            Reached(dialogStopAfter));
+        for (int n = 0; !Reached(quitAfter) && ShouldStartRobotRun(repeatOption, repeatTimes, n,
+                                                                   Reached(engineStopAfter), Reached(dialogStopAfter));
              ++n)
             ++runs;
         return runs;

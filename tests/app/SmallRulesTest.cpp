@@ -22,13 +22,14 @@ TEST(ShowTipsOption, OnlyExactlyZeroTurnsTipsOff)
 {
     TempFolder folder;
     const std::string path = folder.File("option.ini");
-    struct Case {
+    struct Case
+    {
         const char* text;
         int expected;
     };
-    const Case cases[] = {{"showtip=0\r\n", 0},  {"showtip=\r\n", 1},   {"showtip=00\n", 1},
-                          {"showtip=no\n", 1},   {"showtip=1\n", 1},    {"showtip=0\nshowtip=5\n", 1},
-                          {"showtip=1\nshowtip=0", 0}, {"ShowTip=0\n", 1}, {"other=0\n", 1}};
+    const Case cases[] = {{"showtip=0\r\n", 0},        {"showtip=\r\n", 1}, {"showtip=00\n", 1},
+                          {"showtip=no\n", 1},         {"showtip=1\n", 1},  {"showtip=0\nshowtip=5\n", 1},
+                          {"showtip=1\nshowtip=0", 0}, {"ShowTip=0\n", 1},  {"other=0\n", 1}};
     for (const Case& c : cases) {
         WriteText(path, c.text);
         EXPECT_EQ(ReadShowTipsOption(path.c_str(), 1), c.expected) << c.text;

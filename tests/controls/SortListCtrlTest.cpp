@@ -37,8 +37,8 @@ void WriteWidths(const std::vector<int>& values)
 void ForgetWidths()
 {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, (std::string(CAppProfile::kRootKey) + "\\ListCtrls").c_str(), 0,
-                      KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, (std::string(CAppProfile::kRootKey) + "\\ListCtrls").c_str(), 0, KEY_SET_VALUE,
+                      &key) == ERROR_SUCCESS) {
         RegDeleteValueA(key, "1001");
         RegCloseKey(key);
     }

@@ -8,8 +8,9 @@ namespace {
 
 TEST(ErrorText, WithPathAndColumn)
 {
-    EXPECT_EQ("Line 7  (File \"C:\\r.txt\"):\n\nMsgBox(1 2)\nMsgBox(1 ^ ERROR\n\nError: Missing operator in expression.",
-              ComposeScriptErrorText(7, "C:\\r.txt", "MsgBox(1 2)", 9, "Missing operator in expression."));
+    EXPECT_EQ(
+        "Line 7  (File \"C:\\r.txt\"):\n\nMsgBox(1 2)\nMsgBox(1 ^ ERROR\n\nError: Missing operator in expression.",
+        ComposeScriptErrorText(7, "C:\\r.txt", "MsgBox(1 2)", 9, "Missing operator in expression."));
 }
 
 TEST(ErrorText, WithoutPathOrColumn)

@@ -24,8 +24,8 @@ protected:
     static void SetValue(const char* name, const std::string& text, bool terminated = true)
     {
         HKEY key = nullptr;
-        ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, nullptr, 0, KEY_WRITE, nullptr,
-                                                 &key, nullptr));
+        ASSERT_EQ(ERROR_SUCCESS,
+                  RegCreateKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr));
         const DWORD size = static_cast<DWORD>(text.size() + (terminated ? 1 : 0));
         ASSERT_EQ(ERROR_SUCCESS,
                   RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()), size));
@@ -70,8 +70,7 @@ TEST_F(IncludeDirectories, LongAndUnterminatedValuesAreKeptWhole)
     const std::string longPiece = "D:\\" + std::string(400, 'p');
     SetValue("InstallDir", longInstall + "\\", false);
     SetValue("Include", "C:\\Short;" + longPiece, false);
-    EXPECT_EQ((std::vector<std::string>{longInstall + "\\Include\\", "C:\\Short\\", longPiece + "\\"}),
-              Directories());
+    EXPECT_EQ((std::vector<std::string>{longInstall + "\\Include\\", "C:\\Short\\", longPiece + "\\"}), Directories());
 }
 
 TEST_F(IncludeDirectories, TheListStopsAtTwoHundredFiftySixEntries)

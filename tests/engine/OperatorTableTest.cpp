@@ -36,9 +36,9 @@ int Level(int op)
     }
 }
 
-const int kBinary[] = {OP_LESS,   OP_GREATER, OP_LESS_EQUAL, OP_GREATER_EQUAL, OP_NOT_EQUAL, OP_EQUAL,
-                       OP_EQUAL_CASE, OP_AND, OP_OR,         OP_CONCAT,        OP_ADD,       OP_SUBTRACT,
-                       OP_MULTIPLY, OP_DIVIDE, OP_POWER};
+const int kBinary[] = {OP_LESS,       OP_GREATER, OP_LESS_EQUAL, OP_GREATER_EQUAL, OP_NOT_EQUAL, OP_EQUAL,
+                       OP_EQUAL_CASE, OP_AND,     OP_OR,         OP_CONCAT,        OP_ADD,       OP_SUBTRACT,
+                       OP_MULTIPLY,   OP_DIVIDE,  OP_POWER};
 
 TEST(OperatorTable, BinaryOperatorsApplyByLevelLeftToRight)
 {

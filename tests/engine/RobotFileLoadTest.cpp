@@ -28,8 +28,7 @@ std::vector<int> SourceNumbers(const CMarionet_ScriptFile& script)
     return numbers;
 }
 
-std::vector<std::string> Record(int index, const std::string& title, const std::string& level,
-                                const std::string& rect)
+std::vector<std::string> Record(int index, const std::string& title, const std::string& level, const std::string& rect)
 {
     std::vector<std::string> lines = {"WinIndex=" + std::to_string(index), "WinTitle=" + title,
                                       "WinPath=C:\\Apps\\app.exe"};
@@ -62,8 +61,7 @@ TEST(RobotFileLoad, SkipsTheHeaderAndCommentsAndKeepsSourceNumbers)
 
 TEST(RobotFileLoad, ReadsLineFeedOnlyFilesAlike)
 {
-    TempRobotFile file(RobotFile({"Send(\"a\")", "Send(\"b\")-> At Win [0]"}, Record(1, "T", "0", "1,2,3,4")),
-                       "\n");
+    TempRobotFile file(RobotFile({"Send(\"a\")", "Send(\"b\")-> At Win [0]"}, Record(1, "T", "0", "1,2,3,4")), "\n");
     CMarionet_ScriptFile script;
     ASSERT_TRUE(script.LoadRobotFile(file.Path(), -1));
     EXPECT_EQ((std::vector<std::string>{"Send(\"a\")", "Send(\"b\")"}), StoredLines(script));
@@ -154,9 +152,9 @@ TEST(RobotFileLoad, ALineTakingADroppedLinesPlaceDoesNotInheritItsWindow)
 
 TEST(RobotFileLoad, RecordBlocksInheritMissingKeys)
 {
-    TempRobotFile file(RobotFile({"WAIT(1)"}, Join(Join(Record(1, "First", "", "10,20,300,400"),
-                                                        Record(2, "Second", "3", "-5,-6,7,")),
-                                                   {"WinTitle=Third", "Stray line", "WinRect=1,2,3,4"})));
+    TempRobotFile file(
+        RobotFile({"WAIT(1)"}, Join(Join(Record(1, "First", "", "10,20,300,400"), Record(2, "Second", "3", "-5,-6,7,")),
+                                    {"WinTitle=Third", "Stray line", "WinRect=1,2,3,4"})));
     CMarionet_ScriptFile script;
     ASSERT_TRUE(script.LoadRobotFile(file.Path(), -1));
     const auto& records = script.m_vecRecWinInfo;
@@ -179,8 +177,8 @@ TEST(RobotFileLoad, RecordBlocksInheritMissingKeys)
 
 TEST(RobotFileLoad, AMalformedRectangleFailsWithAMessageAndKeepsWhatWasRead)
 {
-    TempRobotFile file(RobotFile({"WAIT(1)", "WAIT(2)"},
-                                 Join(Record(1, "Good", "0", "1,2,3,4"), Record(2, "Bad", "0", "10,20,300"))));
+    TempRobotFile file(
+        RobotFile({"WAIT(1)", "WAIT(2)"}, Join(Record(1, "Good", "0", "1,2,3,4"), Record(2, "Bad", "0", "10,20,300"))));
     CMessageBoxCapture boxes;
     CMarionet_ScriptFile script;
     EXPECT_FALSE(script.LoadRobotFile(file.Path(), -1));
@@ -257,8 +255,8 @@ TEST(RobotFileLoad, RunScriptFileDialogLoadsANamedFileWithoutAsking)
 
 TEST(RobotFileLoad, TheEighthLineIsOnlyComparedWithTheScriptSection)
 {
-    const std::vector<std::string> sevenLines = {"[General]", "Name=Short", "StartKey=None", "EndKey=None",
-                                                 "Description=",  "Enable=0",   "RepeatOption=0"};
+    const std::vector<std::string> sevenLines = {"[General]",    "Name=Short", "StartKey=None", "EndKey=None",
+                                                 "Description=", "Enable=0",   "RepeatOption=0"};
     std::vector<std::string> sectionEighth = sevenLines;
     sectionEighth.push_back("[Script]");
     sectionEighth.push_back("WAIT(8)");

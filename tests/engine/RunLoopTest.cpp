@@ -179,8 +179,7 @@ int FakeWinWait(CMarionet_Script& engine, CScriptValueList&, CScriptValue& resul
 
 TEST_F(RunLoopTest, AdlibDuringAWaitLeavesTheWaitsResultAlone)
 {
-    ASSERT_EQ(0, Load({"$waited = WinWait(\"x\")", "Func Tick()", "Global $adlibticks = 1", "Return 5",
-                       "EndFunc"}));
+    ASSERT_EQ(0, Load({"$waited = WinWait(\"x\")", "Func Tick()", "Global $adlibticks = 1", "Return 5", "EndFunc"}));
     int polls = 0;
     m_engine.m_Hooks.pollWindowWait = [this, &polls]() {
         Sleep(1);

@@ -8,8 +8,7 @@
 
 #include <string>
 
-namespace
-{
+namespace {
 CScriptValue Number(double value)
 {
     CScriptValue v;
@@ -24,7 +23,7 @@ CScriptValue* Lookup(CScriptVarTable& table, const char* name, int scope)
     EXPECT_EQ(found, value != nullptr);
     return value;
 }
-}
+}  // namespace
 
 TEST(ScriptContainers, TokenListSpareIsEndOfLine)
 {
@@ -158,7 +157,7 @@ TEST(ScriptContainers, ByRefParameters)
     CScriptVarTable table;
     table.Assign("caller", Number(1), CScriptVarTable::SCOPE_AUTO);
     CScriptValue* callerValue = Lookup(table, "caller", CScriptVarTable::SCOPE_AUTO);
-    EXPECT_FALSE(table.AddByRef("p", callerValue)); // no frame
+    EXPECT_FALSE(table.AddByRef("p", callerValue));  // no frame
 
     table.PushFrame();
     EXPECT_FALSE(table.AddByRef("p", nullptr));

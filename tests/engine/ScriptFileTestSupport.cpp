@@ -26,10 +26,18 @@ TempRobotFile::~TempRobotFile()
 
 std::vector<std::string> RobotHeader(bool runAtBackground)
 {
-    return {"[General]",        "Name=Test",         "StartKey=None",
-            "EndKey=None",      "Description=",      "Enable=0",
-            "RepeatOption=0",   "RepeatTimes=1",     "OriginalSpeed=1",
-            "UseSimilarWin=0",  "UseRecWin=1",       "TriggerRobot=",
+    return {"[General]",
+            "Name=Test",
+            "StartKey=None",
+            "EndKey=None",
+            "Description=",
+            "Enable=0",
+            "RepeatOption=0",
+            "RepeatTimes=1",
+            "OriginalSpeed=1",
+            "UseSimilarWin=0",
+            "UseRecWin=1",
+            "TriggerRobot=",
             runAtBackground ? "RunAtBackground=1" : "RunAtBackground=0",
             "[Script]"};
 }

@@ -12,8 +12,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 struct CapturingReporter : IScriptErrorReporter
 {
     void ReportScriptError(const CScriptString& message, int column) override
@@ -28,19 +27,26 @@ struct CapturingReporter : IScriptErrorReporter
 std::string Describe(CScriptToken& token)
 {
     CScriptValue& v = token.m_vValue;
-    switch (token.m_nType)
-    {
-    case TOKEN_KEYWORD: return std::string("K:") + g_aScriptKeywords[v.GetInteger()];
-    case TOKEN_BUILTIN: return std::string("B:") + g_aScriptBuiltins[v.GetInteger()].m_pName;
-    case TOKEN_LITERAL: return (v.IsString() ? "S:" : "N:") + std::string(v.GetText());
-    case TOKEN_VARIABLE: return std::string("$") + v.GetText();
-    case TOKEN_MACRO: return std::string("@") + v.GetText();
-    case TOKEN_USER_FUNCTION: return std::string("U:") + v.GetText();
-    case TOKEN_END: return "END";
-    default: break;
+    switch (token.m_nType) {
+    case TOKEN_KEYWORD:
+        return std::string("K:") + g_aScriptKeywords[v.GetInteger()];
+    case TOKEN_BUILTIN:
+        return std::string("B:") + g_aScriptBuiltins[v.GetInteger()].m_pName;
+    case TOKEN_LITERAL:
+        return (v.IsString() ? "S:" : "N:") + std::string(v.GetText());
+    case TOKEN_VARIABLE:
+        return std::string("$") + v.GetText();
+    case TOKEN_MACRO:
+        return std::string("@") + v.GetText();
+    case TOKEN_USER_FUNCTION:
+        return std::string("U:") + v.GetText();
+    case TOKEN_END:
+        return "END";
+    default:
+        break;
     }
-    static const char* const operators[] = {"", "", "", "=", ">", "<", "<>", ">=", "<=", "(", ")", "+", "-",
-                                            "/", "*", "", "", "", ",", "&", "[", "]", "", "==", "^"};
+    static const char* const operators[] = {"",  "",  "", "=", ">", "<", "<>", ">=", "<=", "(", ")",  "+", "-",
+                                            "/", "*", "", "",  "",  ",", "&",  "[",  "]",  "",  "==", "^"};
     return operators[token.m_nType];
 }
 
@@ -57,8 +63,7 @@ Lexed Lex(const char* line, bool expand = false)
     Lexed lexed;
     CScriptTokenList list;
     lexed.result = TokeniseScriptLine(line, list, expand, lexed.reporter);
-    for (int i = 0; i < list.GetCount(); ++i)
-    {
+    for (int i = 0; i < list.GetCount(); ++i) {
         if (i > 0)
             lexed.tokens += ' ';
         lexed.tokens += Describe(list[i]);
@@ -66,7 +71,7 @@ Lexed Lex(const char* line, bool expand = false)
     }
     return lexed;
 }
-}
+}  // namespace
 
 TEST(ScriptLexer, TokenTable)
 {
@@ -111,8 +116,7 @@ TEST(ScriptLexer, TokenTable)
         {"$x;comment \"open", "$x END"},
         {"123456789012345678901234567890", "N:1.23456789012346e+29 END"},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         Lexed lexed = Lex(c.line);
         EXPECT_EQ(0, lexed.result) << c.line;
         EXPECT_EQ(c.tokens, lexed.tokens) << c.line;
@@ -152,8 +156,7 @@ TEST(ScriptLexer, Errors)
         {"Send(\"abc)", "String missing closing quote.", 5, "B:SEND ( END"},
         {"'it''", "String missing closing quote.", 0, "END"},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         Lexed lexed = Lex(c.line);
         EXPECT_EQ(1, lexed.result) << c.line;
         ASSERT_EQ(1u, lexed.reporter.messages.size()) << c.line;
@@ -166,8 +169,7 @@ TEST(ScriptLexer, Errors)
 
 TEST(ScriptLexer, EveryKeywordInAnyCase)
 {
-    for (int i = 0; i < KEYWORD_COUNT; ++i)
-    {
+    for (int i = 0; i < KEYWORD_COUNT; ++i) {
         std::string word = g_aScriptKeywords[i];
         for (std::size_t k = 0; k < word.size(); k += 2)
             word[k] = static_cast<char>(std::tolower(static_cast<unsigned char>(word[k])));
@@ -182,8 +184,7 @@ TEST(ScriptLexer, EveryKeywordInAnyCase)
 
 TEST(ScriptLexer, EveryBuiltinByIndex)
 {
-    for (int i = 0; i < kScriptBuiltinCount; ++i)
-    {
+    for (int i = 0; i < kScriptBuiltinCount; ++i) {
         std::string word = g_aScriptBuiltins[i].m_pName;
         for (char& c : word)
             c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -268,8 +269,7 @@ TEST(ScriptLexer, FuzzNeverCrashesOrHangs)
     CScriptTokenList list;
     CapturingReporter reporter;
     std::string line;
-    for (int n = 0; n < 300000; ++n)
-    {
+    for (int n = 0; n < 300000; ++n) {
         const int length = lengths(random);
         line.clear();
         for (int i = 0; i < length; ++i)
@@ -280,8 +280,7 @@ TEST(ScriptLexer, FuzzNeverCrashesOrHangs)
         ASSERT_LE(reporter.messages.size(), 1u) << line;
         ASSERT_GT(list.GetCount(), 0) << line;
         ASSERT_EQ(TOKEN_END, list[list.GetCount() - 1].m_nType) << line;
-        for (int i = 0; i + 1 < list.GetCount(); ++i)
-        {
+        for (int i = 0; i + 1 < list.GetCount(); ++i) {
             ASSERT_NE(TOKEN_END, list[i].m_nType) << line;
             ASSERT_GE(list[i].m_nColumn, 0) << line;
             ASSERT_LT(list[i].m_nColumn, length) << line;

@@ -25,8 +25,7 @@ TEST(ScriptNameTables, BuiltinTableOrderAndCounts)
     EXPECT_EQ(10, g_aScriptBuiltins[FindScriptBuiltin("SPLASHTEXTON", 12)].m_nMaxArgs);
 
     std::set<std::string> names;
-    for (int i = 0; i < kScriptBuiltinCount; ++i)
-    {
+    for (int i = 0; i < kScriptBuiltinCount; ++i) {
         const ScriptBuiltinName& entry = g_aScriptBuiltins[i];
         EXPECT_TRUE(names.insert(entry.m_pName).second) << entry.m_pName;
         EXPECT_LE(entry.m_nMinArgs, entry.m_nMaxArgs) << entry.m_pName;

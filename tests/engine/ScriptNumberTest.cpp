@@ -7,15 +7,14 @@
 #include <limits>
 #include <string>
 
-namespace
-{
+namespace {
 std::string Format(double value)
 {
     char text[kScriptNumberTextSize];
     ScriptFormatNumber(value, text);
     return text;
 }
-}
+}  // namespace
 
 TEST(ScriptNumber, TextToNumberTable)
 {
@@ -56,8 +55,7 @@ TEST(ScriptNumber, TextToNumberTable)
         {"-99999999999", -99999999999.0, INT_MIN},
         {"1e-400", 0, 1},
     };
-    for (const Case& c : cases)
-    {
+    for (const Case& c : cases) {
         EXPECT_EQ(c.number, ScriptTextToNumber(c.text)) << c.text;
         EXPECT_EQ(c.integer, ScriptTextToInteger(c.text)) << c.text;
     }

@@ -70,8 +70,7 @@ std::vector<Result> RunScripts(const std::vector<std::vector<std::string>>& scri
             results[current].boxes.push_back(Box{line.substr(8), ""});
             box = &results[current].boxes.back();
             firstBoxLine = true;
-        } else if (line.rfind("=== OUTCOME ", 0) == 0 && current >= 0 &&
-                   current < static_cast<int>(results.size())) {
+        } else if (line.rfind("=== OUTCOME ", 0) == 0 && current >= 0 && current < static_cast<int>(results.size())) {
             results[current].outcome = std::stoi(line.substr(12));
         }
     }

@@ -29,12 +29,12 @@ TEST(ScriptString, GrowthFollowsTheDoublingRule)
 {
     CScriptString s("abc");
     s += "de";
-    EXPECT_EQ(11, s.GetCapacity()); // 2 x 5 + 1
+    EXPECT_EQ(11, s.GetCapacity());  // 2 x 5 + 1
     EXPECT_STREQ("abcde", s.GetText());
 
     CScriptString c("abc");
     c += 'x';
-    EXPECT_EQ(9, c.GetCapacity()); // 2 x 3 + 3
+    EXPECT_EQ(9, c.GetCapacity());  // 2 x 3 + 3
     EXPECT_STREQ("abcx", c.GetText());
 
     CScriptString assigned("ab");

@@ -6,8 +6,7 @@
 #include <limits>
 #include <memory>
 
-namespace
-{
+namespace {
 CScriptValue Number(double value)
 {
     CScriptValue v;
@@ -38,7 +37,7 @@ CScriptValue* Element(CScriptValue& array, std::initializer_list<int> subscripts
         array.PushSubscript(s);
     return array.ElementAtPending();
 }
-}
+}  // namespace
 
 TEST(ScriptValue, FreshValueIsNumberZero)
 {
@@ -118,8 +117,7 @@ TEST(ScriptValue, TruthRules)
 TEST(ScriptValue, NotRule)
 {
     const double cases[][2] = {{0.9, 1}, {-0.5, 1}, {2, 0}, {0, 1}, {1e20, 0}};
-    for (const auto& c : cases)
-    {
+    for (const auto& c : cases) {
         CScriptValue v = Number(c[0]);
         v.Not();
         EXPECT_EQ(c[1], v.GetNumber()) << c[0];
@@ -221,8 +219,7 @@ TEST(ScriptValue, ArrayLimits)
     wrapsToSmall.PushSubscript(2);
     EXPECT_FALSE(wrapsToSmall.MakeArray());
 
-    for (int bad : {0, -1})
-    {
+    for (int bad : {0, -1}) {
         CScriptValue v;
         v.PushSubscript(3);
         v.PushSubscript(bad);

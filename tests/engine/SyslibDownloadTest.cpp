@@ -17,7 +17,8 @@ void WriteTestFile(const std::string& path, const std::string& text)
     ASSERT_TRUE(e2e::WriteWholeFile(path, text)) << path;
 }
 
-class SyslibDownload : public ::testing::Test {
+class SyslibDownload : public ::testing::Test
+{
 protected:
     static void SetUpTestSuite()
     {
@@ -50,10 +51,7 @@ protected:
         WriteTestFile(m_target, "previous");
     }
 
-    std::string Url(const std::string& path) const
-    {
-        return "http://127.0.0.1:" + std::to_string(s_port) + path;
-    }
+    std::string Url(const std::string& path) const { return "http://127.0.0.1:" + std::to_string(s_port) + path; }
 
     // Nothing but the served files, the port file and the target may be left.
     static int TempFilesLeft()

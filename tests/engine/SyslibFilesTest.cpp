@@ -21,7 +21,8 @@ bool Exists(const std::string& path)
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-class SyslibFiles : public ::testing::Test {
+class SyslibFiles : public ::testing::Test
+{
 protected:
     void SetUp() override
     {

@@ -21,8 +21,8 @@ const char kTestKey[] = "Software\\TapforgeSyslibTest";
 TEST(SyslibRegistry, ReadsTheStoredLengthAndEmptiesOnError)
 {
     HKEY key = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, kTestKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                                             &key, nullptr));
+    ASSERT_EQ(ERROR_SUCCESS,
+              RegCreateKeyExA(HKEY_CURRENT_USER, kTestKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr));
     // Stored without a terminator: the reader must not run into what follows.
     RegSetValueExA(key, "Bare", 0, REG_BINARY, reinterpret_cast<const BYTE*>("abc"), 3);
     RegSetValueExA(key, "Text", 0, REG_SZ, reinterpret_cast<const BYTE*>("hello"), 6);
@@ -86,8 +86,8 @@ HWND MakeWindow(const char* className, WNDPROC proc, const char* title)
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = className;
     RegisterClassA(&wc);
-    return CreateWindowExA(0, className, title, WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr,
-                           wc.hInstance, nullptr);
+    return CreateWindowExA(0, className, title, WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr, wc.hInstance,
+                           nullptr);
 }
 
 TEST(SyslibProcess, CloseWindowOrKillNeverEndsThisProgram)
@@ -166,8 +166,8 @@ HWND FindThreadBox(const char* caption)
 TEST(SyslibMessageBox, TimesOutWithMinusOneAndLeavesOtherDialogsAlone)
 {
     // A modeless dialog of this thread, made first, as the main dialog would be.
-    HWND other = CreateWindowExA(0, "#32770", "Other dialog", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, nullptr,
-                                 nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND other = CreateWindowExA(0, "#32770", "Other dialog", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(nullptr, other);
     DWORD start = GetTickCount();
     int result = TimedMessageBox(nullptr, "Closes itself", "Timed box", MB_OK, 700);

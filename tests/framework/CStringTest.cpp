@@ -104,8 +104,16 @@ TEST(CStringTest, CaseFollowsTheAnsiCodePage)
     EXPECT_LT(CString("apple").CompareNoCase("BANANA"), 0);
     EXPECT_GT(CString("b").CompareNoCase("A"), 0);
     EXPECT_LT(CString("ab").CompareNoCase("ABC"), 0);
-    EXPECT_EQ(CString("\xE4" "bc").MakeUpper(), "\xC4" "BC");
-    EXPECT_EQ(CString("\xC4" "BC").MakeLower(), "\xE4" "bc");
+    EXPECT_EQ(CString("\xE4"
+                      "bc")
+                  .MakeUpper(),
+              "\xC4"
+              "BC");
+    EXPECT_EQ(CString("\xC4"
+                      "BC")
+                  .MakeLower(),
+              "\xE4"
+              "bc");
 }
 
 TEST(CStringTest, CompareOrdersBytesAsUnsigned)

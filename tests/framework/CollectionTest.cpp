@@ -87,8 +87,7 @@ TEST(CMapTest, LookupSetRemoveAndWalk)
 
     int keySum = 0;
     int walked = 0;
-    for (POSITION position = lineToWindow.GetStartPosition(); position; ++walked)
-    {
+    for (POSITION position = lineToWindow.GetStartPosition(); position; ++walked) {
         int key = 0;
         lineToWindow.GetNextAssoc(position, key, value);
         keySum += key;
@@ -99,8 +98,7 @@ TEST(CMapTest, LookupSetRemoveAndWalk)
     EXPECT_FALSE(lineToWindow.RemoveKey(2));
 }
 
-namespace
-{
+namespace {
 // A plain record without comparison operators, like the system's trigger
 // structures.
 struct Trigger
@@ -108,7 +106,7 @@ struct Trigger
     int kind;
     char flags[6];
 };
-}
+}  // namespace
 
 TEST(CListTest, HoldsPlainRecordsAndCopiesThemWhole)
 {

@@ -77,13 +77,15 @@ TEST(Drawing, RepeatedPaintsLeakNoGdiObjects)
     const long objectsBefore = CGdiObject::LiveCount();
     const long contextsBefore = CDC::LiveCount();
 
-    for (int i = 0; i < 2000; ++i) window.RedrawWindow();
+    for (int i = 0; i < 2000; ++i)
+        window.RedrawWindow();
     AfxFreeTemporaryObjects();
 
     EXPECT_EQ(window.paints, 2001);
     EXPECT_EQ(CGdiObject::LiveCount(), objectsBefore);
     EXPECT_EQ(CDC::LiveCount(), contextsBefore);
-    for (HGDIOBJ object : window.lastObjects) EXPECT_EQ(::GetObjectType(object), 0u);
+    for (HGDIOBJ object : window.lastObjects)
+        EXPECT_EQ(::GetObjectType(object), 0u);
     EXPECT_EQ(::GetObjectType(window.lastMemoryDC), 0u);
     EXPECT_EQ(AfxTemporaryObjectCount(), 0u);
 }

@@ -8,8 +8,7 @@
 
 #include "TempFolder.h"
 
-namespace
-{
+namespace {
 // The names the system itself enumerates, to compare orders with.
 std::vector<std::string> SystemOrder(const std::string& pattern)
 {
@@ -18,15 +17,14 @@ std::vector<std::string> SystemOrder(const std::string& pattern)
     HANDLE search = FindFirstFileA(pattern.c_str(), &entry);
     if (search == INVALID_HANDLE_VALUE)
         return names;
-    do
-    {
+    do {
         if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
             names.push_back(entry.cFileName);
     } while (FindNextFileA(search, &entry));
     FindClose(search);
     return names;
 }
-}
+}  // namespace
 
 TEST(FileFindTest, YieldsFilesInEnumerationOrderAndSkipsFolders)
 {
@@ -39,8 +37,7 @@ TEST(FileFindTest, YieldsFilesInEnumerationOrderAndSkipsFolders)
     std::vector<std::string> paths;
     std::vector<std::string> titles;
     CFileFind finder;
-    for (bool more = finder.FindFile((folder.Path() + "\\*.txt").c_str()); more;)
-    {
+    for (bool more = finder.FindFile((folder.Path() + "\\*.txt").c_str()); more;) {
         more = finder.FindNextFile();
         if (finder.IsDots() || finder.IsDirectory())
             continue;
@@ -51,8 +48,7 @@ TEST(FileFindTest, YieldsFilesInEnumerationOrderAndSkipsFolders)
     }
     EXPECT_EQ(names, SystemOrder(folder.Path() + "\\*.txt"));
     ASSERT_EQ(names.size(), 3u);
-    for (size_t i = 0; i < names.size(); ++i)
-    {
+    for (size_t i = 0; i < names.size(); ++i) {
         EXPECT_EQ(paths[i], folder.File(names[i].c_str()));
         EXPECT_EQ(titles[i] + ".txt", names[i]);
     }
@@ -69,16 +65,12 @@ TEST(FileFindTest, DotsAreDirectoriesAndRelativePatternsGiveFullPaths)
     int dots = 0;
     std::string filePath;
     CFileFind finder;
-    for (bool more = finder.FindFile(); more;)
-    {
+    for (bool more = finder.FindFile(); more;) {
         more = finder.FindNextFile();
-        if (finder.IsDots())
-        {
+        if (finder.IsDots()) {
             EXPECT_TRUE(finder.IsDirectory());
             ++dots;
-        }
-        else
-        {
+        } else {
             filePath = finder.GetFilePath().Str();
         }
     }

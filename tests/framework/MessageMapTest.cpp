@@ -17,7 +17,11 @@ public:
 
 protected:
     void OnTimer(UINT_PTR) { log.push_back("base:timer"); }
-    LRESULT OnPing(WPARAM wParam, LPARAM) { log.push_back("base:ping"); return static_cast<LRESULT>(wParam) + 1; }
+    LRESULT OnPing(WPARAM wParam, LPARAM)
+    {
+        log.push_back("base:ping");
+        return static_cast<LRESULT>(wParam) + 1;
+    }
     void OnRange(UINT id) { log.push_back("base:range " + std::to_string(id)); }
     void OnLabelClick(NMHDR* header, LRESULT* result)
     {
@@ -26,7 +30,8 @@ protected:
     }
     void PostNcDestroy() override
     {
-        if (ncDestroyed) *ncDestroyed = true;
+        if (ncDestroyed)
+            *ncDestroyed = true;
     }
 
     DECLARE_MESSAGE_MAP()
@@ -177,8 +182,8 @@ TEST(WindowObjects, UnsubclassingUnderAnotherSubclassKeepsTheOriginalProcedure)
     {
         CWnd first;
         ASSERT_TRUE(first.SubclassWindow(box));
-        g_belowOuterProc = reinterpret_cast<WNDPROC>(
-            ::SetWindowLongPtrA(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OuterProc)));
+        g_belowOuterProc =
+            reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&OuterProc)));
     }
     // The button's own procedure still answers.
     ::SendMessageA(box, BM_SETCHECK, BST_CHECKED, 0);

@@ -5,15 +5,14 @@
 
 #include <vector>
 
-namespace
-{
+namespace {
 const char kSection[] = "FrameworkTest";
 
 void DeleteSection()
 {
     RegDeleteKeyA(HKEY_CURRENT_USER, (std::string(CAppProfile::kRootKey) + "\\" + kSection).c_str());
 }
-}
+}  // namespace
 
 TEST(ProfileTest, MissingValueReadsAsNoData)
 {

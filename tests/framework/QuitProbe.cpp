@@ -40,7 +40,8 @@ public:
     BOOL InitInstance() override
     {
         m_dialog.exitCode = std::atoi(m_lpCmdLine);
-        if (!m_dialog.Create(IDD_TEST_MAIN)) return FALSE;
+        if (!m_dialog.Create(IDD_TEST_MAIN))
+            return FALSE;
         m_pMainWnd = &m_dialog;
         return TRUE;
     }

@@ -21,10 +21,8 @@ public:
     {
         WIN32_FIND_DATAA entry;
         HANDLE search = FindFirstFileA((m_path + "\\*").c_str(), &entry);
-        if (search != INVALID_HANDLE_VALUE)
-        {
-            do
-            {
+        if (search != INVALID_HANDLE_VALUE) {
+            do {
                 const std::string name = entry.cFileName;
                 if (name == "." || name == "..")
                     continue;

@@ -8,8 +8,7 @@
 
 #include "TempFolder.h"
 
-namespace
-{
+namespace {
 std::vector<std::string> ReadLines(const std::string& path)
 {
     std::vector<std::string> lines;
@@ -37,7 +36,7 @@ std::string RoundTrip(const std::string& bytes, const TempFolder& folder)
     EXPECT_TRUE(CFile::ReadAll(copy.c_str(), result));
     return result;
 }
-}
+}  // namespace
 
 TEST(TextFileTest, LinesLoseTheirEndsAndAFinalEndAddsNoLine)
 {

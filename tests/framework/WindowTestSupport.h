@@ -26,8 +26,10 @@ bool PumpUntil(Condition done, DWORD timeoutMs)
                 ::DispatchMessageA(&msg);
             }
         }
-        if (done()) return true;
-        if (::GetTickCount() - start > timeoutMs) return false;
+        if (done())
+            return true;
+        if (::GetTickCount() - start > timeoutMs)
+            return false;
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
 }

@@ -6,8 +6,7 @@
 
 #include <string>
 
-namespace
-{
+namespace {
 const std::string kTag = " At Win [2]";
 const std::string kMarker = "=> [remove on faster speed]";
 
@@ -98,25 +97,65 @@ const Pair kTowardsDescription[] = {
 // Malformed lines: whatever the rules give, they must neither crash nor read
 // past the end.
 const char* const kMalformedDescriptions[] = {
-    "Mouse move to 100", "Mouse move to", "Relative mouse move", "Mouse Left Click, 3",
-    "Key Press ", "Key Press ,,", "Key Up A,", "Wait", "Wait seconds", "Input text",
-    "If color at (", "If color at (1", "If color at mouse point", "If color at mouse point Equal to #",
-    "TAG", "Switch to TAG", "Start loop", "Start loop, loop", "Run ", "Run |", "Run ||||",
-    " At Win [", " At Win []", "=> [remove on faster speed]",
+    "Mouse move to 100",
+    "Mouse move to",
+    "Relative mouse move",
+    "Mouse Left Click, 3",
+    "Key Press ",
+    "Key Press ,,",
+    "Key Up A,",
+    "Wait",
+    "Wait seconds",
+    "Input text",
+    "If color at (",
+    "If color at (1",
+    "If color at mouse point",
+    "If color at mouse point Equal to #",
+    "TAG",
+    "Switch to TAG",
+    "Start loop",
+    "Start loop, loop",
+    "Run ",
+    "Run |",
+    "Run ||||",
+    " At Win [",
+    " At Win []",
+    "=> [remove on faster speed]",
 };
 const char* const kMalformedScripts[] = {
-    "MouseClick(", "MouseClick(\"", "MouseDoubleClick(", "MouseWheel(", "MouseDown(", "MouseUp(\"",
-    "MouseMove(", "MouseMove(1", "MouseRelativeMove(", "KeySend(", "KeySend(\"\",\"A\", 1)", "KeyUp(\"",
-    "KeyDown(,", "WAIT(", "WAITLONG)", "Send(", "Send(\"", "TAG $", "GOTO $", "For $count", "For $count=",
-    "If CheckColor(", "If CheckColor(1,2", "If CheckColor(1,2,3,4,5,6", "Shutdown(", "-> At Win [",
+    "MouseClick(",
+    "MouseClick(\"",
+    "MouseDoubleClick(",
+    "MouseWheel(",
+    "MouseDown(",
+    "MouseUp(\"",
+    "MouseMove(",
+    "MouseMove(1",
+    "MouseRelativeMove(",
+    "KeySend(",
+    "KeySend(\"\",\"A\", 1)",
+    "KeyUp(\"",
+    "KeyDown(,",
+    "WAIT(",
+    "WAITLONG)",
+    "Send(",
+    "Send(\"",
+    "TAG $",
+    "GOTO $",
+    "For $count",
+    "For $count=",
+    "If CheckColor(",
+    "If CheckColor(1,2",
+    "If CheckColor(1,2,3,4,5,6",
+    "Shutdown(",
+    "-> At Win [",
     "-> At Win []",
 };
-}
+}  // namespace
 
 TEST(ActionLines, GrammarConvertsBothWays)
 {
-    for (const Pair& pair : kBothWays)
-    {
+    for (const Pair& pair : kBothWays) {
         EXPECT_EQ(pair.script, DescriptionToScriptLine(pair.description).Str()) << pair.description;
         EXPECT_EQ(pair.description, ScriptLineToDescription(pair.script).Str()) << pair.script;
     }
@@ -124,10 +163,8 @@ TEST(ActionLines, GrammarConvertsBothWays)
 
 TEST(ActionLines, BothSuffixesTravelAlong)
 {
-    for (const Pair& pair : kBothWays)
-    {
-        for (const std::string& suffix : {kTag, kMarker, kTag + kMarker})
-        {
+    for (const Pair& pair : kBothWays) {
+        for (const std::string& suffix : {kTag, kMarker, kTag + kMarker}) {
             std::string scriptSuffix = suffix;
             if (suffix.compare(0, kTag.size(), kTag) == 0)
                 scriptSuffix = "->" + suffix;
@@ -187,17 +224,14 @@ TEST(ActionLines, EveryCutOfAGoodLineIsHandledSafely)
     // Each good line cut short, and each with one character left out, covers
     // every missing comma, quote, parenthesis and digit of the grammar.
     CMessageBoxCapture boxes;
-    for (const Pair& pair : kBothWays)
-    {
+    for (const Pair& pair : kBothWays) {
         const std::string description = pair.description + kTag + kMarker;
         const std::string script = std::string(pair.script) + "->" + kTag + kMarker;
-        for (size_t cut = 0; cut < description.size(); ++cut)
-        {
+        for (size_t cut = 0; cut < description.size(); ++cut) {
             DescriptionToScriptLine(description.substr(0, cut).c_str());
             DescriptionToScriptLine(std::string(description).erase(cut, 1).c_str());
         }
-        for (size_t cut = 0; cut < script.size(); ++cut)
-        {
+        for (size_t cut = 0; cut < script.size(); ++cut) {
             ScriptLineToDescription(script.substr(0, cut).c_str());
             ScriptLineToDescription(std::string(script).erase(cut, 1).c_str());
         }

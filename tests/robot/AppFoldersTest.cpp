@@ -9,14 +9,13 @@
 
 #include "tests/framework/TempFolder.h"
 
-namespace
-{
+namespace {
 bool IsFolder(const std::string& path)
 {
     const DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
-}
+}  // namespace
 
 TEST(AppFolders, CreateDirectoryPathMakesEveryMissingLevel)
 {

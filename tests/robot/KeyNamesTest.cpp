@@ -10,8 +10,7 @@ TEST(KeyNames, EveryNamedCodeRoundTrips)
 {
     int named = 0;
     std::set<std::string> names;
-    for (unsigned code = 0; code < 300; ++code)
-    {
+    for (unsigned code = 0; code < 300; ++code) {
         const CString name = VirtualKeyToKeyName(code);
         if (name.IsEmpty())
             continue;

@@ -40,8 +40,7 @@ TEST(NumberText, RandomInRangeStaysInsideAndToleratesAnEmptyRange)
 {
     EXPECT_EQ(5, RandomInRange(5, 5));
     EXPECT_EQ(0, RandomInRange(0, -1));
-    for (int i = 0; i < 200; ++i)
-    {
+    for (int i = 0; i < 200; ++i) {
         const int value = RandomInRange(-3, 3);
         EXPECT_GE(value, -3);
         EXPECT_LE(value, 3);

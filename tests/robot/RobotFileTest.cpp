@@ -9,8 +9,7 @@
 
 #include "tests/framework/TempFolder.h"
 
-namespace
-{
+namespace {
 std::string ReadBytes(const std::string& path)
 {
     std::string bytes;
@@ -92,8 +91,7 @@ const char kTwoWindowFile[] =
 void ExpectSameRecords(const CRobot& expected, const CRobot& actual)
 {
     ASSERT_EQ(expected.m_vecRecWinInfo.size(), actual.m_vecRecWinInfo.size());
-    for (size_t i = 0; i < expected.m_vecRecWinInfo.size(); ++i)
-    {
+    for (size_t i = 0; i < expected.m_vecRecWinInfo.size(); ++i) {
         const RecordedWindowInfo& e = expected.m_vecRecWinInfo[i];
         const RecordedWindowInfo& a = actual.m_vecRecWinInfo[i];
         EXPECT_EQ(e.WinIndex, a.WinIndex);
@@ -107,7 +105,7 @@ void ExpectSameRecords(const CRobot& expected, const CRobot& actual)
         EXPECT_EQ(nullptr, a.hWnd);
     }
 }
-}
+}  // namespace
 
 TEST(RobotFile, SavesTheExactLayoutAndLoadsItBack)
 {
@@ -147,18 +145,18 @@ TEST(RobotFile, NewRobotHasDefinedValuesAndNoRecordSection)
     CRobot robot;
     robot.m_strName = "Fresh";
     ASSERT_EQ(1, robot.SaveToFile(folder.Path().c_str()));
-    EXPECT_EQ("[General]\r\nName=Fresh\r\nStartKey=\r\nEndKey=\r\nDescription=\r\nEnable=0\r\n"
-              "RepeatOption=0\r\nRepeatTimes=0\r\nOriginalSpeed=1\r\nUseSimilarWin=0\r\nUseRecWin=0\r\n"
-              "TriggerRobot=\r\nRunAtBackground=0\r\n[Script]\r\n",
-              ReadBytes(folder.File("Fresh.txt")));
+    EXPECT_EQ(
+        "[General]\r\nName=Fresh\r\nStartKey=\r\nEndKey=\r\nDescription=\r\nEnable=0\r\n"
+        "RepeatOption=0\r\nRepeatTimes=0\r\nOriginalSpeed=1\r\nUseSimilarWin=0\r\nUseRecWin=0\r\n"
+        "TriggerRobot=\r\nRunAtBackground=0\r\n[Script]\r\n",
+        ReadBytes(folder.File("Fresh.txt")));
 }
 
 TEST(RobotFile, SpeedModesAreStoredInverted)
 {
     TempFolder folder;
     const char* const stored[] = {"1", "0", "2", "2"};
-    for (int mode = 0; mode < 4; ++mode)
-    {
+    for (int mode = 0; mode < 4; ++mode) {
         CRobot robot;
         robot.m_strName = "Speed";
         robot.m_nSpeedMode = mode;
@@ -176,9 +174,10 @@ TEST(RobotFile, ReadsLfOnlyAndOlderFilesAndTheFileNameWins)
     TempFolder folder;
     const std::string path = folder.File("New.txt");
     // Written before the optional keys existed: "[Script]" follows the speed.
-    WriteBytes(path, "[General]\nName=Old\nStartKey=Alt + Z\nEndKey=None\nDescription=d\nEnable=1\n"
-                     "RepeatOption=1\nRepeatTimes=7\nOriginalSpeed=1\n[script]\nNext\n\n[recwininfo]\n"
-                     "WinTitle=first\nWinRect=1,2,3,4\nWinIndex=9\nWinRect=5,6,7,\n");
+    WriteBytes(path,
+               "[General]\nName=Old\nStartKey=Alt + Z\nEndKey=None\nDescription=d\nEnable=1\n"
+               "RepeatOption=1\nRepeatTimes=7\nOriginalSpeed=1\n[script]\nNext\n\n[recwininfo]\n"
+               "WinTitle=first\nWinRect=1,2,3,4\nWinIndex=9\nWinRect=5,6,7,\n");
     CRobot robot;
     robot.m_bUseRecWin = 1;
     robot.m_strTriggerRobot = "stale";

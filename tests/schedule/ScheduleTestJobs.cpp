@@ -38,8 +38,8 @@ CScheduledTask MakeRobotTask(const char* robotName, const TASK_TRIGGER& trigger)
     task.SetApplicationName(TestProgramPath());
     task.SetParameters(FormatString("-a %s", robotName));
     task.SetWorkingDirectory(directory);
-    task.SetFlags(TASK_FLAG_INTERACTIVE | TASK_FLAG_DELETE_WHEN_DONE |
-                  TASK_FLAG_RUN_IF_CONNECTED_TO_INTERNET | TASK_FLAG_RUN_ONLY_IF_LOGGED_ON);
+    task.SetFlags(TASK_FLAG_INTERACTIVE | TASK_FLAG_DELETE_WHEN_DONE | TASK_FLAG_RUN_IF_CONNECTED_TO_INTERNET |
+                  TASK_FLAG_RUN_ONLY_IF_LOGGED_ON);
     task.AddTrigger(trigger);
     return task;
 }

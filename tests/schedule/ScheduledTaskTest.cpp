@@ -5,8 +5,7 @@
 #include "schedule/CScheduledTask.h"
 #include "tests/schedule/ScheduleTestJobs.h"
 
-namespace
-{
+namespace {
 const DWORD wizardFlags = 0x2403;
 
 struct TriggerKind
@@ -55,10 +54,7 @@ std::vector<TriggerKind> WizardTriggerKinds()
 class CFailingScheduledTask : public CScheduledTask
 {
 public:
-    CFailingScheduledTask(const CScheduledTask& task, HRESULT failure)
-        : CScheduledTask(task), m_failure(failure)
-    {
-    }
+    CFailingScheduledTask(const CScheduledTask& task, HRESULT failure) : CScheduledTask(task), m_failure(failure) {}
 
 protected:
     HRESULT WriteWorkItem(ITask* job, BOOL useAccount) override
@@ -85,13 +81,12 @@ void ExpectSameJob(const CScheduledTask& expected, const CScheduledTask& actual)
 class ScheduledTaskTest : public ScheduleJobTest
 {
 };
-}
+}  // namespace
 
 TEST_F(ScheduledTaskTest, EveryWizardTriggerKindComesBackAsWritten)
 {
     const CString jobName = UseJob("S1 Round Trip");
-    for (const TriggerKind& kind : WizardTriggerKinds())
-    {
+    for (const TriggerKind& kind : WizardTriggerKinds()) {
         SCOPED_TRACE(kind.name);
         CScheduledTask task = MakeRobotTask("S1 Round Trip", kind.trigger);
         ASSERT_EQ(S_OK, task.SaveTask(jobName, FALSE, FALSE));
@@ -176,8 +171,7 @@ TEST_F(ScheduledTaskTest, FailedReplacementWritesTheOldJobBack)
     ASSERT_EQ(S_OK, old.SaveTask(jobName, FALSE, FALSE));
     const CScheduledTask saved = CScheduledTask::LoadTask(jobName);
 
-    CFailingScheduledTask failing(MakeRobotTask("S1 New", MakeTrigger(TASK_EVENT_TRIGGER_AT_LOGON)),
-                                  E_ACCESSDENIED);
+    CFailingScheduledTask failing(MakeRobotTask("S1 New", MakeTrigger(TASK_EVENT_TRIGGER_AT_LOGON)), E_ACCESSDENIED);
     EXPECT_EQ(E_ACCESSDENIED, failing.SaveTask(jobName, FALSE, FALSE));
     ExpectSameJob(saved, CScheduledTask::LoadTask(jobName));
 }
@@ -224,8 +218,7 @@ TEST_F(ScheduledTaskTest, LoadedJobAnswersStatusRunTimesAndTriggerTexts)
     testing::internal::CaptureStdout();
     const CString text = loaded.GetTriggerString(0);
     const std::string output = testing::internal::GetCapturedStdout();
-    if (text.IsEmpty())
-    {
+    if (text.IsEmpty()) {
         EXPECT_NE(std::string::npos, output.find("Failed calling ITask::GetTriggerString; error = 0x")) << output;
     }
 }

@@ -6,8 +6,7 @@
 #include "schedule/DeleteScheduledTask.h"
 #include "tests/schedule/ScheduleTestJobs.h"
 
-namespace
-{
+namespace {
 const char otherProgram[] = "C:\\windows\\system32\\notepad.exe";
 
 class TaskSchedulerTest : public ScheduleJobTest
@@ -16,14 +15,13 @@ class TaskSchedulerTest : public ScheduleJobTest
 
 bool Lists(const CTaskScheduler& scheduler, const char* jobName)
 {
-    for (int position = 0; position < scheduler.GetCount(); ++position)
-    {
+    for (int position = 0; position < scheduler.GetCount(); ++position) {
         if (scheduler.GetTask(position).GetName().CompareNoCase(jobName) == 0)
             return true;
     }
     return false;
 }
-}
+}  // namespace
 
 TEST_F(TaskSchedulerTest, ListsThisProgramsJobsWhateverTheCaseOfThePath)
 {
@@ -69,8 +67,7 @@ TEST_F(TaskSchedulerTest, ListedJobCarriesWhatWasSaved)
     CTaskScheduler scheduler;
     ASSERT_TRUE(scheduler.Enumerate(TestProgramPath()));
     ASSERT_TRUE(Lists(scheduler, jobName));
-    for (int position = 0; position < scheduler.GetCount(); ++position)
-    {
+    for (int position = 0; position < scheduler.GetCount(); ++position) {
         const CScheduledTask listed = scheduler.GetTask(position);
         if (listed.GetName().CompareNoCase(jobName) != 0)
             continue;

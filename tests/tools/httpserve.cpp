@@ -79,8 +79,8 @@ void Answer(SOCKET s, const std::string& root)
         return;
     }
     body = "<html><body>Not found</body></html>";
-    SendAll(s, "HTTP/1.0 404 Not Found\r\nContent-Type: text/html\r\nContent-Length: " +
-                   std::to_string(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
+    SendAll(s, "HTTP/1.0 404 Not Found\r\nContent-Type: text/html\r\nContent-Length: " + std::to_string(body.size()) +
+                   "\r\nConnection: close\r\n\r\n" + body);
 }
 
 }  // namespace

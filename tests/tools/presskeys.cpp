@@ -13,17 +13,17 @@
 
 namespace {
 
-struct NamedKey {
+struct NamedKey
+{
     const char* name;
     BYTE vk;
 };
 
 const NamedKey kNamed[] = {
-    {"ctrl", VK_CONTROL}, {"shift", VK_SHIFT},   {"alt", VK_MENU},      {"win", VK_LWIN},
-    {"space", VK_SPACE},  {"enter", VK_RETURN},  {"esc", VK_ESCAPE},    {"tab", VK_TAB},
-    {"home", VK_HOME},    {"end", VK_END},       {"insert", VK_INSERT}, {"delete", VK_DELETE},
-    {"pageup", VK_PRIOR}, {"pagedown", VK_NEXT}, {"up", VK_UP},         {"down", VK_DOWN},
-    {"left", VK_LEFT},    {"right", VK_RIGHT},   {"backspace", VK_BACK}, {"pause", VK_PAUSE},
+    {"ctrl", VK_CONTROL},  {"shift", VK_SHIFT},   {"alt", VK_MENU},     {"win", VK_LWIN},       {"space", VK_SPACE},
+    {"enter", VK_RETURN},  {"esc", VK_ESCAPE},    {"tab", VK_TAB},      {"home", VK_HOME},      {"end", VK_END},
+    {"insert", VK_INSERT}, {"delete", VK_DELETE}, {"pageup", VK_PRIOR}, {"pagedown", VK_NEXT},  {"up", VK_UP},
+    {"down", VK_DOWN},     {"left", VK_LEFT},     {"right", VK_RIGHT},  {"backspace", VK_BACK}, {"pause", VK_PAUSE},
 };
 
 int KeyCode(std::string name)
@@ -51,8 +51,17 @@ int KeyCode(std::string name)
 bool IsExtended(BYTE vk)
 {
     switch (vk) {
-    case VK_HOME: case VK_END: case VK_INSERT: case VK_DELETE: case VK_PRIOR: case VK_NEXT:
-    case VK_UP: case VK_DOWN: case VK_LEFT: case VK_RIGHT: case VK_LWIN:
+    case VK_HOME:
+    case VK_END:
+    case VK_INSERT:
+    case VK_DELETE:
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_UP:
+    case VK_DOWN:
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_LWIN:
         return true;
     default:
         return false;

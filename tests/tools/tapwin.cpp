@@ -65,27 +65,42 @@ int ControlId(HWND hwnd)
 std::string MouseName(UINT msg)
 {
     switch (msg) {
-    case WM_LBUTTONDOWN: return "WM_LBUTTONDOWN";
-    case WM_LBUTTONUP: return "WM_LBUTTONUP";
-    case WM_LBUTTONDBLCLK: return "WM_LBUTTONDBLCLK";
-    case WM_RBUTTONDOWN: return "WM_RBUTTONDOWN";
-    case WM_RBUTTONUP: return "WM_RBUTTONUP";
-    case WM_RBUTTONDBLCLK: return "WM_RBUTTONDBLCLK";
-    case WM_MBUTTONDOWN: return "WM_MBUTTONDOWN";
-    case WM_MBUTTONUP: return "WM_MBUTTONUP";
-    case WM_MBUTTONDBLCLK: return "WM_MBUTTONDBLCLK";
-    default: return "";
+    case WM_LBUTTONDOWN:
+        return "WM_LBUTTONDOWN";
+    case WM_LBUTTONUP:
+        return "WM_LBUTTONUP";
+    case WM_LBUTTONDBLCLK:
+        return "WM_LBUTTONDBLCLK";
+    case WM_RBUTTONDOWN:
+        return "WM_RBUTTONDOWN";
+    case WM_RBUTTONUP:
+        return "WM_RBUTTONUP";
+    case WM_RBUTTONDBLCLK:
+        return "WM_RBUTTONDBLCLK";
+    case WM_MBUTTONDOWN:
+        return "WM_MBUTTONDOWN";
+    case WM_MBUTTONUP:
+        return "WM_MBUTTONUP";
+    case WM_MBUTTONDBLCLK:
+        return "WM_MBUTTONDBLCLK";
+    default:
+        return "";
     }
 }
 
 std::string KeyName(UINT msg)
 {
     switch (msg) {
-    case WM_KEYDOWN: return "WM_KEYDOWN";
-    case WM_KEYUP: return "WM_KEYUP";
-    case WM_SYSKEYDOWN: return "WM_SYSKEYDOWN";
-    case WM_SYSKEYUP: return "WM_SYSKEYUP";
-    default: return "";
+    case WM_KEYDOWN:
+        return "WM_KEYDOWN";
+    case WM_KEYUP:
+        return "WM_KEYUP";
+    case WM_SYSKEYDOWN:
+        return "WM_SYSKEYDOWN";
+    case WM_SYSKEYUP:
+        return "WM_SYSKEYUP";
+    default:
+        return "";
     }
 }
 
@@ -116,9 +131,9 @@ void LogQueued(const MSG& m)
     if (!name.empty()) {
         unsigned scan = (m.lParam >> 16) & 0xFF;
         unsigned ext = (m.lParam >> 24) & 1;
-        std::snprintf(buf, sizeof buf, "%s id=%d vk=%u scan=%u ext=%u shift=%d ctrl=%d alt=%d win=%d",
-                      name.c_str(), id, static_cast<unsigned>(m.wParam), scan, ext, Down(VK_SHIFT),
-                      Down(VK_CONTROL), Down(VK_MENU), Down(VK_LWIN) | Down(VK_RWIN));
+        std::snprintf(buf, sizeof buf, "%s id=%d vk=%u scan=%u ext=%u shift=%d ctrl=%d alt=%d win=%d", name.c_str(), id,
+                      static_cast<unsigned>(m.wParam), scan, ext, Down(VK_SHIFT), Down(VK_CONTROL), Down(VK_MENU),
+                      Down(VK_LWIN) | Down(VK_RWIN));
         LogLine(buf);
         return;
     }

@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-struct ScriptOutcome {
+struct ScriptOutcome
+{
     int exitCode = -1;
     std::string output;               // the texts of the boxes the run showed
     std::vector<std::string> values;  // what Put wrote, in order
@@ -20,7 +21,8 @@ ScriptOutcome RunScript(const std::vector<std::string>& lines);
 HWND StartTapwin(const std::string& title, const std::string& log = "", const std::string& pos = "");
 
 // A tapwin.exe window logging to a file of its own, shared by a test suite.
-struct TapwinTarget {
+struct TapwinTarget
+{
     HWND window = nullptr;
     std::string log;
 

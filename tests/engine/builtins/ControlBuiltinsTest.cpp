@@ -8,7 +8,8 @@ namespace {
 
 const char kTitle[] = "Control Tapwin";
 
-class ControlBuiltinsTest : public TapwinSuite {
+class ControlBuiltinsTest : public TapwinSuite
+{
 protected:
     static void SetUpTestSuite() { StartTarget(kTitle, "60,60"); }
 
@@ -49,8 +50,8 @@ TEST_F(ControlBuiltinsTest, EditTextFocusPositionAndState)
         "Put(ControlFocus(\"Control Tapwin\", \"\", \"Nothing1\"))",
     });
     EXPECT_EQ(0, run.exitCode) << run.output;
-    std::vector<std::string> expected = {"1",    "hello there", "/1",  "1",   "Edit2", "270,10,100,24",
-                                         "280,12,100,24", "0/0",  "1/0", "0/0", "1/0", "0", "0"};
+    std::vector<std::string> expected = {
+        "1", "hello there", "/1", "1", "Edit2", "270,10,100,24", "280,12,100,24", "0/0", "1/0", "0/0", "1/0", "0", "0"};
     EXPECT_EQ(expected, run.values) << run.output;
 }
 

@@ -17,8 +17,7 @@ struct ExpressionCase
 inline void ExpectCases(const ExpressionCase* cases, std::size_t count)
 {
     CBuiltinScriptRunner runner;
-    for (std::size_t i = 0; i < count; ++i)
-    {
+    for (std::size_t i = 0; i < count; ++i) {
         const ExpressionCase& c = cases[i];
         const CBuiltinScriptRunner::Outcome outcome = runner.Evaluate(c.expression);
         EXPECT_TRUE(outcome.ok) << c.expression;

@@ -115,21 +115,19 @@ TEST(FileHandleBuiltinsTest, OpenReadWriteCloseAndFind)
     ASSERT_EQ(scripts.size(), results.size());
 
     EXPECT_TRUE(results[0].boxes.empty()) << results[0].FirstBox();
-    EXPECT_EQ((Lines{"a", "b", "c", "eof-1[]", "b", "b", "c", "past-1[]", "zero0[]", "missing1", "missingline1", "a",
-                     "[a", "b\rc", "]", "neg-1", "rowrite00", "badmode-1", "nofolder-1", "readappend1",
-                     "nofind-1", "found10", "exhausted1[]"}),
+    EXPECT_EQ((Lines{"a",        "b",           "c",         "eof-1[]",      "b",          "b",           "c",
+                     "past-1[]", "zero0[]",     "missing1",  "missingline1", "a",          "[a",          "b\rc",
+                     "]",        "neg-1",       "rowrite00", "badmode-1",    "nofolder-1", "readappend1", "nofind-1",
+                     "found10",  "exhausted1[]"}),
               results[0].OutputLines());
-    EXPECT_EQ(std::string("[a\r\nb\rc\n]\r\n"),
-              results[0].output.substr(results[0].output.find("[a"), 11));
+    EXPECT_EQ(std::string("[a\r\nb\rc\n]\r\n"), results[0].output.substr(results[0].output.find("[a"), 11));
 
     EXPECT_TRUE(results[1].boxes.empty()) << results[1].FirstBox();
     EXPECT_EQ("a\r\nb\rcx\n\r\n12.5\r\nappended\r\nbyname\r\n", results[1].output);
 
     ASSERT_EQ(1u, results[2].boxes.size());
-    EXPECT_EQ(scripttest::ErrorReport(results[2], 10, results[2].lines[9], -1, kTooManyFiles),
-              results[2].FirstBox());
-    EXPECT_EQ("reused5\r\n", e2e::ReadWholeFile(results[2].path.substr(0, results[2].path.size() - 4) +
-                                                ".out.again"));
+    EXPECT_EQ(scripttest::ErrorReport(results[2], 10, results[2].lines[9], -1, kTooManyFiles), results[2].FirstBox());
+    EXPECT_EQ("reused5\r\n", e2e::ReadWholeFile(results[2].path.substr(0, results[2].path.size() - 4) + ".out.again"));
     EXPECT_EQ("63 ", e2e::ReadWholeFile(results[2].path.substr(0, results[2].path.size() - 4) + ".out.63"));
 
     EXPECT_TRUE(results[3].boxes.empty()) << results[3].FirstBox();
@@ -208,8 +206,8 @@ TEST(OptionBuiltinsTest, OptReturnsOldValuesAndChecksRanges)
         "Opt(\"WinBogusMode\", 1)",
     };
     const Result result = scripttest::RunScript(script);
-    EXPECT_EQ((Lines{"1", "0", "1", "1", "1", "3", "1", "10", "10", "5", "-1", "1", "1", "1", "0", "1", "250",
-                     "100", "100%", "100%%"}),
+    EXPECT_EQ((Lines{"1",  "0", "1", "1", "1", "3", "1",   "10",  "10",   "5",
+                     "-1", "1", "1", "1", "0", "1", "250", "100", "100%", "100%%"}),
               result.OutputLines());
     ASSERT_EQ(1u, result.boxes.size());
     EXPECT_EQ(scripttest::ErrorReport(result, static_cast<int>(script.size()), result.lines.back(), -1,

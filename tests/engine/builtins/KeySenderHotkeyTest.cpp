@@ -7,7 +7,8 @@
 
 namespace {
 
-struct Hotkey {
+struct Hotkey
+{
     bool ok;
     int vk, shift, ctrl, alt, win;
 };

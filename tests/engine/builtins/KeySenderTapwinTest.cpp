@@ -15,13 +15,15 @@ namespace {
 
 const BYTE kMarkerKey = VK_F24;
 
-struct Collected {
+struct Collected
+{
     std::string keys;   // "d11 d41 u41 u11": down/up and the virtual key in hex
     std::string chars;  // WM_CHAR codes as chars
     std::vector<std::string> lines;
 };
 
-class KeySenderTapwin : public ::testing::Test {
+class KeySenderTapwin : public ::testing::Test
+{
 protected:
     static void SetUpTestSuite()
     {
@@ -123,7 +125,8 @@ protected:
 std::string KeySenderTapwin::s_log;
 HWND KeySenderTapwin::s_window = nullptr;
 
-struct NotationCase {
+struct NotationCase
+{
     const char* notation;
     const char* keys;
     const char* chars;

@@ -15,7 +15,8 @@ namespace {
 
 const char kTitle[] = "Key Tapwin";
 
-class KeyBuiltinsTest : public TapwinSuite {
+class KeyBuiltinsTest : public TapwinSuite
+{
 protected:
     static void SetUpTestSuite() { StartTarget(kTitle, "100,100"); }
     void SetUp() override
@@ -69,8 +70,8 @@ TEST_F(KeyBuiltinsTest, KeySendPressesNamedKeys)
     std::vector<std::string> results = {"1", "1", "1", "1", "0", "1", "1", "1", "0"};
     EXPECT_EQ(results, run.values) << run.output;
     ASSERT_TRUE(e2e::WaitForFileLine(s_log, "WM_KEYUP id=101 vk=120", 10000));
-    std::vector<std::string> expected = {"d116", "u116", "d116", "u116", "d116", "u116",
-                                         "d118", "u118", "d120", "u120"};
+    std::vector<std::string> expected = {"d116", "u116", "d116", "u116", "d116",
+                                         "u116", "d118", "u118", "d120", "u120"};
     EXPECT_EQ(expected, NewKeys());
 }
 

@@ -9,16 +9,24 @@ namespace {
 TEST(MathBuiltins, FunctionsOfOneNumber)
 {
     const ExpressionCase cases[] = {
-        {"Abs(-2.5)", "2.5", 0},           {"Abs('-3')", "3", 0},
-        {"Exp(0)", "1", 0},                {"Exp(1)", "2.71828182845905", 0},
-        {"Log(1)", "0", 0},                {"Log(0)", "-inf", 0},
-        {"Log(-1)", "nan", 0},             {"Sqrt(16)", "4", 0},
-        {"Sqrt(-1)", "nan", 0},            {"Sin(0)", "0", 0},
-        {"Cos(0)", "1", 0},                {"Tan(0)", "0", 0},
+        {"Abs(-2.5)", "2.5", 0},
+        {"Abs('-3')", "3", 0},
+        {"Exp(0)", "1", 0},
+        {"Exp(1)", "2.71828182845905", 0},
+        {"Log(1)", "0", 0},
+        {"Log(0)", "-inf", 0},
+        {"Log(-1)", "nan", 0},
+        {"Sqrt(16)", "4", 0},
+        {"Sqrt(-1)", "nan", 0},
+        {"Sin(0)", "0", 0},
+        {"Cos(0)", "1", 0},
+        {"Tan(0)", "0", 0},
         {"Atan(1) * 4", "3.14159265358979", 0},
         {"Acos(-1)", "3.14159265358979", 0},
-        {"Acos(1)", "0", 0},               {"Acos(0.5)", "1.0471975511966", 0},
-        {"Asin(1)", "1.5707963267949", 0}, {"Asin(-0.5)", "-0.523598775598299", 0},
+        {"Acos(1)", "0", 0},
+        {"Acos(0.5)", "1.0471975511966", 0},
+        {"Asin(1)", "1.5707963267949", 0},
+        {"Asin(-0.5)", "-0.523598775598299", 0},
         {"Asin(2)", "nan", 0},
     };
     ExpectCases(cases);
@@ -27,9 +35,9 @@ TEST(MathBuiltins, FunctionsOfOneNumber)
 TEST(MathBuiltins, ModKeepsTheDividendsSignAndItsPrecision)
 {
     const ExpressionCase cases[] = {
-        {"Mod(7, 3)", "1", 0},        {"Mod(-7, 3)", "-1", 0},   {"Mod(7, -3)", "1", 0},
-        {"Mod(5.5, 1.1)", "0", 0},    {"Mod(7.5, 2)", "1.5", 0}, {"Mod(1e20, 3)", "1", 0},
-        {"Mod(-1e20, 7)", "-2", 0},   {"Mod(1, 0)", "nan", 0},   {"Mod('9', '4')", "1", 0},
+        {"Mod(7, 3)", "1", 0},      {"Mod(-7, 3)", "-1", 0},   {"Mod(7, -3)", "1", 0},
+        {"Mod(5.5, 1.1)", "0", 0},  {"Mod(7.5, 2)", "1.5", 0}, {"Mod(1e20, 3)", "1", 0},
+        {"Mod(-1e20, 7)", "-2", 0}, {"Mod(1, 0)", "nan", 0},   {"Mod('9', '4')", "1", 0},
     };
     ExpectCases(cases);
 }
@@ -37,12 +45,18 @@ TEST(MathBuiltins, ModKeepsTheDividendsSignAndItsPrecision)
 TEST(MathBuiltins, RoundHalvesAwayFromZeroAndSurvivesExtremeDigits)
 {
     const ExpressionCase cases[] = {
-        {"Round(2.5)", "3", 0},           {"Round(-2.5)", "-3", 0},
-        {"Round(1.2345, 2)", "1.23", 0},  {"Round(1250, -2)", "1300", 0},
-        {"Round(-1250, -2)", "-1300", 0}, {"Round(2.4)", "2", 0},
-        {"Round(1.5, 400)", "1.5", 0},    {"Round(1e300, 2)", "1e+300", 0},
-        {"Round(7, -400)", "0", 0},       {"Round(-7, -400)", "-0", 0},
-        {"Round(-7, -5000)", "-0", 0},    {"Round(7, -5000)", "0", 0},
+        {"Round(2.5)", "3", 0},
+        {"Round(-2.5)", "-3", 0},
+        {"Round(1.2345, 2)", "1.23", 0},
+        {"Round(1250, -2)", "1300", 0},
+        {"Round(-1250, -2)", "-1300", 0},
+        {"Round(2.4)", "2", 0},
+        {"Round(1.5, 400)", "1.5", 0},
+        {"Round(1e300, 2)", "1e+300", 0},
+        {"Round(7, -400)", "0", 0},
+        {"Round(-7, -400)", "-0", 0},
+        {"Round(-7, -5000)", "-0", 0},
+        {"Round(7, -5000)", "0", 0},
         {"Round(123456789.5, 0)", "123456790", 0},
         {"Round(Sqrt(-1), 2)", "nan", 0},
     };
@@ -52,10 +66,15 @@ TEST(MathBuiltins, RoundHalvesAwayFromZeroAndSurvivesExtremeDigits)
 TEST(MathBuiltins, IntTruncatesTheDoubleItself)
 {
     const ExpressionCase cases[] = {
-        {"Int(-3.7)", "-3", 0},    {"Int('7.9')", "7", 0},       {"Int(3)", "3", 0},
-        {"Int(1e20)", "1e+20", 0}, {"Int(-2.5e9 - 0.25)", "-2500000000", 0},
-        {"Int(Log(0))", "-inf", 0}, {"Int(Sqrt(-1))", "nan", 0},
-        {"Int(-0.5)", "0", 0},      {"Int('-0.9')", "0", 0},
+        {"Int(-3.7)", "-3", 0},
+        {"Int('7.9')", "7", 0},
+        {"Int(3)", "3", 0},
+        {"Int(1e20)", "1e+20", 0},
+        {"Int(-2.5e9 - 0.25)", "-2500000000", 0},
+        {"Int(Log(0))", "-inf", 0},
+        {"Int(Sqrt(-1))", "nan", 0},
+        {"Int(-0.5)", "0", 0},
+        {"Int('-0.9')", "0", 0},
     };
     ExpectCases(cases);
 }
@@ -119,10 +138,9 @@ TEST(MathBuiltins, HexAndDec)
 TEST(MathBuiltins, CharacterCodes)
 {
     const ExpressionCase cases[] = {
-        {"Asc('A')", "65", 0},  {"Asc('')", "0", 0},      {"Asc('\xE9t\xE9')", "233", 0},
-        {"Asc(12)", "49", 0},   {"Chr(65)", "A", 0},      {"Chr(321)", "A", 0},
-        {"Chr('65')", "", 0},   {"Chr(0)", "", 0},        {"Chr(256)", "", 0},
-        {"Chr(233)", "\xE9", 0}, {"Chr(-191)", "A", 0},
+        {"Asc('A')", "65", 0}, {"Asc('')", "0", 0},     {"Asc('\xE9t\xE9')", "233", 0}, {"Asc(12)", "49", 0},
+        {"Chr(65)", "A", 0},   {"Chr(321)", "A", 0},    {"Chr('65')", "", 0},           {"Chr(0)", "", 0},
+        {"Chr(256)", "", 0},   {"Chr(233)", "\xE9", 0}, {"Chr(-191)", "A", 0},
     };
     ExpectCases(cases);
 }
@@ -130,11 +148,21 @@ TEST(MathBuiltins, CharacterCodes)
 TEST(MathBuiltins, KindTestsAndConversions)
 {
     const ExpressionCase cases[] = {
-        {"IsInt(5)", "1", 0},        {"IsInt('5')", "0", 0},        {"IsInt(5.5)", "0", 0},
-        {"IsInt(1e20)", "1", 0},     {"IsFloat(5.5)", "1", 0},      {"IsFloat(5)", "0", 0},
-        {"IsFloat('5.5')", "0", 0},  {"IsNumber(5)", "1", 0},       {"IsNumber('5')", "0", 0},
-        {"IsString('5')", "1", 0},   {"IsString(5)", "0", 0},       {"IsArray(5)", "0", 0},
-        {"Number('3.9x') + 0", "3.9", 0}, {"Number('0x10')", "16", 0}, {"String(3.0)", "3", 0},
+        {"IsInt(5)", "1", 0},
+        {"IsInt('5')", "0", 0},
+        {"IsInt(5.5)", "0", 0},
+        {"IsInt(1e20)", "1", 0},
+        {"IsFloat(5.5)", "1", 0},
+        {"IsFloat(5)", "0", 0},
+        {"IsFloat('5.5')", "0", 0},
+        {"IsNumber(5)", "1", 0},
+        {"IsNumber('5')", "0", 0},
+        {"IsString('5')", "1", 0},
+        {"IsString(5)", "0", 0},
+        {"IsArray(5)", "0", 0},
+        {"Number('3.9x') + 0", "3.9", 0},
+        {"Number('0x10')", "16", 0},
+        {"String(3.0)", "3", 0},
         {"String(1/3)", "0.333333333333333", 0},
     };
     ExpectCases(cases);
@@ -150,10 +178,9 @@ TEST(MathBuiltins, KindTestsAndConversions)
 TEST(MathBuiltins, RandomRangesAndErrors)
 {
     const ExpressionCase cases[] = {
-        {"Random(5, 5)", "1", 2},          {"Random(6, 5)", "1", 2},
-        {"Random('5')", "1", 1},           {"Random(0)", "1", 2},
-        {"Random(-3)", "1", 2},            {"Random(Sqrt(-1))", "1", 2},
-        {"Random(Sqrt(-1), 5)", "1", 2},   {"Random(1, Sqrt(-1))", "1", 2},
+        {"Random(5, 5)", "1", 2},        {"Random(6, 5)", "1", 2},        {"Random('5')", "1", 1},
+        {"Random(0)", "1", 2},           {"Random(-3)", "1", 2},          {"Random(Sqrt(-1))", "1", 2},
+        {"Random(Sqrt(-1), 5)", "1", 2}, {"Random(1, Sqrt(-1))", "1", 2},
     };
     ExpectCases(cases);
 
@@ -161,12 +188,11 @@ TEST(MathBuiltins, RandomRangesAndErrors)
     ASSERT_TRUE(runner.Run({"Dim $a[2]", "$v = Random($a, 5)", "$e = @error"}));
     EXPECT_EQ(1, runner.Var("e").GetInteger());
 
-    ASSERT_TRUE(runner.Run({"$low = 1", "$high = 0", "$i = 0", "While $i < 200",
-                            "$r = Random()", "If $r < 0 Or $r >= 1 Then $bad = 1",
-                            "$r = Random(10)", "If $r < 0 Or $r >= 10 Then $bad = 1",
-                            "$r = Random(-5, '5')", "If $r < -5 Or $r >= 5 Then $bad = 1",
-                            "If $r < $low Then $low = $r", "If $r > $high Then $high = $r",
-                            "$i = $i + 1", "WEnd"}));
+    ASSERT_TRUE(
+        runner.Run({"$low = 1", "$high = 0", "$i = 0", "While $i < 200", "$r = Random()",
+                    "If $r < 0 Or $r >= 1 Then $bad = 1", "$r = Random(10)", "If $r < 0 Or $r >= 10 Then $bad = 1",
+                    "$r = Random(-5, '5')", "If $r < -5 Or $r >= 5 Then $bad = 1", "If $r < $low Then $low = $r",
+                    "If $r > $high Then $high = $r", "$i = $i + 1", "WEnd"}));
     EXPECT_EQ(0, runner.Var("bad").GetInteger());
     EXPECT_LT(runner.Var("low").GetNumber(), -3);
     EXPECT_GT(runner.Var("high").GetNumber(), 3);

@@ -11,7 +11,8 @@ namespace {
 
 const char kTitle[] = "Mouse Tapwin";
 
-class MouseBuiltinsTest : public TapwinSuite {
+class MouseBuiltinsTest : public TapwinSuite
+{
 protected:
     static void SetUpTestSuite() { StartTarget(kTitle, "100,100"); }
 
@@ -61,12 +62,10 @@ TEST_F(MouseBuiltinsTest, ClicksAtTheCursor)
     EXPECT_EQ(ScreenArgs(430, 165).replace(ScreenArgs(430, 165).find(", "), 2, ","), run.values[0]);
     ASSERT_TRUE(e2e::WaitForFileLine(s_log, "WM_MBUTTONUP", 10000));
     std::vector<std::string> expected = {
-        "WM_LBUTTONDOWN id=0 x=430 y=165",   "WM_LBUTTONUP id=0 x=430 y=165",
-        "WM_RBUTTONDOWN id=0 x=440 y=170",   "WM_RBUTTONUP id=0 x=440 y=170",
-        "WM_RBUTTONDBLCLK id=0 x=440 y=170", "WM_RBUTTONUP id=0 x=440 y=170",
-        "WM_LBUTTONDOWN id=0 x=420 y=160",   "WM_LBUTTONUP id=0 x=420 y=160",
-        "WM_LBUTTONDBLCLK id=0 x=420 y=160", "WM_LBUTTONUP id=0 x=420 y=160",
-        "WM_MBUTTONDOWN id=0 x=420 y=160",   "WM_MBUTTONUP id=0 x=420 y=160",
+        "WM_LBUTTONDOWN id=0 x=430 y=165", "WM_LBUTTONUP id=0 x=430 y=165",     "WM_RBUTTONDOWN id=0 x=440 y=170",
+        "WM_RBUTTONUP id=0 x=440 y=170",   "WM_RBUTTONDBLCLK id=0 x=440 y=170", "WM_RBUTTONUP id=0 x=440 y=170",
+        "WM_LBUTTONDOWN id=0 x=420 y=160", "WM_LBUTTONUP id=0 x=420 y=160",     "WM_LBUTTONDBLCLK id=0 x=420 y=160",
+        "WM_LBUTTONUP id=0 x=420 y=160",   "WM_MBUTTONDOWN id=0 x=420 y=160",   "WM_MBUTTONUP id=0 x=420 y=160",
     };
     EXPECT_EQ(expected, NewLog("BUTTON"));
 }
@@ -78,8 +77,7 @@ TEST_F(MouseBuiltinsTest, WindowRelativeCoordinates)
     POINT client = e2e::ClientToScreenPoint(s_window, 400, 150);
     std::string relative = std::to_string(client.x - rect.left) + ", " + std::to_string(client.y - rect.top);
     POINT dragEnd = e2e::ClientToScreenPoint(s_window, 450, 230);
-    std::string relativeEnd =
-        std::to_string(dragEnd.x - rect.left) + ", " + std::to_string(dragEnd.y - rect.top);
+    std::string relativeEnd = std::to_string(dragEnd.x - rect.left) + ", " + std::to_string(dragEnd.y - rect.top);
     ScriptOutcome run = RunScript({
         "Opt(\"MouseCoordMode\", 0)",
         "MouseMove(" + relative + ")",
@@ -94,8 +92,7 @@ TEST_F(MouseBuiltinsTest, WindowRelativeCoordinates)
     EXPECT_EQ(0, run.exitCode) << run.output;
     ASSERT_EQ(2u, run.values.size()) << run.output;
     EXPECT_EQ(relative, run.values[0]);
-    EXPECT_EQ(std::to_string(client.x - rect.left + 5) + ", " + std::to_string(client.y - rect.top + 7),
-              run.values[1]);
+    EXPECT_EQ(std::to_string(client.x - rect.left + 5) + ", " + std::to_string(client.y - rect.top + 7), run.values[1]);
     ASSERT_TRUE(e2e::WaitForFileLine(s_log, "WM_LBUTTONUP id=0 x=450 y=230", 10000));
     std::vector<std::string> clicks = NewLog("BUTTON");
     ASSERT_EQ(4u, clicks.size());

@@ -10,7 +10,8 @@ namespace {
 
 const char kTitle[] = "Pixel Tapwin";
 
-class PixelBuiltinsTest : public ::testing::Test {
+class PixelBuiltinsTest : public ::testing::Test
+{
 protected:
     static void SetUpTestSuite() { s_window = StartTapwin(kTitle, "", "100,100"); }
     static void TearDownTestSuite() { e2e::EndStartedProcesses(); }
@@ -103,9 +104,12 @@ TEST_F(PixelBuiltinsTest, PixelSearchFindsTheLeftmostColumnFirst)
         "Put($p[0] & \", \" & $p[1])",
     });
     EXPECT_EQ(0, run.exitCode) << run.output;
-    std::vector<std::string> expected = {
-        Args(300, 180), Args(350, 180), "1/1", Args(290, 170), "1",
-        std::to_string(red.x - rect.left) + ", " + std::to_string(red.y - rect.top)};
+    std::vector<std::string> expected = {Args(300, 180),
+                                         Args(350, 180),
+                                         "1/1",
+                                         Args(290, 170),
+                                         "1",
+                                         std::to_string(red.x - rect.left) + ", " + std::to_string(red.y - rect.top)};
     EXPECT_EQ(expected, run.values) << run.output;
 }
 

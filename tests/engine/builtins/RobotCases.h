@@ -14,8 +14,7 @@
 inline void ExpectRobotCases(const ExpressionCase* cases, std::size_t count)
 {
     std::vector<std::string> lines;
-    for (std::size_t i = 0; i < count; ++i)
-    {
+    for (std::size_t i = 0; i < count; ++i) {
         lines.push_back(std::string("$v = ") + cases[i].expression);
         lines.push_back("FileWriteLine(\"%OUT%\", $v & \"|\" & @error)");
     }

@@ -34,7 +34,8 @@ void CALLBACK StopTheRun(HWND, UINT, UINT_PTR timer, DWORD)
     g_stopTarget->m_bStopRequested = 1;
 }
 
-class RobotRunModesTest : public TapwinSuite {
+class RobotRunModesTest : public TapwinSuite
+{
 protected:
     static void SetUpTestSuite() { StartTarget(kTitle, "100,100"); }
     void SetUp() override
@@ -52,8 +53,9 @@ protected:
 
     // Writes the robot and runs it through the program's run sequence; the
     // milliseconds the runs took.
-    DWORD RunRobot(const std::vector<std::string>& lines, const e2e::RobotHeader& header,
-                   const std::function<bool(int)>& shouldRun = [](int run) { return run == 0; })
+    DWORD RunRobot(
+        const std::vector<std::string>& lines, const e2e::RobotHeader& header,
+        const std::function<bool(int)>& shouldRun = [](int run) { return run == 0; })
     {
         EXPECT_TRUE(e2e::WriteRobotFile(m_folder, "robot", lines, header));
         std::string path = m_folder + "\\robot.txt";

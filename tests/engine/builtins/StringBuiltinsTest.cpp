@@ -10,21 +10,35 @@ namespace {
 TEST(StringBuiltins, LengthAndPieces)
 {
     const ExpressionCase cases[] = {
-        {"StringLen('abc')", "3", 0},          {"StringLen('')", "0", 0},
-        {"StringLen(12.50)", "4", 0},          {"StringLeft('abc', 5)", "abc", 0},
-        {"StringLeft('abc', 2)", "ab", 0},     {"StringLeft('abc', 0)", "", 0},
-        {"StringLeft('abc', -1)", "", 0},      {"StringLeft('abc', 1e10)", "abc", 0},
-        {"StringRight('abc', 2)", "bc", 0},    {"StringRight('abc', 5)", "abc", 0},
-        {"StringRight('abc', 0)", "", 0},      {"StringRight('abc', -2)", "", 0},
-        {"StringMid('abcdef', 2, 3)", "bcd", 0}, {"StringMid('abcdef', 5, 10)", "ef", 0},
-        {"StringMid('abcdef', 0, 3)", "", 0},  {"StringMid('abcdef', 7, 1)", "", 0},
-        {"StringMid('abcdef', 6, 1)", "f", 0}, {"StringMid('abcdef', 2, 0)", "", 0},
-        {"StringMid('abcdef', 2, -1)", "", 0}, {"StringMid('abcdef', 2, 1e10)", "bcdef", 0},
+        {"StringLen('abc')", "3", 0},
+        {"StringLen('')", "0", 0},
+        {"StringLen(12.50)", "4", 0},
+        {"StringLeft('abc', 5)", "abc", 0},
+        {"StringLeft('abc', 2)", "ab", 0},
+        {"StringLeft('abc', 0)", "", 0},
+        {"StringLeft('abc', -1)", "", 0},
+        {"StringLeft('abc', 1e10)", "abc", 0},
+        {"StringRight('abc', 2)", "bc", 0},
+        {"StringRight('abc', 5)", "abc", 0},
+        {"StringRight('abc', 0)", "", 0},
+        {"StringRight('abc', -2)", "", 0},
+        {"StringMid('abcdef', 2, 3)", "bcd", 0},
+        {"StringMid('abcdef', 5, 10)", "ef", 0},
+        {"StringMid('abcdef', 0, 3)", "", 0},
+        {"StringMid('abcdef', 7, 1)", "", 0},
+        {"StringMid('abcdef', 6, 1)", "f", 0},
+        {"StringMid('abcdef', 2, 0)", "", 0},
+        {"StringMid('abcdef', 2, -1)", "", 0},
+        {"StringMid('abcdef', 2, 1e10)", "bcdef", 0},
         {"StringMid('abcdef', 1e10, 1e10)", "", 0},
-        {"StringTrimLeft('abc', 1)", "bc", 0}, {"StringTrimLeft('abc', 0)", "abc", 0},
-        {"StringTrimLeft('abc', 3)", "", 0},   {"StringTrimLeft('abc', -1)", "", 0},
-        {"StringTrimRight('abc', 1)", "ab", 0}, {"StringTrimRight('abc', 3)", "", 0},
-        {"StringTrimRight('abc', -1)", "", 0}, {"StringTrimRight('abc', 0)", "abc", 0},
+        {"StringTrimLeft('abc', 1)", "bc", 0},
+        {"StringTrimLeft('abc', 0)", "abc", 0},
+        {"StringTrimLeft('abc', 3)", "", 0},
+        {"StringTrimLeft('abc', -1)", "", 0},
+        {"StringTrimRight('abc', 1)", "ab", 0},
+        {"StringTrimRight('abc', 3)", "", 0},
+        {"StringTrimRight('abc', -1)", "", 0},
+        {"StringTrimRight('abc', 0)", "abc", 0},
     };
     ExpectCases(cases);
 }
@@ -32,20 +46,13 @@ TEST(StringBuiltins, LengthAndPieces)
 TEST(StringBuiltins, InStrWithCaseAndOccurrence)
 {
     const ExpressionCase cases[] = {
-        {"StringInStr('aXbxc', 'x')", "2", 0},
-        {"StringInStr('aXbxc', 'x', 1)", "4", 0},
-        {"StringInStr('aXbxc', 'x', 0, -1)", "4", 0},
-        {"StringInStr('aXbxc', 'X', 1, -1)", "2", 0},
-        {"StringInStr('aXbxc', 'q')", "0", 0},
-        {"StringInStr('aaaa', 'aa', 0, 2)", "2", 0},
-        {"StringInStr('aaaa', 'aa', 0, -1)", "3", 0},
-        {"StringInStr('aaaa', 'aa', 0, 4)", "0", 0},
-        {"StringInStr('aaaa', 'aa', 0, -4)", "0", 0},
-        {"StringInStr('abc', 'b', 0, 0)", "0", 1},
-        {"StringInStr('abc', '')", "0", 0},
-        {"StringInStr('', 'a')", "0", 0},
-        {"StringInStr('abc', 'c')", "3", 0},
-        {"StringInStr(12345, 34)", "3", 0},
+        {"StringInStr('aXbxc', 'x')", "2", 0},        {"StringInStr('aXbxc', 'x', 1)", "4", 0},
+        {"StringInStr('aXbxc', 'x', 0, -1)", "4", 0}, {"StringInStr('aXbxc', 'X', 1, -1)", "2", 0},
+        {"StringInStr('aXbxc', 'q')", "0", 0},        {"StringInStr('aaaa', 'aa', 0, 2)", "2", 0},
+        {"StringInStr('aaaa', 'aa', 0, -1)", "3", 0}, {"StringInStr('aaaa', 'aa', 0, 4)", "0", 0},
+        {"StringInStr('aaaa', 'aa', 0, -4)", "0", 0}, {"StringInStr('abc', 'b', 0, 0)", "0", 1},
+        {"StringInStr('abc', '')", "0", 0},           {"StringInStr('', 'a')", "0", 0},
+        {"StringInStr('abc', 'c')", "3", 0},          {"StringInStr(12345, 34)", "3", 0},
     };
     ExpectCases(cases);
 }
@@ -69,16 +76,11 @@ TEST(StringBuiltins, CaseAndLineEnds)
 TEST(StringBuiltins, Replace)
 {
     const ExpressionCase cases[] = {
-        {"StringReplace('aaaa', 'aa', 'b')", "bb", 0},
-        {"StringReplace('aaaa', 'aa', 'b', 1)", "baa", 0},
-        {"StringReplace('aaaa', '', 'b')", "1", 0},
-        {"StringReplace('aXbx', 'x', '-')", "a-b-", 0},
-        {"StringReplace('aXbx', 'x', '-', 0, 1)", "aXb-", 0},
-        {"StringReplace('abc', 'b', 'bb')", "abbc", 0},
-        {"StringReplace('abc', 'b', 'x', -1)", "abc", 0},
-        {"StringReplace('abab', 'AB', '')", "", 0},
-        {"StringReplace('abc', 'zz', 'y')", "abc", 0},
-        {"StringReplace('a.b.c', '.', '..', 5)", "a..b..c", 0},
+        {"StringReplace('aaaa', 'aa', 'b')", "bb", 0},        {"StringReplace('aaaa', 'aa', 'b', 1)", "baa", 0},
+        {"StringReplace('aaaa', '', 'b')", "1", 0},           {"StringReplace('aXbx', 'x', '-')", "a-b-", 0},
+        {"StringReplace('aXbx', 'x', '-', 0, 1)", "aXb-", 0}, {"StringReplace('abc', 'b', 'bb')", "abbc", 0},
+        {"StringReplace('abc', 'b', 'x', -1)", "abc", 0},     {"StringReplace('abab', 'AB', '')", "", 0},
+        {"StringReplace('abc', 'zz', 'y')", "abc", 0},        {"StringReplace('a.b.c', '.', '..', 5)", "a..b..c", 0},
     };
     ExpectCases(cases);
 
@@ -90,8 +92,8 @@ TEST(StringBuiltins, Replace)
 // Splits in a script and joins the parts as "count|part|part...", with @error.
 std::string SplitInScript(CBuiltinScriptRunner& runner, const std::string& text, const std::string& delimiters)
 {
-    const bool ok = runner.Run({"$a = StringSplit('" + text + "', '" + delimiters + "')", "$e = @error",
-                                "$j = $a[0]", "For $i = 1 To $a[0]", "$j = $j & '|' & $a[$i]", "Next"});
+    const bool ok = runner.Run({"$a = StringSplit('" + text + "', '" + delimiters + "')", "$e = @error", "$j = $a[0]",
+                                "For $i = 1 To $a[0]", "$j = $j & '|' & $a[$i]", "Next"});
     return (ok ? "" : "failed ") + runner.Text("j") + " e" + runner.Text("e");
 }
 
@@ -113,10 +115,9 @@ TEST(StringBuiltins, SplitBeyondTheArrayLimitSetsError)
     CBuiltinScriptRunner runner;
     // 2^24 chars: one element more than an array may hold when split into
     // chars, and 2^24 + 1 parts when every char is a delimiter.
-    ASSERT_TRUE(runner.Run({"$s = 'a'", "For $i = 1 To 24", "$s = $s & $s", "Next",
-                            "$v = StringSplit($s, '')", "$e = @error",
-                            "$s = StringReplace($s, 'a', ',')",
-                            "$w = StringSplit($s, ',')", "$f = @error"}));
+    ASSERT_TRUE(
+        runner.Run({"$s = 'a'", "For $i = 1 To 24", "$s = $s & $s", "Next", "$v = StringSplit($s, '')", "$e = @error",
+                    "$s = StringReplace($s, 'a', ',')", "$w = StringSplit($s, ',')", "$f = @error"}));
     EXPECT_EQ("1", runner.Text("v"));
     EXPECT_EQ(2, runner.Var("e").GetInteger());
     EXPECT_EQ("1", runner.Text("w"));
@@ -136,7 +137,10 @@ TEST(StringBuiltins, StripWhiteSpace)
         {"StringStripWS(' a ' & Chr(9) & ' b ', 15)", "ab", 0},
         {"StringStripWS(' a  b ', 0)", " a  b ", 0},
         {"StringStripWS('a' & Chr(9) & Chr(10) & 'b', 4)", "a\tb", 0},
-        {"StringStripWS('a' & Chr(160) & Chr(160) & 'b', 4)", "a\xA0\xA0" "b", 0},
+        {"StringStripWS('a' & Chr(160) & Chr(160) & 'b', 4)",
+         "a\xA0\xA0"
+         "b",
+         0},
         {"StringStripWS('    ', 3)", "", 0},
     };
     ExpectCases(cases);
@@ -198,11 +202,10 @@ TEST(StringBuiltins, FormatPassesUnsafeConversionsThroughUnchanged)
     ExpectCases(cases);
 
     CBuiltinScriptRunner runner;
-    ASSERT_TRUE(runner.Run({"$v = StringFormat('%1234d', 7)", "$w = StringFormat('%9999.9999f', 1e300)",
-                            "$s = 'x'", "For $i = 1 To 17", "$s = $s & $s", "Next",
-                            "$t = StringFormat('<%s>', StringLeft($s, 65535))",
-                            "$u = StringFormat('<%s>', $s & 'y')",
-                            "$s = StringFormat($s & '<%d>', 5)"}));
+    ASSERT_TRUE(
+        runner.Run({"$v = StringFormat('%1234d', 7)", "$w = StringFormat('%9999.9999f', 1e300)", "$s = 'x'",
+                    "For $i = 1 To 17", "$s = $s & $s", "Next", "$t = StringFormat('<%s>', StringLeft($s, 65535))",
+                    "$u = StringFormat('<%s>', $s & 'y')", "$s = StringFormat($s & '<%d>', 5)"}));
     EXPECT_EQ(std::string(1233, ' ') + "7", runner.Text("v"));
     EXPECT_EQ(10000u + 301u, runner.Text("w").size());
     // Text for "%s" is cut to 65,535 chars; literal text is never cut.
@@ -214,19 +217,19 @@ TEST(StringBuiltins, FormatPassesUnsafeConversionsThroughUnchanged)
 TEST(StringBuiltins, CharacterClasses)
 {
     const ExpressionCase cases[] = {
-        {"StringIsDigit('')", "1", 0},         {"StringIsDigit('123')", "1", 0},
-        {"StringIsDigit('12a')", "0", 0},      {"StringIsDigit('a12')", "0", 0},
-        {"StringIsDigit(Chr(178))", "0", 0},   {"StringIsXDigit('09afAF')", "1", 0},
-        {"StringIsXDigit('g')", "0", 0},       {"StringIsSpace(' ' & Chr(9) & Chr(10))", "1", 0},
-        {"StringIsSpace('a ')", "0", 0},       {"StringIsSpace(Chr(160))", "0", 0},
-        {"StringIsAscii('abc~')", "1", 0},     {"StringIsAscii('a' & Chr(200))", "0", 0},
-        {"StringIsAlpha('abcXYZ')", "1", 0},   {"StringIsAlpha('ab1')", "0", 0},
-        {"StringIsAlnum('ab1')", "1", 0},      {"StringIsAlnum('ab_')", "0", 0},
-        {"StringIsLower('abc')", "1", 0},      {"StringIsLower('aBc')", "0", 0},
-        {"StringIsUpper('ABC')", "1", 0},      {"StringIsUpper('ABc')", "0", 0},
-        {"StringIsAlpha('')", "1", 0},         {"StringIsUpper('')", "1", 0},
+        {"StringIsDigit('')", "1", 0},          {"StringIsDigit('123')", "1", 0},
+        {"StringIsDigit('12a')", "0", 0},       {"StringIsDigit('a12')", "0", 0},
+        {"StringIsDigit(Chr(178))", "0", 0},    {"StringIsXDigit('09afAF')", "1", 0},
+        {"StringIsXDigit('g')", "0", 0},        {"StringIsSpace(' ' & Chr(9) & Chr(10))", "1", 0},
+        {"StringIsSpace('a ')", "0", 0},        {"StringIsSpace(Chr(160))", "0", 0},
+        {"StringIsAscii('abc~')", "1", 0},      {"StringIsAscii('a' & Chr(200))", "0", 0},
+        {"StringIsAlpha('abcXYZ')", "1", 0},    {"StringIsAlpha('ab1')", "0", 0},
+        {"StringIsAlnum('ab1')", "1", 0},       {"StringIsAlnum('ab_')", "0", 0},
+        {"StringIsLower('abc')", "1", 0},       {"StringIsLower('aBc')", "0", 0},
+        {"StringIsUpper('ABC')", "1", 0},       {"StringIsUpper('ABc')", "0", 0},
+        {"StringIsAlpha('')", "1", 0},          {"StringIsUpper('')", "1", 0},
         {"StringIsAlpha('\xE9t\xE9')", "1", 0}, {"StringIsLower('\xE9t\xE9')", "1", 0},
-        {"StringIsUpper('\xC9')", "1", 0},     {"StringIsDigit('\xB2\xB3')", "0", 0},
+        {"StringIsUpper('\xC9')", "1", 0},      {"StringIsDigit('\xB2\xB3')", "0", 0},
     };
     ExpectCases(cases);
 }
@@ -234,11 +237,9 @@ TEST(StringBuiltins, CharacterClasses)
 TEST(StringBuiltins, NumberGrammarsInScripts)
 {
     const ExpressionCase cases[] = {
-        {"StringIsFloat('-1.5')", "1", 0}, {"StringIsFloat('1e5')", "0", 0},
-        {"StringIsFloat('12')", "0", 0},   {"StringIsFloat('12.')", "1", 0},
-        {"StringIsFloat(1.5)", "1", 0},    {"StringIsInt('+12')", "1", 0},
-        {"StringIsInt('-')", "0", 0},      {"StringIsInt(12)", "1", 0},
-        {"StringIsInt('1.0')", "0", 0},
+        {"StringIsFloat('-1.5')", "1", 0}, {"StringIsFloat('1e5')", "0", 0}, {"StringIsFloat('12')", "0", 0},
+        {"StringIsFloat('12.')", "1", 0},  {"StringIsFloat(1.5)", "1", 0},   {"StringIsInt('+12')", "1", 0},
+        {"StringIsInt('-')", "0", 0},      {"StringIsInt(12)", "1", 0},      {"StringIsInt('1.0')", "0", 0},
     };
     ExpectCases(cases);
 }
@@ -248,12 +249,14 @@ TEST(StringBuiltins, ArgumentCountsComeFromTheTable)
     CBuiltinScriptRunner runner;
     EXPECT_FALSE(runner.Run({"$v = StringInStr('a')"}));
     EXPECT_FALSE(runner.Run({"$v = StringReplace('a', 'b', 'c', 0, 0, 0)"}));
-    EXPECT_TRUE(runner.Run({"$v = StringFormat('%d%d%d%d%d%d%d%d%d%d%d%d%d%d%d%d%d%d%d%d%d%d%d%d%d%d%d%d%d%d%d%d',"
-                            " 1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9,"
-                            " 0, 1, 2)"}));
+    EXPECT_TRUE(
+        runner.Run({"$v = StringFormat('%d%d%d%d%d%d%d%d%d%d%d%d%d%d%d%d%d%d%d%d%d%d%d%d%d%d%d%d%d%d%d%d',"
+                    " 1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9,"
+                    " 0, 1, 2)"}));
     EXPECT_EQ("12345678901234567890123456789012", runner.Text("v"));
-    EXPECT_FALSE(runner.Run({"$v = StringFormat('%d', 1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9,"
-                             " 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 1, 2, 3)"}));
+    EXPECT_FALSE(
+        runner.Run({"$v = StringFormat('%d', 1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9,"
+                    " 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 1, 2, 3)"}));
     EXPECT_EQ(3u, runner.Boxes().size());
 }
 

@@ -50,7 +50,8 @@ TEST(StringRobot, SplitThroughARobotFile)
 {
     const std::vector<std::string> lines = {
         "$a = StringSplit(\"a,b,,c\", \",\")",
-        "FileWriteLine(\"%OUT%\", @error & \"|\" & $a[0] & \"|\" & $a[1] & \"|\" & $a[2] & \"|\" & $a[3] & \"|\" & $a[4])",
+        "FileWriteLine(\"%OUT%\", @error & \"|\" & $a[0] & \"|\" & $a[1] & \"|\" & $a[2] & \"|\" & $a[3] & \"|\" & "
+        "$a[4])",
         "$a = StringSplit(\"abc\", \",\")",
         "FileWriteLine(\"%OUT%\", @error & \"|\" & $a[0] & \"|\" & $a[1])",
         "$a = StringSplit(\"abc\", \"\")",

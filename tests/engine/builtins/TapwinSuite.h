@@ -11,7 +11,8 @@
 
 #include <string>
 
-class TapwinSuite : public ::testing::Test {
+class TapwinSuite : public ::testing::Test
+{
 protected:
     static void StartTarget(const char* title, const char* pos)
     {

@@ -9,7 +9,8 @@ namespace {
 
 const char kEditor[] = "Untitled - Tapeditor";
 
-class WindowBuiltinsTest : public ::testing::Test {
+class WindowBuiltinsTest : public ::testing::Test
+{
 protected:
     static void SetUpTestSuite() { s_window = StartTapwin(kEditor, "", "60,60"); }
     static void TearDownTestSuite() { e2e::EndStartedProcesses(); }

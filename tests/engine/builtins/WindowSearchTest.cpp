@@ -12,7 +12,8 @@ namespace {
 
 const char kTitle[] = "Untitled - Searchpad";
 
-class WindowSearchTest : public ::testing::Test {
+class WindowSearchTest : public ::testing::Test
+{
 protected:
     static void SetUpTestSuite()
     {

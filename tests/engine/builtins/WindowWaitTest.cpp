@@ -10,7 +10,8 @@
 
 namespace {
 
-class WindowWaitTest : public ::testing::Test {
+class WindowWaitTest : public ::testing::Test
+{
 protected:
     void TearDown() override { e2e::EndStartedProcesses(); }
 };
@@ -70,10 +71,10 @@ TEST_F(WindowWaitTest, WinWaitActiveEndsWhenTheWindowIsActivated)
     ASSERT_NE(nullptr, first);
     ASSERT_NE(nullptr, second);
     SetForegroundWindow(second);
-    ScriptOutcome run = RunWhile({"Put(WinActive(\"Activation One\"))",
-                                  "Put(WinWaitActive(\"Activation One\", \"\", 30))",
-                                  "Put(WinWaitNotActive(\"Activation Two\", \"\", 30))"},
-                                 [first]() { SetForegroundWindow(first); });
+    ScriptOutcome run =
+        RunWhile({"Put(WinActive(\"Activation One\"))", "Put(WinWaitActive(\"Activation One\", \"\", 30))",
+                  "Put(WinWaitNotActive(\"Activation Two\", \"\", 30))"},
+                 [first]() { SetForegroundWindow(first); });
     EXPECT_EQ(0, run.exitCode) << run.output;
     std::vector<std::string> expected = {"0", "1", "1"};
     EXPECT_EQ(expected, run.values) << run.output;

@@ -16,7 +16,8 @@ std::vector<Started>& StartedList()
     return list;
 }
 
-struct WindowSearch {
+struct WindowSearch
+{
     std::string caption;
     HWND found = nullptr;
 };
@@ -227,8 +228,8 @@ bool WaitForWindowGone(const std::string& caption, DWORD timeoutMs)
 
 std::string ReadWholeFile(const std::string& path)
 {
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE)
         return "";
     std::string data;
@@ -246,8 +247,8 @@ bool WriteWholeFile(const std::string& path, const std::string& bytes)
     if (h == INVALID_HANDLE_VALUE)
         return false;
     DWORD written = 0;
-    bool ok = WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-              written == bytes.size();
+    bool ok =
+        WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) && written == bytes.size();
     return CloseHandle(h) && ok;
 }
 
@@ -287,8 +288,8 @@ std::string TempFilePath(const std::string& stem)
     char dir[MAX_PATH + 1] = "";
     GetTempPathA(sizeof dir, dir);
     static unsigned counter = 0;
-    return std::string(dir) + stem + "-" + std::to_string(GetCurrentProcessId()) + "-" +
-           std::to_string(++counter) + ".tmp";
+    return std::string(dir) + stem + "-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++counter) +
+           ".tmp";
 }
 
 std::string DataFolder()

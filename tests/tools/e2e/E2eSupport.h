@@ -14,7 +14,8 @@ namespace e2e {
 std::string BinDir();
 std::string BinPath(const std::string& exeName);
 
-struct Started {
+struct Started
+{
     HANDLE process = nullptr;
     DWORD pid = 0;
 };
@@ -66,7 +67,8 @@ void EmptyDataFolder();
 
 // Writes a robot file NAME.txt into the folder: the 14 header lines of a robot
 // file around the given script lines, CR LF line ends. False on failure.
-struct RobotHeader {
+struct RobotHeader
+{
     std::string startKey = "None";
     std::string endKey = "None";
     std::string description;

@@ -4,7 +4,8 @@
 
 namespace {
 
-class TapwinTest : public ::testing::Test {
+class TapwinTest : public ::testing::Test
+{
 protected:
     void TearDown() override { e2e::EndStartedProcesses(); }
 };
