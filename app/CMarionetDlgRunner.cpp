@@ -4,7 +4,7 @@
 #include "app/RobotFolder.h"
 #include "app/RobotRepetition.h"
 #include "app/ScriptEngineObjects.h"
-#include "engine/CArgList.h"
+#include "engine/system/CArgList.h"
 #include "engine/RobotRunSequence.h"
 #include "engine/ScriptGlobals.h"
 #include "framework/AfxMessageBox.h"

@@ -1,9 +1,9 @@
 #include "engine/CMarionet_Script.h"
 
-#include "engine/COsVersion.h"
+#include "engine/system/COsVersion.h"
 #include "engine/ScriptText.h"
-#include "engine/SystemNet.h"
-#include "engine/SystemPaths.h"
+#include "engine/system/SystemNet.h"
+#include "engine/system/SystemPaths.h"
 
 #include <cstdio>
 #include <ctime>

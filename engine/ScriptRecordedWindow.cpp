@@ -1,7 +1,7 @@
 #include "engine/CMarionet_Script.h"
 
 #include "engine/CMarionet_ScriptFile.h"
-#include "engine/PreciseSleep.h"
+#include "engine/system/PreciseSleep.h"
 #include "robot/CActiveWinPath.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "engine/builtins/CKeySender.h"
 
-#include "engine/PreciseSleep.h"
+#include "engine/system/PreciseSleep.h"
 #include "engine/builtins/ForceForeground.h"
 #include "engine/builtins/SendKeyTable.h"
 

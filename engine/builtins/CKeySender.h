@@ -3,7 +3,7 @@
 // up/down/on/off, and plain chars. Also parses hotkey notation.
 #pragma once
 
-#include "engine/CThreadInputLinks.h"
+#include "engine/system/CThreadInputLinks.h"
 #include "engine/builtins/AccentTable.h"
 
 #include <windows.h>

@@ -1,6 +1,6 @@
 #include "engine/builtins/ControlBuiltins.h"
 
-#include "engine/PreciseSleep.h"
+#include "engine/system/PreciseSleep.h"
 #include "engine/ScriptText.h"
 #include "engine/builtins/BuiltinRegistry.h"
 #include "engine/builtins/CBuiltinState.h"

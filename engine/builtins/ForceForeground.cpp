@@ -1,6 +1,6 @@
 #include "engine/builtins/ForceForeground.h"
 
-#include "engine/CThreadInputLinks.h"
+#include "engine/system/CThreadInputLinks.h"
 
 namespace {
 

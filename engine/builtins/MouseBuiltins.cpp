@@ -1,7 +1,7 @@
 #include "engine/builtins/MouseBuiltins.h"
 
 #include "engine/ClickAtScreenPoint.h"
-#include "engine/PreciseSleep.h"
+#include "engine/system/PreciseSleep.h"
 #include "engine/ScriptText.h"
 #include "engine/builtins/BuiltinRegistry.h"
 #include "engine/builtins/MouseMotion.h"

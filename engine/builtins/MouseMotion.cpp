@@ -1,6 +1,6 @@
 #include "engine/builtins/MouseMotion.h"
 
-#include "engine/PreciseSleep.h"
+#include "engine/system/PreciseSleep.h"
 
 #include <algorithm>
 #include <cstdlib>

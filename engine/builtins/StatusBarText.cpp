@@ -1,6 +1,6 @@
 #include "engine/builtins/StatusBarText.h"
 
-#include "engine/COsVersion.h"
+#include "engine/system/COsVersion.h"
 
 #include <commctrl.h>
 

@@ -1,7 +1,7 @@
 #include "engine/builtins/WaitBuiltins.h"
 
 #include "engine/CMarionet_ScriptFile.h"
-#include "engine/PreciseSleep.h"
+#include "engine/system/PreciseSleep.h"
 #include "engine/ScriptGlobals.h"
 #include "engine/builtins/BuiltinRegistry.h"
 

@@ -1,6 +1,6 @@
 #include "engine/builtins/WindowBuiltinSupport.h"
 
-#include "engine/PreciseSleep.h"
+#include "engine/system/PreciseSleep.h"
 #include "engine/ScriptArrays.h"
 #include "engine/builtins/CBuiltinState.h"
 

@@ -1,7 +1,7 @@
 #include "engine/builtins/WindowBuiltins.h"
 
-#include "engine/SystemProcess.h"
-#include "engine/SystemWindows.h"
+#include "engine/system/SystemProcess.h"
+#include "engine/system/SystemWindows.h"
 #include "engine/builtins/BuiltinRegistry.h"
 #include "engine/builtins/ForceForeground.h"
 #include "engine/builtins/WindowBuiltinSupport.h"

@@ -3,7 +3,7 @@
 // act on the other program; every way out of the scope detaches again.
 #pragma once
 
-#include "engine/SystemWindows.h"
+#include "engine/system/SystemWindows.h"
 
 class CWindowThreadAttach
 {

@@ -1,6 +1,6 @@
 #include "engine/builtins/WindowWaitBuiltins.h"
 
-#include "engine/PreciseSleep.h"
+#include "engine/system/PreciseSleep.h"
 #include "engine/ScriptNumber.h"
 #include "engine/builtins/BuiltinRegistry.h"
 #include "engine/builtins/WindowBuiltinSupport.h"

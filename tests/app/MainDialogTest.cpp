@@ -3,7 +3,7 @@
 // robot files, removals keep the keys other robots share.
 #include "app/CMarionetApp.h"
 #include "app/CMarionetDlg.h"
-#include "engine/CArgList.h"
+#include "engine/system/CArgList.h"
 #include "framework/CMessageBoxCapture.h"
 #include "res/TapforgeResource.h"
 #include "schedule/CTaskScheduler.h"

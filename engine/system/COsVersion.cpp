@@ -1,4 +1,4 @@
-#include "engine/COsVersion.h"
+#include "engine/system/COsVersion.h"
 
 #include <windows.h>
 

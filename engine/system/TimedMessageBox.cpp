@@ -1,4 +1,4 @@
-#include "engine/TimedMessageBox.h"
+#include "engine/system/TimedMessageBox.h"
 
 #include "framework/AfxMessageBox.h"
 

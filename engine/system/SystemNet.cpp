@@ -1,7 +1,7 @@
-#include "engine/SystemNet.h"
+#include "engine/system/SystemNet.h"
 
-#include "engine/ProcAddress.h"
-#include "engine/SystemPaths.h"
+#include "engine/system/ProcAddress.h"
+#include "engine/system/SystemPaths.h"
 
 #include <winsock.h>
 #include <wininet.h>

@@ -1,6 +1,6 @@
-#include "engine/PreciseSleep.h"
+#include "engine/system/PreciseSleep.h"
 
-#include "engine/COsVersion.h"
+#include "engine/system/COsVersion.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
-#include "engine/SystemProcess.h"
+#include "engine/system/SystemProcess.h"
 
-#include "engine/COsVersion.h"
-#include "engine/ProcAddress.h"
+#include "engine/system/COsVersion.h"
+#include "engine/system/ProcAddress.h"
 
 #include <tlhelp32.h>
 

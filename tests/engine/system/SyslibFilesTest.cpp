@@ -1,7 +1,7 @@
 // File and folder helpers against temporary folders on drive C: and, for
 // moves across drives, on Z: (the host's file system under Wine).
-#include "engine/SystemFiles.h"
-#include "engine/SystemPaths.h"
+#include "engine/system/SystemFiles.h"
+#include "engine/system/SystemPaths.h"
 #include "tests/tools/e2e/E2eSupport.h"
 
 #include <gtest/gtest.h>

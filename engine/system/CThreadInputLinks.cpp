@@ -1,4 +1,4 @@
-#include "engine/CThreadInputLinks.h"
+#include "engine/system/CThreadInputLinks.h"
 
 bool CThreadInputLinks::Attach(DWORD from, DWORD to)
 {

@@ -1,10 +1,10 @@
-#include "engine/PreciseSleep.h"
-#include "engine/SystemNet.h"
-#include "engine/SystemProcess.h"
-#include "engine/SystemRegistry.h"
-#include "engine/SystemSound.h"
-#include "engine/SystemWindows.h"
-#include "engine/TimedMessageBox.h"
+#include "engine/system/PreciseSleep.h"
+#include "engine/system/SystemNet.h"
+#include "engine/system/SystemProcess.h"
+#include "engine/system/SystemRegistry.h"
+#include "engine/system/SystemSound.h"
+#include "engine/system/SystemWindows.h"
+#include "engine/system/TimedMessageBox.h"
 #include "framework/CMessageBoxCapture.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "engine/SystemWindows.h"
+#include "engine/system/SystemWindows.h"
 
-#include "engine/CThreadInputLinks.h"
+#include "engine/system/CThreadInputLinks.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "engine/SystemRegistry.h"
+#include "engine/system/SystemRegistry.h"
 
 bool RegReadString(HKEY root, const char* subkey, const char* valueName, DWORD bufferSize, char* buffer)
 {

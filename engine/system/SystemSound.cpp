@@ -1,4 +1,4 @@
-#include "engine/SystemSound.h"
+#include "engine/system/SystemSound.h"
 
 #include <windows.h>
 #include <mmsystem.h>

@@ -2,9 +2,8 @@
 // group blanks into one and two double quotes in a row give one.
 #pragma once
 
-#include "engine/CScriptString.h"
-
 #include <cstddef>
+#include <string>
 #include <vector>
 
 class CArgList
@@ -19,11 +18,11 @@ public:
     int GetCount() const { return static_cast<int>(m_args.size()); }
     // The argument at index 0..count-1; "" out of range.
     const char* GetArg(int index) const;
-    const char* GetLineText() const { return m_commandLine.GetText(); }
+    const char* GetLineText() const { return m_commandLine.c_str(); }
 
 private:
-    std::vector<CScriptString> m_args;
-    CScriptString m_commandLine;
+    std::vector<std::string> m_args;
+    std::string m_commandLine;
 };
 
 // The script arguments of the program (the engine's @-macros read them).

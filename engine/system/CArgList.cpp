@@ -1,4 +1,4 @@
-#include "engine/CArgList.h"
+#include "engine/system/CArgList.h"
 
 namespace {
 
@@ -16,17 +16,17 @@ void CArgList::Parse(const char* commandLine)
     m_commandLine = p;
     while (IsBlank(*p))
         ++p;
-    CScriptString token;
+    std::string token;
     bool inQuotes = false;
     bool pending = false;
     auto store = [&] {
         if (static_cast<int>(m_args.size()) < kMaxArgs)
             m_args.push_back(token);
-        token.Clear();
+        token.clear();
         pending = false;
     };
     auto add = [&](char c) {
-        if (token.GetLength() < kMaxArgLength)
+        if (static_cast<int>(token.size()) < kMaxArgLength)
             token += c;
         pending = true;
     };
@@ -47,7 +47,7 @@ void CArgList::Parse(const char* commandLine)
             add(*p);
         }
     }
-    if (pending && !token.IsEmpty())
+    if (pending && !token.empty())
         store();
 }
 
@@ -55,7 +55,7 @@ const char* CArgList::GetArg(int index) const
 {
     if (index < 0 || index >= GetCount())
         return "";
-    return m_args[static_cast<size_t>(index)].GetText();
+    return m_args[static_cast<size_t>(index)].c_str();
 }
 
 CArgList& ScriptArgList()

@@ -1,8 +1,8 @@
-#include "engine/CArgList.h"
-#include "engine/COsVersion.h"
+#include "engine/system/CArgList.h"
+#include "engine/system/COsVersion.h"
 #include "engine/MersenneTwister.h"
 #include "engine/ScriptArrays.h"
-#include "engine/SystemFiles.h"
+#include "engine/system/SystemFiles.h"
 #include "engine/TextHelpers.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Downloads from the local test server: a 200 answer, a 404 answer, a
 // connection closed without an answer and a port nobody listens on.
-#include "engine/SystemFiles.h"
-#include "engine/SystemNet.h"
+#include "engine/system/SystemFiles.h"
+#include "engine/system/SystemNet.h"
 #include "tests/tools/e2e/E2eSupport.h"
 
 #include <gtest/gtest.h>

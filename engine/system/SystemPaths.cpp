@@ -1,4 +1,4 @@
-#include "engine/SystemPaths.h"
+#include "engine/system/SystemPaths.h"
 
 #include <windows.h>
 #include <shlobj.h>

@@ -1,7 +1,7 @@
-#include "engine/SystemFiles.h"
+#include "engine/system/SystemFiles.h"
 
-#include "engine/COsVersion.h"
-#include "engine/SystemPaths.h"
+#include "engine/system/COsVersion.h"
+#include "engine/system/SystemPaths.h"
 
 #include <shellapi.h>
 
