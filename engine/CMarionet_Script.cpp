@@ -68,6 +68,17 @@ void CMarionet_Script::SetBuiltinHandler(int nIndex, ScriptBuiltinHandler handle
         m_aHandlers[nIndex] = handler;
 }
 
+ScriptBuiltinHandler CMarionet_Script::GetBuiltinHandler(int nIndex) const
+{
+    return nIndex >= 0 && nIndex < kScriptBuiltinCount ? m_aHandlers[nIndex] : nullptr;
+}
+
+void CMarionet_Script::ClearBuiltinHandlers()
+{
+    for (ScriptBuiltinHandler& handler : m_aHandlers)
+        handler = nullptr;
+}
+
 int CMarionet_Script::LoadAndCheckScript(const char* pszPath)
 {
     m_UserFunctions.FreeAll();

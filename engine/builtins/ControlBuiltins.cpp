@@ -2,7 +2,7 @@
 
 #include "engine/system/PreciseSleep.h"
 #include "engine/ScriptText.h"
-#include "engine/builtins/BuiltinRegistry.h"
+#include "engine/builtins/BuiltinBinding.h"
 #include "engine/builtins/CBuiltinState.h"
 #include "engine/builtins/StatusBarText.h"
 #include "engine/builtins/WindowBuiltinSupport.h"
@@ -193,16 +193,19 @@ int StatusBarGetText(CMarionet_Script& engine, CScriptValueList& args, CScriptVa
 
 void RegisterControlBuiltins(CMarionet_Script& engine)
 {
-    BindBuiltin(engine, "CONTROLCLICK", ControlClick);
-    BindBuiltin(engine, "CONTROLSEND", ControlSend);
-    BindBuiltin(engine, "CONTROLSETTEXT", ControlSetText);
-    BindBuiltin(engine, "CONTROLGETTEXT", ControlGetText);
-    BindBuiltin(engine, "CONTROLFOCUS", ControlFocus);
-    BindBuiltin(engine, "CONTROLGETPOS", ControlGetPos);
-    BindBuiltin(engine, "CONTROLMOVE", ControlMove);
-    BindBuiltin(engine, "CONTROLENABLE", ControlEnable);
-    BindBuiltin(engine, "CONTROLDISABLE", ControlDisable);
-    BindBuiltin(engine, "CONTROLSHOW", ControlShow);
-    BindBuiltin(engine, "CONTROLHIDE", ControlHide);
-    BindBuiltin(engine, "STATUSBARGETTEXT", StatusBarGetText);
+    static const BuiltinBinding kBindings[] = {
+        {"CONTROLCLICK", ControlClick},
+        {"CONTROLSEND", ControlSend},
+        {"CONTROLSETTEXT", ControlSetText},
+        {"CONTROLGETTEXT", ControlGetText},
+        {"CONTROLFOCUS", ControlFocus},
+        {"CONTROLGETPOS", ControlGetPos},
+        {"CONTROLMOVE", ControlMove},
+        {"CONTROLENABLE", ControlEnable},
+        {"CONTROLDISABLE", ControlDisable},
+        {"CONTROLSHOW", ControlShow},
+        {"CONTROLHIDE", ControlHide},
+        {"STATUSBARGETTEXT", StatusBarGetText},
+    };
+    BindBuiltins(engine, kBindings);
 }

@@ -1,7 +1,7 @@
 #include "engine/builtins/ControlCommand.h"
 
 #include "engine/ScriptText.h"
-#include "engine/builtins/BuiltinRegistry.h"
+#include "engine/builtins/BuiltinBinding.h"
 #include "engine/builtins/WindowBuiltinSupport.h"
 #include "engine/builtins/WindowThreadAttach.h"
 
@@ -267,5 +267,8 @@ int ControlCommand(CMarionet_Script& engine, CScriptValueList& args, CScriptValu
 
 void RegisterControlCommand(CMarionet_Script& engine)
 {
-    BindBuiltin(engine, "CONTROLCOMMAND", ControlCommand);
+    static const BuiltinBinding kBindings[] = {
+        {"CONTROLCOMMAND", ControlCommand},
+    };
+    BindBuiltins(engine, kBindings);
 }

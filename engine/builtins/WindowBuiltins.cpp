@@ -2,7 +2,7 @@
 
 #include "engine/system/SystemProcess.h"
 #include "engine/system/SystemWindows.h"
-#include "engine/builtins/BuiltinRegistry.h"
+#include "engine/builtins/BuiltinBinding.h"
 #include "engine/builtins/ForceForeground.h"
 #include "engine/builtins/WindowBuiltinSupport.h"
 
@@ -190,22 +190,25 @@ int ControlGetFocus(CMarionet_Script& engine, CScriptValueList& args, CScriptVal
 
 void RegisterWindowBuiltins(CMarionet_Script& engine)
 {
-    BindBuiltin(engine, "WINEXISTS", WinExists);
-    BindBuiltin(engine, "WINACTIVE", WinActive);
-    BindBuiltin(engine, "WINACTIVATE", WinActivate);
-    BindBuiltin(engine, "WINSETSTATE", WinSetState);
-    BindBuiltin(engine, "WINSHOW", WinSetState);
-    BindBuiltin(engine, "WINMOVE", WinMove);
-    BindBuiltin(engine, "WINCLOSE", WinClose);
-    BindBuiltin(engine, "WINKILL", WinKill);
-    BindBuiltin(engine, "WINSETTITLE", WinSetTitle);
-    BindBuiltin(engine, "WINSETONTOP", WinSetOnTop);
-    BindBuiltin(engine, "WINGETTITLE", WinGetTitle);
-    BindBuiltin(engine, "WINGETTEXT", WinGetText);
-    BindBuiltin(engine, "WINGETCLASSLIST", WinGetClassList);
-    BindBuiltin(engine, "WINGETPOS", WinGetPos);
-    BindBuiltin(engine, "WINGETCLIENTSIZE", WinGetClientSize);
-    BindBuiltin(engine, "WINGETHANDLE", WinGetHandle);
-    BindBuiltin(engine, "WINGETSTATE", WinGetState);
-    BindBuiltin(engine, "CONTROLGETFOCUS", ControlGetFocus);
+    static const BuiltinBinding kBindings[] = {
+        {"WINEXISTS", WinExists},
+        {"WINACTIVE", WinActive},
+        {"WINACTIVATE", WinActivate},
+        {"WINSETSTATE", WinSetState},
+        {"WINSHOW", WinSetState},
+        {"WINMOVE", WinMove},
+        {"WINCLOSE", WinClose},
+        {"WINKILL", WinKill},
+        {"WINSETTITLE", WinSetTitle},
+        {"WINSETONTOP", WinSetOnTop},
+        {"WINGETTITLE", WinGetTitle},
+        {"WINGETTEXT", WinGetText},
+        {"WINGETCLASSLIST", WinGetClassList},
+        {"WINGETPOS", WinGetPos},
+        {"WINGETCLIENTSIZE", WinGetClientSize},
+        {"WINGETHANDLE", WinGetHandle},
+        {"WINGETSTATE", WinGetState},
+        {"CONTROLGETFOCUS", ControlGetFocus},
+    };
+    BindBuiltins(engine, kBindings);
 }
