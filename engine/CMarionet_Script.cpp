@@ -10,6 +10,10 @@
 #include <string>
 #include <vector>
 
+HWND EngineWindowHandle = nullptr;
+std::atomic<BYTE> WaitLongBusy{0};
+int ScriptExitCode = 0;
+
 const char CMarionet_Script::kRecursionMessage[] =
     "Recursion level has been exceeded - Orvantis Tapforge will quit to prevent stack overflow.";
 const char CMarionet_Script::kAllocateArrayMessage[] =
