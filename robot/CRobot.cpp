@@ -30,12 +30,12 @@ const CString kBackgroundKey = "RunAtBackground=";
 class LineSource
 {
 public:
-    explicit LineSource(CStdioFile& file) : m_file(file) {}
+    explicit LineSource(CStdioFile& file) : m_File(file) {}
 
     bool Next(CString& line)
     {
-        if (m_ended || !m_file.ReadString(line)) {
-            m_ended = true;
+        if (m_bEnded || !m_File.ReadString(line)) {
+            m_bEnded = true;
             line.Empty();
             return false;
         }
@@ -50,8 +50,8 @@ public:
     }
 
 private:
-    CStdioFile& m_file;
-    bool m_ended = false;
+    CStdioFile& m_File;
+    bool m_bEnded = false;
 };
 
 // The text after the last "\" and before the last "." of that text; the whole
