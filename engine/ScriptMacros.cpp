@@ -327,7 +327,7 @@ int CMarionet_Script::EvaluateMacro(CScriptTokenList& tokens, int& nPos, CScript
         result.SetDouble(static_cast<double>(os.m_nBuild));
         return 0;
     case M_OSSERVICEPACK:
-        text = os.m_servicePack;
+        text = os.m_strServicePack;
         break;
     case M_OSLANG:
         text = OsLanguage(os);
