@@ -54,7 +54,7 @@ CMarionet_Script::~CMarionet_Script()
 
 void CMarionet_Script::CLexerReporter::ReportScriptError(const CScriptString& message, int column)
 {
-    m_engine.ReportScriptError(message.GetText(), column);
+    m_Engine.ReportScriptError(message.GetText(), column);
 }
 
 int CMarionet_Script::TokeniseLine(const char* pszLine, CScriptTokenList& tokens)

@@ -214,11 +214,11 @@ private:
     class CLexerReporter : public IScriptErrorReporter
     {
     public:
-        explicit CLexerReporter(CMarionet_Script& engine) : m_engine(engine) {}
+        explicit CLexerReporter(CMarionet_Script& engine) : m_Engine(engine) {}
         void ReportScriptError(const CScriptString& message, int column) override;
 
     private:
-        CMarionet_Script& m_engine;
+        CMarionet_Script& m_Engine;
     };
 
     // Run loop.
