@@ -73,7 +73,7 @@ public:
 
     // What the tests and the tools may look at.
     const CArray<CRobot, CRobot&>& GetRobots() const { return m_arrRobots; }
-    CSortListCtrl& GetRobotList() { return m_robotList; }
+    CSortListCtrl& GetRobotList() { return m_RobotList; }
     int IsRobotRunning() const { return m_bRobotRunning; }
     // The script file that Test runs; while it is empty, Test asks for one.
     void SetTestScriptPath(const CString& path) { m_strTestScriptPath = path; }
@@ -129,11 +129,11 @@ private:
     int RunLoadedRobot(const CRobot& robot, const CString& path);
 
     HICON m_hIcon = nullptr;
-    CBitmap m_background;
-    CSortListCtrl m_robotList;
-    CButtonST m_buttons[8];
+    CBitmap m_Background;
+    CSortListCtrl m_RobotList;
+    CButtonST m_arrButtons[8];
     CArray<CRobot, CRobot&> m_arrRobots;
-    CTaskScheduler m_taskScheduler;
+    CTaskScheduler m_TaskScheduler;
     int m_nEditedRow = -1;
     int m_bShowTips = 1;
 

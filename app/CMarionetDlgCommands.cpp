@@ -29,8 +29,8 @@ void CMarionetDlg::OnScheduleRobot()
 
 bool CMarionetDlg::FindScheduledJob(const CString& robotName, CRobotJobTexts& texts)
 {
-    m_taskScheduler.Enumerate(GetModuleFilePath());
-    return FindRobotJob(m_taskScheduler, robotName, texts);
+    m_TaskScheduler.Enumerate(GetModuleFilePath());
+    return FindRobotJob(m_TaskScheduler, robotName, texts);
 }
 
 void CMarionetDlg::OnHelp()
