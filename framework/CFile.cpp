@@ -33,8 +33,7 @@ bool CFile::Open(const char* path, UINT flags)
         access = GENERIC_WRITE;
     else if ((flags & 3) == modeReadWrite)
         access = GENERIC_READ | GENERIC_WRITE;
-    m_hFile =
-        CreateFileA(path, access, ShareModeOf(flags), nullptr, CreationOf(flags), FILE_ATTRIBUTE_NORMAL, nullptr);
+    m_hFile = CreateFileA(path, access, ShareModeOf(flags), nullptr, CreationOf(flags), FILE_ATTRIBUTE_NORMAL, nullptr);
     if (!IsOpen())
         return false;
     m_strPath = path;

@@ -2,7 +2,9 @@
 
 #include <process.h>
 
-CWinThread::CWinThread(AFX_THREADPROC procedure, LPVOID parameter) : m_fnProcedure(procedure), m_pParameter(parameter) {}
+CWinThread::CWinThread(AFX_THREADPROC procedure, LPVOID parameter) : m_fnProcedure(procedure), m_pParameter(parameter)
+{
+}
 
 CWinThread::~CWinThread()
 {

@@ -10,7 +10,7 @@ CTaskSchedulerSession::CTaskSchedulerSession()
         return;
     m_bComInitialised = true;
     m_hrResult = CoCreateInstance(CLSID_CTaskScheduler, nullptr, CLSCTX_INPROC_SERVER, IID_ITaskScheduler,
-                                m_Scheduler.OutVoid());
+                                  m_Scheduler.OutVoid());
 }
 
 CTaskSchedulerSession::~CTaskSchedulerSession()

@@ -59,7 +59,8 @@ COLORREF CScreenCapture::PixelAt(long x, long y) const
     if (x < m_rcOnScreen.left || x >= m_rcOnScreen.right || y < m_rcOnScreen.top || y >= m_rcOnScreen.bottom)
         return CLR_INVALID;
     size_t width = static_cast<size_t>(m_rcOnScreen.right - m_rcOnScreen.left);
-    DWORD bgr = m_aPixels[static_cast<size_t>(y - m_rcOnScreen.top) * width + static_cast<size_t>(x - m_rcOnScreen.left)];
+    DWORD bgr =
+        m_aPixels[static_cast<size_t>(y - m_rcOnScreen.top) * width + static_cast<size_t>(x - m_rcOnScreen.left)];
     // The bitmap holds 0x00RRGGBB; the system colour is 0x00BBGGRR.
     return RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF);
 }
