@@ -7,6 +7,7 @@
 #include "robot/ActionLineText.h"
 #include "robot/NumberText.h"
 #include "robot/RecordedWindowLines.h"
+#include "robot/RobotFileFormat.h"
 
 #include <cstring>
 
@@ -123,8 +124,6 @@ bool CMarionet_ScriptFile::RunScriptFileDialog(CString& strPath)
 
 namespace {
 
-const char kScriptSection[] = "[Script]";
-const char kRecWinSection[] = "[RecWinInfo]";
 const char kWindowTag[] = "-> At Win [";
 
 bool StartsWithNoCase(const CString& line, const char* prefix)
@@ -144,23 +143,24 @@ bool CMarionet_ScriptFile::LoadRobotFile(const char* pszPath, int nFileIndex)
     if (!file.Open(pszPath, CFile::modeRead))
         return false;
 
-    // The "[General]" header up to "RepeatTimes=" holds nothing the engine uses.
+    // The section heading and the keys before the speed hold nothing the
+    // engine uses.
     CString line;
-    for (int i = 0; i < 8; ++i) {
+    for (int i = 0; i < 1 + ROBOT_KEY_SPEED; ++i) {
         if (!file.ReadString(line))
             return false;
     }
-    while (line != kScriptSection) {
+    while (line != kRobotScriptSection) {
         if (!file.ReadString(line))
             return false;
-        if (StartsWith(line, "RunAtBackground=") && EndsWith(line, "1"))
+        if (StartsWith(line, kRobotHeaderKeys[ROBOT_KEY_BACKGROUND]) && EndsWith(line, "1"))
             m_bRunAtBackground = 1;
     }
 
     int sourceLine = 0;
     bool recordsFollow = false;
     while (file.ReadString(line)) {
-        if (line == kRecWinSection) {
+        if (line == kRobotRecordSection) {
             recordsFollow = true;
             break;
         }
