@@ -19,6 +19,15 @@ const UINT WM_RUNROBOTBYINDEX = WM_USER + 2;
 // script folder with an enable check box each. It owns the robots' global
 // hotkeys and runs robots in the one script engine, from its buttons, from
 // their hotkeys and from the command line.
+//
+// Its handlers are spread over five files by group:
+//   CMarionetDlg.cpp          set-up, painting, timers, closing, options
+//   CMarionetDlgCommands.cpp  schedule, help, options, feedback and share buttons
+//   CMarionetDlgHotkeys.cpp   registering the robots' hotkeys and OnHotKey
+//   CMarionetDlgRobots.cpp    the robot list: loading, adding, editing, removing,
+//                             the enable check boxes, the editor's key questions
+//   CMarionetDlgRunner.cpp    running robots: Run, Test, "-a" and the
+//                             second instance's request
 class CMarionetDlg : public CDialog
 {
 public:

@@ -132,7 +132,6 @@ void CTrayIcon::OnMenuCommand(UINT id)
         ShowHelpFile();
         break;
     case ID_TRAY_ABOUT:
-        // The About box opens here.
         break;
     case ID_TRAY_EXIT:
         m_pMainWnd->ShowWindow(SW_HIDE);
