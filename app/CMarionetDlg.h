@@ -150,6 +150,6 @@ private:
     BYTE m_bStopRequest = 0;
     int m_bRobotRunning = 0;
     BYTE m_bTestMode = 0;
-    CScriptString m_strTestLine;
+    CScriptString m_sTestLine;
     CString m_strTestScriptPath;
 };
