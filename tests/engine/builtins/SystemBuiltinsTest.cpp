@@ -131,6 +131,11 @@ TEST(SystemBuiltins, MsgBoxGoesThroughTheSink)
     ASSERT_TRUE(ran);
     EXPECT_EQ(-1, runner.Var("c").GetInteger());
     EXPECT_GE(elapsed, 950u);
+
+    // runrobot.exe prints the box and presses its default button.
+    const ScriptOutcome printed = RunScript({"Put(MsgBox(3 + 256, \"Caption\", \"Text\", 30))"});
+    EXPECT_EQ(std::vector<std::string>({"7"}), printed.values);
+    EXPECT_EQ("Caption: Text\n", printed.output);
 }
 
 }  // namespace
