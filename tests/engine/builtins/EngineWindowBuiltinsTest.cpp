@@ -10,6 +10,8 @@
 namespace {
 
 const char kClass[] = "OrvantisTapwright v1";
+// Bits that the system adds to every shown top-level window.
+const DWORD kAddedStyles = WS_VISIBLE | WS_CLIPSIBLINGS;
 
 std::string TextOf(HWND window)
 {
@@ -89,7 +91,7 @@ TEST_F(EngineWindowBuiltins, ProgressWindow)
     GetWindowRect(window, &rect);
     EXPECT_EQ(30, rect.left);
     EXPECT_EQ(40, rect.top);
-    EXPECT_EQ(static_cast<LONG>(WS_POPUP), GetWindowLongA(window, GWL_STYLE) & ~WS_VISIBLE);
+    EXPECT_EQ(static_cast<DWORD>(WS_POPUP), GetWindowLongA(window, GWL_STYLE) & ~kAddedStyles);
     EXPECT_EQ(0, GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST);
 
     Run("ProgressOff()");
@@ -116,7 +118,7 @@ TEST_F(EngineWindowBuiltins, SplashText)
         Run(c.line);
         HWND window = Popup();
         ASSERT_NE(nullptr, window) << c.line;
-        EXPECT_EQ(c.style, static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE)) & ~WS_VISIBLE) << c.line;
+        EXPECT_EQ(c.style, static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE)) & ~kAddedStyles) << c.line;
         HWND label = GetWindow(window, GW_CHILD);
         EXPECT_EQ("Text", TextOf(label));
         EXPECT_EQ(c.align, static_cast<DWORD>(GetWindowLongA(label, GWL_STYLE)) & SS_TYPEMASK) << c.line;

@@ -71,10 +71,12 @@ TEST(SystemBuiltins, ClipboardOfOtherPrograms)
 {
     PutClipboardText("from the test");
     EXPECT_EQ(std::vector<std::string>({"from the test"}), RunScript({"Put(ClipGet())"}).values);
-    // Held open by this process, the clipboard cannot be written.
-    ASSERT_TRUE(OpenClipboard(nullptr));
+    // Held open by a window of this process, the clipboard cannot be written.
+    HWND holder = CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(OpenClipboard(holder));
     const ScriptOutcome held = RunScript({"Put(ClipPut(\"x\"))"});
     CloseClipboard();
+    DestroyWindow(holder);
     EXPECT_EQ(std::vector<std::string>({"0"}), held.values) << held.output;
 }
 
