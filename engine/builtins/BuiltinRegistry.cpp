@@ -10,6 +10,7 @@
 #include "engine/builtins/MouseBuiltins.h"
 #include "engine/builtins/OptionBuiltins.h"
 #include "engine/builtins/PixelBuiltins.h"
+#include "engine/builtins/SystemBuiltinFamilies.h"
 #include "engine/builtins/WaitBuiltins.h"
 #include "engine/builtins/WindowBuiltins.h"
 #include "engine/builtins/WindowShellBuiltins.h"
@@ -76,4 +77,10 @@ void InstallScriptBuiltins(CMarionet_Script& engine)
     RegisterStringSplitBuiltins(engine);
     RegisterStringClassBuiltins(engine);
     RegisterStringFormatBuiltin(engine);
+    RegisterHotkeyBuiltins(engine);
+    RegisterScriptCallBuiltins(engine);
+    RegisterEnvironmentBuiltins(engine);
+    RegisterMachineBuiltins(engine);
+    RegisterMessageSoundBuiltins(engine);
+    RegisterEngineWindowBuiltins(engine);
 }
