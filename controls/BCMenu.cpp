@@ -108,22 +108,25 @@ BOOL BCMenu::IsClassicThemeValue(const char* value, DWORD size)
     return tail == suffix;
 }
 
+BOOL BCMenu::ReadClassicTheme()
+{
+    BOOL classic = FALSE;
+    HKEY key = nullptr;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Plus!\\Themes\\Current", 0, KEY_READ, &key) ==
+        ERROR_SUCCESS) {
+        char value[MAX_PATH] = {};
+        DWORD size = sizeof(value);
+        if (::RegQueryValueExA(key, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size) == ERROR_SUCCESS)
+            classic = IsClassicThemeValue(value, std::min<DWORD>(size, sizeof(value)));
+        ::RegCloseKey(key);
+    }
+    return classic;
+}
+
 BOOL BCMenu::IsWindowsClassicTheme()
 {
-    if (s_nClassicTheme < 0) {
-        s_nClassicTheme = 0;
-        HKEY key = nullptr;
-        if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Plus!\\Themes\\Current", 0, KEY_READ, &key) ==
-            ERROR_SUCCESS) {
-            char value[MAX_PATH] = {};
-            DWORD size = sizeof(value);
-            if (::RegQueryValueExA(key, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size) ==
-                ERROR_SUCCESS) {
-                s_nClassicTheme = IsClassicThemeValue(value, std::min<DWORD>(size, sizeof(value)));
-            }
-            ::RegCloseKey(key);
-        }
-    }
+    if (s_nClassicTheme < 0)
+        s_nClassicTheme = ReadClassicTheme();
     return s_nClassicTheme;
 }
 

@@ -85,6 +85,7 @@ public:
     // Whether the current theme is the classic one, read once; the rule on a
     // registry value of the given size.
     static BOOL IsWindowsClassicTheme();
+    static BOOL ReadClassicTheme();
     static BOOL IsClassicThemeValue(const char* value, DWORD size);
     // The inputs of the look; set at start-up, and by tests.
     static void SetLookInputs(int winVersion, BOOL classicTheme);

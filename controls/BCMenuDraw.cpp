@@ -6,6 +6,7 @@
 #include "framework/CDC.h"
 #include "framework/CGdiObject.h"
 #include "framework/CWinApp.h"
+#include "framework/CWnd.h"
 
 #include <algorithm>
 #include <cmath>
@@ -28,9 +29,7 @@ COLORREF BCMenu::LightenColor(COLORREF color, double factor)
 {
     if (!(factor > 0.0 && factor <= 1.0))
         return color;
-    auto lighten = [factor](BYTE channel) {
-        return static_cast<BYTE>(channel + factor * (255 - channel));
-    };
+    auto lighten = [factor](BYTE channel) { return static_cast<BYTE>(channel + factor * (255 - channel)); };
     return RGB(lighten(GetRValue(color)), lighten(GetGValue(color)), lighten(GetBValue(color)));
 }
 
@@ -58,7 +57,8 @@ void BCMenu::DrawEmbossed(CDC* dc, CImageList& images, int index, CPoint at, int
     CBitmap colourBitmap;
     CBitmap monoBitmap;
     if (!colour.CreateCompatibleDC(dc) || !mono.CreateCompatibleDC(dc) ||
-        !colourBitmap.CreateCompatibleBitmap(dc, width, height) || !monoBitmap.CreateBitmap(width, height, 1, 1, nullptr))
+        !colourBitmap.CreateCompatibleBitmap(dc, width, height) ||
+        !monoBitmap.CreateBitmap(width, height, 1, 1, nullptr))
         return;
     CBitmap* oldColour = colour.SelectObject(&colourBitmap);
     CBitmap* oldMono = mono.SelectObject(&monoBitmap);

@@ -100,7 +100,8 @@ BOOL CMenu::RouteOwnerDrawnItem(UINT message, LPARAM lParam)
 {
     if (message == WM_DRAWITEM) {
         auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
-        CMenu* menu = item->CtlType == ODT_MENU ? FromHandlePermanent(reinterpret_cast<HMENU>(item->hwndItem)) : nullptr;
+        CMenu* menu =
+            item->CtlType == ODT_MENU ? FromHandlePermanent(reinterpret_cast<HMENU>(item->hwndItem)) : nullptr;
         if (!menu)
             return FALSE;
         menu->DrawItem(item);
