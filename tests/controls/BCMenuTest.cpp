@@ -56,10 +56,14 @@ TEST_F(BCMenuTest, VersionCodes)
         int code;
     };
     const Case cases[] = {
-        {false, VER_PLATFORM_WIN32_NT, 6, 1, BCMenu::WIN_NT},   {false, VER_PLATFORM_WIN32_NT, 5, 1, BCMenu::WIN_XP},
-        {false, VER_PLATFORM_WIN32_NT, 5, 0, BCMenu::WIN_2000}, {false, VER_PLATFORM_WIN32_NT, 4, 0, BCMenu::WIN_NT4},
-        {true, VER_PLATFORM_WIN32_WINDOWS, 4, 10, BCMenu::WIN_98}, {true, VER_PLATFORM_WIN32_WINDOWS, 4, 90, BCMenu::WIN_ME},
-        {true, VER_PLATFORM_WIN32_WINDOWS, 4, 0, BCMenu::WIN_95},  {true, VER_PLATFORM_WIN32s, 3, 10, BCMenu::WIN_32S},
+        {false, VER_PLATFORM_WIN32_NT, 6, 1, BCMenu::WIN_NT},
+        {false, VER_PLATFORM_WIN32_NT, 5, 1, BCMenu::WIN_XP},
+        {false, VER_PLATFORM_WIN32_NT, 5, 0, BCMenu::WIN_2000},
+        {false, VER_PLATFORM_WIN32_NT, 4, 0, BCMenu::WIN_NT4},
+        {true, VER_PLATFORM_WIN32_WINDOWS, 4, 10, BCMenu::WIN_98},
+        {true, VER_PLATFORM_WIN32_WINDOWS, 4, 90, BCMenu::WIN_ME},
+        {true, VER_PLATFORM_WIN32_WINDOWS, 4, 0, BCMenu::WIN_95},
+        {true, VER_PLATFORM_WIN32s, 3, 10, BCMenu::WIN_32S},
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.code, BCMenu::WinVersionCode(c.win32s, c.platform, c.major, c.minor)) << c.major << "." << c.minor;
