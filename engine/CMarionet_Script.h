@@ -7,6 +7,7 @@
 #include "engine/CScriptTokenList.h"
 #include "engine/CScriptValueList.h"
 #include "engine/CScriptVarTable.h"
+#include "engine/CScriptWaitParams.h"
 #include "engine/CUserFuncList.h"
 #include "engine/IScriptErrorReporter.h"
 #include "engine/ScriptBuiltinNames.h"
@@ -177,19 +178,12 @@ public:
     CScriptFileTable m_FileHandles;
     CScriptHotkeySlot* m_pHotkeySlots[HOTKEY_SLOTS] = {};
 
-    CScriptString m_strWaitTitle;
-    CScriptString m_strWaitText;
-    int m_nWaitTimeout = 0;
-    DWORD m_dwWaitStart = 0;
+    CScriptWaitParams m_Wait;
     int m_nWinTitleMatchMode = 1;
     int m_nWinTextMatchMode = 1;
     BYTE m_bWinDetectHiddenText = 0;
     BYTE m_bWinSearchChildren = 0;
     int m_nWinWaitDelay = 250;
-    CScriptString m_strWaitProcess;
-    int m_nProcessTimeout = 0;
-    DWORD m_dwProcessStart = 0;
-    HANDLE m_hRunWaitChild = nullptr;
 
     CScriptString m_strAdlibFunction;
     BYTE m_bAdlibEnabled = 0;
