@@ -113,6 +113,10 @@ public:
     int ReportScriptError(const char* pszMessage, int nColumn);
     int ReportRuntimeError(const char* pszMessage, const char* pszDetail);
     void EndWaitLong();
+    // Dispatches the thread's pending messages, as between two lines; a
+    // built-in that blocks calls it so that the end hotkey still reaches the
+    // run. WM_QUIT ends the run.
+    void PumpMessages();
     CMarionet_ScriptFile& ScriptFile() { return m_ScriptFile; }
 
     // The built-in table: handlers in the order of the name table. Entries
@@ -218,7 +222,6 @@ private:
     // Run loop.
     void BeginTopLevelRun();
     void EndTopLevelRun();
-    void PumpMessages();
     int ServiceWaitStates();
     void ExecuteLine(const char* pszText, CScriptTokenList& tokens, int& nLine);
     bool PollAdlib();
