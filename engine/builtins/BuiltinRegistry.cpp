@@ -9,6 +9,9 @@
 #include "engine/builtins/MouseBuiltins.h"
 #include "engine/builtins/OptionBuiltins.h"
 #include "engine/builtins/PixelBuiltins.h"
+#include "engine/builtins/ProcessBuiltins.h"
+#include "engine/builtins/RegistryBuiltins.h"
+#include "engine/builtins/RunBuiltins.h"
 #include "engine/builtins/WaitBuiltins.h"
 #include "engine/builtins/WindowBuiltins.h"
 #include "engine/builtins/WindowShellBuiltins.h"
@@ -50,4 +53,7 @@ void InstallScriptBuiltins(CMarionet_Script& engine)
     RegisterWaitBuiltins(engine);
     RegisterKeyBuiltins(engine);
     RegisterMathAndStringBuiltins(engine);
+    RegisterRunBuiltins(engine);
+    RegisterProcessBuiltins(engine);
+    RegisterRegistryBuiltins(engine);
 }

@@ -3,14 +3,18 @@
 #include "engine/CMarionet_Script.h"
 #include "engine/builtins/CKeySender.h"
 #include "engine/builtins/WindowSearch.h"
+#include "engine/system/ProcessStart.h"
 
-// What the built-in families keep beside the engine: its key sender and the
-// shared window search of the window and control built-ins.
+// What the built-in families keep beside the engine: its key sender, the
+// shared window search of the window and control built-ins, and the account
+// that RUNASSET set (kept until the next RUNASSET, across runs).
 class CBuiltinState : public IScriptBuiltinState
 {
 public:
     CKeySender m_KeySender;
     CWindowSearch m_WindowSearch;
+    BYTE m_bRunAsMode = 0;
+    CRunAsAccount m_RunAs;
 };
 
 // The state installed by InstallScriptBuiltins.
