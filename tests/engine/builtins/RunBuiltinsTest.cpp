@@ -1,0 +1,198 @@
+// RUN, RUNWAIT, RUNREADYINPUT and RUNASSET: through runrobot.exe for what a
+// robot sees, in process for the waits that the test interrupts.
+#include "engine/ScriptErrorText.h"
+#include "tests/engine/ScriptRunSupport.h"
+#include "tests/engine/builtins/BuiltinScriptRun.h"
+#include "tests/engine/builtins/BuiltinScriptRunner.h"
+#include "tests/tools/e2e/E2eSupport.h"
+
+#include <gtest/gtest.h>
+#include <mmsystem.h>
+#include <shlwapi.h>
+
+#include <fstream>
+
+namespace {
+
+const char kStartFailed[] = "Unable to execute the external program.";
+
+std::string Tapwin(const std::string& title)
+{
+    return ProgramLiteral(e2e::BinPath("tapwin.exe"), " --title \"" + title + "\"");
+}
+
+std::string TempFolder()
+{
+    std::string folder = e2e::TempFilePath("runfolder");
+    CreateDirectoryA(folder.c_str(), nullptr);
+    return folder;
+}
+
+class RunBuiltinsTest : public ::testing::Test
+{
+protected:
+    void TearDown() override { e2e::EndStartedProcesses(); }
+};
+
+TEST_F(RunBuiltinsTest, ProgramsStartWaitAndGiveTheirIds)
+{
+    const std::string folder = TempFolder();
+    // Longer than the command line buffer the program once had.
+    const std::string longTail = " /c exit 5 " + std::string(25000, 'x');
+    ScriptOutcome run = RunScript({
+        "Put(RunWait(" + ProgramLiteral("cmd.exe", " /c exit 3") + "))",
+        "Put(RunWait(" + ProgramLiteral("cmd.exe", " /c cd > cwd.txt") + ", " + ScriptLiteral(folder) + "))",
+        "Put(RunWait(" + ProgramLiteral("C:\\no such folder\\cmd.exe", " /c exit 4") + "))",
+        "RunWait(" + ProgramLiteral("cmd.exe", longTail) + ")",
+        "Put(@error)",
+        "$pid = Run(" + Tapwin("Run Tapwin") + ")",
+        "Put($pid > 0 And ProcessExists($pid) = $pid)",
+        "$ready = RunReadyInput(" + Tapwin("Ready Tapwin") + ")",
+        "Put(WinExists(\"Ready Tapwin\"))",
+        "ProcessClose($pid)",
+        "ProcessClose($ready)",
+        "Put(ProcessWaitClose($pid, 10) + ProcessWaitClose($ready, 10))",
+    });
+    EXPECT_EQ(0, run.exitCode) << run.output;
+    std::vector<std::string> expected = {"3", "0", "4", "0", "1", "1", "2"};
+    EXPECT_EQ(expected, run.values) << run.output;
+    std::vector<std::string> cwd = e2e::ReadLines(folder + "\\cwd.txt");
+    ASSERT_EQ(1u, cwd.size());
+    EXPECT_EQ(0, lstrcmpiA(folder.c_str(), cwd[0].c_str())) << cwd[0];
+}
+
+TEST_F(RunBuiltinsTest, BadProgramTextsAndFailedStarts)
+{
+    const std::string missing = ProgramLiteral("C:\\no such folder\\nosuchprogram.exe");
+    const std::string hugeTail = " " + std::string(40000, 'x');
+    const std::vector<std::vector<std::string>> scripts = {
+        {"Run(\"cmd.exe\")"},
+        {"Run(\"x'cmd.exe'\")"},
+        {"Run(\"''\")"},
+        {"RunWait(" + missing + ")"},
+        {"RunAsSet(\"user\")"},
+        {"Opt(\"RunErrorsFatal\", 0)", "Put(RunWait(" + missing + ") & \"/\" & @error)",
+         "Put(Run(" + ProgramLiteral("cmd.exe", hugeTail) + ") & \"/\" & @error)",
+         "Put(RunAsSet(\"user\", \"domain\", \"password\", 2))", "Put(Run(" + ProgramLiteral("cmd.exe") + ") & \"/\" & @error)",
+         "Put(RunAsSet())", "Put(RunWait(" + ProgramLiteral("cmd.exe", " /c exit 6") + "))"},
+        {"RunAsSet(\"user\", \"domain\", \"password\")", "Run(" + ProgramLiteral("cmd.exe") + ")"},
+    };
+    std::vector<scripttest::Result> results = scripttest::RunScripts(scripts);
+    const char* messages[] = {"Invalid program to launch", "Invalid program to launch", "Empty program to launch"};
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(scripttest::ErrorReport(results[i], 1, results[i].lines[0], -1, messages[i]), results[i].FirstBox());
+    EXPECT_EQ(scripttest::ErrorReport(results[3], 1, results[3].lines[0], -1, kStartFailed) + "\n\n" +
+                  GetSystemErrorText(ERROR_FILE_NOT_FOUND),
+              results[3].FirstBox());
+    EXPECT_EQ(scripttest::ErrorReport(results[4], 1, results[4].lines[0], -1,
+                                      "Incorrect number of parameters in function call."),
+              results[4].FirstBox());
+    std::vector<std::string> expected = {"0/1", "0/1", "1", "0/1", "1", "6"};
+    EXPECT_EQ(expected, results[5].OutputLines()) << results[5].FirstBox();
+    // The account cannot log on here: the system's reason is in the report.
+    EXPECT_EQ(0u, results[6].FirstBox().find(
+                      scripttest::ErrorReport(results[6], 2, results[6].lines[1], -1, kStartFailed) + "\n\n"))
+        << results[6].FirstBox();
+}
+
+// A document type of the test's own, opened by tapwin.exe.
+class DocumentTest : public RunBuiltinsTest
+{
+protected:
+    void SetUp() override
+    {
+        const std::string command = "\"" + e2e::BinPath("tapwin.exe") + "\" --title \"Document Tapwin\"";
+        RegSetValueA(HKEY_CURRENT_USER, "Software\\Classes\\.tapforgedoc", REG_SZ, "TapforgeTestDocument", 0);
+        RegSetValueA(HKEY_CURRENT_USER, "Software\\Classes\\TapforgeTestDocument\\shell\\open\\command", REG_SZ,
+                     command.c_str(), 0);
+        m_folder = TempFolder();
+        std::ofstream(m_folder + "\\paper.tapforgedoc") << "text\n";
+        std::ofstream(m_folder + "\\paper.tapforgenobody") << "text\n";
+    }
+    void TearDown() override
+    {
+        HWND window = FindWindowA(nullptr, "Document Tapwin");
+        if (window)
+            PostMessageA(window, WM_CLOSE, 0, 0);
+        SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\Classes\\.tapforgedoc");
+        SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\Classes\\TapforgeTestDocument");
+        RunBuiltinsTest::TearDown();
+    }
+    std::string m_folder;
+};
+
+TEST_F(DocumentTest, DocumentsOpenWithTheirProgramOrFailFatally)
+{
+    std::vector<std::vector<std::string>> scripts = {
+        {"Put(Run(" + ProgramLiteral(m_folder + "\\paper.tapforgedoc") + "))", "Put(WinWait(\"Document Tapwin\", \"\", 20))",
+         "WinClose(\"Document Tapwin\")"},
+        {"Opt(\"RunErrorsFatal\", 0)", "Run(" + ProgramLiteral(m_folder + "\\paper.tapforgenobody") + ")"},
+    };
+    std::vector<scripttest::Result> results = scripttest::RunScripts(scripts);
+    EXPECT_EQ(std::vector<std::string>({"1", "1"}), results[0].OutputLines()) << results[0].FirstBox();
+    EXPECT_EQ(0u, results[1].FirstBox().find(
+                      scripttest::ErrorReport(results[1], 2, results[1].lines[1], -1, kStartFailed) + "\n\n"))
+        << results[1].FirstBox();
+}
+
+// In process: the test's timer acts in the middle of a RUNWAIT.
+CBuiltinScriptRunner* g_pRunner = nullptr;
+HANDLE g_hChild = nullptr;
+DWORD g_dwChildId = 0;
+
+void CALLBACK StopTheRun(HWND, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(nullptr, id);
+    g_hChild = g_pRunner->Engine().m_Wait.m_hRunWaitChild;
+    g_dwChildId = GetProcessId(g_hChild);
+    g_pRunner->Engine().m_bStopRequested = 1;
+}
+
+void CALLBACK EndTheOuterChild(HWND, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(nullptr, id);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(FindWindowA(nullptr, "Outer Tapwin"), &pid);
+    HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, pid);
+    TerminateProcess(process, 4);
+    CloseHandle(process);
+}
+
+TEST_F(RunBuiltinsTest, StoppedRunWaitClosesTheChildHandleAndLeavesTheChildRunning)
+{
+    CBuiltinScriptRunner runner;
+    g_pRunner = &runner;
+    SetTimer(nullptr, 0, 1500, StopTheRun);
+    runner.Run({"$r = RunWait(" + Tapwin("Waited Tapwin") + ")"});
+    ASSERT_NE(0u, g_dwChildId);
+    EXPECT_NE(g_dwChildId, GetProcessId(g_hChild));
+    HANDLE child = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, g_dwChildId);
+    ASSERT_NE(nullptr, child);
+    EXPECT_EQ(static_cast<DWORD>(WAIT_TIMEOUT), WaitForSingleObject(child, 0));
+    TerminateProcess(child, 0);
+    CloseHandle(child);
+}
+
+TEST_F(RunBuiltinsTest, RunWaitInAnAdlibFunctionKeepsTheInterruptedRunWaitsChild)
+{
+    CBuiltinScriptRunner runner;
+    ASSERT_TRUE(runner.Load({
+        "$inner = -1",
+        "$outer = RunWait(" + Tapwin("Outer Tapwin") + ")",
+        "Exit",
+        "Func Inner()",
+        "If $inner = -1 Then $inner = RunWait(" + ProgramLiteral("cmd.exe", " /c exit 7") + ")",
+        "EndFunc",
+    }));
+    CMarionet_Script& engine = runner.Engine();
+    engine.m_strAdlibFunction = "Inner";
+    engine.m_dwAdlibPeriod = 300;
+    engine.m_dwAdlibLast = timeGetTime();
+    engine.m_bAdlibEnabled = 1;
+    SetTimer(nullptr, 0, 3000, EndTheOuterChild);
+    EXPECT_TRUE(runner.Execute());
+    EXPECT_EQ("7", runner.Text("inner"));
+    EXPECT_EQ("4", runner.Text("outer"));
+}
+
+}  // namespace
