@@ -113,6 +113,10 @@ public:
     int ReportScriptError(const char* pszMessage, int nColumn);
     int ReportRuntimeError(const char* pszMessage, const char* pszDetail);
     void EndWaitLong();
+    // The wait protocol: a wait built-in has stored its parameters in m_Wait;
+    // the wait's service run pumps messages until its poller ends the wait
+    // (or the run ends). Gives the wait's result value.
+    const CScriptValue& RunWaitService(int nWaitState);
     // Dispatches the thread's pending messages, as between two lines; a
     // built-in that blocks calls it so that the end hotkey still reaches the
     // run. WM_QUIT ends the run.

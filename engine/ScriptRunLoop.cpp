@@ -168,6 +168,13 @@ int CMarionet_Script::ServiceWaitStates()
     return 0;
 }
 
+const CScriptValue& CMarionet_Script::RunWaitService(int nWaitState)
+{
+    m_nWaitState = nWaitState;
+    ExecuteFromLine(0, 0);
+    return m_vResult;
+}
+
 int CMarionet_Script::ExecuteNested(int nStartLine, BYTE bPushFrame, BYTE bRestoreError)
 {
     if (m_nWaitState == WAIT_FINISHED)

@@ -11,8 +11,9 @@
 
 namespace {
 
-const char kNoProcessList[] = "Unable to get a list of running processes.  If running Windows NT4 then PSAPI.DLL is "
-                              "required - please see the documentation.";
+const char kNoProcessList[] =
+    "Unable to get a list of running processes.  If running Windows NT4 then PSAPI.DLL is "
+    "required - please see the documentation.";
 const DWORD kPollPauseMs = 10;
 
 int ProcessExists(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
@@ -74,8 +75,7 @@ int ProcessSetPriority(CMarionet_Script& engine, CScriptValueList& args, CScript
 void PrepareProcessWait(CMarionet_Script& engine, CScriptValueList& args)
 {
     engine.m_Wait.m_strProcess = args[0].GetText();
-    engine.m_Wait.m_nProcessTimeout =
-        args.GetCount() == 2 ? ScriptDoubleToInteger(args[1].GetNumber() * 1000.0) : 0;
+    engine.m_Wait.m_nProcessTimeout = args.GetCount() == 2 ? ScriptDoubleToInteger(args[1].GetNumber() * 1000.0) : 0;
     engine.m_Wait.m_dwProcessStart = timeGetTime();
 }
 
@@ -83,9 +83,7 @@ int WaitForProcess(CMarionet_Script& engine, CScriptValueList& args, CScriptValu
 {
     PrepareProcessWait(engine, args);
     engine.m_vResult.SetInteger(1);
-    engine.m_nWaitState = nState;
-    engine.ExecuteFromLine(0, 0);
-    result = engine.m_vResult;
+    result = engine.RunWaitService(nState);
     return 0;
 }
 

@@ -1,5 +1,6 @@
 #include "engine/builtins/RegistryBuiltins.h"
 
+#include "engine/TextHelpers.h"
 #include "engine/builtins/BuiltinBinding.h"
 #include "engine/system/CRegistryKey.h"
 #include "engine/system/SystemRegistry.h"
@@ -19,25 +20,36 @@ const DWORD kDeleteAccess = KEY_READ | KEY_SET_VALUE | KEY_CREATE_SUB_KEY;
 
 // Opens the key of argument 1. 1 after the fatal error of an unknown root;
 // else 0, with bOpened false for the built-in's soft failure.
-int OpenKeyOfArgument(CMarionet_Script& engine, CRegistryKey& key, CScriptValueList& args, REGSAM access,
-                      bool& bOpened, bool bCreate = false)
+int OpenKeyOfArgument(CMarionet_Script& engine, CRegistryKey& key, CScriptValueList& args, REGSAM access, bool& bOpened,
+                      bool bCreate = false)
 {
-    const CRegistryKey::EOpen open = bCreate ? key.Create(args[0].GetText(), access) : key.Open(args[0].GetText(), access);
+    const CRegistryKey::EOpen open =
+        bCreate ? key.Create(args[0].GetText(), access) : key.Open(args[0].GetText(), access);
     if (open == CRegistryKey::UNKNOWN_ROOT)
         return engine.ReportScriptError(kKeyMessage, -1);
     bOpened = open == CRegistryKey::OPENED;
     return 0;
 }
 
+// Opens argument 1's key to read from, with the empty text as the result; a
+// key that cannot be opened sets @error 1 and bOpened false.
+int OpenKeyToRead(CMarionet_Script& engine, CRegistryKey& key, CScriptValueList& args, CScriptValue& result,
+                  bool& bOpened)
+{
+    result.SetString("");
+    if (OpenKeyOfArgument(engine, key, args, KEY_READ, bOpened))
+        return 1;
+    if (!bOpened)
+        engine.SetErrorCode(1);
+    return 0;
+}
+
 std::string HexText(const std::vector<BYTE>& data, DWORD dwSize)
 {
-    static const char kDigits[] = "0123456789ABCDEF";
-    std::string strText;
-    strText.reserve(dwSize * 2);
-    for (DWORD i = 0; i < dwSize; ++i) {
-        strText += kDigits[data[i] >> 4];
-        strText += kDigits[data[i] & 0x0F];
-    }
+    std::string strText(dwSize * 2 + 1, '\0');
+    for (DWORD i = 0; i < dwSize; ++i)
+        FormatHexDigits(data[i], &strText[i * 2], 2);
+    strText.pop_back();
     return strText;
 }
 
@@ -76,15 +88,12 @@ bool ValueOfData(DWORD dwType, const std::vector<BYTE>& data, DWORD dwSize, CScr
 
 int RegRead(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
 {
-    result.SetString("");
     CRegistryKey key;
     bool bOpened = false;
-    if (OpenKeyOfArgument(engine, key, args, KEY_READ, bOpened))
+    if (OpenKeyToRead(engine, key, args, result, bOpened))
         return 1;
-    if (!bOpened) {
-        engine.SetErrorCode(1);
+    if (!bOpened)
         return 0;
-    }
     const char* pszName = args[1].GetText();
     DWORD dwType = 0;
     DWORD dwSize = 0;
@@ -103,17 +112,6 @@ int RegRead(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& resu
     return 0;
 }
 
-int HexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    return -1;
-}
-
 // The bytes of a hexadecimal text, up to kValueMax; false for an odd length
 // or a character that is no hexadecimal digit.
 bool BytesOfHexText(const CScriptString& strText, std::vector<BYTE>& data)
@@ -123,12 +121,12 @@ bool BytesOfHexText(const CScriptString& strText, std::vector<BYTE>& data)
         return false;
     const char* pszText = strText;
     for (int i = 0; i < nLength; i += 2) {
-        const int nHigh = HexDigit(pszText[i]);
-        const int nLow = HexDigit(pszText[i + 1]);
-        if (nHigh < 0 || nLow < 0)
+        const char pair[] = {pszText[i], pszText[i + 1], '\0'};
+        int nByte = 0;
+        if (!ParseHex(pair, nByte))
             return false;
         if (data.size() < kValueMax)
-            data.push_back(static_cast<BYTE>(nHigh * 16 + nLow));
+            data.push_back(static_cast<BYTE>(nByte));
     }
     return true;
 }
@@ -237,15 +235,12 @@ template <class EnumName>
 int EnumerateKey(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result, DWORD dwNameMax,
                  EnumName enumName)
 {
-    result.SetString("");
     CRegistryKey key;
     bool bOpened = false;
-    if (OpenKeyOfArgument(engine, key, args, KEY_READ, bOpened))
+    if (OpenKeyToRead(engine, key, args, result, bOpened))
         return 1;
-    if (!bOpened) {
-        engine.SetErrorCode(1);
+    if (!bOpened)
         return 0;
-    }
     std::vector<char> name(dwNameMax + 1);
     DWORD dwLength = dwNameMax + 1;
     const DWORD dwIndex = static_cast<DWORD>(args[1].GetInteger() - 1);

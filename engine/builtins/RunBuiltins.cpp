@@ -157,15 +157,14 @@ int RunWait(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& resu
     // there is nothing to wait for.
     if (engine.m_nErrorCode != 0 || !engine.m_Wait.m_hRunWaitChild)
         return 0;
-    engine.m_nWaitState = CMarionet_Script::WAIT_RUNWAIT;
-    engine.ExecuteFromLine(0, 0);
+    const CScriptValue& exitCode = engine.RunWaitService(CMarionet_Script::WAIT_RUNWAIT);
     // The stop flag or WM_QUIT ended the wait with the child still running:
     // the child runs on, its handle goes.
     if (engine.m_Wait.m_hRunWaitChild) {
         CloseHandle(engine.m_Wait.m_hRunWaitChild);
         engine.m_Wait.m_hRunWaitChild = nullptr;
     }
-    result = engine.m_vResult;
+    result = exitCode;
     return 0;
 }
 

@@ -66,8 +66,7 @@ int Delay(CMarionet_Script& engine, CScriptValueList& args, CScriptValue&)
     }
     engine.m_Wait.m_dwStart = timeGetTime();
     engine.m_Wait.m_nTimeout = ms;
-    engine.m_nWaitState = CMarionet_Script::WAIT_DELAY;
-    engine.ExecuteFromLine(0, 0);
+    engine.RunWaitService(CMarionet_Script::WAIT_DELAY);
     return 0;
 }
 

@@ -41,9 +41,7 @@ int WaitForWindowState(CMarionet_Script& engine, CScriptValueList& args, CScript
     engine.m_Wait.m_nTimeout = timeout;
     engine.m_Wait.m_dwStart = timeGetTime();
     engine.m_vResult.SetInteger(1);
-    engine.m_nWaitState = state;
-    engine.ExecuteFromLine(0, 0);
-    result = engine.m_vResult;
+    result = engine.RunWaitService(state);
     return 0;
 }
 

@@ -48,8 +48,8 @@ CRegistryKey::EOpen CRegistryKey::Create(const char* pszPath, REGSAM access)
     if (root != OPENED)
         return root;
     char szClass[] = "";
-    return RegCreateKeyExA(m_hRoot, m_strSubkey.c_str(), 0, szClass, REG_OPTION_NON_VOLATILE, access, nullptr,
-                           &m_hKey, nullptr) == ERROR_SUCCESS
+    return RegCreateKeyExA(m_hRoot, m_strSubkey.c_str(), 0, szClass, REG_OPTION_NON_VOLATILE, access, nullptr, &m_hKey,
+                           nullptr) == ERROR_SUCCESS
                ? OPENED
                : NOT_OPENED;
 }

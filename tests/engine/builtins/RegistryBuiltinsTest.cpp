@@ -73,9 +73,9 @@ TEST_F(RegistryBuiltinsTest, ValuesOfEveryTypeBothWays)
         "Put(StringLen(RegRead($b, \"max\")) & \"/\" & StringLen(RegRead($b, \"maxtext\")))",
         "Put(RegRead($b, \"over\") & \"/\" & @error)",
     });
-    std::vector<std::string> expected = {"1text", "1%PATH%x", "1one", "two", "1/4294967295", "101AB",
-                                         "00", "001", "sub/sz/bin", "/-1//-1", "/-1//1", "1001", "/-1",
-                                         "1//-2", "131070/65535", "/-2"};
+    std::vector<std::string> expected = {"1text", "1%PATH%x", "1one",         "two",     "1/4294967295", "101AB",
+                                         "00",    "001",      "sub/sz/bin",   "/-1//-1", "/-1//1",       "1001",
+                                         "/-1",   "1//-2",    "131070/65535", "/-2"};
     EXPECT_EQ(expected, run.values) << run.output;
     EXPECT_EQ(65536u + 2, StoredSize("long"));
     EXPECT_EQ(0u, StoredSize("odd"));

@@ -73,8 +73,9 @@ TEST_F(RunBuiltinsTest, BadProgramTextsAndFailedStarts)
         {"RunAsSet(\"user\")"},
         {"Opt(\"RunErrorsFatal\", 0)", "Put(RunWait(" + missing + ") & \"/\" & @error)",
          "Put(Run(" + ProgramLiteral("cmd.exe", hugeTail) + ") & \"/\" & @error)",
-         "Put(RunAsSet(\"user\", \"domain\", \"password\", 2))", "Put(Run(" + ProgramLiteral("cmd.exe") + ") & \"/\" & @error)",
-         "Put(RunAsSet())", "Put(RunWait(" + ProgramLiteral("cmd.exe", " /c exit 6") + "))"},
+         "Put(RunAsSet(\"user\", \"domain\", \"password\", 2))",
+         "Put(Run(" + ProgramLiteral("cmd.exe") + ") & \"/\" & @error)", "Put(RunAsSet())",
+         "Put(RunWait(" + ProgramLiteral("cmd.exe", " /c exit 6") + "))"},
         {"RunAsSet(\"user\", \"domain\", \"password\")", "Run(" + ProgramLiteral("cmd.exe") + ")"},
     };
     std::vector<scripttest::Result> results = scripttest::RunScripts(scripts);
@@ -124,8 +125,8 @@ protected:
 TEST_F(DocumentTest, DocumentsOpenWithTheirProgramOrFailFatally)
 {
     std::vector<std::vector<std::string>> scripts = {
-        {"Put(Run(" + ProgramLiteral(m_folder + "\\paper.tapforgedoc") + "))", "Put(WinWait(\"Document Tapwin\", \"\", 20))",
-         "WinClose(\"Document Tapwin\")"},
+        {"Put(Run(" + ProgramLiteral(m_folder + "\\paper.tapforgedoc") + "))",
+         "Put(WinWait(\"Document Tapwin\", \"\", 20))", "WinClose(\"Document Tapwin\")"},
         {"Opt(\"RunErrorsFatal\", 0)", "Run(" + ProgramLiteral(m_folder + "\\paper.tapforgenobody") + ")"},
     };
     std::vector<scripttest::Result> results = scripttest::RunScripts(scripts);
