@@ -76,7 +76,8 @@ TEST_F(RunBuiltinsTest, BadProgramTextsAndFailedStarts)
          "Put(RunAsSet(\"user\", \"domain\", \"password\", 2))",
          "Put(Run(" + ProgramLiteral("cmd.exe") + ") & \"/\" & @error)", "Put(RunAsSet())",
          "Put(RunWait(" + ProgramLiteral("cmd.exe", " /c exit 6") + "))"},
-        {"RunAsSet(\"user\", \"domain\", \"password\")", "Run(" + ProgramLiteral("cmd.exe") + ")"},
+        {"Opt(\"RunErrorsFatal\", 1)", "RunAsSet(\"user\", \"domain\", \"password\")",
+         "Run(" + ProgramLiteral("cmd.exe") + ")"},
     };
     std::vector<scripttest::Result> results = scripttest::RunScripts(scripts);
     const char* messages[] = {"Invalid program to launch", "Invalid program to launch", "Empty program to launch"};
@@ -92,7 +93,7 @@ TEST_F(RunBuiltinsTest, BadProgramTextsAndFailedStarts)
     EXPECT_EQ(expected, results[5].OutputLines()) << results[5].FirstBox();
     // The account cannot log on here: the system's reason is in the report.
     EXPECT_EQ(0u, results[6].FirstBox().find(
-                      scripttest::ErrorReport(results[6], 2, results[6].lines[1], -1, kStartFailed) + "\n\n"))
+                      scripttest::ErrorReport(results[6], 3, results[6].lines[2], -1, kStartFailed) + "\n\n"))
         << results[6].FirstBox();
 }
 
@@ -152,11 +153,7 @@ void CALLBACK StopTheRun(HWND, UINT, UINT_PTR id, DWORD)
 void CALLBACK EndTheOuterChild(HWND, UINT, UINT_PTR id, DWORD)
 {
     KillTimer(nullptr, id);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(FindWindowA(nullptr, "Outer Tapwin"), &pid);
-    HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, pid);
-    TerminateProcess(process, 4);
-    CloseHandle(process);
+    TerminateProcess(g_pRunner->Engine().m_Wait.m_hRunWaitChild, 4);
 }
 
 TEST_F(RunBuiltinsTest, StoppedRunWaitClosesTheChildHandleAndLeavesTheChildRunning)
@@ -177,12 +174,15 @@ TEST_F(RunBuiltinsTest, StoppedRunWaitClosesTheChildHandleAndLeavesTheChildRunni
 TEST_F(RunBuiltinsTest, RunWaitInAnAdlibFunctionKeepsTheInterruptedRunWaitsChild)
 {
     CBuiltinScriptRunner runner;
+    g_pRunner = &runner;
     ASSERT_TRUE(runner.Load({
         "$inner = -1",
         "$outer = RunWait(" + Tapwin("Outer Tapwin") + ")",
         "Exit",
         "Func Inner()",
-        "If $inner = -1 Then $inner = RunWait(" + ProgramLiteral("cmd.exe", " /c exit 7") + ")",
+        "If $inner = -1 Then",
+        "$inner = RunWait(" + ProgramLiteral("cmd.exe", " /c exit 7") + ")",
+        "EndIf",
         "EndFunc",
     }));
     CMarionet_Script& engine = runner.Engine();
