@@ -101,8 +101,9 @@ int RegRead(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& resu
         engine.SetErrorCode(-1);
         return 0;
     }
-    // Two zero bytes more, so that a text stored without its terminator ends.
-    std::vector<BYTE> data(dwSize + 2, 0);
+    // Room after the data: a text stored without its terminator still ends,
+    // and a REG_DWORD shorter than 4 bytes reads as zeros.
+    std::vector<BYTE> data(dwSize + sizeof(DWORD), 0);
     if (dwSize > kValueMax ||
         RegQueryValueExA(key.Key(), pszName, nullptr, &dwType, data.data(), &dwSize) != ERROR_SUCCESS ||
         !ValueOfData(dwType, data, dwSize, result)) {

@@ -36,7 +36,7 @@ TEST_F(ProcessBuiltinsTest, WaitsEndWhenTheProcessStartsOrEndsAndTimeOut)
     std::thread actions([this]() {
         Sleep(1000);
         e2e::Started started = e2e::StartProgram(m_path, "--title \"Process Wait\"");
-        Sleep(2000);
+        Sleep(4000);
         TerminateProcess(started.process, 0);
     });
     ScriptOutcome run = RunScript({

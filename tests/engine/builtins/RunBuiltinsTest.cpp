@@ -171,6 +171,22 @@ TEST_F(RunBuiltinsTest, StoppedRunWaitClosesTheChildHandleAndLeavesTheChildRunni
     CloseHandle(child);
 }
 
+// A program that never becomes ready for input no longer holds the run: the
+// stop flag ends it.
+TEST_F(RunBuiltinsTest, RunReadyInputOfABusyProgramEndsWithTheRun)
+{
+    CBuiltinScriptRunner runner;
+    g_pRunner = &runner;
+    SetTimer(nullptr, 0, 1500, StopTheRun);
+    const DWORD start = GetTickCount();
+    runner.Run({"$pid = RunReadyInput(" + ProgramLiteral(e2e::BinPath("tapwin.exe"), " --busy 60000") + ")"});
+    EXPECT_LT(GetTickCount() - start, 20000u);
+    HANDLE child = OpenProcess(PROCESS_TERMINATE, FALSE, static_cast<DWORD>(runner.Var("pid").GetInteger()));
+    ASSERT_NE(nullptr, child);
+    TerminateProcess(child, 0);
+    CloseHandle(child);
+}
+
 TEST_F(RunBuiltinsTest, RunWaitInAnAdlibFunctionKeepsTheInterruptedRunWaitsChild)
 {
     CBuiltinScriptRunner runner;
