@@ -104,9 +104,10 @@ int RegRead(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& resu
     // Room after the data: a text stored without its terminator still ends,
     // and a REG_DWORD shorter than 4 bytes reads as zeros.
     std::vector<BYTE> data(dwSize + sizeof(DWORD), 0);
+    DWORD dwRead = static_cast<DWORD>(data.size());
     if (dwSize > kValueMax ||
-        RegQueryValueExA(key.Key(), pszName, nullptr, &dwType, data.data(), &dwSize) != ERROR_SUCCESS ||
-        !ValueOfData(dwType, data, dwSize, result)) {
+        RegQueryValueExA(key.Key(), pszName, nullptr, &dwType, data.data(), &dwRead) != ERROR_SUCCESS ||
+        dwRead > kValueMax || !ValueOfData(dwType, data, dwRead, result)) {
         result.SetString("");
         engine.SetErrorCode(-2);
     }

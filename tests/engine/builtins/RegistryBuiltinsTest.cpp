@@ -46,9 +46,11 @@ protected:
 
 TEST_F(RegistryBuiltinsTest, ValuesOfEveryTypeBothWays)
 {
-    // The largest values read, one of them a text without its terminator.
+    // The largest values read: 65,535 bytes of data, of a text with its terminator.
     StoreBig("max", REG_BINARY, std::vector<BYTE>(65535, 0xAB));
-    StoreBig("maxtext", REG_SZ, std::vector<BYTE>(65535, 'a'));
+    std::vector<BYTE> text(65535, 'a');
+    text.back() = '\0';
+    StoreBig("maxtext", REG_SZ, text);
     StoreBig("over", REG_BINARY, std::vector<BYTE>(65536, 1));
     ScriptOutcome run = RunScript({
         "$k = " + ScriptLiteral(m_key),
@@ -60,8 +62,10 @@ TEST_F(RegistryBuiltinsTest, ValuesOfEveryTypeBothWays)
         "Put(RegWrite($k, \"bin\", \"REG_BINARY\", \"01ab\") & RegRead($k, \"bin\"))",
         "Put(RegWrite($k, \"odd\", \"REG_BINARY\", \"01A\") & RegWrite($k, \"bad\", \"REG_BINARY\", \"0G\"))",
         "Put(RegWrite($k, \"x\") & RegWrite($k, \"x\", \"REG_SZ\") & RegWrite($k & \"\\sub\\deeper\"))",
-        "Put(RegEnumKey($k, 1) & \"/\" & RegEnumVal($k, 1) & \"/\" & RegEnumVal($k, 5))",
-        "Put(RegEnumKey($k, 2) & \"/\" & @error & \"/\" & RegEnumVal($k, 0) & \"/\" & @error)",
+        "Put(RegWrite($k & \"\\sub\", \"only\", \"REG_SZ\", \"x\") & RegEnumKey($k, 1) & RegEnumVal($k & \"\\sub\", "
+        "1))",
+        "Put(RegEnumKey($k, 2) & \"/\" & @error & \"/\" & RegEnumVal($k & \"\\sub\", 2) & \"/\" & @error & \"/\" & "
+        "RegEnumVal($k, 0) & \"/\" & @error)",
         "Put(RegRead($k, \"odd\") & \"/\" & @error & \"/\" & RegRead($k & \"\\nokey\", \"x\") & \"/\" & @error)",
         "Put(RegDelete($k, \"sz\") & RegDelete($k, \"sz\") & RegDelete($k & \"\\nokey\") & RegDelete($k & \"\\sub\"))",
         "Put(RegEnumKey($k, 1) & \"/\" & @error)",
@@ -73,9 +77,9 @@ TEST_F(RegistryBuiltinsTest, ValuesOfEveryTypeBothWays)
         "Put(StringLen(RegRead($b, \"max\")) & \"/\" & StringLen(RegRead($b, \"maxtext\")))",
         "Put(RegRead($b, \"over\") & \"/\" & @error)",
     });
-    std::vector<std::string> expected = {"1text", "1%PATH%x", "1one",         "two",     "1/4294967295", "101AB",
-                                         "00",    "001",      "sub/sz/bin",   "/-1//-1", "/-1//1",       "1001",
-                                         "/-1",   "1//-2",    "131070/65535", "/-2"};
+    std::vector<std::string> expected = {"1text", "1%PATH%x", "1one",         "two",         "1/4294967295", "101AB",
+                                         "00",    "001",      "1subonly",     "/-1//-1//-1", "/-1//1",       "1001",
+                                         "/-1",   "1//-2",    "131070/65534", "/-2"};
     EXPECT_EQ(expected, run.values) << run.output;
     EXPECT_EQ(65536u + 2, StoredSize("long"));
     EXPECT_EQ(0u, StoredSize("odd"));
@@ -89,9 +93,11 @@ TEST_F(RegistryBuiltinsTest, RemotePathsAndFatalErrors)
     const std::string remote = ScriptLiteral("\\\\" + std::string(computer) + "\\" + m_key);
     const std::string unreachable = ScriptLiteral("\\\\nosuchhost\\" + m_key);
     const std::vector<std::vector<std::string>> scripts = {
-        {"Put(RegWrite(" + remote + ", \"v\", \"REG_SZ\", \"far\") & RegRead(" + remote + ", \"v\"))",
-         "Put(RegRead(" + unreachable + ", \"v\") & \"/\" & @error & \"/\" & RegWrite(" + unreachable +
-             ", \"v\", \"REG_SZ\", \"x\") & RegDelete(" + unreachable + ", \"v\") & RegDelete(" + remote + "))"},
+        {"FileWriteLine(\"%OUT%\", RegWrite(" + remote + ", \"v\", \"REG_SZ\", \"far\") & RegRead(" + remote +
+             ", \"v\"))",
+         "FileWriteLine(\"%OUT%\", RegRead(" + unreachable + ", \"v\") & \"/\" & @error & \"/\" & RegWrite(" +
+             unreachable + ", \"v\", \"REG_SZ\", \"x\") & RegDelete(" + unreachable + ", \"v\") & RegDelete(" + remote +
+             "))"},
         {"RegWrite(" + ScriptLiteral(m_key) + ", \"v\", \"REG_QWORD\", 1)"},
         {"RegRead(\"HKXX\\Software\", \"v\")"},
     };

@@ -8,9 +8,6 @@
 
 #include <gtest/gtest.h>
 #include <mmsystem.h>
-#include <shlwapi.h>
-
-#include <fstream>
 
 namespace {
 
@@ -19,6 +16,21 @@ const char kStartFailed[] = "Unable to execute the external program.";
 std::string Tapwin(const std::string& title)
 {
     return ProgramLiteral(e2e::BinPath("tapwin.exe"), " --title \"" + title + "\"");
+}
+
+// A line that writes the expression to the script's result file.
+std::string Out(const std::string& expression)
+{
+    return "FileWriteLine(\"%OUT%\", " + expression + ")";
+}
+
+// The system's text for an error as a shown box reads it, with "\n" line ends.
+std::string SystemText(DWORD error)
+{
+    std::string text = GetSystemErrorText(static_cast<int>(error));
+    for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
+        text.erase(at, 1);
+    return text;
 }
 
 std::string TempFolder()
@@ -48,7 +60,7 @@ TEST_F(RunBuiltinsTest, ProgramsStartWaitAndGiveTheirIds)
         "$pid = Run(" + Tapwin("Run Tapwin") + ")",
         "Put($pid > 0 And ProcessExists($pid) = $pid)",
         "$ready = RunReadyInput(" + Tapwin("Ready Tapwin") + ")",
-        "Put(WinExists(\"Ready Tapwin\"))",
+        "Put(ProcessExists($ready) = $ready)",
         "ProcessClose($pid)",
         "ProcessClose($ready)",
         "Put(ProcessWaitClose($pid, 10) + ProcessWaitClose($ready, 10))",
@@ -71,11 +83,11 @@ TEST_F(RunBuiltinsTest, BadProgramTextsAndFailedStarts)
         {"Run(\"''\")"},
         {"RunWait(" + missing + ")"},
         {"RunAsSet(\"user\")"},
-        {"Opt(\"RunErrorsFatal\", 0)", "Put(RunWait(" + missing + ") & \"/\" & @error)",
-         "Put(Run(" + ProgramLiteral("cmd.exe", hugeTail) + ") & \"/\" & @error)",
-         "Put(RunAsSet(\"user\", \"domain\", \"password\", 2))",
-         "Put(Run(" + ProgramLiteral("cmd.exe") + ") & \"/\" & @error)", "Put(RunAsSet())",
-         "Put(RunWait(" + ProgramLiteral("cmd.exe", " /c exit 6") + "))"},
+        {"Opt(\"RunErrorsFatal\", 0)", Out("RunWait(" + missing + ") & \"/\" & @error"),
+         Out("Run(" + ProgramLiteral("cmd.exe", hugeTail) + ") & \"/\" & @error"),
+         Out("RunAsSet(\"user\", \"domain\", \"password\", 2)"),
+         Out("Run(" + ProgramLiteral("cmd.exe") + ") & \"/\" & @error"), Out("RunAsSet()"),
+         Out("RunWait(" + ProgramLiteral("cmd.exe", " /c exit 6") + ")")},
         {"Opt(\"RunErrorsFatal\", 1)", "RunAsSet(\"user\", \"domain\", \"password\")",
          "Run(" + ProgramLiteral("cmd.exe") + ")"},
     };
@@ -84,7 +96,7 @@ TEST_F(RunBuiltinsTest, BadProgramTextsAndFailedStarts)
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(scripttest::ErrorReport(results[i], 1, results[i].lines[0], -1, messages[i]), results[i].FirstBox());
     EXPECT_EQ(scripttest::ErrorReport(results[3], 1, results[3].lines[0], -1, kStartFailed) + "\n\n" +
-                  GetSystemErrorText(ERROR_FILE_NOT_FOUND),
+                  SystemText(ERROR_FILE_NOT_FOUND),
               results[3].FirstBox());
     EXPECT_EQ(scripttest::ErrorReport(results[4], 1, results[4].lines[0], -1,
                                       "Incorrect number of parameters in function call."),
@@ -97,47 +109,18 @@ TEST_F(RunBuiltinsTest, BadProgramTextsAndFailedStarts)
         << results[6].FirstBox();
 }
 
-// A document type of the test's own, opened by tapwin.exe.
-class DocumentTest : public RunBuiltinsTest
+// In process: the test's timer acts in the middle of a run; a timer that did
+// not fire must not reach the next test.
+class CTestTimer
 {
-protected:
-    void SetUp() override
-    {
-        const std::string command = "\"" + e2e::BinPath("tapwin.exe") + "\" --title \"Document Tapwin\"";
-        RegSetValueA(HKEY_CURRENT_USER, "Software\\Classes\\.tapforgedoc", REG_SZ, "TapforgeTestDocument", 0);
-        RegSetValueA(HKEY_CURRENT_USER, "Software\\Classes\\TapforgeTestDocument\\shell\\open\\command", REG_SZ,
-                     command.c_str(), 0);
-        m_folder = TempFolder();
-        std::ofstream(m_folder + "\\paper.tapforgedoc") << "text\n";
-        std::ofstream(m_folder + "\\paper.tapforgenobody") << "text\n";
-    }
-    void TearDown() override
-    {
-        HWND window = FindWindowA(nullptr, "Document Tapwin");
-        if (window)
-            PostMessageA(window, WM_CLOSE, 0, 0);
-        SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\Classes\\.tapforgedoc");
-        SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\Classes\\TapforgeTestDocument");
-        RunBuiltinsTest::TearDown();
-    }
-    std::string m_folder;
+public:
+    CTestTimer(UINT ms, TIMERPROC proc) : m_id(SetTimer(nullptr, 0, ms, proc)) {}
+    ~CTestTimer() { KillTimer(nullptr, m_id); }
+
+private:
+    UINT_PTR m_id;
 };
 
-TEST_F(DocumentTest, DocumentsOpenWithTheirProgramOrFailFatally)
-{
-    std::vector<std::vector<std::string>> scripts = {
-        {"Put(Run(" + ProgramLiteral(m_folder + "\\paper.tapforgedoc") + "))",
-         "Put(WinWait(\"Document Tapwin\", \"\", 20))", "WinClose(\"Document Tapwin\")"},
-        {"Opt(\"RunErrorsFatal\", 0)", "Run(" + ProgramLiteral(m_folder + "\\paper.tapforgenobody") + ")"},
-    };
-    std::vector<scripttest::Result> results = scripttest::RunScripts(scripts);
-    EXPECT_EQ(std::vector<std::string>({"1", "1"}), results[0].OutputLines()) << results[0].FirstBox();
-    EXPECT_EQ(0u, results[1].FirstBox().find(
-                      scripttest::ErrorReport(results[1], 2, results[1].lines[1], -1, kStartFailed) + "\n\n"))
-        << results[1].FirstBox();
-}
-
-// In process: the test's timer acts in the middle of a RUNWAIT.
 CBuiltinScriptRunner* g_pRunner = nullptr;
 HANDLE g_hChild = nullptr;
 DWORD g_dwChildId = 0;
@@ -160,7 +143,7 @@ TEST_F(RunBuiltinsTest, StoppedRunWaitClosesTheChildHandleAndLeavesTheChildRunni
 {
     CBuiltinScriptRunner runner;
     g_pRunner = &runner;
-    SetTimer(nullptr, 0, 1500, StopTheRun);
+    CTestTimer timer(1500, StopTheRun);
     runner.Run({"$r = RunWait(" + Tapwin("Waited Tapwin") + ")"});
     ASSERT_NE(0u, g_dwChildId);
     EXPECT_NE(g_dwChildId, GetProcessId(g_hChild));
@@ -177,7 +160,7 @@ TEST_F(RunBuiltinsTest, RunReadyInputOfABusyProgramEndsWithTheRun)
 {
     CBuiltinScriptRunner runner;
     g_pRunner = &runner;
-    SetTimer(nullptr, 0, 1500, StopTheRun);
+    CTestTimer timer(1500, StopTheRun);
     const DWORD start = GetTickCount();
     runner.Run({"$pid = RunReadyInput(" + ProgramLiteral(e2e::BinPath("tapwin.exe"), " --busy 60000") + ")"});
     EXPECT_LT(GetTickCount() - start, 20000u);
@@ -206,7 +189,7 @@ TEST_F(RunBuiltinsTest, RunWaitInAnAdlibFunctionKeepsTheInterruptedRunWaitsChild
     engine.m_dwAdlibPeriod = 300;
     engine.m_dwAdlibLast = timeGetTime();
     engine.m_bAdlibEnabled = 1;
-    SetTimer(nullptr, 0, 3000, EndTheOuterChild);
+    CTestTimer timer(3000, EndTheOuterChild);
     EXPECT_TRUE(runner.Execute());
     EXPECT_EQ("7", runner.Text("inner"));
     EXPECT_EQ("4", runner.Text("outer"));
