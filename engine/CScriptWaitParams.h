@@ -16,12 +16,12 @@ struct CScriptWaitParams
 
     // Window waits and DELAY: the searched title and text, the timeout in ms
     // (0: none) and the timeGetTime of the start.
-    CScriptString m_strTitle;
-    CScriptString m_strText;
+    CScriptString m_sTitle;
+    CScriptString m_sText;
     int m_nTimeout = 0;
     DWORD m_dwStart = 0;
     // Process waits: the process name or id text, timeout and start.
-    CScriptString m_strProcess;
+    CScriptString m_sProcess;
     int m_nProcessTimeout = 0;
     DWORD m_dwProcessStart = 0;
     // The child a RUNWAIT waits for; whoever ends the wait closes it.

@@ -74,7 +74,7 @@ int ProcessSetPriority(CMarionet_Script& engine, CScriptValueList& args, CScript
 
 void PrepareProcessWait(CMarionet_Script& engine, CScriptValueList& args)
 {
-    engine.m_Wait.m_strProcess = args[0].GetText();
+    engine.m_Wait.m_sProcess = args[0].GetText();
     engine.m_Wait.m_nProcessTimeout = args.GetCount() == 2 ? ScriptDoubleToInteger(args[1].GetNumber() * 1000.0) : 0;
     engine.m_Wait.m_dwProcessStart = timeGetTime();
 }
@@ -120,7 +120,7 @@ int PollProcessWait(CMarionet_Script& engine)
     }
     DWORD dwId = 0;
     bool bFound = false;
-    if (!FindProcess(engine.m_Wait.m_strProcess, dwId, bFound)) {
+    if (!FindProcess(engine.m_Wait.m_sProcess, dwId, bFound)) {
         engine.ReportScriptError(kNoProcessList, -1);
         engine.m_nWaitState = CMarionet_Script::WAIT_FINISHED;
         return 1;

@@ -14,7 +14,7 @@ const DWORD kPollPauseMs = 10;
 bool WaitConditionHolds(CMarionet_Script& engine)
 {
     CWindowSearch& search = WindowSearchOf(engine);
-    search.SetWindowSearch(engine.m_Wait.m_strTitle, engine.m_Wait.m_strText);
+    search.SetWindowSearch(engine.m_Wait.m_sTitle, engine.m_Wait.m_sText);
     WindowSearchOptions options = WindowSearchOptionsOf(engine);
     switch (engine.m_nWaitState) {
     case CMarionet_Script::WAIT_WINWAIT:

@@ -43,9 +43,9 @@ bool RegistryRootFromName(const char* rootName, HKEY& root)
 {
     static const struct
     {
-        const char* m_pLong;
-        const char* m_pShort;
-        HKEY m_hRoot;
+        const char* longName;
+        const char* shortName;
+        HKEY root;
     } kRoots[] = {
         {"HKEY_LOCAL_MACHINE", "HKLM", HKEY_LOCAL_MACHINE},
         {"HKEY_CLASSES_ROOT", "HKCR", HKEY_CLASSES_ROOT},
@@ -54,8 +54,8 @@ bool RegistryRootFromName(const char* rootName, HKEY& root)
         {"HKEY_USERS", "HKU", HKEY_USERS},
     };
     for (const auto& entry : kRoots) {
-        if (lstrcmpiA(rootName, entry.m_pLong) == 0 || lstrcmpiA(rootName, entry.m_pShort) == 0) {
-            root = entry.m_hRoot;
+        if (lstrcmpiA(rootName, entry.longName) == 0 || lstrcmpiA(rootName, entry.shortName) == 0) {
+            root = entry.root;
             return true;
         }
     }

@@ -185,7 +185,7 @@ TEST_F(RunBuiltinsTest, RunWaitInAnAdlibFunctionKeepsTheInterruptedRunWaitsChild
         "EndFunc",
     }));
     CMarionet_Script& engine = runner.Engine();
-    engine.m_strAdlibFunction = "Inner";
+    engine.m_sAdlibFunction = "Inner";
     engine.m_dwAdlibPeriod = 300;
     engine.m_dwAdlibLast = timeGetTime();
     engine.m_bAdlibEnabled = 1;
