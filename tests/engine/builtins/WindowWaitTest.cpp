@@ -71,10 +71,21 @@ TEST_F(WindowWaitTest, WinWaitActiveEndsWhenTheWindowIsActivated)
     ASSERT_NE(nullptr, first);
     ASSERT_NE(nullptr, second);
     SetForegroundWindow(second);
-    ScriptOutcome run =
-        RunWhile({"Put(WinActive(\"Activation One\"))", "Put(WinWaitActive(\"Activation One\", \"\", 30))",
-                  "Put(WinWaitNotActive(\"Activation Two\", \"\", 30))"},
-                 [first]() { SetForegroundWindow(first); });
+    ASSERT_TRUE(e2e::WaitUntil([second]() { return GetForegroundWindow() == second; }, 5000));
+    // The first window comes to the front only once the script has looked at
+    // it: the program may take longer than the action's second to start.
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    const std::string marker = std::string(temp) + "winwaitactive-looked.txt";
+    DeleteFileA(marker.c_str());
+    ScriptOutcome run = RunWhile(
+        {"Put(WinActive(\"Activation One\"))", "FileWriteLine(\"" + marker + "\", \"looked\")",
+         "Put(WinWaitActive(\"Activation One\", \"\", 30))", "Put(WinWaitNotActive(\"Activation Two\", \"\", 30))"},
+        [first, marker]() {
+            e2e::WaitForFileLine(marker, "looked", 30000);
+            SetForegroundWindow(first);
+        });
+    DeleteFileA(marker.c_str());
     EXPECT_EQ(0, run.exitCode) << run.output;
     std::vector<std::string> expected = {"0", "1", "1"};
     EXPECT_EQ(expected, run.values) << run.output;
