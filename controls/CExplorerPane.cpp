@@ -56,12 +56,29 @@ void CExplorerPane::OnVScroll(UINT code, int position, CWnd*)
 
 void CExplorerPane::OnDestroy()
 {
-    // The workers lay out these panes; none may outlive them.
+    StopAnimations();
+    CDialog::OnDestroy();
+}
+
+void CExplorerPane::StopAnimations()
+{
     for (int i = 0; i < m_nPaneCount; ++i) {
         if (CItemPane* pane = PaneAt(i))
             pane->StopAnimation();
     }
-    CDialog::OnDestroy();
+}
+
+void CExplorerPane::RemovePane(CItemPane* pane)
+{
+    int kept = 0;
+    for (int i = 0; i < m_nPaneCount; ++i) {
+        CItemPane* other = PaneAt(i);
+        if (other != pane)
+            m_mapPanes.SetAt(kept++, other);
+    }
+    for (int i = kept; i < m_nPaneCount; ++i)
+        m_mapPanes.RemoveKey(i);
+    m_nPaneCount = kept;
 }
 
 void CExplorerPane::AddPane(CItemPane* pane)

@@ -28,6 +28,11 @@ public:
     void LayoutPanes();
     // Places the pane and those after it, leaving the ones before it where they are.
     void LayoutFrom(CItemPane* pane);
+    // Ends the animations of all panes; they lay out the others, so none may
+    // run while a pane goes.
+    void StopAnimations();
+    // Forgets a pane that is going away; the panes after it move up a position.
+    void RemovePane(CItemPane* pane);
 
     int GetPaneCount() const { return m_nPaneCount; }
     const CPaneScroller& GetScroller() const { return *m_pScroller; }

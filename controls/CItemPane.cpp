@@ -30,14 +30,10 @@ BEGIN_MESSAGE_MAP(CItemPane, CSkinableDialog)
     ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
-CItemPane::CItemPane(UINT templateId, CExplorerPane* container, CWnd* body, UINT titleBitmapId,
-                     UINT collapsedGlyphId, UINT expandedGlyphId, int state)
-    : CSkinableDialog(templateId, container),
-      m_pContainer(container),
-      m_hBody(body ? body->GetSafeHwnd() : nullptr),
-      m_nTitleBitmapId(titleBitmapId),
-      m_nCollapsedGlyphId(collapsedGlyphId),
-      m_nExpandedGlyphId(expandedGlyphId),
+CItemPane::CItemPane(UINT templateId, CExplorerPane* container, CWnd* body, UINT titleBitmapId, UINT collapsedGlyphId,
+                     UINT expandedGlyphId, int state)
+    : CSkinableDialog(templateId, container), m_pContainer(container), m_hBody(body ? body->GetSafeHwnd() : nullptr),
+      m_nTitleBitmapId(titleBitmapId), m_nCollapsedGlyphId(collapsedGlyphId), m_nExpandedGlyphId(expandedGlyphId),
       m_nState(state)
 {
 }
@@ -166,8 +162,8 @@ void CItemPane::StartAnimation(AFX_THREADPROC procedure)
         return;
     }
     thread->m_bAutoDelete = TRUE;
-    ::DuplicateHandle(::GetCurrentProcess(), thread->m_hThread, ::GetCurrentProcess(), &m_hWorker, SYNCHRONIZE,
-                      FALSE, 0);
+    ::DuplicateHandle(::GetCurrentProcess(), thread->m_hThread, ::GetCurrentProcess(), &m_hWorker, SYNCHRONIZE, FALSE,
+                      0);
     thread->ResumeThread();
 }
 
@@ -228,5 +224,9 @@ void CItemPane::CloseWorker()
 void CItemPane::OnDestroy()
 {
     StopAnimation();
+    if (m_pContainer) {
+        m_pContainer->StopAnimations();
+        m_pContainer->RemovePane(this);
+    }
     CSkinableDialog::OnDestroy();
 }

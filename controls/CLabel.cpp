@@ -62,9 +62,9 @@ void CLabel::DrawGradient(CDC* dc, const RECT& rect, COLORREF from, COLORREF to)
     const int bands = GradientBands(width);
     for (int i = 0; i < bands; ++i) {
         const int step = i * 256 / bands;
-        const COLORREF color = RGB(Blend(GetRValue(from), GetRValue(to), step),
-                                   Blend(GetGValue(from), GetGValue(to), step),
-                                   Blend(GetBValue(from), GetBValue(to), step));
+        const COLORREF color =
+            RGB(Blend(GetRValue(from), GetRValue(to), step), Blend(GetGValue(from), GetGValue(to), step),
+                Blend(GetBValue(from), GetBValue(to), step));
         const int left = rect.left + i * width / bands;
         const int right = i == bands - 1 ? rect.right : rect.left + (i + 1) * width / bands;
         dc->FillSolidRect(left, rect.top, right - left, rect.bottom - rect.top, color);

@@ -23,6 +23,7 @@ BOOL ShellOpen(HWND owner, const char* target)
 {
     if (const ShellOpenFunction& function = InstalledFunction())
         return function(owner, target);
-    const auto result = reinterpret_cast<INT_PTR>(::ShellExecuteA(owner, "open", target, nullptr, nullptr, SW_SHOWNORMAL));
+    const auto result =
+        reinterpret_cast<INT_PTR>(::ShellExecuteA(owner, "open", target, nullptr, nullptr, SW_SHOWNORMAL));
     return result > 32;
 }
