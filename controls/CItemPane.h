@@ -57,8 +57,6 @@ protected:
     void OnPaint();
     BOOL OnEraseBkgnd(CDC*) { return TRUE; }
     void OnLButtonDown(UINT flags, CPoint point);
-    void OnLButtonUp(UINT, CPoint) {}
-    void OnMouseMove(UINT, CPoint) {}
     void OnDestroy();
 
     DECLARE_MESSAGE_MAP()

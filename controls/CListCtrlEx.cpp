@@ -155,13 +155,17 @@ void CListCtrlEx::DeleteSelected()
 
 CString CListCtrlEx::SettingsPath() const
 {
-    const CString folder = m_fnDataFolder ? m_fnDataFolder() : CString();
-    return folder + "\\" + kSettingsFile;
+    if (!m_fnDataFolder)
+        return CString();
+    return m_fnDataFolder() + "\\" + kSettingsFile;
 }
 
 BOOL CListCtrlEx::IsDeleteConfirmOff() const
 {
-    std::ifstream file(static_cast<const char*>(SettingsPath()));
+    const CString path = SettingsPath();
+    if (path.IsEmpty())
+        return FALSE;
+    std::ifstream file(static_cast<const char*>(path));
     std::string line;
     while (std::getline(file, line)) {
         if (line.compare(0, std::strlen(kSettingKey), kSettingKey) != 0)
@@ -175,10 +179,13 @@ BOOL CListCtrlEx::IsDeleteConfirmOff() const
 
 void CListCtrlEx::SaveDeleteConfirm(BOOL doNotAsk)
 {
+    const CString path = SettingsPath();
+    if (path.IsEmpty())
+        return;
     // A fresh profile has no data folder yet.
-    if (m_fnDataFolder && m_fnCreateFolder)
+    if (m_fnCreateFolder)
         m_fnCreateFolder(m_fnDataFolder());
-    FILE* file = std::fopen(SettingsPath(), "w");
+    FILE* file = std::fopen(path, "w");
     if (!file)
         return;
     std::fprintf(file, "showcofm=%d\n", doNotAsk ? 0 : 1);

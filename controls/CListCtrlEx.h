@@ -57,5 +57,6 @@ private:
     BOOL HasSelection(const char* message) const;
     void ApplyMove(const MovePlan& plan, const std::vector<int>& selected);
     BOOL ConfirmDelete();
+    // Empty while the owner has given no data folder.
     CString SettingsPath() const;
 };
