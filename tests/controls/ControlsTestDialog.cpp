@@ -76,7 +76,9 @@ void CControlsTestDialog::CreatePanes(BOOL scrolling)
 
 BOOL CControlsTestDialog::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result)
 {
-    m_nLastNotifyCode = reinterpret_cast<NMHDR*>(lParam)->code;
+    const auto* header = reinterpret_cast<NMHDR*>(lParam);
+    if (header->idFrom == IDC_TEST_LINK_LABEL)
+        m_nLastLinkCode = header->code;
     return CDialog::OnNotify(wParam, lParam, result);
 }
 

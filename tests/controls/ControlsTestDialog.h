@@ -46,8 +46,8 @@ public:
 
     static constexpr int kBodyHeights[2] = {101, 60};
 
-    // The code of the last WM_NOTIFY the dialog received; 0 before any.
-    UINT m_nLastNotifyCode = 0;
+    // The code of the last WM_NOTIFY from the link label; 0 before any.
+    UINT m_nLastLinkCode = 0;
 
 protected:
     BOOL OnInitDialog() override;

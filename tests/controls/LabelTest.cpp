@@ -141,22 +141,27 @@ TEST(LabelE2e, LinkClicks)
     dialog.SetForegroundWindow();
     OpenedTargets opened;
     CLabel& link = dialog.m_LinkLabel;
+    // Each click elsewhere on the label, so that none is taken as a double click.
+    RECT rect;
+    link.GetClientRect(&rect);
+    const POINT points[3] = {
+        {rect.right / 4, rect.bottom / 2}, {rect.right / 2, rect.bottom / 2}, {rect.right * 3 / 4, rect.bottom / 2}};
 
     link.SetLink(TRUE, FALSE);
-    ClickOn(link);
+    ClickOn(link, &points[0]);
     ASSERT_EQ(opened.targets.size(), 1u);
     EXPECT_EQ(opened.targets[0], "http://example.invalid/");
 
     link.SetLink(TRUE, TRUE);
-    ClickOn(link);
-    EXPECT_EQ(dialog.m_nLastNotifyCode, 0x8200u);
+    ClickOn(link, &points[1]);
+    EXPECT_EQ(dialog.m_nLastLinkCode, 0x8200u);
     EXPECT_EQ(opened.targets.size(), 1u);
 
     // Without the notify style the label gets no clicks.
-    dialog.m_nLastNotifyCode = 0;
+    dialog.m_nLastLinkCode = 0;
     link.SetLink(FALSE, TRUE);
-    ClickOn(link);
-    EXPECT_EQ(dialog.m_nLastNotifyCode, 0u);
+    ClickOn(link, &points[2]);
+    EXPECT_EQ(dialog.m_nLastLinkCode, 0u);
     EXPECT_EQ(opened.targets.size(), 1u);
 }
 
