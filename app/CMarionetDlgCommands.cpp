@@ -1,6 +1,9 @@
 #include "app/CMarionetDlg.h"
 
+#include "app/COptionsDlg.h"
+#include "app/CRobotUploadDlg.h"
 #include "app/HelpFile.h"
+#include "app/RobotFolder.h"
 #include "framework/AfxMessageBox.h"
 #include "robot/AppFolders.h"
 
@@ -40,7 +43,8 @@ void CMarionetDlg::OnHelp()
 
 void CMarionetDlg::OnOptions()
 {
-    // The export and import dialog opens here.
+    COptionsDlg dialog(this, {[this] { LoadRobots(); }, [this] { OnAddRobot(); }});
+    dialog.DoModal();
 }
 
 void CMarionetDlg::OnFeedback()
@@ -56,5 +60,7 @@ void CMarionetDlg::OnShareRobot()
     CString name;
     if (!GetSelectedRobot("Please select a robot from list above to share!", row, name) || name.IsEmpty())
         return;
-    // The share page for the robot's file opens here.
+    CRobotUploadDlg dialog;
+    dialog.m_strRobotFilePath = RobotFilePath(name);
+    dialog.DoModal();
 }
