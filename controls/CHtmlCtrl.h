@@ -38,7 +38,6 @@ protected:
     virtual void SoundBeep();
 
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
-    void PostNcDestroy() override {}
     void OnDestroy();
     void OnSize(UINT type, int width, int height);
 

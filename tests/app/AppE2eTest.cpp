@@ -354,8 +354,11 @@ TEST_F(AppE2eTest, ShareShowsTheRobotsPageMaximisedAndClosesCleanly)
     e2e::Started started = StartTapforge();
     HWND dialog = WaitForMainDialog();
     ASSERT_TRUE(dialog);
+    // A click on the first row's Name cell, just below the column headings.
     HWND list = GetDlgItem(dialog, kRobotListId);
-    PostMessageA(list, WM_KEYDOWN, VK_HOME, 0);
+    RECT headings;
+    GetWindowRect(reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0)), &headings);
+    e2e::LeftClickAt({headings.left + 80, headings.bottom + 5});
     ASSERT_TRUE(
         e2e::WaitUntil([&] { return SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) == 0; },
                        kStartTimeoutMs));
