@@ -113,7 +113,8 @@ TEST_F(OptionsDialogTest, ExportAnsweredYesReplacesAndReportsTheCopiesThatFailed
     for (const char* name : {"a", "c"})
         Write(ScriptFile(name), std::string("robot ") + name);
     Write(FolderFile("a.robo"), "old a");
-    Write(FolderFile("c.robo"), "old c", true);
+    // A folder in the way cannot be replaced by a copy.
+    CreateDirectoryA(FolderFile("c.robo").c_str(), nullptr);
     CMessageBoxCapture capture(IDYES);
     m_dialog.Click(IDC_EXPORT_ROBOTS);
     EXPECT_EQ(e2e::ReadWholeFile(FolderFile("a.robo")), "robot a");
@@ -173,15 +174,16 @@ TEST_F(OptionsDialogTest, ImportAnswersKeepSkipAndStop)
         EXPECT_EQ(m_dialog.m_nLoads, 1);
     }
     {
-        // Both targets are read-only now: asked and answered Yes, nothing is copied.
-        SetFileAttributesA(ScriptFile("x").c_str(), FILE_ATTRIBUTE_READONLY);
-        SetFileAttributesA(ScriptFile("y").c_str(), FILE_ATTRIBUTE_READONLY);
+        // A folder in the way: asked, answered Yes, and the failed copy is not counted.
+        DeleteFileA(FolderFile("x.robo").c_str());
+        DeleteFileA(FolderFile("y.robo").c_str());
+        Write(FolderFile("z.robo"), "robot z");
+        CreateDirectoryA(ScriptFile("z").c_str(), nullptr);
         CMessageBoxCapture capture(IDYES);
         m_dialog.Click(IDC_IMPORT_ROBOTS);
-        EXPECT_EQ(capture.Count(), 2);
+        RemoveDirectoryA(ScriptFile("z").c_str());
+        EXPECT_EQ(capture.Count(), 1);
         EXPECT_EQ(m_dialog.m_nLoads, 1);
-        SetFileAttributesA(ScriptFile("x").c_str(), FILE_ATTRIBUTE_NORMAL);
-        SetFileAttributesA(ScriptFile("y").c_str(), FILE_ATTRIBUTE_NORMAL);
     }
 }
 
