@@ -367,6 +367,9 @@ TEST_F(AppE2eTest, ShareShowsTheRobotsPageMaximisedAndClosesCleanly)
     HWND share = e2e::WaitForWindow("Upload Macro", kStartTimeoutMs);
     ASSERT_TRUE(share);
     EXPECT_TRUE(IsZoomed(share));
+    // The page is written once the browser has taken the static's place.
+    const std::string pagePath = e2e::DataFolder() + "\\share\\robot_share.html";
+    ASSERT_TRUE(e2e::WaitForFileLine(pagePath, "</HTML>", kStartTimeoutMs));
     HWND browser = GetDlgItem(share, kShareBrowserId);
     ASSERT_TRUE(browser);
     char className[64] = {};
@@ -377,8 +380,7 @@ TEST_F(AppE2eTest, ShareShowsTheRobotsPageMaximisedAndClosesCleanly)
     const POINT origin = e2e::ClientToScreenPoint(share, 30, 30);
     EXPECT_EQ(place.left, origin.x);
     EXPECT_EQ(place.top, origin.y);
-
-    const std::string page = e2e::ReadWholeFile(e2e::DataFolder() + "\\share\\robot_share.html");
+    const std::string page = e2e::ReadWholeFile(pagePath);
     EXPECT_NE(page.find("NAME=script_name size=100 value=\"Sharing.txt\""), std::string::npos);
     EXPECT_NE(page.find("NAME=script_description value=\"Shared by the test\""), std::string::npos);
 
