@@ -24,16 +24,14 @@ void CMarionetDlg::OnScheduleRobot()
         return;
     CRobotJobTexts job;
     if (FindScheduledJob(name, job)) {
-        // The dialog of the robot's job opens here, showing the job's texts.
         return;
     }
-    // The scheduling wizard opens here for the robot.
 }
 
 bool CMarionetDlg::FindScheduledJob(const CString& robotName, CRobotJobTexts& texts)
 {
-    m_taskScheduler.Enumerate(GetModuleFilePath());
-    return FindRobotJob(m_taskScheduler, robotName, texts);
+    m_TaskScheduler.Enumerate(GetModuleFilePath());
+    return FindRobotJob(m_TaskScheduler, robotName, texts);
 }
 
 void CMarionetDlg::OnHelp()
