@@ -6,8 +6,8 @@
 #include "app/SharePage.h"
 #include "framework/CMessageBoxCapture.h"
 #include "res/TapforgeResource.h"
+#include "tests/support/TempFolder.h"
 
-#include "TempFolder.h"
 #include "e2e/E2eSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,7 @@
 #include "app/SharePage.h"
 #include "app/WindowsVersionName.h"
 #include "framework/CFile.h"
-
-#include "TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
