@@ -1,6 +1,9 @@
 #include "app/CMarionetDlg.h"
 
+#include "app/COptionsDlg.h"
+#include "app/CRobotUploadDlg.h"
 #include "app/HelpFile.h"
+#include "app/RobotFolder.h"
 #include "framework/AfxMessageBox.h"
 #include "robot/AppFolders.h"
 
@@ -36,7 +39,11 @@ void CMarionetDlg::OnHelp()
     ShowHelpFile();
 }
 
-void CMarionetDlg::OnOptions() {}
+void CMarionetDlg::OnOptions()
+{
+    COptionsDlg dialog(this, {[this] { LoadRobots(); }, [this] { OnAddRobot(); }});
+    dialog.DoModal();
+}
 
 void CMarionetDlg::OnFeedback()
 {
@@ -51,4 +58,7 @@ void CMarionetDlg::OnShareRobot()
     CString name;
     if (!GetSelectedRobot("Please select a robot from list above to share!", row, name) || name.IsEmpty())
         return;
+    CRobotUploadDlg dialog;
+    dialog.m_strRobotFilePath = RobotFilePath(name);
+    dialog.DoModal();
 }

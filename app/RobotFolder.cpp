@@ -3,15 +3,16 @@
 #include "framework/CFileFind.h"
 #include "robot/AppFolders.h"
 
+#include <cstring>
+
 namespace {
 
 const char kRobotExtension[] = ".txt";
-const int kRobotExtensionLength = 4;
 
-bool HasRobotExtension(const CString& fileName)
+bool HasExtension(const CString& fileName, const char* extension)
 {
-    return fileName.GetLength() > kRobotExtensionLength &&
-           fileName.Right(kRobotExtensionLength).CompareNoCase(kRobotExtension) == 0;
+    const int length = static_cast<int>(strlen(extension));
+    return fileName.GetLength() > length && fileName.Right(length).CompareNoCase(extension) == 0;
 }
 
 }  // namespace
@@ -26,17 +27,22 @@ CString RobotFilePath(const CString& robotName)
     return GetScriptFolder() + "\\" + robotName + kRobotExtension;
 }
 
-std::vector<CString> ListRobotFiles(const CString& folder)
+std::vector<CString> ListFilesWithExtension(const CString& folder, const char* extension)
 {
     std::vector<CString> paths;
     CFileFind finder;
-    for (bool more = finder.FindFile(folder + "\\*" + kRobotExtension); more;) {
+    for (bool more = finder.FindFile(folder + "\\*" + extension); more;) {
         more = finder.FindNextFile();
-        if (finder.IsDots() || finder.IsDirectory() || !HasRobotExtension(finder.GetFileName()))
+        if (finder.IsDots() || finder.IsDirectory() || !HasExtension(finder.GetFileName(), extension))
             continue;
         paths.push_back(finder.GetFilePath());
     }
     return paths;
+}
+
+std::vector<CString> ListRobotFiles(const CString& folder)
+{
+    return ListFilesWithExtension(folder, kRobotExtension);
 }
 
 CString RobotFileBaseName(const CString& path)

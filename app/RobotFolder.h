@@ -13,8 +13,11 @@ CString GetScriptFolder();
 // "<script folder>\<name>.txt".
 CString RobotFilePath(const CString& robotName);
 
-// The robot files of a folder in the file system's enumeration order: every
-// entry that is not a directory and whose name ends in ".txt" (any case).
+// The files of a folder in the file system's enumeration order: every entry
+// that is not a directory and whose name ends in the extension (any case).
+std::vector<CString> ListFilesWithExtension(const CString& folder, const char* extension);
+
+// The robot files of a folder: its files ending in ".txt".
 std::vector<CString> ListRobotFiles(const CString& folder);
 
 // A robot file's base name: its name without the folder and the ".txt".

@@ -1,5 +1,6 @@
 // The program as a user meets it: robot files in the script folder, the main
-// window's list, "-a" starts, a second instance, hotkeys and quitting.
+// window's list, "-a" starts, a second instance, hotkeys, the options and share
+// dialogs, and quitting.
 #include "app/RunningInstanceWindow.h"
 #include "framework/AfxMessageBox.h"
 
@@ -19,6 +20,9 @@ const int kRobotListId = 1001;
 const UINT kTrayNotify = WM_APP + 1;
 const int kTrayHide = 32772;
 const int kTrayExit = 32775;
+const int kOptionsCommand = 1003;
+const int kShareCommand = 1148;
+const int kShareBrowserId = 1068;
 
 class AppE2eTest : public ::testing::Test
 {
@@ -326,4 +330,62 @@ TEST_F(AppE2eTest, TrayHidesShowsAndExitsWithoutAQuestion)
 
     PostMessageA(tray, WM_COMMAND, kTrayExit, 0);
     EXPECT_EQ(e2e::WaitForExit(started, 30000), kQuitExitCode);
+}
+
+TEST_F(AppE2eTest, OptionsOpensAndClosesWithOk)
+{
+    e2e::Started started = StartTapforge();
+    HWND dialog = WaitForMainDialog();
+    ASSERT_TRUE(dialog);
+    PostMessageA(dialog, WM_COMMAND, kOptionsCommand, 0);
+    HWND options = e2e::WaitForWindow("Options", kStartTimeoutMs);
+    ASSERT_TRUE(options);
+    PostMessageA(options, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(e2e::WaitForWindowGone("Options", kStartTimeoutMs));
+    EXPECT_TRUE(e2e::WaitUntil([&] { return IsWindowEnabled(dialog) != FALSE; }, kStartTimeoutMs));
+    EXPECT_EQ(WaitForSingleObject(started.process, 0), static_cast<DWORD>(WAIT_TIMEOUT));
+}
+
+TEST_F(AppE2eTest, ShareShowsTheRobotsPageMaximisedAndClosesCleanly)
+{
+    e2e::RobotHeader header;
+    header.description = "Shared by the test";
+    WriteRobot("Sharing", {"$a = 1"}, header);
+    e2e::Started started = StartTapforge();
+    HWND dialog = WaitForMainDialog();
+    ASSERT_TRUE(dialog);
+    // A click on the first row's Name cell, just below the column headings.
+    HWND list = GetDlgItem(dialog, kRobotListId);
+    RECT headings;
+    GetWindowRect(reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0)), &headings);
+    e2e::LeftClickAt({headings.left + 80, headings.bottom + 5});
+    ASSERT_TRUE(
+        e2e::WaitUntil([&] { return SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) == 0; },
+                       kStartTimeoutMs));
+
+    PostMessageA(dialog, WM_COMMAND, kShareCommand, 0);
+    HWND share = e2e::WaitForWindow("Upload Macro", kStartTimeoutMs);
+    ASSERT_TRUE(share);
+    EXPECT_TRUE(IsZoomed(share));
+    // The page is written once the browser has taken the static's place.
+    const std::string pagePath = e2e::DataFolder() + "\\share\\robot_share.html";
+    ASSERT_TRUE(e2e::WaitForFileLine(pagePath, "</HTML>", kStartTimeoutMs));
+    HWND browser = GetDlgItem(share, kShareBrowserId);
+    ASSERT_TRUE(browser);
+    char className[64] = {};
+    GetClassNameA(browser, className, sizeof className);
+    EXPECT_STRNE(className, "Static");
+    RECT place;
+    GetWindowRect(browser, &place);
+    const POINT origin = e2e::ClientToScreenPoint(share, 30, 30);
+    EXPECT_EQ(place.left, origin.x);
+    EXPECT_EQ(place.top, origin.y);
+    const std::string page = e2e::ReadWholeFile(pagePath);
+    EXPECT_NE(page.find("NAME=script_name size=100 value=\"Sharing.txt\""), std::string::npos);
+    EXPECT_NE(page.find("NAME=script_description value=\"Shared by the test\""), std::string::npos);
+
+    PostMessageA(share, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(e2e::WaitForWindowGone("Upload Macro", kStartTimeoutMs));
+    EXPECT_TRUE(e2e::WaitUntil([&] { return IsWindowEnabled(dialog) != FALSE; }, kStartTimeoutMs));
+    EXPECT_EQ(WaitForSingleObject(started.process, 0), static_cast<DWORD>(WAIT_TIMEOUT));
 }

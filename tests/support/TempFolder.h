@@ -29,8 +29,11 @@ public:
                 const std::string child = m_path + "\\" + name;
                 if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
                     RemoveDirectoryA(child.c_str());
-                else
+                else {
+                    // Tests leave read-only files behind too.
+                    SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
                     DeleteFileA(child.c_str());
+                }
             } while (FindNextFileA(search, &entry));
             FindClose(search);
         }

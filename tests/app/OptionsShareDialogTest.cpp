@@ -1,0 +1,226 @@
+// The options dialog's export and import over the data folder, with the folder
+// browser answered by the test and the questions by a message-box capture; the share
+// dialog's page file.
+#include "app/COptionsDlg.h"
+#include "app/CRobotUploadDlg.h"
+#include "app/SharePage.h"
+#include "framework/CMessageBoxCapture.h"
+#include "res/TapforgeResource.h"
+#include "tests/support/TempFolder.h"
+
+#include "e2e/E2eSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+class TestOptionsDlg : public COptionsDlg
+{
+public:
+    TestOptionsDlg()
+        : COptionsDlg(nullptr, {[this] { ++m_nLoads; },
+                                [this] {
+                                    ++m_nAdds;
+                                    m_bClosedBeforeAdd = m_hWnd == nullptr;
+                                }})
+    {
+    }
+
+    void Click(int id) { SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+
+    std::string m_strFolder;
+    int m_nLoads = 0;
+    int m_nAdds = 0;
+    bool m_bClosedBeforeAdd = false;
+    // A button clicked as soon as the dialog is up.
+    int m_nClickAtStart = 0;
+
+protected:
+    CString ChooseFolder() override { return m_strFolder.c_str(); }
+    BOOL OnInitDialog() override
+    {
+        const BOOL result = COptionsDlg::OnInitDialog();
+        if (m_nClickAtStart)
+            PostMessage(WM_COMMAND, MAKEWPARAM(m_nClickAtStart, BN_CLICKED), 0);
+        return result;
+    }
+};
+
+class OptionsDialogTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        e2e::EmptyDataFolder();
+        m_dialog.m_strFolder = m_folder.Path();
+        ASSERT_TRUE(m_dialog.Create(COptionsDlg::IDD, nullptr));
+    }
+    void TearDown() override { m_dialog.DestroyWindow(); }
+
+    static std::string ScriptFile(const std::string& name) { return e2e::ScriptFolder() + "\\" + name + ".txt"; }
+    std::string FolderFile(const std::string& name) const { return m_folder.File(name.c_str()); }
+
+    static void Write(const std::string& path, const std::string& text, bool readOnly = false)
+    {
+        ASSERT_TRUE(e2e::WriteWholeFile(path, text));
+        if (readOnly)
+            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+    }
+
+    static std::vector<std::string> Texts(const CMessageBoxCapture& capture)
+    {
+        std::vector<std::string> texts;
+        for (const CMessageBoxRequest& request : capture.Requests())
+            texts.push_back(request.text.Str());
+        return texts;
+    }
+
+    TempFolder m_folder;
+    TestOptionsDlg m_dialog;
+};
+
+std::string ExportQuestion(const std::string& name)
+{
+    return "Orvantis Tapforge robot \"" + name +
+           "\" already exists in output folder. Do you wish to overwrite existing robot in output folder?";
+}
+
+}  // namespace
+
+TEST_F(OptionsDialogTest, ExportAnsweredNoKeepsTheOldFilesAndGoesOn)
+{
+    for (const char* name : {"a", "b", "c"})
+        Write(ScriptFile(name), std::string("robot ") + name);
+    Write(FolderFile("a.robo"), "old a");
+    Write(FolderFile("c.robo"), "old c", true);
+    CMessageBoxCapture capture(IDNO);
+    m_dialog.Click(IDC_EXPORT_ROBOTS);
+    EXPECT_EQ(e2e::ReadWholeFile(FolderFile("a.robo")), "old a");
+    EXPECT_EQ(e2e::ReadWholeFile(FolderFile("b.robo")), "robot b");
+    EXPECT_EQ(e2e::ReadWholeFile(FolderFile("c.robo")), "old c");
+    std::vector<std::string> texts = Texts(capture);
+    std::sort(texts.begin(), texts.end());
+    EXPECT_EQ(texts, std::vector<std::string>({ExportQuestion("a"), ExportQuestion("c")}));
+    EXPECT_EQ(capture.Requests()[0].type, static_cast<UINT>(MB_YESNOCANCEL | MB_ICONQUESTION));
+}
+
+TEST_F(OptionsDialogTest, ExportAnsweredYesReplacesAndReportsTheCopiesThatFailed)
+{
+    for (const char* name : {"a", "c"})
+        Write(ScriptFile(name), std::string("robot ") + name);
+    Write(FolderFile("a.robo"), "old a");
+    // A folder in the way cannot be replaced by a copy.
+    CreateDirectoryA(FolderFile("c.robo").c_str(), nullptr);
+    CMessageBoxCapture capture(IDYES);
+    m_dialog.Click(IDC_EXPORT_ROBOTS);
+    EXPECT_EQ(e2e::ReadWholeFile(FolderFile("a.robo")), "robot a");
+    ASSERT_EQ(capture.Count(), 3);
+    EXPECT_EQ(capture.Requests()[2].text, "These robots could not be exported:\nc");
+    EXPECT_EQ(capture.Requests()[2].caption, kApplicationTitle);
+}
+
+TEST_F(OptionsDialogTest, ExportCancelledStopsAtOnce)
+{
+    for (const char* name : {"a", "b"}) {
+        Write(ScriptFile(name), "new");
+        Write(FolderFile(std::string(name) + ".robo"), "old");
+    }
+    CMessageBoxCapture capture(IDCANCEL);
+    m_dialog.Click(IDC_EXPORT_ROBOTS);
+    EXPECT_EQ(capture.Count(), 1);
+    EXPECT_EQ(e2e::ReadWholeFile(FolderFile("a.robo")), "old");
+    EXPECT_EQ(e2e::ReadWholeFile(FolderFile("b.robo")), "old");
+}
+
+TEST_F(OptionsDialogTest, ImportIntoAMissingScriptFolderCopiesAndReloads)
+{
+    ASSERT_TRUE(RemoveDirectoryA(e2e::ScriptFolder().c_str()));
+    Write(FolderFile("x.robo"), "robot x");
+    Write(FolderFile("y.y.robo"), "robot y");
+    Write(FolderFile("notes.txt"), "not a robot");
+    CreateDirectoryA(FolderFile("folder.robo").c_str(), nullptr);
+    CMessageBoxCapture capture(IDCANCEL);
+    m_dialog.Click(IDC_IMPORT_ROBOTS);
+    RemoveDirectoryA(FolderFile("folder.robo").c_str());
+    EXPECT_EQ(capture.Count(), 0);
+    EXPECT_EQ(e2e::ReadWholeFile(ScriptFile("x")), "robot x");
+    EXPECT_EQ(e2e::ReadWholeFile(ScriptFile("y.y")), "robot y");
+    EXPECT_EQ(GetFileAttributesA(ScriptFile("notes").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(m_dialog.m_nLoads, 1);
+}
+
+TEST_F(OptionsDialogTest, ImportAnswersKeepSkipAndStop)
+{
+    Write(ScriptFile("x"), "old x");
+    Write(FolderFile("x.robo"), "robot x");
+    Write(FolderFile("y.robo"), "robot y");
+    {
+        CMessageBoxCapture capture(IDNO);
+        m_dialog.Click(IDC_IMPORT_ROBOTS);
+        EXPECT_EQ(Texts(capture), std::vector<std::string>({"Orvantis Tapforge robot \"x\" already exists. Do you "
+                                                            "wish to overwrite existing robot?"}));
+        EXPECT_EQ(e2e::ReadWholeFile(ScriptFile("x")), "old x");
+        EXPECT_EQ(e2e::ReadWholeFile(ScriptFile("y")), "robot y");
+        EXPECT_EQ(m_dialog.m_nLoads, 1);
+    }
+    {
+        CMessageBoxCapture capture(IDCANCEL);
+        m_dialog.Click(IDC_IMPORT_ROBOTS);
+        EXPECT_EQ(capture.Count(), 1);
+        EXPECT_EQ(m_dialog.m_nLoads, 1);
+    }
+    {
+        // A folder in the way: asked, answered Yes, and the failed copy is not counted.
+        DeleteFileA(FolderFile("x.robo").c_str());
+        DeleteFileA(FolderFile("y.robo").c_str());
+        Write(FolderFile("z.robo"), "robot z");
+        CreateDirectoryA(ScriptFile("z").c_str(), nullptr);
+        CMessageBoxCapture capture(IDYES);
+        m_dialog.Click(IDC_IMPORT_ROBOTS);
+        RemoveDirectoryA(ScriptFile("z").c_str());
+        EXPECT_EQ(capture.Count(), 1);
+        EXPECT_EQ(m_dialog.m_nLoads, 1);
+    }
+}
+
+TEST_F(OptionsDialogTest, NoFolderChosenDoesNothing)
+{
+    Write(ScriptFile("a"), "robot a");
+    Write(FolderFile("b.robo"), "robot b");
+    m_dialog.m_strFolder.clear();
+    m_dialog.Click(IDC_EXPORT_ROBOTS);
+    m_dialog.Click(IDC_IMPORT_ROBOTS);
+    EXPECT_EQ(GetFileAttributesA(ScriptFile("b").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(m_dialog.m_nLoads, 0);
+}
+
+TEST(OptionsDialog, StartClosesWithOkThenAddsARobot)
+{
+    TestOptionsDlg dialog;
+    dialog.m_nClickAtStart = IDC_OPTIONS_START;
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.m_nAdds, 1);
+    EXPECT_TRUE(dialog.m_bClosedBeforeAdd);
+}
+
+TEST(ShareDialog, WritesThePageOnlyForAReadableRobotIntoANewShareFolder)
+{
+    e2e::EmptyDataFolder();
+    const std::string data = e2e::DataFolder();
+    CRobotUploadDlg dialog;
+    EXPECT_EQ(dialog.BuildSharePage(kSharePageName), 0);
+    dialog.m_strRobotFilePath = (data + "\\Missing.txt").c_str();
+    EXPECT_EQ(dialog.BuildSharePage(kSharePageName), 0);
+    EXPECT_EQ(GetFileAttributesA((data + "\\share\\robot_share.html").c_str()), INVALID_FILE_ATTRIBUTES);
+
+    RemoveDirectoryA(e2e::ScriptFolder().c_str());
+    RemoveDirectoryA((data + "\\share").c_str());
+    ASSERT_TRUE(RemoveDirectoryA(data.c_str()));
+    EXPECT_EQ(dialog.WriteSharePage("page.html", "<HTML></HTML>"), 1);
+    EXPECT_EQ(e2e::ReadWholeFile(data + "\\share\\page.html"), "<HTML></HTML>");
+    e2e::EmptyDataFolder();
+}
