@@ -1,7 +1,6 @@
 #include "engine/ScriptPaths.h"
 
-#include <windows.h>
-#include <commdlg.h>
+#include "engine/system/FileDialogCalls.h"
 
 bool AskForScriptFile(CString& strPath)
 {
@@ -14,7 +13,7 @@ bool AskForScriptFile(CString& strPath)
     dialog.lpstrTitle = "Run Script:";
     dialog.lpstrDefExt = "txt";
     dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
-    if (!GetOpenFileNameA(&dialog))
+    if (!FileDialogCalls().m_fnOpen(dialog))
         return false;
     strPath = buffer;
     return true;
