@@ -36,12 +36,14 @@ std::vector<char> FilterList(const std::string& filter)
 }
 
 // An explorer-style multiple selection is the folder, then each name, each
-// ended by a NUL, with a second NUL after the last; one chosen file is its
-// whole path alone.
-std::string SelectionText(const std::vector<char>& names)
+// ended by a NUL, with a second NUL after the last; the name offset then
+// points just past the folder's NUL. One chosen file is its whole path.
+std::string SelectionText(const std::vector<char>& names, WORD nFileOffset)
 {
     std::string text = names.data();
-    for (size_t pos = text.size() + 1; pos < names.size() && names[pos]; pos += std::strlen(&names[pos]) + 1)
+    if (nFileOffset == 0 || nFileOffset >= names.size() || names[nFileOffset - 1] != '\0')
+        return text;
+    for (size_t pos = nFileOffset; pos < names.size() && names[pos]; pos += std::strlen(&names[pos]) + 1)
         text += std::string("|") + &names[pos];
     return text;
 }
@@ -76,7 +78,7 @@ int FileDialog(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& r
         return 0;
     }
     names.back() = '\0';
-    result.SetString(SelectionText(names).c_str());
+    result.SetString(SelectionText(names, dialog.nFileOffset).c_str());
     return 0;
 }
 

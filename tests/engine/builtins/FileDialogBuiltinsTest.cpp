@@ -17,6 +17,7 @@ struct DialogAnswer
 {
     bool choose = true;
     std::string names;  // written to the name buffer (NULs included)
+    WORD fileOffset = 0;
     std::string filter;
     std::string initialName;
     std::string title;
@@ -43,6 +44,7 @@ protected:
             m_answer.bufferSize = dialog.nMaxFile;
             m_answer.saved = save;
             m_answer.names.copy(dialog.lpstrFile, m_answer.names.size());
+            dialog.nFileOffset = m_answer.fileOffset;
             return m_answer.choose;
         };
         FileDialogCalls().m_fnOpen = [answer](OPENFILENAMEA& dialog) { return answer(dialog, false); };
@@ -108,7 +110,12 @@ TEST_F(FileDialogBuiltins, OptionsDefaultNameAndAnswers)
     EXPECT_EQ(65534u, m_answer.initialName.size());
 
     m_answer.names = std::string("C:\\dir\0a.txt\0b.txt\0\0", 20);
+    m_answer.fileOffset = 7;
     EXPECT_EQ("C:\\dir|a.txt|b.txt", m_runner.Evaluate("FileOpenDialog(\"T\", \"\", \"(*)\", 4)").text);
+    // One file chosen over a longer default name: what follows its NUL is no name.
+    m_answer.names = std::string("C:\\a\0", 5);
+    m_answer.fileOffset = 3;
+    EXPECT_EQ("C:\\a", m_runner.Evaluate("FileOpenDialog(\"T\", \"\", \"(*)\", 4, \"longdefault.txt\")").text);
 
     m_answer.choose = false;
     const auto cancelled = m_runner.Evaluate("FileOpenDialog(\"T\", \"\", \"(*)\")");
