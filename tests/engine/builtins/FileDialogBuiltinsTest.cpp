@@ -69,7 +69,7 @@ protected:
 TEST_F(FileDialogBuiltins, FilterHasOneEntryEndedByTwoNuls)
 {
     const std::pair<const char*, std::string> cases[] = {
-        {"Text (*.txt;*.log)", std::string("Text (*.txt;*.log)\0*.txt;*.log\0\0", 33)},
+        {"Text (*.txt;*.log)", std::string("Text (*.txt;*.log)\0*.txt;*.log\0\0", 32)},
         {"a) b (*.c) (d)", std::string("a) b (*.c) (d)\0*.c\0\0", 20)},
     };
     for (const auto& c : cases) {
