@@ -15,8 +15,8 @@ CCurrentDirectoryKeeper::CCurrentDirectoryKeeper()
         if (length == 0)
             return;
         if (length < size) {
-            m_directory = CString(buffer.data(), static_cast<int>(length));
-            m_saved = true;
+            m_strDirectory = CString(buffer.data(), static_cast<int>(length));
+            m_bSaved = true;
             return;
         }
         size = length;
@@ -25,6 +25,6 @@ CCurrentDirectoryKeeper::CCurrentDirectoryKeeper()
 
 CCurrentDirectoryKeeper::~CCurrentDirectoryKeeper()
 {
-    if (m_saved)
-        SetCurrentDirectoryA(m_directory);
+    if (m_bSaved)
+        SetCurrentDirectoryA(m_strDirectory);
 }

@@ -112,6 +112,8 @@ public:
     int ReportScriptError(const char* pszMessage, int nColumn);
     int ReportRuntimeError(const char* pszMessage, const char* pszDetail);
     void EndWaitLong();
+    // Unregisters every script hotkey and frees its slot.
+    void WithdrawScriptHotkeys();
     CMarionet_ScriptFile& ScriptFile() { return m_ScriptFile; }
 
     // The built-in table: handlers in the order of the name table. Entries
@@ -140,9 +142,9 @@ public:
     int m_bRunAtBackground = 0;
     int m_nStartCursorX = 0;
     int m_nStartCursorY = 0;
-    CScriptString m_strScriptName;
-    CScriptString m_strScriptFullPath;
-    CScriptString m_strScriptDir;
+    CScriptString m_sScriptName;
+    CScriptString m_sScriptFullPath;
+    CScriptString m_sScriptDir;
     HWND m_hToolTip = nullptr;
     int m_bRefreshCursor = 1;
     UINT m_uWaitLongTimer = 0;
@@ -191,7 +193,7 @@ public:
     DWORD m_dwProcessStart = 0;
     HANDLE m_hRunWaitChild = nullptr;
 
-    CScriptString m_strAdlibFunction;
+    CScriptString m_sAdlibFunction;
     BYTE m_bAdlibEnabled = 0;
     BYTE m_bAdlibRunning = 0;
     DWORD m_dwAdlibLast = 0;
@@ -214,11 +216,11 @@ private:
     class CLexerReporter : public IScriptErrorReporter
     {
     public:
-        explicit CLexerReporter(CMarionet_Script& engine) : m_engine(engine) {}
+        explicit CLexerReporter(CMarionet_Script& engine) : m_Engine(engine) {}
         void ReportScriptError(const CScriptString& message, int column) override;
 
     private:
-        CMarionet_Script& m_engine;
+        CMarionet_Script& m_Engine;
     };
 
     // Run loop.
