@@ -4,6 +4,7 @@
 #include "engine/MersenneTwister.h"
 #include "engine/ScriptGlobals.h"
 #include "engine/ScriptLexer.h"
+#include "framework/FullPathName.h"
 
 #include <mmsystem.h>
 
@@ -18,24 +19,6 @@ const char CMarionet_Script::kRecursionMessage[] =
     "Recursion level has been exceeded - Orvantis Tapforge will quit to prevent stack overflow.";
 const char CMarionet_Script::kAllocateArrayMessage[] =
     "Unable to allocate array - maximum total size is 16777216 elements.";
-
-namespace {
-
-// The full path of a file of any length; the text as given when the system
-// cannot resolve it.
-std::string FullPathOf(const char* pszPath)
-{
-    const DWORD dwNeeded = GetFullPathNameA(pszPath, 0, nullptr, nullptr);
-    if (dwNeeded == 0)
-        return pszPath;
-    std::vector<char> buffer(dwNeeded + 1);
-    const DWORD dwLength = GetFullPathNameA(pszPath, static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
-    if (dwLength == 0 || dwLength >= buffer.size())
-        return pszPath;
-    return std::string(buffer.data(), dwLength);
-}
-
-}  // namespace
 
 CMarionet_Script::CMarionet_Script(CMarionet_ScriptFile& scriptFile) : m_ScriptFile(scriptFile) {}
 
@@ -84,7 +67,10 @@ int CMarionet_Script::LoadAndCheckScript(const char* pszPath)
     if (RegisterUserFunctions() || CheckUserFunctionCalls())
         return 1;
 
-    const std::string strFullPath = FullPathOf(pszPath);
+    // A name the system cannot resolve is kept as given.
+    std::string strFullPath;
+    if (!FullPathName(pszPath, strFullPath))
+        strFullPath = pszPath;
     m_sScriptFullPath = strFullPath.c_str();
     const size_t nSlash = strFullPath.find_last_of("\\/");
     if (nSlash == std::string::npos) {

@@ -2,8 +2,10 @@
 
 #include "engine/IncludeDirectories.h"
 #include "engine/ScriptPaths.h"
+#include "engine/system/SystemPaths.h"
 #include "framework/AfxMessageBox.h"
 #include "framework/CStdioFile.h"
+#include "framework/FullPathName.h"
 #include "robot/ActionLineText.h"
 #include "robot/NumberText.h"
 #include "robot/RecordedWindowLines.h"
@@ -34,16 +36,16 @@ int CMarionet_ScriptFile::AddIncludeFile(const char* pszFileName)
 {
     if (static_cast<int>(m_aScriptFiles.size()) >= kMaxScriptFiles)
         return -1;
-    CString fullPath;
-    if (!GetFullPath(pszFileName, fullPath))
+    std::string fullPath;
+    if (!FullPathName(pszFileName, fullPath))
         return -1;
     for (size_t i = 0; i < m_aScriptFiles.size(); ++i) {
-        if (fullPath.CompareNoCase(m_aScriptFiles[i].path.c_str()) == 0) {
+        if (CString(fullPath).CompareNoCase(m_aScriptFiles[i].path.c_str()) == 0) {
             ++m_aScriptFiles[i].nUseCount;
             return static_cast<int>(i);
         }
     }
-    m_aScriptFiles.push_back(ScriptFileEntry{fullPath.Str(), 1});
+    m_aScriptFiles.push_back(ScriptFileEntry{fullPath, 1});
     return static_cast<int>(m_aScriptFiles.size()) - 1;
 }
 
@@ -115,10 +117,12 @@ bool CMarionet_ScriptFile::RunScriptFileDialog(CString& strPath)
 {
     if (strPath.IsEmpty() && !AskForScriptFile(strPath))
         return false;
-    CString fullPath;
-    if (GetFullPath(strPath, fullPath))
-        strPath = fullPath;
-    strPath = LongPathName(strPath);
+    std::string fullPath;
+    if (!FullPathName(strPath, fullPath))
+        fullPath = strPath.Str();
+    std::string longPath;
+    GetLongFileName(fullPath.c_str(), longPath);
+    strPath = longPath.c_str();
     return LoadRobotFile(strPath, AddIncludeFile(strPath));
 }
 

@@ -17,3 +17,15 @@ CScriptValue* ArrayElement1D(CScriptValue& value, int n)
     value.ClearSubscripts();
     return element;
 }
+
+bool SetStringArray(CScriptValue& value, const std::vector<std::string>& texts)
+{
+    if (texts.size() > static_cast<size_t>(CScriptValue::kMaxElements) ||
+        !MakeArray1D(value, static_cast<int>(texts.size())))
+        return false;
+    for (size_t i = 0; i < texts.size(); ++i) {
+        if (CScriptValue* element = ArrayElement1D(value, static_cast<int>(i)))
+            element->SetString(texts[i].c_str());
+    }
+    return true;
+}

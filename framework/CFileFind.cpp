@@ -1,5 +1,7 @@
 #include "framework/CFileFind.h"
 
+#include "framework/FullPathName.h"
+
 #include <cassert>
 #include <string>
 
@@ -7,14 +9,8 @@ namespace {
 // The absolute folder part of a pattern, without a trailing backslash.
 CString FolderOf(const char* pattern)
 {
-    const DWORD needed = GetFullPathNameA(pattern, 0, nullptr, nullptr);
     std::string full;
-    if (needed > 0) {
-        full.resize(needed);
-        const DWORD length = GetFullPathNameA(pattern, needed, &full[0], nullptr);
-        full.resize(length < needed ? length : 0);
-    }
-    if (full.empty())
+    if (!FullPathName(pattern, full))
         full = pattern;
     const size_t slash = full.find_last_of("\\/");
     return CString(slash == std::string::npos ? std::string() : full.substr(0, slash));

@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <mstask.h>
 
-#include "schedule/ComHolder.h"
+#include "framework/ComHolder.h"
 
 // One scheduler operation's use of COM: initialises COM for the calling
 // thread and connects to the service on construction, lets go of both on

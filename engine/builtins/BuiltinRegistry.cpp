@@ -4,12 +4,19 @@
 #include "engine/builtins/CBuiltinState.h"
 #include "engine/builtins/ControlBuiltins.h"
 #include "engine/builtins/ControlCommand.h"
+#include "engine/builtins/DirectoryBuiltins.h"
+#include "engine/builtins/DriveBuiltins.h"
+#include "engine/builtins/FileDialogBuiltins.h"
 #include "engine/builtins/FileHandleBuiltins.h"
+#include "engine/builtins/FileInfoBuiltins.h"
+#include "engine/builtins/FileOperationBuiltins.h"
+#include "engine/builtins/IniBuiltins.h"
 #include "engine/builtins/KeyBuiltins.h"
 #include "engine/builtins/MathStringBuiltins.h"
 #include "engine/builtins/MouseBuiltins.h"
 #include "engine/builtins/OptionBuiltins.h"
 #include "engine/builtins/PixelBuiltins.h"
+#include "engine/builtins/ShortcutBuiltins.h"
 #include "engine/builtins/SystemBuiltinFamilies.h"
 #include "engine/builtins/ProcessBuiltins.h"
 #include "engine/builtins/RegistryBuiltins.h"
@@ -64,6 +71,13 @@ void InstallScriptBuiltins(CMarionet_Script& engine)
     BuiltinState(engine).m_KeySender.m_bPostMessageMode = engine.m_bRunAtBackground;
 
     RegisterFileHandleBuiltins(engine);
+    RegisterIniBuiltins(engine);
+    RegisterFileInfoBuiltins(engine);
+    RegisterFileOperationBuiltins(engine);
+    RegisterDirectoryBuiltins(engine);
+    RegisterDriveBuiltins(engine);
+    RegisterShortcutBuiltins(engine);
+    RegisterFileDialogBuiltins(engine);
     RegisterOptionBuiltins(engine);
     RegisterWindowBuiltins(engine);
     RegisterWindowShellBuiltins(engine);

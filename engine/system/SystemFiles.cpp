@@ -21,18 +21,18 @@ std::string FolderOf(const std::string& path)
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-// A full path; a folder stands for all its files.
-std::string FullPattern(const char* path)
+// A full path; a folder stands for all its files. False when the system
+// refuses the path.
+bool FullPattern(const char* path, std::string& full)
 {
-    std::string full;
     if (!GetFullPath(path, full))
-        full = path;
+        return false;
     if (IsDirectory(full.c_str())) {
-        if (full.empty() || full.back() != '\\')
+        if (full.back() != '\\')
             full += '\\';
         full += "*.*";
     }
-    return full;
+    return true;
 }
 
 void SplitExtension(const std::string& name, std::string& stem, std::string& extension)
@@ -63,21 +63,6 @@ bool SamePath(const std::string& a, const std::string& b)
     return lstrcmpiA(a.c_str(), b.c_str()) == 0;
 }
 
-// The shell wants lists ending in two NULs.
-bool ShellFileOperation(UINT operation, const std::string& from, const std::string& to)
-{
-    std::vector<char> fromList(from.begin(), from.end());
-    fromList.insert(fromList.end(), 2, '\0');
-    std::vector<char> toList(to.begin(), to.end());
-    toList.insert(toList.end(), 2, '\0');
-    SHFILEOPSTRUCTA op = {};
-    op.wFunc = operation;
-    op.pFrom = fromList.data();
-    op.pTo = to.empty() ? nullptr : toList.data();
-    op.fFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_NOCONFIRMMKDIR | FOF_NOERRORUI;
-    return SHFileOperationA(&op) == 0 && !op.fAnyOperationsAborted;
-}
-
 bool CopyOrMoveOne(const std::string& source, const std::string& target, bool overwrite, bool move)
 {
     if (SamePath(source, target))
@@ -97,11 +82,30 @@ bool DistinctFolderPaths(const char* source, const char* destination, std::strin
     return IsDirectory(source) && GetFullPath(source, from) && GetFullPath(destination, to) && !SamePath(from, to);
 }
 
+const FILEOP_FLAGS kQuietTreeFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_NOCONFIRMMKDIR | FOF_NOERRORUI;
+
 }  // namespace
+
+// The shell reads its path lists up to two NULs.
+bool ShellFileOperation(UINT operation, const std::string& from, const std::string& to, FILEOP_FLAGS flags)
+{
+    std::vector<char> fromList(from.begin(), from.end());
+    fromList.insert(fromList.end(), 2, '\0');
+    std::vector<char> toList(to.begin(), to.end());
+    toList.insert(toList.end(), 2, '\0');
+    SHFILEOPSTRUCTA op = {};
+    op.wFunc = operation;
+    op.pFrom = fromList.data();
+    op.pTo = to.empty() ? nullptr : toList.data();
+    op.fFlags = flags;
+    return SHFileOperationA(&op) == 0 && !op.fAnyOperationsAborted;
+}
 
 bool DeleteFiles(const char* pattern)
 {
-    std::string full = FullPattern(pattern);
+    std::string full;
+    if (!FullPattern(pattern, full))
+        return false;
     std::string folder = FolderOf(full);
     WIN32_FIND_DATAA data;
     HANDLE find = FindFirstFileA(full.c_str(), &data);
@@ -148,8 +152,10 @@ void MakeTargetName(const char* sourceName, const char* destination, std::string
 
 bool CopyMoveFiles(const char* source, const char* destination, bool overwrite, bool move)
 {
-    std::string from = FullPattern(source);
-    std::string to = FullPattern(destination);
+    std::string from;
+    std::string to;
+    if (!FullPattern(source, from) || !FullPattern(destination, to))
+        return false;
     std::string folder = FolderOf(from);
     WIN32_FIND_DATAA data;
     HANDLE find = FindFirstFileA(from.c_str(), &data);
@@ -205,7 +211,7 @@ bool CopyDirectory(const char* source, const char* destination, bool overwrite)
     }
     if (from.back() != '\\')
         from += '\\';
-    return ShellFileOperation(FO_COPY, from + "*.*", to);
+    return ShellFileOperation(FO_COPY, from + "*.*", to, kQuietTreeFlags);
 }
 
 bool MoveDirectory(const char* source, const char* destination, bool overwrite)
@@ -217,7 +223,7 @@ bool MoveDirectory(const char* source, const char* destination, bool overwrite)
     if (GetFileAttributesA(to.c_str()) != INVALID_FILE_ATTRIBUTES && !overwrite)
         return false;
     if (!AreOnDifferentDrives(from.c_str(), to.c_str()))
-        return ShellFileOperation(FO_MOVE, from, to);
+        return ShellFileOperation(FO_MOVE, from, to, kQuietTreeFlags);
     return CopyDirectory(from.c_str(), to.c_str(), true) && RemoveDirectoryTree(from.c_str(), true);
 }
 
@@ -228,8 +234,7 @@ bool RemoveDirectoryTree(const char* path, bool recurse)
     if (!recurse)
         return RemoveDirectoryA(path) != FALSE;
     std::string full;
-    GetFullPath(path, full);
-    return ShellFileOperation(FO_DELETE, full, std::string());
+    return GetFullPath(path, full) && ShellFileOperation(FO_DELETE, full, std::string(), kQuietTreeFlags);
 }
 
 bool SetFileTimeByType(const char* file, const FILETIME& time, int type)

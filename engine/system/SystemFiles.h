@@ -2,9 +2,14 @@
 #pragma once
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <cstdio>
 #include <string>
+
+// One shell file operation (FO_COPY, FO_MOVE, FO_DELETE) on single paths;
+// false when it failed or was aborted.
+bool ShellFileOperation(UINT operation, const std::string& from, const std::string& to, FILEOP_FLAGS flags);
 
 // Deletes every file matching the pattern (a folder means all its files);
 // true when at least one was deleted and none failed.

@@ -1,7 +1,7 @@
 #include "engine/system/SystemPaths.h"
 
-#include <windows.h>
-#include <shlobj.h>
+#include "framework/ComHolder.h"
+#include "framework/FullPathName.h"
 
 #include <cctype>
 #include <cstdio>
@@ -17,45 +17,43 @@ void StripTrailingBackslash(char* path)
 
 bool GetFullPath(const char* path, std::string& full)
 {
-    full.clear();
-    DWORD size = GetFullPathNameA(path, 0, nullptr, nullptr);
-    if (size == 0)
+    if (!FullPathName(path, full))
         return false;
-    std::vector<char> buffer(size + 1);
-    DWORD length = GetFullPathNameA(path, size + 1, buffer.data(), nullptr);
-    if (length == 0 || length > size)
-        return false;
-    full.assign(buffer.data(), length);
     // "C:\" keeps its backslash: "C:" alone means the drive's current folder.
     bool driveRoot = full.size() == 3 && full[1] == ':';
-    if (!full.empty() && full.back() == '\\' && !driveRoot)
+    if (full.back() == '\\' && !driveRoot)
         full.pop_back();
     return true;
+}
+
+PIDLIST_ABSOLUTE ParseShellItem(const char* path)
+{
+    const int nLength = MultiByteToWideChar(CP_ACP, 0, path, -1, nullptr, 0);
+    if (nLength <= 0)
+        return nullptr;
+    std::vector<WCHAR> wide(static_cast<size_t>(nLength));
+    MultiByteToWideChar(CP_ACP, 0, path, -1, wide.data(), nLength);
+    CComHolder<IShellFolder> desktop;
+    if (FAILED(SHGetDesktopFolder(desktop.Out())))
+        return nullptr;
+    PIDLIST_RELATIVE item = nullptr;
+    if (FAILED(desktop->ParseDisplayName(nullptr, nullptr, wide.data(), nullptr, &item, nullptr)))
+        return nullptr;
+    return reinterpret_cast<PIDLIST_ABSOLUTE>(item);
 }
 
 bool GetLongFileName(const char* path, std::string& longName)
 {
     longName = path;
-    IShellFolder* desktop = nullptr;
-    if (FAILED(SHGetDesktopFolder(&desktop)))
+    PIDLIST_ABSOLUTE item = ParseShellItem(path);
+    if (!item)
         return false;
-    WCHAR wide[MAX_PATH * 4];
-    if (!MultiByteToWideChar(CP_ACP, 0, path, -1, wide, MAX_PATH * 4)) {
-        desktop->Release();
-        return false;
-    }
-    LPITEMIDLIST item = nullptr;
-    bool ok = false;
-    if (SUCCEEDED(desktop->ParseDisplayName(nullptr, nullptr, wide, nullptr, &item, nullptr))) {
-        char buffer[MAX_PATH];
-        if (SHGetPathFromIDListA(item, buffer)) {
-            longName = buffer;
-            ok = true;
-        }
-        CoTaskMemFree(item);
-    }
-    desktop->Release();
-    return ok;
+    char buffer[MAX_PATH] = "";
+    const bool bFound = SHGetPathFromIDListA(item, buffer) != FALSE;
+    CoTaskMemFree(item);
+    if (bFound)
+        longName = buffer;
+    return bFound;
 }
 
 bool AreOnDifferentDrives(const char* first, const char* second)

@@ -1,6 +1,9 @@
 // Path helpers of the file built-ins.
 #pragma once
 
+#include <windows.h>
+#include <shlobj.h>
+
 #include <string>
 
 // Removes one trailing "\" in place.
@@ -8,6 +11,10 @@ void StripTrailingBackslash(char* path);
 
 // The full path, without a trailing "\" except for a drive root ("C:\").
 bool GetFullPath(const char* path, std::string& full);
+
+// The shell item of a path (free it with CoTaskMemFree); null when the
+// shell cannot parse the path.
+PIDLIST_ABSOLUTE ParseShellItem(const char* path);
 
 // The path with long names, through the shell; on failure the input, false.
 bool GetLongFileName(const char* path, std::string& longName);

@@ -1,5 +1,6 @@
 #include "framework/CFileFind.h"
 #include "framework/CFile.h"
+#include "framework/FullPathName.h"
 
 #include <gtest/gtest.h>
 
@@ -86,4 +87,21 @@ TEST(FileFindTest, MissingFolderOrNoMatchFindsNothing)
     EXPECT_FALSE(finder.FindFile((folder.Path() + "\\*.robo").c_str()));
     EXPECT_FALSE(finder.FindNextFile());
     EXPECT_FALSE(finder.FindFile((folder.Path() + "\\missing\\*.txt").c_str()));
+}
+
+TEST(FileFindTest, FullPathNamesHaveNoLengthLimit)
+{
+    TempFolder folder;
+    char current[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, current);
+    ASSERT_TRUE(SetCurrentDirectoryA(folder.Path().c_str()));
+    std::string full;
+    EXPECT_TRUE(FullPathName("a.txt", full));
+    EXPECT_EQ(folder.File("a.txt"), full);
+    const std::string deep = folder.Path() + "\\" + std::string(300, 'n') + "\\x.txt";
+    EXPECT_TRUE(FullPathName(deep.c_str(), full));
+    EXPECT_EQ(deep, full);
+    EXPECT_FALSE(FullPathName("", full));
+    EXPECT_EQ("", full);
+    SetCurrentDirectoryA(current);
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <objbase.h>
+
 // Owns one COM interface pointer and releases it when it goes out of scope, so
-// that every early return of a scheduler operation lets go of what it holds.
+// that every early return lets go of what it holds.
 template <class T>
 class CComHolder
 {
@@ -34,4 +36,22 @@ public:
 
 private:
     T* m_pInterface = nullptr;
+};
+
+// COM initialised on this thread for as long as it lives (for a call that
+// needs it once); uninitialised only when it was started here.
+class CComSession
+{
+public:
+    CComSession() : m_bStarted(SUCCEEDED(CoInitialize(nullptr))) {}
+    ~CComSession()
+    {
+        if (m_bStarted)
+            CoUninitialize();
+    }
+    CComSession(const CComSession&) = delete;
+    CComSession& operator=(const CComSession&) = delete;
+
+private:
+    bool m_bStarted;
 };

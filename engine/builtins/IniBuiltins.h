@@ -1,0 +1,6 @@
+#pragma once
+
+#include "engine/CMarionet_Script.h"
+
+// INIREAD, INIWRITE and INIDELETE: keys of INI files by name.
+void RegisterIniBuiltins(CMarionet_Script& engine);

@@ -1,0 +1,40 @@
+// The walk of FILESETTIME and FILESETATTRIB over the matches of a pattern.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+struct CDirectoryEntry
+{
+    std::string m_strName;
+    DWORD m_dwAttributes;
+};
+
+// The entries matching a full pattern ("." and ".." included as the system
+// gives them); none when the folder cannot be read.
+using DirectoryLister = std::function<std::vector<CDirectoryEntry>(const std::string& pattern)>;
+
+// The system's listing.
+std::vector<CDirectoryEntry> ListDirectory(const std::string& pattern);
+
+// The folder and the name joined with one backslash (a drive root keeps its own).
+std::string JoinPath(const std::string& folder, const std::string& name);
+
+// Calls the action with the full path of every match of the name pattern in
+// the folder, and with recurse of every match in every folder below, until
+// the action fails (false). Everything goes by full path, so the current
+// directory never changes; folder links are given to the action but never
+// entered, since a junction that points back up would loop for ever. The
+// count of matches grows with each one.
+bool WalkFileMatches(const std::string& folder, const std::string& pattern, bool recurse,
+                     const std::function<bool(const std::string&)>& action, const DirectoryLister& lister,
+                     int& nMatches);
+
+// The file argument of FILESETTIME and FILESETATTRIB: a folder name gets the
+// action itself and, with recurse, its contents by "*.*"; any other name is a
+// pattern in its folder. False when the path is refused, nothing matched or
+// the action failed.
+bool ApplyToFileArgument(const char* file, bool recurse, const std::function<bool(const std::string&)>& action);

@@ -1,0 +1,96 @@
+#include "engine/system/SystemShortcuts.h"
+
+#include "framework/CString.h"
+#include "framework/ComHolder.h"
+
+#include <shlobj.h>
+
+#include <vector>
+
+namespace {
+
+std::wstring Widened(const std::string& text)
+{
+    const int nLength = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+    if (nLength <= 0)
+        return std::wstring();
+    std::wstring wide(static_cast<size_t>(nLength), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], nLength);
+    wide.resize(static_cast<size_t>(nLength) - 1);
+    return wide;
+}
+
+bool OpenLink(CComHolder<IShellLinkA>& shellLink, CComHolder<IPersistFile>& file)
+{
+    return SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                      shellLink.OutVoid())) &&
+           SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile, file.OutVoid()));
+}
+
+}  // namespace
+
+std::string LinkFileName(const char* link)
+{
+    std::string name = link;
+    if (CString(link).MakeLower().Find(".lnk") < 0)
+        name += ".lnk";
+    return name;
+}
+
+bool CreateShortcut(const std::string& link, const CShortcutFields& fields)
+{
+    CComSession session;
+    CComHolder<IShellLinkA> shellLink;
+    CComHolder<IPersistFile> file;
+    if (!OpenLink(shellLink, file))
+        return false;
+    shellLink->SetPath(fields.m_strTarget.c_str());
+    if (fields.m_strWorkingDir)
+        shellLink->SetWorkingDirectory(fields.m_strWorkingDir->c_str());
+    if (fields.m_strArguments)
+        shellLink->SetArguments(fields.m_strArguments->c_str());
+    if (fields.m_strDescription)
+        shellLink->SetDescription(fields.m_strDescription->c_str());
+    if (fields.m_strIconFile)
+        shellLink->SetIconLocation(fields.m_strIconFile->c_str(), 0);
+    if (fields.m_wHotkey)
+        shellLink->SetHotkey(*fields.m_wHotkey);
+    if (fields.m_nIconIndex)
+        shellLink->SetIconLocation(fields.m_strIconFile.value_or("").c_str(), *fields.m_nIconIndex);
+    if (fields.m_nShowCmd)
+        shellLink->SetShowCmd(*fields.m_nShowCmd);
+    const std::wstring name = Widened(link);
+    return !name.empty() && SUCCEEDED(file->Save(name.c_str(), TRUE));
+}
+
+bool ReadShortcut(const std::string& link, CShortcutFields& fields)
+{
+    CComSession session;
+    CComHolder<IShellLinkA> shellLink;
+    CComHolder<IPersistFile> file;
+    const std::wstring name = Widened(link);
+    if (name.empty() || !OpenLink(shellLink, file) || FAILED(file->Load(name.c_str(), STGM_READ)))
+        return false;
+    std::vector<char> buffer(INFOTIPSIZE + 1, '\0');
+    const int nSize = static_cast<int>(buffer.size());
+    // Each read starts from an empty buffer, so a failed one gives "".
+    auto text = [&buffer](HRESULT hr) {
+        std::string value = SUCCEEDED(hr) ? buffer.data() : "";
+        buffer[0] = '\0';
+        return value;
+    };
+    fields.m_strTarget = text(shellLink->GetPath(buffer.data(), nSize, nullptr, 0));
+    fields.m_strWorkingDir = text(shellLink->GetWorkingDirectory(buffer.data(), nSize));
+    fields.m_strArguments = text(shellLink->GetArguments(buffer.data(), nSize));
+    fields.m_strDescription = text(shellLink->GetDescription(buffer.data(), nSize));
+    int nIcon = 0;
+    fields.m_strIconFile = text(shellLink->GetIconLocation(buffer.data(), nSize, &nIcon));
+    fields.m_nIconIndex = nIcon;
+    int nShow = 0;
+    shellLink->GetShowCmd(&nShow);
+    fields.m_nShowCmd = nShow;
+    WORD wHotkey = 0;
+    shellLink->GetHotkey(&wHotkey);
+    fields.m_wHotkey = wHotkey;
+    return true;
+}

@@ -1,0 +1,9 @@
+// The one full-path resolution of the program, for paths of any length.
+#pragma once
+
+#include <string>
+
+// The full path of a name against the current directory, through the wide
+// call (the 8-bit one refuses paths beyond 260 characters). False, with the
+// result emptied, when the system gives none (an empty name, a refused path).
+bool FullPathName(const char* pszPath, std::string& strFull);

@@ -1,0 +1,268 @@
+// The file, directory, drive, shortcut and INI built-ins, run by runrobot.exe
+// in a folder of their own under the prefix's temporary folder.
+#include "tests/engine/builtins/BuiltinScriptRun.h"
+
+#include "engine/system/SystemFiles.h"
+#include "engine/system/SystemShortcuts.h"
+#include "tests/tools/e2e/E2eSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// The lines run after a fresh folder $d is made.
+ScriptOutcome RunInFolder(const Lines& lines)
+{
+    Lines script = {"$d = \"%OUT%.d\"", "DirCreate($d)"};
+    script.insert(script.end(), lines.begin(), lines.end());
+    script.push_back("DirRemove($d, 1)");
+    return RunScript(script);
+}
+
+int YearOf(const std::string& path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    FILETIME local;
+    SYSTEMTIME time;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||
+        !FileTimeToLocalFileTime(&data.ftLastWriteTime, &local) || !FileTimeToSystemTime(&local, &time))
+        return 0;
+    return time.wYear;
+}
+
+// A drive letter with no drive behind it.
+std::string MissingDrive()
+{
+    const DWORD drives = GetLogicalDrives();
+    for (int i = 25; i >= 3; --i) {
+        if (!(drives & (1u << i)))
+            return std::string(1, static_cast<char>('a' + i)) + ":";
+    }
+    return "b:";
+}
+
+}  // namespace
+
+TEST(FileBuiltins, IniFiles)
+{
+    const ScriptOutcome run = RunInFolder({
+        "$f = $d & \"\\t.ini\"",
+        "Put(IniWrite($f, \"s\", \"k\", \"v1\") & IniRead($f, \"s\", \"k\", \"def\"))",
+        "Put(IniDelete($f, \"s\", \"k\") & IniRead($f, \"s\", \"k\", \"def\"))",
+        "Put(IniRead($f, \"none\", \"k\", \"dflt\"))",
+        "FileChangeDir($d)",
+        "Put(IniWrite(\"rel.ini\", \"s\", \"k\", \"rel\") & IniRead($d & \"\\rel.ini\", \"s\", \"k\", \"\"))",
+        "Put(IniWrite(\"\", \"s\", \"k\", \"v\") & IniDelete(\"\", \"s\", \"k\") & IniRead(\"\", \"s\", \"k\", \"e\"))",
+        "FileChangeDir(@TempDir)",
+    });
+    EXPECT_EQ(0, run.exitCode) << run.output;
+    EXPECT_EQ((Lines{"1v1", "1def", "dflt", "1rel", "00e"}), run.values);
+}
+
+TEST(FileBuiltins, TimesAreSetOnMatchesAndReadBack)
+{
+    const std::string folder = e2e::TempFilePath("times");
+    const ScriptOutcome run = RunScript({
+        "$d = \"" + folder + "\"",
+        "DirCreate($d & \"\\sub\")",
+        "FileWrite($d & \"\\a.txt\", \"a\")",
+        "FileWrite($d & \"\\sub\\b.txt\", \"b\")",
+        "FileChangeDir($d & \"\\sub\")",
+        "$t = FileGetTime($d & \"\\missing.txt\")",
+        "Put(@error & $t)",
+        "$t = FileGetTime(\"%OUT%\")",
+        "Put(@error & IsArray($t))",
+        "Put(FileSetTime($d & \"\\*.txt\", \"20050607080910\"))",
+        "Put(FileSetTime($d & \"\\*.txt\", \"200\") & FileSetTime($d & \"\\*.txt\", \"2004AB\"))",
+        "Put(FileSetTime($d & \"\\*.txt\", \"20041301\") & FileSetTime($d & \"\\none*.x\", \"2004\"))",
+        "$t = FileGetTime($d & \"\\a.txt\")",
+        "Put($t[0] & $t[1] & $t[2] & $t[3] & $t[4] & $t[5])",
+        "Put(FileSetTime($d, \"2004\"))",
+        "$t = FileGetTime($d & \"\\a.txt\")",
+        "Put($t[0])",
+        "Put(FileSetTime($d, \"2004\", 0, 1))",
+        "$t = FileGetTime(\"b.txt\")",
+        "Put($t[0] & $t[1] & $t[2] & $t[3] & $t[4] & $t[5])",
+        "Put(@WorkingDir = $d & \"\\sub\")",
+        "FileChangeDir(@TempDir)",
+    });
+    EXPECT_EQ(0, run.exitCode) << run.output;
+    EXPECT_EQ((Lines{"11", "01", "1", "00", "00", "20050607080910", "1", "2005", "1", "20040101000000", "1"}),
+              run.values);
+    EXPECT_EQ(2004, YearOf(folder));
+    EXPECT_EQ(2004, YearOf(folder + "\\sub"));
+    RemoveDirectoryTree(folder.c_str(), true);
+}
+
+TEST(FileBuiltins, AttributesSizeExistenceVersionAndNames)
+{
+    const ScriptOutcome run = RunInFolder({
+        "$f = $d & \"\\f.txt\"",
+        "FileWrite($f, \"12345\")",
+        "DirCreate($d & \"\\sub\")",
+        "FileWrite($d & \"\\sub\\g.txt\", \"\")",
+        "Put(FileSetAttrib($f, \"+RH-A\") & FileGetAttrib($f))",
+        "Put(FileSetAttrib($f, \"+Q\") & FileGetAttrib($f))",
+        "Put(FileSetAttrib($f, \"-rh\") & FileSetAttrib($d, \"+R\", 1) & FileGetAttrib($d & \"\\sub\\g.txt\"))",
+        "Put(FileSetAttrib($d, \"-R\", 1) & FileGetAttrib($d & \"\\sub\\g.txt\"))",
+        "$a = FileGetAttrib($d & \"\\none\")",
+        "Put(@error & \"[\" & $a & \"]\" & FileGetAttrib($d))",
+        "Put(FileGetSize($f) & FileGetSize($d & \"\\f.*\"))",
+        "$s = FileGetSize($d & \"\\none\")",
+        "Put($s & @error)",
+        "Put(FileExists($f) & FileExists($d & \"\\*.txt\") & FileExists($d & \"\\*.zzz\") & FileExists($d & \"\\x\"))",
+        "$v = FileGetVersion($f)",
+        "Put($v & @error)",
+        "Put(FileGetLongName(FileGetShortName($f)) = $f)",
+        "$n = FileGetShortName($d & \"\\none\")",
+        "Put(@error & ($n = $d & \"\\none\"))",
+        "$n = FileGetLongName($d & \"\\none\\x\")",
+        "Put(@error & ($n = $d & \"\\none\\x\"))",
+        "Put(FileChangeDir($d & \"\\none\"))",
+    });
+    EXPECT_EQ(0, run.exitCode) << run.output;
+    ASSERT_EQ(13u, run.values.size()) << run.output;
+    // The system may keep the archive bit that "-A" clears (Wine never clears it).
+    EXPECT_TRUE(run.values[0] == "1RH" || run.values[0] == "1RAH") << run.values[0];
+    EXPECT_EQ("0" + run.values[0].substr(1), run.values[1]);
+    EXPECT_EQ('R', run.values[2].at(2)) << run.values[2];
+    EXPECT_EQ(std::string::npos, run.values[3].find('R')) << run.values[3];
+    EXPECT_EQ((Lines{"1[]D", "55", "01", "1100", "0.0.0.01", "1", "11", "11", "0"}),
+              Lines(run.values.begin() + 4, run.values.end()));
+}
+
+TEST(FileBuiltins, CopyMoveDeleteAndRecycle)
+{
+    const std::string other = "Z:\\tmp\\tapforge-files-" + std::to_string(GetCurrentProcessId());
+    const ScriptOutcome run = RunInFolder({
+        "$z = \"" + other + "\"",
+        "FileWrite($d & \"\\a.txt\", \"a\")",
+        "FileWrite($d & \"\\b.txt\", \"b\")",
+        "DirCreate($d & \"\\c\")",
+        "Put(FileCopy($d & \"\\*.txt\", $d & \"\\c\") & FileExists($d & \"\\c\\b.txt\"))",
+        "Put(FileCopy($d & \"\\a.txt\", $d & \"\\c\") & FileCopy($d & \"\\a.txt\", $d & \"\\c\", 1))",
+        "Put(FileInstall($d & \"\\a.txt\", $d & \"\\i.txt\") & FileExists($d & \"\\i.txt\"))",
+        "DirCreate($z)",
+        "Put(FileMove($d & \"\\c\\*.txt\", $z) & FileExists($z & \"\\a.txt\") & FileExists($d & \"\\c\\a.txt\"))",
+        "DirRemove($z, 1)",
+        "Put(FileDelete($d & \"\\*.zzz\") & FileDelete(\"\") & FileExists($d & \"\\a.txt\"))",
+        "Put(FileDelete($d & \"\\i.txt\") & FileExists($d & \"\\i.txt\"))",
+        "Put(FileRecycle($d & \"\\b.txt\") & FileExists($d & \"\\b.txt\") & FileRecycle(\"\"))",
+        "Put(FileRecycleEmpty())",
+    });
+    EXPECT_EQ(0, run.exitCode) << run.output;
+    EXPECT_EQ((Lines{"11", "01", "11", "110", "001", "10", "100", "1"}), run.values);
+}
+
+TEST(FileBuiltins, Directories)
+{
+    const ScriptOutcome run = RunInFolder({
+        "$n = $d & \"\\n1\\n2\\n3\"",
+        "Put(DirCreate($n) & DirCreate($n) & FileExists($n))",
+        "Put(DirRemove($d & \"\\n1\") & DirRemove($n) & FileExists($n))",
+        "FileWrite($d & \"\\n1\\n2\\f.txt\", \"x\")",
+        "Put(DirCopy($d & \"\\n1\", $d & \"\\copy\") & FileExists($d & \"\\copy\\n2\\f.txt\"))",
+        "Put(DirCopy($d & \"\\n1\", $d & \"\\copy\") & DirCopy($d & \"\\n1\", $d & \"\\copy\", 1))",
+        "Put(DirMove($d & \"\\copy\", $d & \"\\moved\") & FileExists($d & \"\\moved\\n2\\f.txt\"))",
+        "Put(FileExists($d & \"\\copy\"))",
+        "Put(DirRemove($d & \"\\n1\", 1) & FileExists($d & \"\\n1\") & DirRemove($d & \"\\none\"))",
+    });
+    EXPECT_EQ(0, run.exitCode) << run.output;
+    EXPECT_EQ((Lines{"111", "010", "11", "01", "11", "0", "100"}), run.values);
+}
+
+TEST(FileBuiltins, Drives)
+{
+    const std::string missing = MissingDrive();
+    const ScriptOutcome run = RunScript({
+        "$m = \"" + missing + "\"",
+        "Put(DriveGetType(\"c:\") & DriveGetType(\"C:\\\"))",
+        "$t = DriveGetType($m)",
+        "Put(@error)",
+        "$f = DriveSpaceFree(\"c:\")",
+        "Put(($f > 0) & ($f <> Int($f)) & (DriveSpaceTotal(\"c:\") >= $f) & @error)",
+        "$f = DriveSpaceFree($m)",
+        "Put(@error)",
+        "Put(DriveStatus(\"c:\") & @error)",
+        "Put(DriveStatus($m) & @error)",
+        "Put(DriveGetFileSystem(\"c:\") & @error)",
+        "Put(StringIsDigit(DriveGetSerial(\"c:\")) & @error)",
+        "$l = DriveGetLabel(\"c:\")",
+        "Put(@error)",
+        "$l = DriveGetLabel($m)",
+        "Put(@error & DriveSetLabel($m, \"x\"))",
+        "$a = DriveGetDrive(\"FIXED\")",
+        "Put(($a[0] >= 2) & $a[1] & $a[$a[0]])",
+        "$a = DriveGetDrive(\"all\")",
+        "Put($a[0] >= 2)",
+        "$a = DriveGetDrive(\"cdrom\")",
+        "Put(@error)",
+        "$a = DriveGetDrive(\"floppy\")",
+        "Put(@error)",
+        "Put(DriveMapAdd(\"" + missing + "\", \"\\\\nohost\\share\") & @error)",
+        "$g = DriveMapGet(\"" + missing + "\")",
+        "Put(\"[\" & $g & \"]\" & @error & DriveMapDel(\"" + missing + "\"))",
+        "Put(CDTray(\"c:\", \"open\") & CDTray($m, \"closed\"))",
+    });
+    EXPECT_EQ(0, run.exitCode) << run.output;
+    EXPECT_EQ((Lines{"FixedFixed", "1", "1110", "1", "READY0", "INVALID1", "NTFS0", "10", "0", "10", "1c:z:", "1", "1",
+                     "1", "01", "[]10", "00"}),
+              run.values);
+}
+
+TEST(FileBuiltins, Shortcuts)
+{
+    const std::string folder = e2e::TempFilePath("links");
+    const ScriptOutcome run = RunScript({
+        "$d = \"" + folder + "\"",
+        "DirCreate($d)",
+        "$t = $d & \"\\target.txt\"",
+        "FileWrite($t, \"t\")",
+        "Put(FileCreateShortcut($t, $d & \"\\link\", $d, \"-a b\", \"desc\", $t, \"+k\", 2, 1))",
+        "Put(FileExists($d & \"\\link.lnk\") & FileCreateShortcut($t, $d & \"\\up.LNK\") & FileExists($d & "
+        "\"\\up.LNK\"))",
+        "$s = FileGetShortcut($d & \"\\link\")",
+        "Put(@error & IsArray($s))",
+        "Put(($s[0] = $t) & ($s[1] = $d) & \"|\" & $s[2] & \"|\" & $s[3] & \"|\" & ($s[4] = $t) & $s[5] & $s[6])",
+        "$s = FileGetShortcut($d & \"\\missing\")",
+        "Put(@error)",
+    });
+    EXPECT_EQ(0, run.exitCode) << run.output;
+    EXPECT_EQ((Lines{"1", "111", "01", "11|-a b|desc|121", "1"}), run.values);
+    CShortcutFields fields;
+    EXPECT_TRUE(ReadShortcut(folder + "\\link.lnk", fields));
+    EXPECT_EQ(MAKEWORD('K', HOTKEYF_CONTROL | HOTKEYF_ALT | HOTKEYF_SHIFT), fields.m_wHotkey.value_or(0));
+    RemoveDirectoryTree(folder.c_str(), true);
+}
+
+TEST(FileBuiltins, PathsBeyond260CharsFailOrWork)
+{
+    const ScriptOutcome run = RunInFolder({
+        "$n = \"nnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnnn\"",
+        "$p = $d & \"\\\" & $n & \"\\\" & $n & \"\\\" & $n & \"\\\" & $n & \"\\\" & $n & \"\\\" & $n",
+        "FileWrite($d & \"\\a.txt\", \"a\")",
+        "Put(DirCreate($p))",
+        "Put(FileCopy($d & \"\\a.txt\", $p & \"\\a.txt\"))",
+        "Put(FileSetTime($p & \"\\a.txt\", \"2004\"))",
+        "Put(FileSetAttrib($p & \"\\*.txt\", \"+H\", 1))",
+        "Put(IniWrite($p & \"\\a.ini\", \"s\", \"k\", \"v\"))",
+        "Put(FileCreateShortcut($d & \"\\a.txt\", $p & \"\\l\"))",
+        "Put(FileRecycle($p & \"\\a.txt\"))",
+        "Put(FileDelete($p & \"\\*\"))",
+        "Put(FileExists($p))",
+        "Put(DirRemove($d & \"\\\" & $n, 1))",
+        "Put(\"end\")",
+    });
+    EXPECT_EQ(0, run.exitCode) << run.output;
+    ASSERT_EQ(11u, run.values.size()) << run.output;
+    for (size_t i = 0; i + 1 < run.values.size(); ++i)
+        EXPECT_TRUE(run.values[i] == "0" || run.values[i] == "1") << i << ": " << run.values[i];
+    EXPECT_EQ("end", run.values.back());
+}
