@@ -18,5 +18,6 @@ CString SystemMessage(DWORD code)
 CString FormatScheduleSaveError(HRESULT result)
 {
     const int code = HRESULT_FACILITY(result) == FACILITY_WIN32 ? HRESULT_CODE(result) : static_cast<int>(result);
-    return FormatString("Error code: %d\n\n%s", code, static_cast<const char*>(SystemMessage(static_cast<DWORD>(code))));
+    return FormatString("Error code: %d\n\n%s", code,
+                        static_cast<const char*>(SystemMessage(static_cast<DWORD>(code))));
 }

@@ -11,7 +11,7 @@ struct NamedValue
 };
 
 const NamedValue kWeekdays[] = {
-    {"Sunday", TASK_SUNDAY},       {"Monday", TASK_MONDAY}, {"Tuesday", TASK_TUESDAY},   {"Wednesday", TASK_WEDNESDAY},
+    {"Sunday", TASK_SUNDAY},     {"Monday", TASK_MONDAY}, {"Tuesday", TASK_TUESDAY},   {"Wednesday", TASK_WEDNESDAY},
     {"Thursday", TASK_THURSDAY}, {"Friday", TASK_FRIDAY}, {"Saturday", TASK_SATURDAY},
 };
 

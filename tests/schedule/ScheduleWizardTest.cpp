@@ -186,8 +186,8 @@ TEST(ScheduleWizardRulesTest, PagesOfEveryKind)
         int afterKind;
         int beforeAccount;
     } cases[] = {
-        {ScheduleKind::Daily, 1, 1},   {ScheduleKind::Weekly, 2, 2},        {ScheduleKind::Monthly, 3, 3},
-        {ScheduleKind::Once, 4, 4},    {ScheduleKind::AtSystemStart, 5, 0}, {ScheduleKind::AtLogon, 5, 0},
+        {ScheduleKind::Daily, 1, 1}, {ScheduleKind::Weekly, 2, 2},        {ScheduleKind::Monthly, 3, 3},
+        {ScheduleKind::Once, 4, 4},  {ScheduleKind::AtSystemStart, 5, 0}, {ScheduleKind::AtLogon, 5, 0},
     };
     for (const auto& c : cases) {
         const int kind = static_cast<int>(c.kind);
@@ -248,8 +248,8 @@ TEST(ScheduleWizardRulesTest, FinishNeedsAUserAndMatchingPasswords)
         const char* confirmation;
         BOOL allowed;
     } cases[] = {
-        {FALSE, "", "a", "b", TRUE},       {TRUE, "", "", "", FALSE},         {TRUE, "kim", "a", "b", FALSE},
-        {TRUE, "kim", "a", "A", FALSE},    {TRUE, "kim", "a", "a", TRUE},      {TRUE, "kim", "", "", TRUE},
+        {FALSE, "", "a", "b", TRUE},    {TRUE, "", "", "", FALSE},     {TRUE, "kim", "a", "b", FALSE},
+        {TRUE, "kim", "a", "A", FALSE}, {TRUE, "kim", "a", "a", TRUE}, {TRUE, "kim", "", "", TRUE},
     };
     for (const auto& c : cases) {
         CScheduleAnswers answers;
