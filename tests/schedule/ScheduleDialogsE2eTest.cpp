@@ -26,8 +26,8 @@ const struct
     int present;
     int absent;
 } kPageMarks[] = {
-    {0, IDC_KIND_WEEKLY, 0}, {1, IDC_WEEKDAYS, 0},   {2, IDC_MONDAY, IDC_MONTH_DAY},
-    {3, IDC_MONTH_DAY, 0},   {4, IDC_START_DATE, IDC_WEEKDAYS}, {5, IDC_OTHER_ACCOUNT, 0},
+    {0, IDC_KIND_WEEKLY, 0},           {1, IDC_WEEKDAYS, 0},      {2, IDC_MONDAY, IDC_MONTH_DAY}, {3, IDC_MONTH_DAY, 0},
+    {4, IDC_START_DATE, IDC_WEEKDAYS}, {5, IDC_OTHER_ACCOUNT, 0},
 };
 
 HWND VisiblePage(HWND wizard)
@@ -108,43 +108,47 @@ protected:
         return PageIndex(VisiblePage(wizard));
     }
 
-    int Finish()
+    // "Next >" turns disabled for a number outside its range and enabled
+    // again for one inside.
+    void ExpectNumberRule(HWND page, const char* outside, const char* inside)
     {
-        Click(GetParent(m_next), IDC_NEXT);
-        return e2e::WaitForExit(m_process, kTimeoutMs);
+        SetItemText(page, IDC_NUMBER, outside);
+        EXPECT_TRUE(WaitForEnabled(m_next, false)) << outside;
+        SetItemText(page, IDC_NUMBER, inside);
+        EXPECT_TRUE(WaitForEnabled(m_next, true)) << inside;
     }
 
-    // The job's one trigger, whose begin and start lie within the test's run;
-    // the other members are checked against the expected trigger whole.
-    void ExpectTrigger(const CScheduledTask& job, TASK_TRIGGER expected)
+    // Finish, then the job read back: what it runs, how, and its one trigger,
+    // whose begin and start lie within the test's run; the trigger's other
+    // members are compared whole.
+    void FinishAndExpectJob(const CString& job, const std::string& robot, DWORD flags, TASK_TRIGGER expected)
     {
+        Click(GetParent(m_next), IDC_NEXT);
+        ASSERT_EQ(e2e::WaitForExit(m_process, kTimeoutMs), IDOK);
         SYSTEMTIME after;
         GetLocalTime(&after);
-        ASSERT_EQ(job.GetTriggerCount(), 1);
-        const TASK_TRIGGER saved = job.GetTrigger(0);
-        const long long begin = Minutes(saved.wBeginYear, saved.wBeginMonth, saved.wBeginDay, 0, 0);
+        const CScheduledTask saved = CScheduledTask::LoadTask(job);
+        EXPECT_EQ(lstrcmpiA(saved.GetApplicationName(), e2e::BinPath("scheddlg.exe").c_str()), 0)
+            << saved.GetApplicationName();
+        EXPECT_EQ(std::string(saved.GetParameters()), "-a " + robot);
+        EXPECT_EQ(std::string(saved.GetWorkingDirectory()), std::string(GetCurrentDirectoryPath()));
+        EXPECT_EQ(saved.GetFlags(), flags);
+        ASSERT_EQ(saved.GetTriggerCount(), 1);
+        const TASK_TRIGGER trigger = saved.GetTrigger(0);
+        const long long begin = Minutes(trigger.wBeginYear, trigger.wBeginMonth, trigger.wBeginDay, 0, 0);
         EXPECT_GE(begin, Minutes(m_before.wYear, m_before.wMonth, m_before.wDay, 0, 0));
         EXPECT_LE(begin, Minutes(after.wYear, after.wMonth, after.wDay, 0, 0));
-        const long long start =
-            Minutes(saved.wBeginYear, saved.wBeginMonth, saved.wBeginDay, saved.wStartHour, saved.wStartMinute);
+        const long long start = Minutes(trigger.wBeginYear, trigger.wBeginMonth, trigger.wBeginDay, trigger.wStartHour,
+                                        trigger.wStartMinute);
         EXPECT_GE(start, Minutes(m_before));
         EXPECT_LE(start, Minutes(after));
         expected.cbTriggerSize = sizeof expected;
-        expected.wBeginYear = saved.wBeginYear;
-        expected.wBeginMonth = saved.wBeginMonth;
-        expected.wBeginDay = saved.wBeginDay;
-        expected.wStartHour = saved.wStartHour;
-        expected.wStartMinute = saved.wStartMinute;
-        EXPECT_TRUE(SameTrigger(saved, expected));
-    }
-
-    void ExpectJobOf(const CScheduledTask& job, const std::string& robot, DWORD flags)
-    {
-        EXPECT_EQ(lstrcmpiA(job.GetApplicationName(), e2e::BinPath("scheddlg.exe").c_str()), 0)
-            << job.GetApplicationName();
-        EXPECT_EQ(std::string(job.GetParameters()), "-a " + robot);
-        EXPECT_EQ(std::string(job.GetWorkingDirectory()), std::string(GetCurrentDirectoryPath()));
-        EXPECT_EQ(job.GetFlags(), flags);
+        expected.wBeginYear = trigger.wBeginYear;
+        expected.wBeginMonth = trigger.wBeginMonth;
+        expected.wBeginDay = trigger.wBeginDay;
+        expected.wStartHour = trigger.wStartHour;
+        expected.wStartMinute = trigger.wStartMinute;
+        EXPECT_TRUE(SameTrigger(trigger, expected));
     }
 
     static TASK_TRIGGER Trigger(TASK_TRIGGER_TYPE type)
@@ -180,24 +184,18 @@ TEST_F(ScheduleDialogsE2eTest, WeeklyJobWithBlanksInTheRobotName)
     EXPECT_TRUE(WaitForEnabled(m_next, false)) << "the last day cleared";
     Click(page, IDC_MONDAY);
     Click(page, IDC_FRIDAY);
-    SetItemText(page, IDC_NUMBER, "0");
-    EXPECT_TRUE(WaitForEnabled(m_next, false)) << "every 0 weeks";
-    SetItemText(page, IDC_NUMBER, "3");
-    EXPECT_TRUE(WaitForEnabled(m_next, true));
+    ExpectNumberRule(page, "0", "3");
+    ExpectNumberRule(page, "53", "3");
 
     ASSERT_EQ(Press(wizard, IDC_NEXT), 5);
     EXPECT_EQ(Text(m_next), "Finish");
     ASSERT_EQ(Press(wizard, IDC_BACK), 2);
     EXPECT_EQ(Text(m_next), "Next >");
     ASSERT_EQ(Press(wizard, IDC_NEXT), 5);
-    ASSERT_EQ(Finish(), IDOK);
-
-    const CScheduledTask saved = CScheduledTask::LoadTask(job);
-    ExpectJobOf(saved, robot, 0x2403);
     TASK_TRIGGER expected = Trigger(TASK_TIME_TRIGGER_WEEKLY);
     expected.Type.Weekly.WeeksInterval = 3;
     expected.Type.Weekly.rgfDaysOfTheWeek = TASK_MONDAY | TASK_FRIDAY;
-    ExpectTrigger(saved, expected);
+    FinishAndExpectJob(job, robot, 0x2403, expected);
 }
 
 TEST_F(ScheduleDialogsE2eTest, EveryFiveDaysReplacesAnExistingJobWithoutAsking)
@@ -213,18 +211,12 @@ TEST_F(ScheduleDialogsE2eTest, EveryFiveDaysReplacesAnExistingJobWithoutAsking)
     EXPECT_FALSE(IsWindowEnabled(number));
     Click(page, IDC_EVERY_N_DAYS);
     EXPECT_TRUE(WaitForEnabled(number, true));
-    SetItemText(page, IDC_NUMBER, "0");
-    EXPECT_TRUE(WaitForEnabled(m_next, false)) << "every 0 days";
-    SetItemText(page, IDC_NUMBER, "5");
-    EXPECT_TRUE(WaitForEnabled(m_next, true));
+    ExpectNumberRule(page, "0", "5");
+    ExpectNumberRule(page, "", "5");
     ASSERT_EQ(Press(wizard, IDC_NEXT), 5);
-    ASSERT_EQ(Finish(), IDOK);
-
-    const CScheduledTask saved = CScheduledTask::LoadTask(job);
-    ExpectJobOf(saved, robot, 0x2403);
     TASK_TRIGGER expected = Trigger(TASK_TIME_TRIGGER_DAILY);
     expected.Type.Daily.DaysInterval = 5;
-    ExpectTrigger(saved, expected);
+    FinishAndExpectJob(job, robot, 0x2403, expected);
 }
 
 TEST_F(ScheduleDialogsE2eTest, LogOnJobUnderAnotherAccount)
@@ -250,15 +242,12 @@ TEST_F(ScheduleDialogsE2eTest, LogOnJobUnderAnotherAccount)
     EXPECT_TRUE(WaitForEnabled(m_next, false)) << "passwords differ";
     SetItemText(page, IDC_CONFIRM_PASSWORD, "secret");
     EXPECT_TRUE(WaitForEnabled(m_next, true));
-    ASSERT_EQ(Finish(), IDOK);
-
-    const CScheduledTask saved = CScheduledTask::LoadTask(job);
-    ExpectJobOf(saved, robot, 0x403);
-    ExpectTrigger(saved, Trigger(TASK_EVENT_TRIGGER_AT_LOGON));
+    FinishAndExpectJob(job, robot, 0x403, Trigger(TASK_EVENT_TRIGGER_AT_LOGON));
 }
 
 TEST_F(ScheduleDialogsE2eTest, FailedSaveShowsTheSaveErrorAndStaysOnTheLastPage)
 {
+    UseJob("Bad/Name");
     HWND wizard = StartWizard("Bad/Name");
     ASSERT_TRUE(wizard);
     Click(VisiblePage(wizard), IDC_KIND_ONCE);

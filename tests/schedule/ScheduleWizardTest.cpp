@@ -3,7 +3,6 @@
 // job's flags and the text of a failed save.
 #include <climits>
 #include <cstring>
-#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -18,145 +17,116 @@ const SYSTEMTIME kNow = {2026, 12, 3, 9, 10, 42, 7, 0};
 const SYSTEMTIME kPickedTime = {2026, 12, 3, 9, 7, 15, 0, 0};
 const SYSTEMTIME kPickedDate = {2027, 3, 4, 4, 18, 30, 0, 0};
 
-TASK_TRIGGER Expected(TASK_TRIGGER_TYPE type, const SYSTEMTIME& begin, const SYSTEMTIME& start)
+enum When
 {
-    TASK_TRIGGER trigger;
-    memset(&trigger, 0, sizeof trigger);
-    trigger.cbTriggerSize = 48;
-    trigger.TriggerType = type;
-    trigger.wBeginYear = begin.wYear;
-    trigger.wBeginMonth = begin.wMonth;
-    trigger.wBeginDay = begin.wDay;
-    trigger.wStartHour = start.wHour;
-    trigger.wStartMinute = start.wMinute;
-    return trigger;
-}
+    PICKED,
+    NOW
+};
 
 struct TriggerCase
 {
     const char* name;
-    std::function<void(CScheduleAnswers&)> answer;
-    std::function<TASK_TRIGGER()> expected;
+    // the answers
+    ScheduleKind kind;
+    int option;
+    int number;
+    WORD days;
+    WORD months;
+    const char* week;
+    const char* weekday;
+    // the trigger
+    TASK_TRIGGER_TYPE type;
+    When begin;
+    When start;
+    WORD interval;
+    WORD weekDays;
+    DWORD monthDays;
+    WORD whichWeek;
+    WORD monthsMask;
 };
 
+const ScheduleKind kDaily = ScheduleKind::Daily;
+const ScheduleKind kMonthly = ScheduleKind::Monthly;
+
 const TriggerCase kTriggerCases[] = {
-    {"daily", [](CScheduleAnswers&) {},
-     [] {
-         TASK_TRIGGER t = Expected(TASK_TIME_TRIGGER_DAILY, kPickedDate, kPickedTime);
-         t.Type.Daily.DaysInterval = 1;
-         return t;
-     }},
-    {"weekdays", [](CScheduleAnswers& a) { a.m_nOption = DAILY_WEEKDAYS; },
-     [] {
-         TASK_TRIGGER t = Expected(TASK_TIME_TRIGGER_WEEKLY, kPickedDate, kPickedTime);
-         t.Type.Weekly.WeeksInterval = 1;
-         t.Type.Weekly.rgfDaysOfTheWeek = 0x3E;
-         return t;
-     }},
-    {"every 5 days",
-     [](CScheduleAnswers& a) {
-         a.m_nOption = DAILY_EVERY_N_DAYS;
-         a.m_nNumber = 5;
-     },
-     [] {
-         TASK_TRIGGER t = Expected(TASK_TIME_TRIGGER_DAILY, kPickedDate, kPickedTime);
-         t.Type.Daily.DaysInterval = 5;
-         return t;
-     }},
-    {"weekly",
-     [](CScheduleAnswers& a) {
-         a.m_kind = ScheduleKind::Weekly;
-         a.m_nNumber = 3;
-         a.m_wDays = TASK_MONDAY | TASK_SUNDAY;
-     },
-     [] {
-         TASK_TRIGGER t = Expected(TASK_TIME_TRIGGER_WEEKLY, kNow, kPickedTime);
-         t.Type.Weekly.WeeksInterval = 3;
-         t.Type.Weekly.rgfDaysOfTheWeek = 0x3;
-         return t;
-     }},
-    {"monthly day 15",
-     [](CScheduleAnswers& a) {
-         a.m_kind = ScheduleKind::Monthly;
-         a.m_nNumber = 15;
-         a.m_wMonths = 0xFFF;
-     },
-     [] {
-         TASK_TRIGGER t = Expected(TASK_TIME_TRIGGER_MONTHLYDATE, kNow, kPickedTime);
-         t.Type.MonthlyDate.rgfDays = 0x4000;
-         t.Type.MonthlyDate.rgfMonths = 0xFFF;
-         return t;
-     }},
-    {"monthly day 31",
-     [](CScheduleAnswers& a) {
-         a.m_kind = ScheduleKind::Monthly;
-         a.m_nNumber = 31;
-         a.m_wMonths = 0x800;
-     },
-     [] {
-         TASK_TRIGGER t = Expected(TASK_TIME_TRIGGER_MONTHLYDATE, kNow, kPickedTime);
-         t.Type.MonthlyDate.rgfDays = 0x40000000;
-         t.Type.MonthlyDate.rgfMonths = 0x800;
-         return t;
-     }},
-    {"monthly day 32 has no day",
-     [](CScheduleAnswers& a) {
-         a.m_kind = ScheduleKind::Monthly;
-         a.m_nNumber = 32;
-         a.m_wMonths = 0x1;
-     },
-     [] {
-         TASK_TRIGGER t = Expected(TASK_TIME_TRIGGER_MONTHLYDATE, kNow, kPickedTime);
-         t.Type.MonthlyDate.rgfMonths = 0x1;
-         return t;
-     }},
-    {"last Sunday",
-     [](CScheduleAnswers& a) {
-         a.m_kind = ScheduleKind::Monthly;
-         a.m_nOption = MONTHLY_BY_WEEKDAY;
-         a.m_strWeek = "last";
-         a.m_strWeekday = "Sunday";
-         a.m_wMonths = 0x5;
-     },
-     [] {
-         TASK_TRIGGER t = Expected(TASK_TIME_TRIGGER_MONTHLYDOW, kNow, kPickedTime);
-         t.Type.MonthlyDOW.wWhichWeek = 5;
-         t.Type.MonthlyDOW.rgfDaysOfTheWeek = 0x1;
-         t.Type.MonthlyDOW.rgfMonths = 0x5;
-         return t;
-     }},
-    {"second Wednesday",
-     [](CScheduleAnswers& a) {
-         a.m_kind = ScheduleKind::Monthly;
-         a.m_nOption = MONTHLY_BY_WEEKDAY;
-         a.m_strWeek = "second";
-         a.m_strWeekday = "Wednesday";
-         a.m_wMonths = 0x800;
-     },
-     [] {
-         TASK_TRIGGER t = Expected(TASK_TIME_TRIGGER_MONTHLYDOW, kNow, kPickedTime);
-         t.Type.MonthlyDOW.wWhichWeek = 2;
-         t.Type.MonthlyDOW.rgfDaysOfTheWeek = 0x8;
-         t.Type.MonthlyDOW.rgfMonths = 0x800;
-         return t;
-     }},
-    {"once", [](CScheduleAnswers& a) { a.m_kind = ScheduleKind::Once; },
-     [] { return Expected(TASK_TIME_TRIGGER_ONCE, kPickedDate, kPickedTime); }},
-    {"system start", [](CScheduleAnswers& a) { a.m_kind = ScheduleKind::AtSystemStart; },
-     [] { return Expected(TASK_EVENT_TRIGGER_AT_SYSTEMSTART, kNow, kNow); }},
-    {"log-on", [](CScheduleAnswers& a) { a.m_kind = ScheduleKind::AtLogon; },
-     [] { return Expected(TASK_EVENT_TRIGGER_AT_LOGON, kNow, kNow); }},
+    {"daily", kDaily, DAILY_EVERY_DAY, 9, 0, 0, "", "", TASK_TIME_TRIGGER_DAILY, PICKED, PICKED, 1, 0, 0, 0, 0},
+    {"weekdays", kDaily, DAILY_WEEKDAYS, 9, 0, 0, "", "", TASK_TIME_TRIGGER_WEEKLY, PICKED, PICKED, 1, 0x3E, 0, 0, 0},
+    {"every 5", kDaily, DAILY_EVERY_N_DAYS, 5, 0, 0, "", "", TASK_TIME_TRIGGER_DAILY, PICKED, PICKED, 5, 0, 0, 0, 0},
+    {"weekly", ScheduleKind::Weekly, 0, 3, TASK_MONDAY | TASK_SUNDAY, 0, "", "", TASK_TIME_TRIGGER_WEEKLY, NOW, PICKED,
+     3, 0x3, 0, 0, 0},
+    {"day 15", kMonthly, MONTHLY_BY_DAY, 15, 0, 0xFFF, "", "", TASK_TIME_TRIGGER_MONTHLYDATE, NOW, PICKED, 0, 0, 0x4000,
+     0, 0xFFF},
+    {"day 31", kMonthly, MONTHLY_BY_DAY, 31, 0, 0x800, "", "", TASK_TIME_TRIGGER_MONTHLYDATE, NOW, PICKED, 0, 0,
+     0x40000000, 0, 0x800},
+    {"day 32", kMonthly, MONTHLY_BY_DAY, 32, 0, 0x1, "", "", TASK_TIME_TRIGGER_MONTHLYDATE, NOW, PICKED, 0, 0, 0, 0,
+     0x1},
+    {"last Sunday", kMonthly, MONTHLY_BY_WEEKDAY, 9, 0, 0x5, "last", "Sunday", TASK_TIME_TRIGGER_MONTHLYDOW, NOW,
+     PICKED, 0, 0x1, 0, 5, 0x5},
+    {"second Wednesday", kMonthly, MONTHLY_BY_WEEKDAY, 9, 0, 0x800, "second", "Wednesday", TASK_TIME_TRIGGER_MONTHLYDOW,
+     NOW, PICKED, 0, 0x8, 0, 2, 0x800},
+    {"once", ScheduleKind::Once, 0, 9, 0, 0, "", "", TASK_TIME_TRIGGER_ONCE, PICKED, PICKED, 0, 0, 0, 0, 0},
+    {"system start", ScheduleKind::AtSystemStart, 0, 9, 0, 0, "", "", TASK_EVENT_TRIGGER_AT_SYSTEMSTART, NOW, NOW, 0, 0,
+     0, 0, 0},
+    {"log-on", ScheduleKind::AtLogon, 0, 9, 0, 0, "", "", TASK_EVENT_TRIGGER_AT_LOGON, NOW, NOW, 0, 0, 0, 0, 0},
 };
+
+TASK_TRIGGER Expected(const TriggerCase& c)
+{
+    TASK_TRIGGER trigger;
+    memset(&trigger, 0, sizeof trigger);
+    trigger.cbTriggerSize = 48;
+    trigger.TriggerType = c.type;
+    const SYSTEMTIME& begin = c.begin == PICKED ? kPickedDate : kNow;
+    trigger.wBeginYear = begin.wYear;
+    trigger.wBeginMonth = begin.wMonth;
+    trigger.wBeginDay = begin.wDay;
+    const SYSTEMTIME& start = c.start == PICKED ? kPickedTime : kNow;
+    trigger.wStartHour = start.wHour;
+    trigger.wStartMinute = start.wMinute;
+    switch (c.type) {
+    case TASK_TIME_TRIGGER_DAILY:
+        trigger.Type.Daily.DaysInterval = c.interval;
+        break;
+    case TASK_TIME_TRIGGER_WEEKLY:
+        trigger.Type.Weekly.WeeksInterval = c.interval;
+        trigger.Type.Weekly.rgfDaysOfTheWeek = c.weekDays;
+        break;
+    case TASK_TIME_TRIGGER_MONTHLYDATE:
+        trigger.Type.MonthlyDate.rgfDays = c.monthDays;
+        trigger.Type.MonthlyDate.rgfMonths = c.monthsMask;
+        break;
+    case TASK_TIME_TRIGGER_MONTHLYDOW:
+        trigger.Type.MonthlyDOW.wWhichWeek = c.whichWeek;
+        trigger.Type.MonthlyDOW.rgfDaysOfTheWeek = c.weekDays;
+        trigger.Type.MonthlyDOW.rgfMonths = c.monthsMask;
+        break;
+    default:
+        break;
+    }
+    return trigger;
+}
+
+CScheduleAnswers Answers(ScheduleKind kind, int option, int number, WORD days, WORD months)
+{
+    CScheduleAnswers answers;
+    answers.m_kind = kind;
+    answers.m_nOption = option;
+    answers.m_nNumber = number;
+    answers.m_wDays = days;
+    answers.m_wMonths = months;
+    answers.m_stTime = kPickedTime;
+    answers.m_stDate = kPickedDate;
+    return answers;
+}
 
 TEST(ScheduleTriggerTest, EveryKindAndOption)
 {
     for (const TriggerCase& c : kTriggerCases) {
-        CScheduleAnswers answers;
-        answers.m_stTime = kPickedTime;
-        answers.m_stDate = kPickedDate;
-        c.answer(answers);
+        CScheduleAnswers answers = Answers(c.kind, c.option, c.number, c.days, c.months);
+        answers.m_strWeek = c.week;
+        answers.m_strWeekday = c.weekday;
         const TASK_TRIGGER built = BuildScheduleTrigger(answers, kNow);
-        const TASK_TRIGGER expected = c.expected();
+        const TASK_TRIGGER expected = Expected(c);
         EXPECT_EQ(memcmp(&built, &expected, sizeof built), 0) << c.name;
     }
 }
@@ -229,11 +199,7 @@ TEST(ScheduleWizardRulesTest, NextNeedsNumbersInRangeAndADayOrMonth)
         {4, 0, 0, 0, 0, TRUE},
     };
     for (const auto& c : cases) {
-        CScheduleAnswers answers;
-        answers.m_nOption = c.option;
-        answers.m_nNumber = c.number;
-        answers.m_wDays = c.days;
-        answers.m_wMonths = c.months;
+        const CScheduleAnswers answers = Answers(ScheduleKind::Daily, c.option, c.number, c.days, c.months);
         EXPECT_EQ(CanLeaveSchedulePage(c.page, answers), c.allowed) << c.page << " " << c.number;
     }
 }
