@@ -11,8 +11,9 @@
 
 namespace {
 
-// The record as the shell has always taken it, up to the balloon icon.
-static_assert(sizeof(NOTIFYICONDATAA) == 508, "tray icon record size");
+// The record as the shell has always taken it, up to the balloon icon (the
+// 64-bit build's handles are wider).
+static_assert(sizeof(NOTIFYICONDATAA) == (sizeof(void*) == 4 ? 508 : 528), "tray icon record size");
 
 const int kMaxTipLength = 127;
 

@@ -13,14 +13,44 @@ harness_lock() {
   fi
 }
 
+# harness_arch: which Windows the programs are built for and which Wine runs
+# them. The program is a 32-bit one; on a machine whose kernel cannot run
+# 32-bit code (so the 32-bit Wine loader fails with "Exec format error") it is
+# built for 64-bit Windows and run by the 64-bit Wine. TAPFORGE_ARCH=i686 or
+# x86_64 overrides the choice.
+harness_arch() {
+  if [ -z "${TAPFORGE_ARCH:-}" ]; then
+    if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+      TAPFORGE_ARCH=i686
+    else
+      TAPFORGE_ARCH=x86_64
+    fi
+  fi
+  export TAPFORGE_ARCH
+  if [ "$TAPFORGE_ARCH" = i686 ]; then
+    HARNESS_WINE=/usr/lib/wine/wine
+    HARNESS_WINEARCH=win32
+  else
+    HARNESS_WINE=/usr/lib/wine/wine64
+    HARNESS_WINEARCH=win64
+  fi
+}
+
+# hwine ARGS: the Wine loader of the chosen architecture.
+hwine() {
+  "$HARNESS_WINE" "$@"
+}
+
 # harness_env DIR: the environment of a prefix under DIR.
 harness_env() {
   local dir=$1
-  export WINEPREFIX="$dir/prefix"
+  harness_arch
+  export WINEPREFIX="$dir/prefix-$TAPFORGE_ARCH"
+  export WINELOADER="$HARNESS_WINE"
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe,winealsa.drv,winepulse.drv="
   export XDG_DATA_HOME="$dir/xdg"
-  export WINEARCH=win32
+  export WINEARCH="$HARNESS_WINEARCH"
   mkdir -p "$XDG_DATA_HOME"
 }
 
@@ -41,6 +71,13 @@ harness_xvfb() {
   export DISPLAY=":$(head -1 "$dir/display")"
 }
 
+# harness_fonts: the caption buttons are drawn with the Marlett font, which a
+# fresh prefix does not find; the copy that Wine ships goes into the prefix.
+harness_fonts() {
+  local font=/usr/share/wine/fonts/marlett.ttf target="$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf"
+  if [ -f "$font" ] && [ ! -f "$target" ]; then cp "$font" "$target"; fi
+}
+
 # harness_prefix DIR: makes the prefix once; a broken one is made anew.
 harness_prefix() {
   local dir=$1
@@ -49,15 +86,16 @@ harness_prefix() {
   fi
   if [ ! -f "$WINEPREFIX/.tapforge-ready" ]; then
     echo "harness: making the Wine prefix $WINEPREFIX" >&2
-    wineboot -i >"$dir/wineboot.log" 2>&1 || { cat "$dir/wineboot.log" >&2; return 1; }
+    hwine wineboot -i >"$dir/wineboot.log" 2>&1 || { cat "$dir/wineboot.log" >&2; return 1; }
     wineserver -w
     # A virtual desktop: without a window manager every hide of a top-level
     # window blocks for two seconds, and hotkeys need a focused Wine window.
-    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
+    hwine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    hwine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null 2>&1
     wineserver -w
     touch "$WINEPREFIX/.tapforge-ready"
   fi
+  harness_fonts
 }
 
 # harness_up: the tests' prefix, display, server and scheduler service.
@@ -68,9 +106,10 @@ harness_up() {
   harness_xvfb "$dir"
   harness_prefix "$dir" || { harness_down; return 1; }
   wineserver -p
-  wine net start schedule >/dev/null 2>&1 || { sleep 2; wine net start schedule >/dev/null 2>&1 || true; }
+  hwine net start schedule >/dev/null 2>&1 || { sleep 2; hwine net start schedule >/dev/null 2>&1 || true; }
   cat >"$dir/harness.env" <<ENV
 export WINEPREFIX='$WINEPREFIX' WINEDEBUG='$WINEDEBUG' WINEARCH='$WINEARCH'
+export WINELOADER='$WINELOADER' TAPFORGE_ARCH='$TAPFORGE_ARCH'
 export WINEDLLOVERRIDES='$WINEDLLOVERRIDES' XDG_DATA_HOME='$XDG_DATA_HOME'
 export DISPLAY='$DISPLAY' HARNESS_XVFB_PID='$HARNESS_XVFB_PID'
 ENV
