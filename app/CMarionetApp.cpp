@@ -73,7 +73,7 @@ int CMarionetApp::Run()
 
 int CMarionetApp::CreateMainDialog()
 {
-    if (!m_hiddenWnd.IsWindow() && !m_hiddenWnd.CreateEx(0, AfxRegisterWndClass(0), "", WS_POPUP, CW_USEDEFAULT,
+    if (!m_HiddenWnd.IsWindow() && !m_HiddenWnd.CreateEx(0, AfxRegisterWndClass(0), "", WS_POPUP, CW_USEDEFAULT,
                                                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr))
         return 0;
     delete m_pMainDialog;
@@ -90,26 +90,26 @@ int CMarionetApp::CreateMainDialog()
     }
     m_pMainWnd = m_pMainDialog;
     m_pMainDialog->ShowWindow(SW_SHOWNORMAL);
-    m_hiddenWnd.DestroyWindow();
+    m_HiddenWnd.DestroyWindow();
     SetupTrayIcon();
     return 1;
 }
 
 void CMarionetApp::SetupTrayIcon()
 {
-    m_trayIcon.SetIcon(TRAYICON_MAIN, ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDI_TRAY)));
-    m_trayIcon.Create(m_pMainDialog);
-    m_trayIcon.m_nMenuResource = IDR_TRAY_MENU;
-    m_trayIcon.m_strTooltip = kTrayTooltip;
-    m_trayIcon.m_pMainWnd = m_pMainDialog;
+    m_TrayIcon.SetIcon(TRAYICON_MAIN, ::LoadIconA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDI_TRAY)));
+    m_TrayIcon.Create(m_pMainDialog);
+    m_TrayIcon.m_nMenuResource = IDR_TRAY_MENU;
+    m_TrayIcon.m_strTooltip = kTrayTooltip;
+    m_TrayIcon.m_pMainWnd = m_pMainDialog;
     // A missing tray icon is not reported: the program runs without one.
     for (int attempt = 0; attempt < TRAY_ICON_ATTEMPTS; ++attempt) {
-        if (m_trayIcon.AddIcon(TRAYICON_MAIN))
+        if (m_TrayIcon.AddIcon(TRAYICON_MAIN))
             break;
     }
 }
 
 void CMarionetApp::RemoveTrayIcon()
 {
-    m_trayIcon.RemoveIcon();
+    m_TrayIcon.RemoveIcon();
 }

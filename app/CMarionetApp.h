@@ -43,7 +43,7 @@ public:
 private:
     void HandOverToRunningInstance();
 
-    CMarionetHiddenWnd m_hiddenWnd;
+    CMarionetHiddenWnd m_HiddenWnd;
     CMarionetDlg* m_pMainDialog = nullptr;
-    CTrayIcon m_trayIcon;
+    CTrayIcon m_TrayIcon;
 };

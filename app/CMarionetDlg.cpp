@@ -78,23 +78,23 @@ CMarionetDlg::CMarionetDlg(CWnd* parent) : CDialog(IDD, parent)
 
 CMarionetDlg::~CMarionetDlg()
 {
-    m_background.DeleteObject();
-    if (m_robotList.IsWindow())
-        m_robotList.DeleteAllItems();
+    m_Background.DeleteObject();
+    if (m_RobotList.IsWindow())
+        m_RobotList.DeleteAllItems();
 }
 
 void CMarionetDlg::DoDataExchange(CDataExchange* exchange)
 {
     CDialog::DoDataExchange(exchange);
-    DDX_Control(exchange, IDC_ROBOT_LIST, m_robotList);
+    DDX_Control(exchange, IDC_ROBOT_LIST, m_RobotList);
     for (int i = 0; i < 8; ++i)
-        DDX_Control(exchange, kButtonIds[i], m_buttons[i]);
+        DDX_Control(exchange, kButtonIds[i], m_arrButtons[i]);
 }
 
 BOOL CMarionetDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    m_background.LoadBitmap(IDB_BACKGROUND);
+    m_Background.LoadBitmap(IDB_BACKGROUND);
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);
     ResizeAndCenterWindow(m_hWnd, {0, 0, 650, 343});
@@ -111,7 +111,7 @@ void CMarionetDlg::SetupButtons()
         for (int i = 0; i < 8; ++i) {
             if (kButtonIds[i] != command.id)
                 continue;
-            CButtonST& button = m_buttons[i];
+            CButtonST& button = m_arrButtons[i];
             button.SetIcon(command.icon, CButtonST::BTNST_AUTO_DARKER);
             button.SetTooltipText(command.tooltip, TRUE);
             button.SetAlign(CButtonST::ST_ALIGN_HORIZ, TRUE);
@@ -123,10 +123,10 @@ void CMarionetDlg::SetupButtons()
 
 void CMarionetDlg::InitRobotList()
 {
-    m_robotList.SetExtendedStyle(m_robotList.GetExtendedStyle() | kRobotListStyles);
-    m_robotList.SetHeadings(kRobotListHeadings);
-    m_robotList.LoadColumnInfo();
-    m_robotList.MoveWindow(23, 75, 601, 204);
+    m_RobotList.SetExtendedStyle(m_RobotList.GetExtendedStyle() | kRobotListStyles);
+    m_RobotList.SetHeadings(kRobotListHeadings);
+    m_RobotList.LoadColumnInfo();
+    m_RobotList.MoveWindow(23, 75, 601, 204);
 }
 
 void CMarionetDlg::OnPaint()
@@ -141,16 +141,16 @@ void CMarionetDlg::OnPaint()
         dc.DrawIcon(x, y, m_hIcon);
         return;
     }
-    if (!m_background.GetSafeHandle()) {
+    if (!m_Background.GetSafeHandle()) {
         CDialog::OnPaint();
         return;
     }
     CPaintDC dc(this);
     BITMAP size{};
-    m_background.GetBitmap(&size);
+    m_Background.GetBitmap(&size);
     CDC memory;
     memory.CreateCompatibleDC(&dc);
-    memory.SelectObject(&m_background);
+    memory.SelectObject(&m_Background);
     dc.BitBlt(0, 0, size.bmWidth, size.bmHeight, &memory, 0, 0, SRCCOPY);
 }
 

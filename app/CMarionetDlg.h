@@ -19,6 +19,15 @@ const UINT WM_RUNROBOTBYINDEX = WM_USER + 2;
 // script folder with an enable check box each. It owns the robots' global
 // hotkeys and runs robots in the one script engine, from its buttons, from
 // their hotkeys and from the command line.
+//
+// Its handlers are spread over five files by group:
+//   CMarionetDlg.cpp          set-up, painting, timers, closing, options
+//   CMarionetDlgCommands.cpp  schedule, help, options, feedback and share buttons
+//   CMarionetDlgHotkeys.cpp   registering the robots' hotkeys and OnHotKey
+//   CMarionetDlgRobots.cpp    the robot list: loading, adding, editing, removing,
+//                             the enable check boxes, the editor's key questions
+//   CMarionetDlgRunner.cpp    running robots: Run, Test, "-a" and the
+//                             second instance's request
 class CMarionetDlg : public CDialog
 {
 public:
@@ -73,7 +82,7 @@ public:
 
     // What the tests and the tools may look at.
     const CArray<CRobot, CRobot&>& GetRobots() const { return m_arrRobots; }
-    CSortListCtrl& GetRobotList() { return m_robotList; }
+    CSortListCtrl& GetRobotList() { return m_RobotList; }
     int IsRobotRunning() const { return m_bRobotRunning; }
     // The script file that Test runs; while it is empty, Test asks for one.
     void SetTestScriptPath(const CString& path) { m_strTestScriptPath = path; }
@@ -129,11 +138,11 @@ private:
     int RunLoadedRobot(const CRobot& robot, const CString& path);
 
     HICON m_hIcon = nullptr;
-    CBitmap m_background;
-    CSortListCtrl m_robotList;
-    CButtonST m_buttons[8];
+    CBitmap m_Background;
+    CSortListCtrl m_RobotList;
+    CButtonST m_arrButtons[8];
     CArray<CRobot, CRobot&> m_arrRobots;
-    CTaskScheduler m_taskScheduler;
+    CTaskScheduler m_TaskScheduler;
     int m_nEditedRow = -1;
     int m_bShowTips = 1;
 
@@ -141,6 +150,6 @@ private:
     BYTE m_bStopRequest = 0;
     int m_bRobotRunning = 0;
     BYTE m_bTestMode = 0;
-    CScriptString m_strTestLine;
+    CScriptString m_sTestLine;
     CString m_strTestScriptPath;
 };

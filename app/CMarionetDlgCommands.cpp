@@ -21,16 +21,14 @@ void CMarionetDlg::OnScheduleRobot()
         return;
     CRobotJobTexts job;
     if (FindScheduledJob(name, job)) {
-        // The dialog of the robot's job opens here, showing the job's texts.
         return;
     }
-    // The scheduling wizard opens here for the robot.
 }
 
 bool CMarionetDlg::FindScheduledJob(const CString& robotName, CRobotJobTexts& texts)
 {
-    m_taskScheduler.Enumerate(GetModuleFilePath());
-    return FindRobotJob(m_taskScheduler, robotName, texts);
+    m_TaskScheduler.Enumerate(GetModuleFilePath());
+    return FindRobotJob(m_TaskScheduler, robotName, texts);
 }
 
 void CMarionetDlg::OnHelp()
@@ -38,10 +36,7 @@ void CMarionetDlg::OnHelp()
     ShowHelpFile();
 }
 
-void CMarionetDlg::OnOptions()
-{
-    // The export and import dialog opens here.
-}
+void CMarionetDlg::OnOptions() {}
 
 void CMarionetDlg::OnFeedback()
 {
@@ -56,5 +51,4 @@ void CMarionetDlg::OnShareRobot()
     CString name;
     if (!GetSelectedRobot("Please select a robot from list above to share!", row, name) || name.IsEmpty())
         return;
-    // The share page for the robot's file opens here.
 }

@@ -15,7 +15,7 @@ const int kNameColumn = 1;
 void CMarionetDlg::LoadRobots()
 {
     m_arrRobots.RemoveAll();
-    m_robotList.DeleteAllItems();
+    m_RobotList.DeleteAllItems();
     for (const CString& path : ListRobotFiles(GetScriptFolder())) {
         CRobot robot;
         robot.LoadFromFile(path);
@@ -29,15 +29,15 @@ void CMarionetDlg::LoadRobots()
 
 void CMarionetDlg::AddRobotRow(const CRobot& robot)
 {
-    const int row = m_robotList.AddItem("", robot.m_strName, robot.m_strStartKey, robot.m_strEndKey);
+    const int row = m_RobotList.AddItem("", robot.m_strName, robot.m_strStartKey, robot.m_strEndKey);
     // Checking the row saves the robot and registers its hotkeys.
     if (row >= 0 && robot.m_bEnable)
-        m_robotList.SetCheck(row, TRUE);
+        m_RobotList.SetCheck(row, TRUE);
 }
 
 int CMarionetDlg::GetSelectedRow() const
 {
-    return m_robotList.GetNextItem(-1, LVNI_SELECTED);
+    return m_RobotList.GetNextItem(-1, LVNI_SELECTED);
 }
 
 bool CMarionetDlg::GetSelectedRobot(const char* noSelectionMessage, int& row, CString& name)
@@ -47,7 +47,7 @@ bool CMarionetDlg::GetSelectedRobot(const char* noSelectionMessage, int& row, CS
         AfxMessageBox(noSelectionMessage);
         return false;
     }
-    name = m_robotList.GetItemText(row, kNameColumn);
+    name = m_RobotList.GetItemText(row, kNameColumn);
     return true;
 }
 
@@ -64,7 +64,7 @@ int CMarionetDlg::RobotIndexOfRow(int row) const
 {
     if (row < 0)
         return -1;
-    const CString name = m_robotList.GetItemText(row, kNameColumn);
+    const CString name = m_RobotList.GetItemText(row, kNameColumn);
     return name.IsEmpty() ? -1 : RobotIndexOfName(name);
 }
 
@@ -144,7 +144,7 @@ void CMarionetDlg::OnRemoveRobot()
         m_arrRobots.RemoveAt(index);
     }
     ::DeleteFileA(RobotFilePath(name));
-    m_robotList.DeleteItem(row);
+    m_RobotList.DeleteItem(row);
     // Another robot may share the removed robot's end key.
     RegisterAllHotKeys(0);
 }

@@ -92,7 +92,7 @@ void CMarionetDlg::OnTest()
     // arguments.
     ScriptArgList().Parse("");
     if (m_bTestMode) {
-        store.AddScriptLine(1, m_strTestLine.GetText(), -1);
+        store.AddScriptLine(1, m_sTestLine.GetText(), -1);
     } else if (!store.RunScriptFileDialog(m_strTestScriptPath)) {
         ScriptExitCode = 1;
         return;

@@ -27,11 +27,11 @@ CTrayIcon::CTrayIcon() = default;
 
 CTrayIcon::~CTrayIcon()
 {
-    POSITION position = m_icons.GetStartPosition();
+    POSITION position = m_mapIcons.GetStartPosition();
     while (position) {
         int kind = 0;
         HICON icon = nullptr;
-        m_icons.GetNextAssoc(position, kind, icon);
+        m_mapIcons.GetNextAssoc(position, kind, icon);
         ::DestroyIcon(icon);
     }
 }
@@ -49,28 +49,28 @@ BOOL CTrayIcon::Create(CWnd* parent)
 void CTrayIcon::SetIcon(TRAYICONTYPE kind, HICON icon)
 {
     if (icon)
-        m_icons.SetAt(kind, icon);
+        m_mapIcons.SetAt(kind, icon);
 }
 
 BOOL CTrayIcon::AddIcon(TRAYICONTYPE kind)
 {
     HICON icon = nullptr;
-    if (!m_icons.Lookup(kind, icon) || !IsWindow())
+    if (!m_mapIcons.Lookup(kind, icon) || !IsWindow())
         return FALSE;
-    m_iconData = NOTIFYICONDATAA{};
-    m_iconData.cbSize = sizeof(NOTIFYICONDATAA);
-    m_iconData.hWnd = m_hWnd;
-    m_iconData.uID = TRAY_ICON_ID;
-    m_iconData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    m_iconData.uCallbackMessage = WM_TRAYNOTIFY;
-    m_iconData.hIcon = icon;
-    std::strncpy(m_iconData.szTip, m_strTooltip.Left(kMaxTipLength), kMaxTipLength);
-    return ::Shell_NotifyIconA(NIM_ADD, &m_iconData);
+    m_IconData = NOTIFYICONDATAA{};
+    m_IconData.cbSize = sizeof(NOTIFYICONDATAA);
+    m_IconData.hWnd = m_hWnd;
+    m_IconData.uID = TRAY_ICON_ID;
+    m_IconData.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    m_IconData.uCallbackMessage = WM_TRAYNOTIFY;
+    m_IconData.hIcon = icon;
+    std::strncpy(m_IconData.szTip, m_strTooltip.Left(kMaxTipLength), kMaxTipLength);
+    return ::Shell_NotifyIconA(NIM_ADD, &m_IconData);
 }
 
 BOOL CTrayIcon::RemoveIcon()
 {
-    return ::Shell_NotifyIconA(NIM_DELETE, &m_iconData);
+    return ::Shell_NotifyIconA(NIM_DELETE, &m_IconData);
 }
 
 LRESULT CTrayIcon::OnTrayNotify(WPARAM, LPARAM lParam)
@@ -133,7 +133,6 @@ void CTrayIcon::OnMenuCommand(UINT id)
         ShowHelpFile();
         break;
     case ID_TRAY_ABOUT:
-        // The About box opens here.
         break;
     case ID_TRAY_EXIT:
         m_pMainWnd->ShowWindow(SW_HIDE);

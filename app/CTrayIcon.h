@@ -53,6 +53,6 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
-    CMap<int, int, HICON, HICON> m_icons{10};
-    NOTIFYICONDATAA m_iconData{};
+    CMap<int, int, HICON, HICON> m_mapIcons{10};
+    NOTIFYICONDATAA m_IconData{};
 };

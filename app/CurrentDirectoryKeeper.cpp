@@ -5,12 +5,12 @@
 #include "framework/CurrentDirectory.h"
 
 CCurrentDirectoryKeeper::CCurrentDirectoryKeeper()
-    : m_directory(GetCurrentDirectoryPath()), m_saved(!m_directory.IsEmpty())
+    : m_strDirectory(GetCurrentDirectoryPath()), m_bSaved(!m_strDirectory.IsEmpty())
 {
 }
 
 CCurrentDirectoryKeeper::~CCurrentDirectoryKeeper()
 {
-    if (m_saved)
-        SetCurrentDirectoryA(m_directory);
+    if (m_bSaved)
+        SetCurrentDirectoryA(m_strDirectory);
 }

@@ -13,10 +13,10 @@ public:
     CCurrentDirectoryKeeper(const CCurrentDirectoryKeeper&) = delete;
     CCurrentDirectoryKeeper& operator=(const CCurrentDirectoryKeeper&) = delete;
 
-    bool IsSaved() const { return m_saved; }
-    const CString& GetSaved() const { return m_directory; }
+    bool IsSaved() const { return m_bSaved; }
+    const CString& GetSaved() const { return m_strDirectory; }
 
 private:
-    CString m_directory;
-    bool m_saved = false;
+    CString m_strDirectory;
+    bool m_bSaved = false;
 };

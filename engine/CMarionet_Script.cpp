@@ -54,7 +54,7 @@ CMarionet_Script::~CMarionet_Script()
 
 void CMarionet_Script::CLexerReporter::ReportScriptError(const CScriptString& message, int column)
 {
-    m_engine.ReportScriptError(message.GetText(), column);
+    m_Engine.ReportScriptError(message.GetText(), column);
 }
 
 int CMarionet_Script::TokeniseLine(const char* pszLine, CScriptTokenList& tokens)
@@ -76,14 +76,14 @@ int CMarionet_Script::LoadAndCheckScript(const char* pszPath)
         return 1;
 
     const std::string strFullPath = FullPathOf(pszPath);
-    m_strScriptFullPath = strFullPath.c_str();
+    m_sScriptFullPath = strFullPath.c_str();
     const size_t nSlash = strFullPath.find_last_of("\\/");
     if (nSlash == std::string::npos) {
-        m_strScriptName = strFullPath.c_str();
-        m_strScriptDir = "";
+        m_sScriptName = strFullPath.c_str();
+        m_sScriptDir = "";
     } else {
-        m_strScriptName = strFullPath.substr(nSlash + 1).c_str();
-        m_strScriptDir = strFullPath.substr(0, nSlash).c_str();
+        m_sScriptName = strFullPath.substr(nSlash + 1).c_str();
+        m_sScriptDir = strFullPath.substr(0, nSlash).c_str();
     }
     SeedRandomFromClock();
     m_bStopRequested = 0;

@@ -140,9 +140,9 @@ public:
     int m_bRunAtBackground = 0;
     int m_nStartCursorX = 0;
     int m_nStartCursorY = 0;
-    CScriptString m_strScriptName;
-    CScriptString m_strScriptFullPath;
-    CScriptString m_strScriptDir;
+    CScriptString m_sScriptName;
+    CScriptString m_sScriptFullPath;
+    CScriptString m_sScriptDir;
     HWND m_hToolTip = nullptr;
     int m_bRefreshCursor = 1;
     UINT m_uWaitLongTimer = 0;
@@ -191,7 +191,7 @@ public:
     DWORD m_dwProcessStart = 0;
     HANDLE m_hRunWaitChild = nullptr;
 
-    CScriptString m_strAdlibFunction;
+    CScriptString m_sAdlibFunction;
     BYTE m_bAdlibEnabled = 0;
     BYTE m_bAdlibRunning = 0;
     DWORD m_dwAdlibLast = 0;
@@ -214,11 +214,11 @@ private:
     class CLexerReporter : public IScriptErrorReporter
     {
     public:
-        explicit CLexerReporter(CMarionet_Script& engine) : m_engine(engine) {}
+        explicit CLexerReporter(CMarionet_Script& engine) : m_Engine(engine) {}
         void ReportScriptError(const CScriptString& message, int column) override;
 
     private:
-        CMarionet_Script& m_engine;
+        CMarionet_Script& m_Engine;
     };
 
     // Run loop.

@@ -7,6 +7,7 @@
 #include "robot/ActionLineText.h"
 #include "robot/NumberText.h"
 #include "robot/RecordedWindowLines.h"
+#include "robot/RobotFileFormat.h"
 
 #include <cstring>
 
@@ -20,44 +21,44 @@ CMarionet_ScriptFile::~CMarionet_ScriptFile() = default;
 void CMarionet_ScriptFile::AddScriptLine(int nLineNumber, const char* pszText, int nFileIndex)
 {
     // The line array points into the lines: any change leaves it stale.
-    m_lineArray.clear();
-    if (!m_lines.empty()) {
-        const std::string& last = m_lines.back().text;
+    m_aLineArray.clear();
+    if (!m_aLines.empty()) {
+        const std::string& last = m_aLines.back().text;
         if (last.empty() || last[0] == ';')
-            m_lines.pop_back();
+            m_aLines.pop_back();
     }
-    m_lines.push_back(ScriptLine{pszText ? pszText : "", nLineNumber, nFileIndex});
+    m_aLines.push_back(ScriptLine{pszText ? pszText : "", nLineNumber, nFileIndex});
 }
 
 int CMarionet_ScriptFile::AddIncludeFile(const char* pszFileName)
 {
-    if (static_cast<int>(m_scriptFiles.size()) >= kMaxScriptFiles)
+    if (static_cast<int>(m_aScriptFiles.size()) >= kMaxScriptFiles)
         return -1;
     CString fullPath;
     if (!GetFullPath(pszFileName, fullPath))
         return -1;
-    for (size_t i = 0; i < m_scriptFiles.size(); ++i) {
-        if (fullPath.CompareNoCase(m_scriptFiles[i].path.c_str()) == 0) {
-            ++m_scriptFiles[i].nUseCount;
+    for (size_t i = 0; i < m_aScriptFiles.size(); ++i) {
+        if (fullPath.CompareNoCase(m_aScriptFiles[i].path.c_str()) == 0) {
+            ++m_aScriptFiles[i].nUseCount;
             return static_cast<int>(i);
         }
     }
-    m_scriptFiles.push_back(ScriptFileEntry{fullPath.Str(), 1});
-    return static_cast<int>(m_scriptFiles.size()) - 1;
+    m_aScriptFiles.push_back(ScriptFileEntry{fullPath.Str(), 1});
+    return static_cast<int>(m_aScriptFiles.size()) - 1;
 }
 
 const CMarionet_ScriptFile::ScriptLine* CMarionet_ScriptFile::LineAt(int nLine) const
 {
     if (nLine < 1 || nLine > GetLineCount())
         return nullptr;
-    return &m_lines[static_cast<size_t>(nLine) - 1];
+    return &m_aLines[static_cast<size_t>(nLine) - 1];
 }
 
 const char* CMarionet_ScriptFile::GetLine(int nLine) const
 {
-    if (nLine < 1 || nLine > static_cast<int>(m_lineArray.size()))
+    if (nLine < 1 || nLine > static_cast<int>(m_aLineArray.size()))
         return nullptr;
-    return m_lineArray[static_cast<size_t>(nLine) - 1];
+    return m_aLineArray[static_cast<size_t>(nLine) - 1];
 }
 
 int CMarionet_ScriptFile::GetLineNumber(int nLine) const
@@ -74,30 +75,30 @@ int CMarionet_ScriptFile::GetLineFileIndex(int nLine) const
 
 int CMarionet_ScriptFile::GetLineCount() const
 {
-    return static_cast<int>(m_lines.size());
+    return static_cast<int>(m_aLines.size());
 }
 
 const char* CMarionet_ScriptFile::GetIncludeFileName(int nFileIndex) const
 {
-    if (nFileIndex < 0 || nFileIndex >= static_cast<int>(m_scriptFiles.size()))
+    if (nFileIndex < 0 || nFileIndex >= static_cast<int>(m_aScriptFiles.size()))
         return nullptr;
-    const std::string& path = m_scriptFiles[static_cast<size_t>(nFileIndex)].path;
+    const std::string& path = m_aScriptFiles[static_cast<size_t>(nFileIndex)].path;
     return path.empty() ? nullptr : path.c_str();
 }
 
 void CMarionet_ScriptFile::BuildLineArray()
 {
-    m_lineArray.clear();
-    m_lineArray.reserve(m_lines.size());
-    for (const ScriptLine& line : m_lines)
-        m_lineArray.push_back(line.text.c_str());
+    m_aLineArray.clear();
+    m_aLineArray.reserve(m_aLines.size());
+    for (const ScriptLine& line : m_aLines)
+        m_aLineArray.push_back(line.text.c_str());
 }
 
 void CMarionet_ScriptFile::UnloadScript()
 {
-    m_lineArray.clear();
-    m_lines.clear();
-    m_scriptFiles.clear();
+    m_aLineArray.clear();
+    m_aLines.clear();
+    m_aScriptFiles.clear();
 }
 
 int CMarionet_ScriptFile::GetLineRecordedWindow(int nLine) const
@@ -123,8 +124,6 @@ bool CMarionet_ScriptFile::RunScriptFileDialog(CString& strPath)
 
 namespace {
 
-const char kScriptSection[] = "[Script]";
-const char kRecWinSection[] = "[RecWinInfo]";
 const char kWindowTag[] = "-> At Win [";
 
 bool StartsWithNoCase(const CString& line, const char* prefix)
@@ -144,23 +143,24 @@ bool CMarionet_ScriptFile::LoadRobotFile(const char* pszPath, int nFileIndex)
     if (!file.Open(pszPath, CFile::modeRead))
         return false;
 
-    // The "[General]" header up to "RepeatTimes=" holds nothing the engine uses.
+    // The section heading and the keys before the speed hold nothing the
+    // engine uses.
     CString line;
-    for (int i = 0; i < 8; ++i) {
+    for (int i = 0; i < 1 + ROBOT_KEY_SPEED; ++i) {
         if (!file.ReadString(line))
             return false;
     }
-    while (line != kScriptSection) {
+    while (line != kRobotScriptSection) {
         if (!file.ReadString(line))
             return false;
-        if (StartsWith(line, "RunAtBackground=") && EndsWith(line, "1"))
+        if (StartsWith(line, kRobotHeaderKeys[ROBOT_KEY_BACKGROUND]) && EndsWith(line, "1"))
             m_bRunAtBackground = 1;
     }
 
     int sourceLine = 0;
     bool recordsFollow = false;
     while (file.ReadString(line)) {
-        if (line == kRecWinSection) {
+        if (line == kRobotRecordSection) {
             recordsFollow = true;
             break;
         }

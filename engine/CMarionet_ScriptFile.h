@@ -86,8 +86,8 @@ private:
     const ScriptLine* LineAt(int nLine) const;
 
     CMap<int, int, int, int> m_mapLineToRecWin;
-    std::vector<ScriptLine> m_lines;
-    std::vector<const char*> m_lineArray;
-    std::vector<ScriptFileEntry> m_scriptFiles;
+    std::vector<ScriptLine> m_aLines;
+    std::vector<const char*> m_aLineArray;
+    std::vector<ScriptFileEntry> m_aScriptFiles;
     std::vector<CString> m_arrIncludeDirs;
 };

@@ -5,7 +5,7 @@ bool CScriptHotkeyQueue::Post(int id)
     const int next = (m_nWrite + 1) % CAPACITY;
     if (next == m_nRead)
         return false;
-    m_ids[m_nWrite] = id;
+    m_aIds[m_nWrite] = id;
     m_nWrite = next;
     return true;
 }
@@ -14,7 +14,7 @@ bool CScriptHotkeyQueue::Take(int& id)
 {
     if (IsEmpty())
         return false;
-    id = m_ids[m_nRead];
+    id = m_aIds[m_nRead];
     m_nRead = (m_nRead + 1) % CAPACITY;
     return true;
 }

@@ -19,7 +19,7 @@ public:
     void Clear() { m_nRead = m_nWrite = 0; }
 
 private:
-    int m_ids[CAPACITY] = {};
+    int m_aIds[CAPACITY] = {};
     int m_nRead = 0;
     int m_nWrite = 0;
 };

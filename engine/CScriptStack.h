@@ -31,8 +31,8 @@ public:
     {
         if (depth >= 0 && depth < GetCount())
             return m_aElements[m_aElements.size() - 1 - static_cast<std::size_t>(depth)];
-        m_spare = T();
-        return m_spare;
+        m_Spare = T();
+        return m_Spare;
     }
     bool IsEmpty() const { return m_aElements.empty(); }
     int GetCount() const { return static_cast<int>(m_aElements.size()); }
@@ -40,5 +40,5 @@ public:
 
 private:
     std::deque<T> m_aElements;
-    T m_spare{};
+    T m_Spare{};
 };

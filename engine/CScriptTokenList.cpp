@@ -18,10 +18,10 @@ CScriptToken& CScriptTokenList::GetAt(int index)
 {
     if (index >= 0 && index < GetCount())
         return m_aTokens[static_cast<std::size_t>(index)];
-    m_spare.m_nType = TOKEN_END;
-    m_spare.m_vValue.Reset();
-    m_spare.m_nColumn = m_aTokens.empty() ? 0 : m_aTokens.back().m_nColumn;
-    return m_spare;
+    m_Spare.m_nType = TOKEN_END;
+    m_Spare.m_vValue.Reset();
+    m_Spare.m_nColumn = m_aTokens.empty() ? 0 : m_aTokens.back().m_nColumn;
+    return m_Spare;
 }
 
 void CScriptTokenList::FreeAll()

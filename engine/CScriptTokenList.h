@@ -22,5 +22,5 @@ public:
 
 private:
     std::vector<CScriptToken> m_aTokens;
-    CScriptToken m_spare;
+    CScriptToken m_Spare;
 };

@@ -10,6 +10,6 @@ CScriptValue& CScriptValueList::GetAt(int index)
 {
     if (index >= 0 && index < GetCount())
         return m_aValues[static_cast<std::size_t>(index)];
-    m_spare.Reset();
-    return m_spare;
+    m_vSpare.Reset();
+    return m_vSpare;
 }

@@ -22,5 +22,5 @@ public:
 
 private:
     std::deque<CScriptValue> m_aValues;
-    CScriptValue m_spare;
+    CScriptValue m_vSpare;
 };

@@ -15,14 +15,14 @@ public:
     explicit UpperName(const char* name)
     {
         const std::size_t length = std::strlen(name);
-        if (length < sizeof m_small) {
-            std::memcpy(m_small, name, length + 1);
-            m_pText = m_small;
+        if (length < sizeof m_aSmall) {
+            std::memcpy(m_aSmall, name, length + 1);
+            m_pText = m_aSmall;
             m_nLength = static_cast<int>(length);
         } else {
-            m_large = name;
-            m_pText = m_large.GetBuffer();
-            m_nLength = m_large.GetLength();
+            m_sLarge = name;
+            m_pText = m_sLarge.GetBuffer();
+            m_nLength = m_sLarge.GetLength();
         }
         if (m_nLength > 0)
             CharUpperBuffA(m_pText, static_cast<DWORD>(m_nLength));
@@ -31,8 +31,8 @@ public:
     int Length() const { return m_nLength; }
 
 private:
-    char m_small[64];
-    CScriptString m_large;
+    char m_aSmall[64];
+    CScriptString m_sLarge;
     char* m_pText;
     int m_nLength;
 };
@@ -47,9 +47,9 @@ bool CScriptVarTable::Assign(const char* name, const CScriptValue& value, int sc
 {
     CScriptVarList* list;
     if (scope == SCOPE_AUTO || scope == SCOPE_LOCAL)
-        list = TopFrame() ? TopFrame() : &m_globals;
+        list = TopFrame() ? TopFrame() : &m_Globals;
     else if (scope == SCOPE_GLOBAL)
-        list = &m_globals;
+        list = &m_Globals;
     else
         return false;
     const UpperName upper(name);
@@ -70,11 +70,11 @@ bool CScriptVarTable::GetRef(const char* name, CScriptValue*& value, int scope)
         if (frame)
             variable = frame->Find(upper.Text(), upper.Length());
         if (!variable)
-            variable = m_globals.Find(upper.Text(), upper.Length());
+            variable = m_Globals.Find(upper.Text(), upper.Length());
     } else if (scope == SCOPE_LOCAL)
-        variable = (frame ? frame : &m_globals)->Find(upper.Text(), upper.Length());
+        variable = (frame ? frame : &m_Globals)->Find(upper.Text(), upper.Length());
     else if (scope == SCOPE_GLOBAL)
-        variable = m_globals.Find(upper.Text(), upper.Length());
+        variable = m_Globals.Find(upper.Text(), upper.Length());
     if (variable)
         value = variable->m_pValue;
     return value != nullptr;
@@ -97,7 +97,7 @@ int CScriptVarTable::DeclaredWhere(const char* name)
         if (frame->Find(upper.Text(), upper.Length()))
             return -1;
     }
-    return m_globals.Find(upper.Text(), upper.Length()) ? 1 : 0;
+    return m_Globals.Find(upper.Text(), upper.Length()) ? 1 : 0;
 }
 
 void CScriptVarTable::PushFrame()
@@ -114,5 +114,5 @@ void CScriptVarTable::PopFrame()
 void CScriptVarTable::FreeAll()
 {
     m_aFrames.clear();
-    m_globals = CScriptVarList();
+    m_Globals = CScriptVarList();
 }

@@ -39,6 +39,6 @@ public:
 private:
     CScriptVarList* TopFrame();
 
-    CScriptVarList m_globals;
+    CScriptVarList m_Globals;
     std::vector<CScriptVarList> m_aFrames;
 };

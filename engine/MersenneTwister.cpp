@@ -6,9 +6,9 @@
 
 void MersenneTwister::Seed(uint32_t seed)
 {
-    m_state[0] = seed;
+    m_aState[0] = seed;
     for (int i = 1; i < 624; ++i)
-        m_state[i] = 1812433253UL * (m_state[i - 1] ^ (m_state[i - 1] >> 30)) + static_cast<uint32_t>(i);
+        m_aState[i] = 1812433253UL * (m_aState[i - 1] ^ (m_aState[i - 1] >> 30)) + static_cast<uint32_t>(i);
     m_nIndex = 624;
     m_bSeeded = true;
 }
@@ -16,8 +16,8 @@ void MersenneTwister::Seed(uint32_t seed)
 void MersenneTwister::Regenerate()
 {
     for (int i = 0; i < 624; ++i) {
-        uint32_t y = (m_state[i] & 0x80000000UL) | (m_state[(i + 1) % 624] & 0x7FFFFFFFUL);
-        m_state[i] = m_state[(i + 397) % 624] ^ (y >> 1) ^ ((y & 1) ? 0x9908B0DFUL : 0);
+        uint32_t y = (m_aState[i] & 0x80000000UL) | (m_aState[(i + 1) % 624] & 0x7FFFFFFFUL);
+        m_aState[i] = m_aState[(i + 397) % 624] ^ (y >> 1) ^ ((y & 1) ? 0x9908B0DFUL : 0);
     }
     m_nIndex = 0;
 }
@@ -28,7 +28,7 @@ uint32_t MersenneTwister::Next()
         Seed(static_cast<uint32_t>(std::time(nullptr)));
     if (m_nIndex >= 624)
         Regenerate();
-    uint32_t y = m_state[m_nIndex++];
+    uint32_t y = m_aState[m_nIndex++];
     y ^= y >> 11;
     y ^= (y << 7) & 0x9D2C5680UL;
     y ^= (y << 15) & 0xEFC60000UL;

@@ -15,7 +15,7 @@ public:
 private:
     void Regenerate();
 
-    uint32_t m_state[624] = {};
+    uint32_t m_aState[624] = {};
     int m_nIndex = 624;
     bool m_bSeeded = false;
 };

@@ -30,24 +30,24 @@ struct CBoundArgument
 class CMarionet_Script::CCallFrame
 {
 public:
-    CCallFrame(CMarionet_Script& engine, int nFuncLine) : m_engine(engine)
+    CCallFrame(CMarionet_Script& engine, int nFuncLine) : m_Engine(engine)
     {
-        m_engine.m_Variables.PushFrame();
+        m_Engine.m_Variables.PushFrame();
         CScriptBlock block;
         block.m_nKind = BLOCK_CALL;
         block.m_nStartLine = nFuncLine;
-        m_engine.m_CallStack.Push(block);
+        m_Engine.m_CallStack.Push(block);
     }
     ~CCallFrame()
     {
-        m_engine.m_CallStack.Pop();
-        m_engine.m_Variables.PopFrame();
+        m_Engine.m_CallStack.Pop();
+        m_Engine.m_Variables.PopFrame();
     }
     CCallFrame(const CCallFrame&) = delete;
     CCallFrame& operator=(const CCallFrame&) = delete;
 
 private:
-    CMarionet_Script& m_engine;
+    CMarionet_Script& m_Engine;
 };
 
 // Checks the "(" at nPos and finds the ")" that closes the call. The

@@ -15,13 +15,13 @@ const int kMaxExpressionDepth = 4096;
 class CExpressionDepthGuard
 {
 public:
-    explicit CExpressionDepthGuard(int& depth) : m_depth(depth) { ++m_depth; }
-    ~CExpressionDepthGuard() { --m_depth; }
+    explicit CExpressionDepthGuard(int& depth) : m_nDepth(depth) { ++m_nDepth; }
+    ~CExpressionDepthGuard() { --m_nDepth; }
     CExpressionDepthGuard(const CExpressionDepthGuard&) = delete;
     CExpressionDepthGuard& operator=(const CExpressionDepthGuard&) = delete;
 
 private:
-    int& m_depth;
+    int& m_nDepth;
 };
 
 // The operator code of a token, or -1 for an operand.

@@ -39,8 +39,8 @@ class CLineLexer
 {
 public:
     CLineLexer(const char* line, CScriptTokenList& tokens, bool expand, IScriptErrorReporter& reporter)
-        : m_pLine(line), m_nLength(static_cast<int>(std::strlen(line))), m_tokens(tokens), m_bExpand(expand),
-          m_reporter(reporter)
+        : m_pLine(line), m_nLength(static_cast<int>(std::strlen(line))), m_Tokens(tokens), m_bExpand(expand),
+          m_Reporter(reporter)
     {
     }
 
@@ -57,18 +57,18 @@ private:
     int ReadName(int start, int type);
     int ReadWord(int start);
     int ReadOperator(int start);
-    void AddEnd() { m_tokens.AppendNew(TOKEN_END, m_nLength); }
+    void AddEnd() { m_Tokens.AppendNew(TOKEN_END, m_nLength); }
 
     const char* m_pLine;
     int m_nLength;
-    CScriptTokenList& m_tokens;
+    CScriptTokenList& m_Tokens;
     bool m_bExpand;
-    IScriptErrorReporter& m_reporter;
+    IScriptErrorReporter& m_Reporter;
 };
 
 int CLineLexer::Fail(const char* message, int column)
 {
-    m_reporter.ReportScriptError(CScriptString(message), column);
+    m_Reporter.ReportScriptError(CScriptString(message), column);
     AddEnd();
     return 1;
 }
@@ -124,7 +124,7 @@ int CLineLexer::ReadHex(int start)
     int value = 0;
     if (!ScriptReadHex(m_pLine + digits, end - digits, value))
         return 0;
-    m_tokens.AppendNew(TOKEN_LITERAL, start).m_vValue.SetInteger(value);
+    m_Tokens.AppendNew(TOKEN_LITERAL, start).m_vValue.SetInteger(value);
     return end - start;
 }
 
@@ -157,7 +157,7 @@ int CLineLexer::ReadDecimal(int start)
     }
     if (expectDigit)
         return 0;
-    m_tokens.AppendNew(TOKEN_LITERAL, start).m_vValue.SetDouble(ScriptConvertDecimal(m_pLine + start, end - start));
+    m_Tokens.AppendNew(TOKEN_LITERAL, start).m_vValue.SetDouble(ScriptConvertDecimal(m_pLine + start, end - start));
     return end - start;
 }
 
@@ -182,7 +182,7 @@ int CLineLexer::ReadString(int start)
     }
     if (m_bExpand)
         ExpandScriptEnvStrings(text);
-    m_tokens.AppendNew(TOKEN_LITERAL, start).m_vValue.SetString(text);
+    m_Tokens.AppendNew(TOKEN_LITERAL, start).m_vValue.SetString(text);
     return from - start;
 }
 
@@ -193,7 +193,7 @@ int CLineLexer::ReadName(int start, int type)
         ++end;
     if (end == start + 1)
         return 0;
-    m_tokens.AppendNew(type, start).m_vValue.SetString(m_pLine + start + 1, end - start - 1);
+    m_Tokens.AppendNew(type, start).m_vValue.SetString(m_pLine + start + 1, end - start - 1);
     return end - start;
 }
 
@@ -213,15 +213,15 @@ int CLineLexer::ReadWord(int start)
     }
     const int keyword = FindKeyword(text, length);
     if (keyword >= 0) {
-        m_tokens.AppendNew(TOKEN_KEYWORD, start).m_vValue.SetInteger(keyword);
+        m_Tokens.AppendNew(TOKEN_KEYWORD, start).m_vValue.SetInteger(keyword);
         return length;
     }
     const int builtin = FindScriptBuiltin(text, length);
     if (builtin >= 0) {
-        m_tokens.AppendNew(TOKEN_BUILTIN, start).m_vValue.SetInteger(builtin);
+        m_Tokens.AppendNew(TOKEN_BUILTIN, start).m_vValue.SetInteger(builtin);
         return length;
     }
-    m_tokens.AppendNew(TOKEN_USER_FUNCTION, start).m_vValue.SetString(upper);
+    m_Tokens.AppendNew(TOKEN_USER_FUNCTION, start).m_vValue.SetString(upper);
     return length;
 }
 
@@ -280,7 +280,7 @@ int CLineLexer::ReadOperator(int start)
     default:
         return 0;
     }
-    m_tokens.AppendNew(type, start);
+    m_Tokens.AppendNew(type, start);
     return length;
 }
 

@@ -309,13 +309,13 @@ int CMarionet_Script::EvaluateMacro(CScriptTokenList& tokens, int& nPos, CScript
             GrowingText([](char* b, UINT n) { return static_cast<UINT>(GetTempPathA(n, b)); }));
         break;
     case M_SCRIPTFULLPATH:
-        text = m_strScriptFullPath.GetText();
+        text = m_sScriptFullPath.GetText();
         break;
     case M_SCRIPTNAME:
-        text = m_strScriptName.GetText();
+        text = m_sScriptName.GetText();
         break;
     case M_SCRIPTDIR:
-        text = m_strScriptDir.GetText();
+        text = m_sScriptDir.GetText();
         break;
     case M_OSTYPE:
         text = os.m_bNT ? "WIN32_NT" : "WIN32_WINDOWS";
@@ -327,7 +327,7 @@ int CMarionet_Script::EvaluateMacro(CScriptTokenList& tokens, int& nPos, CScript
         result.SetDouble(static_cast<double>(os.m_nBuild));
         return 0;
     case M_OSSERVICEPACK:
-        text = os.m_servicePack;
+        text = os.m_strServicePack;
         break;
     case M_OSLANG:
         text = OsLanguage(os);

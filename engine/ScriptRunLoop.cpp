@@ -247,7 +247,7 @@ bool CMarionet_Script::PollAdlib()
         return false;
     m_dwAdlibLast = dwNow;
     m_bAdlibRunning = 1;
-    const int nEnded = RunUserFunctionNested(m_strAdlibFunction);
+    const int nEnded = RunUserFunctionNested(m_sAdlibFunction);
     m_bAdlibRunning = 0;
     return nEnded != 0;
 }

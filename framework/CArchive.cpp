@@ -53,12 +53,12 @@ CArchive& CArchive::operator<<(unsigned long value)
 DWORD CArchive::Load()
 {
     assert(IsLoading());
-    if (m_pastEnd || m_size - m_next < 4) {
-        m_pastEnd = true;
+    if (m_bPastEnd || m_nSize - m_nNext < 4) {
+        m_bPastEnd = true;
         return 0;
     }
-    const BYTE* bytes = m_data + m_next;
-    m_next += 4;
+    const BYTE* bytes = m_pData + m_nNext;
+    m_nNext += 4;
     return static_cast<DWORD>(bytes[0]) | static_cast<DWORD>(bytes[1]) << 8 | static_cast<DWORD>(bytes[2]) << 16 |
            static_cast<DWORD>(bytes[3]) << 24;
 }
@@ -67,5 +67,5 @@ void CArchive::Store(DWORD value)
 {
     assert(IsStoring());
     for (int shift = 0; shift < 32; shift += 8)
-        m_output->push_back(static_cast<BYTE>(value >> shift));
+        m_pOutput->push_back(static_cast<BYTE>(value >> shift));
 }

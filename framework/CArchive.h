@@ -10,16 +10,16 @@
 class CArchive
 {
 public:
-    CArchive(const BYTE* data, size_t size) : m_data(data), m_size(size) {}
-    explicit CArchive(std::vector<BYTE>& output) : m_output(&output) {}
+    CArchive(const BYTE* data, size_t size) : m_pData(data), m_nSize(size) {}
+    explicit CArchive(std::vector<BYTE>& output) : m_pOutput(&output) {}
     CArchive(const CArchive&) = delete;
     CArchive& operator=(const CArchive&) = delete;
 
-    bool IsLoading() const { return m_output == nullptr; }
-    bool IsStoring() const { return m_output != nullptr; }
+    bool IsLoading() const { return m_pOutput == nullptr; }
+    bool IsStoring() const { return m_pOutput != nullptr; }
     // True once a load ran past the end of the data; every value read from
     // then on is 0.
-    bool IsPastEnd() const { return m_pastEnd; }
+    bool IsPastEnd() const { return m_bPastEnd; }
 
     CArchive& operator>>(int& value);
     CArchive& operator>>(long& value);
@@ -34,9 +34,9 @@ private:
     DWORD Load();
     void Store(DWORD value);
 
-    const BYTE* m_data = nullptr;
-    size_t m_size = 0;
-    size_t m_next = 0;
-    bool m_pastEnd = false;
-    std::vector<BYTE>* m_output = nullptr;
+    const BYTE* m_pData = nullptr;
+    size_t m_nSize = 0;
+    size_t m_nNext = 0;
+    bool m_bPastEnd = false;
+    std::vector<BYTE>* m_pOutput = nullptr;
 };

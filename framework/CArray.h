@@ -12,50 +12,50 @@ template <class TYPE, class ARG_TYPE = const TYPE&>
 class CArray
 {
 public:
-    int GetSize() const { return static_cast<int>(m_items.size()); }
+    int GetSize() const { return static_cast<int>(m_arrItems.size()); }
     int GetCount() const { return GetSize(); }
     int GetUpperBound() const { return GetSize() - 1; }
-    bool IsEmpty() const { return m_items.empty(); }
+    bool IsEmpty() const { return m_arrItems.empty(); }
 
     // Grows with default-constructed elements or cuts at the end.
     void SetSize(int newSize, int /*growBy*/ = -1)
     {
         assert(newSize >= 0);
-        m_items.resize(static_cast<size_t>(newSize < 0 ? 0 : newSize));
+        m_arrItems.resize(static_cast<size_t>(newSize < 0 ? 0 : newSize));
     }
-    void RemoveAll() { m_items.clear(); }
-    void FreeExtra() { m_items.shrink_to_fit(); }
+    void RemoveAll() { m_arrItems.clear(); }
+    void FreeExtra() { m_arrItems.shrink_to_fit(); }
 
-    const TYPE& GetAt(int index) const { return m_items[Checked(index)]; }
-    TYPE& GetAt(int index) { return m_items[Checked(index)]; }
-    TYPE& ElementAt(int index) { return m_items[Checked(index)]; }
-    const TYPE& ElementAt(int index) const { return m_items[Checked(index)]; }
-    void SetAt(int index, ARG_TYPE element) { m_items[Checked(index)] = element; }
-    const TYPE& operator[](int index) const { return m_items[Checked(index)]; }
-    TYPE& operator[](int index) { return m_items[Checked(index)]; }
+    const TYPE& GetAt(int index) const { return m_arrItems[Checked(index)]; }
+    TYPE& GetAt(int index) { return m_arrItems[Checked(index)]; }
+    TYPE& ElementAt(int index) { return m_arrItems[Checked(index)]; }
+    const TYPE& ElementAt(int index) const { return m_arrItems[Checked(index)]; }
+    void SetAt(int index, ARG_TYPE element) { m_arrItems[Checked(index)] = element; }
+    const TYPE& operator[](int index) const { return m_arrItems[Checked(index)]; }
+    TYPE& operator[](int index) { return m_arrItems[Checked(index)]; }
 
     // Sets element index, growing the array first when index is past the end.
     void SetAtGrow(int index, ARG_TYPE element)
     {
         assert(index >= 0);
         if (index >= GetSize())
-            m_items.resize(static_cast<size_t>(index) + 1);
-        m_items[static_cast<size_t>(index)] = element;
+            m_arrItems.resize(static_cast<size_t>(index) + 1);
+        m_arrItems[static_cast<size_t>(index)] = element;
     }
 
     // Returns the index of the new element.
     int Add(ARG_TYPE element)
     {
-        m_items.push_back(element);
+        m_arrItems.push_back(element);
         return GetSize() - 1;
     }
     int Append(const CArray& other)
     {
         const int first = GetSize();
-        m_items.insert(m_items.end(), other.m_items.begin(), other.m_items.end());
+        m_arrItems.insert(m_arrItems.end(), other.m_arrItems.begin(), other.m_arrItems.end());
         return first;
     }
-    void Copy(const CArray& other) { m_items = other.m_items; }
+    void Copy(const CArray& other) { m_arrItems = other.m_arrItems; }
 
     // Inserts count copies before index; an index past the end grows the
     // array up to it first.
@@ -63,22 +63,22 @@ public:
     {
         assert(index >= 0 && count >= 0);
         if (index > GetSize())
-            m_items.resize(static_cast<size_t>(index));
-        m_items.insert(m_items.begin() + index, static_cast<size_t>(count), element);
+            m_arrItems.resize(static_cast<size_t>(index));
+        m_arrItems.insert(m_arrItems.begin() + index, static_cast<size_t>(count), element);
     }
     void RemoveAt(int index, int count = 1)
     {
         assert(index >= 0 && count >= 0 && index + count <= GetSize());
-        m_items.erase(m_items.begin() + index, m_items.begin() + index + count);
+        m_arrItems.erase(m_arrItems.begin() + index, m_arrItems.begin() + index + count);
     }
 
-    TYPE* GetData() { return m_items.data(); }
-    const TYPE* GetData() const { return m_items.data(); }
+    TYPE* GetData() { return m_arrItems.data(); }
+    const TYPE* GetData() const { return m_arrItems.data(); }
 
-    typename std::vector<TYPE>::iterator begin() { return m_items.begin(); }
-    typename std::vector<TYPE>::iterator end() { return m_items.end(); }
-    typename std::vector<TYPE>::const_iterator begin() const { return m_items.begin(); }
-    typename std::vector<TYPE>::const_iterator end() const { return m_items.end(); }
+    typename std::vector<TYPE>::iterator begin() { return m_arrItems.begin(); }
+    typename std::vector<TYPE>::iterator end() { return m_arrItems.end(); }
+    typename std::vector<TYPE>::const_iterator begin() const { return m_arrItems.begin(); }
+    typename std::vector<TYPE>::const_iterator end() const { return m_arrItems.end(); }
 
 private:
     size_t Checked(int index) const
@@ -87,5 +87,5 @@ private:
         return static_cast<size_t>(index);
     }
 
-    std::vector<TYPE> m_items;
+    std::vector<TYPE> m_arrItems;
 };

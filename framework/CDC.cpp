@@ -11,7 +11,7 @@ std::atomic<long> g_liveContexts{0};
 
 CDC::~CDC()
 {
-    if (m_owned) {
+    if (m_bOwned) {
         DeleteDC();
     } else {
         Detach();
@@ -23,20 +23,20 @@ BOOL CDC::Attach(HDC dc)
     if (!dc || m_hDC)
         return FALSE;
     m_hDC = dc;
-    m_owned = false;
+    m_bOwned = false;
     return TRUE;
 }
 
 HDC CDC::Detach()
 {
-    if (m_hDC && !m_temporary)
+    if (m_hDC && !m_bTemporary)
         RestoreSelections();
     HDC dc = m_hDC;
-    if (m_owned)
+    if (m_bOwned)
         --g_liveContexts;
     m_hDC = nullptr;
-    m_owned = false;
-    m_temporary = false;
+    m_bOwned = false;
+    m_bTemporary = false;
     return dc;
 }
 
@@ -55,14 +55,14 @@ BOOL CDC::CreateCompatibleDC(CDC* dc)
     if (!made)
         return FALSE;
     m_hDC = made;
-    m_owned = true;
+    m_bOwned = true;
     ++g_liveContexts;
     return TRUE;
 }
 
 BOOL CDC::DeleteDC()
 {
-    if (!m_hDC || !m_owned)
+    if (!m_hDC || !m_bOwned)
         return FALSE;
     return ::DeleteDC(Detach());
 }
@@ -75,14 +75,14 @@ long CDC::LiveCount()
 void CDC::RestoreSelections()
 {
     for (int kind = 0; kind < kKinds; ++kind) {
-        if (!m_original[kind])
+        if (!m_arrOriginal[kind])
             continue;
         if (kind == kPalette) {
-            ::SelectPalette(m_hDC, static_cast<HPALETTE>(m_original[kind]), FALSE);
+            ::SelectPalette(m_hDC, static_cast<HPALETTE>(m_arrOriginal[kind]), FALSE);
         } else {
-            ::SelectObject(m_hDC, m_original[kind]);
+            ::SelectObject(m_hDC, m_arrOriginal[kind]);
         }
-        m_original[kind] = nullptr;
+        m_arrOriginal[kind] = nullptr;
     }
 }
 
@@ -91,8 +91,8 @@ HGDIOBJ CDC::Select(int kind, HGDIOBJ object)
     if (!m_hDC || !object)
         return nullptr;
     HGDIOBJ previous = ::SelectObject(m_hDC, object);
-    if (previous && previous != HGDI_ERROR && !m_original[kind])
-        m_original[kind] = previous;
+    if (previous && previous != HGDI_ERROR && !m_arrOriginal[kind])
+        m_arrOriginal[kind] = previous;
     return previous == HGDI_ERROR ? nullptr : previous;
 }
 
@@ -136,8 +136,8 @@ CPalette* CDC::SelectPalette(CPalette* palette, BOOL forceBackground)
     if (!m_hDC || !palette)
         return nullptr;
     HPALETTE previous = ::SelectPalette(m_hDC, *palette, forceBackground);
-    if (previous && !m_original[kPalette])
-        m_original[kPalette] = previous;
+    if (previous && !m_arrOriginal[kPalette])
+        m_arrOriginal[kPalette] = previous;
     return CPalette::FromHandle(previous);
 }
 

@@ -123,7 +123,7 @@ public:
     void AttachTemporary(HDC dc)
     {
         m_hDC = dc;
-        m_temporary = true;
+        m_bTemporary = true;
     }
 
     HDC m_hDC = nullptr;
@@ -144,7 +144,7 @@ private:
         kPalette,
         kKinds
     };
-    HGDIOBJ m_original[kKinds] = {};
-    bool m_owned = false;
-    bool m_temporary = false;
+    HGDIOBJ m_arrOriginal[kKinds] = {};
+    bool m_bOwned = false;
+    bool m_bTemporary = false;
 };

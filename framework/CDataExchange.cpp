@@ -9,25 +9,25 @@
 
 HWND CDataExchange::PrepareCtrl(int id)
 {
-    if (m_failed)
+    if (m_bFailed)
         return nullptr;
     HWND control = ::GetDlgItem(m_pDlgWnd->m_hWnd, id);
     if (!control) {
-        m_failed = true;
+        m_bFailed = true;
         return nullptr;
     }
-    m_lastControl = control;
+    m_hLastControl = control;
     return control;
 }
 
 void CDataExchange::Fail()
 {
-    m_failed = true;
-    if (!m_lastControl)
+    m_bFailed = true;
+    if (!m_hLastControl)
         return;
-    ::SetFocus(m_lastControl);
-    if (::SendMessageA(m_lastControl, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) {
-        ::SendMessageA(m_lastControl, EM_SETSEL, 0, -1);
+    ::SetFocus(m_hLastControl);
+    if (::SendMessageA(m_hLastControl, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) {
+        ::SendMessageA(m_hLastControl, EM_SETSEL, 0, -1);
     }
 }
 

@@ -17,15 +17,15 @@ public:
     HWND PrepareCtrl(int id);
     // Marks the exchange failed and puts the focus on the last control prepared.
     void Fail();
-    bool Failed() const { return m_failed; }
+    bool Failed() const { return m_bFailed; }
 
     // TRUE: from the controls to the members; FALSE: from the members to the controls.
     BOOL m_bSaveAndValidate;
     CWnd* m_pDlgWnd;
 
 private:
-    HWND m_lastControl = nullptr;
-    bool m_failed = false;
+    HWND m_hLastControl = nullptr;
+    bool m_bFailed = false;
 };
 
 // Binds the control object to the dialog item (subclassing it) the first time.

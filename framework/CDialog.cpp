@@ -20,7 +20,7 @@ INT_PTR CALLBACK FrameworkDialogProc(HWND hwnd, UINT message, WPARAM, LPARAM lPa
         // The creation hook missed the window: bind it now, before its initialisation.
         if (!dialog->SubclassWindow(hwnd))
             return TRUE;
-        dialog->m_ownsWindow = true;
+        dialog->m_bOwnsWindow = true;
     }
     return dialog->OnInitDialog();
 }
@@ -41,7 +41,7 @@ BOOL CDialog::CreateFromTemplate(HWND parent)
     // hides itself there stays hidden.
     const bool visible = dialogTemplate.TakeOffVisible();
     AfxInitCommonControls();
-    m_hiddenByCall = false;
+    m_bHiddenByCall = false;
     HWND created = nullptr;
     {
         CWndCreationHook hook(this);
@@ -50,7 +50,7 @@ BOOL CDialog::CreateFromTemplate(HWND parent)
     }
     if (!created || m_hWnd != created)
         return FALSE;
-    if (visible && !::IsWindowVisible(m_hWnd) && !m_hiddenByCall)
+    if (visible && !::IsWindowVisible(m_hWnd) && !m_bHiddenByCall)
         ShowWindow(SW_SHOWNORMAL);
     return TRUE;
 }
@@ -59,7 +59,7 @@ BOOL CDialog::Create(UINT templateId, CWnd* parent)
 {
     m_nIDTemplate = templateId;
     m_pParentWnd = parent;
-    m_modal = false;
+    m_bModal = false;
     return CreateFromTemplate(parent ? parent->m_hWnd : nullptr);
 }
 
@@ -82,12 +82,12 @@ INT_PTR CDialog::DoModal()
     if (disableOwner)
         ::EnableWindow(owner, FALSE);
 
-    m_modal = true;
-    m_inModalLoop = true;
-    m_modalResult = -1;
-    if (CreateFromTemplate(owner) && m_inModalLoop)
+    m_bModal = true;
+    m_bInModalLoop = true;
+    m_nModalResult = -1;
+    if (CreateFromTemplate(owner) && m_bInModalLoop)
         RunModalLoop();
-    m_inModalLoop = false;
+    m_bInModalLoop = false;
 
     if (m_hWnd) {
         // Hide first, so that activation goes back to the owner and not elsewhere.
@@ -100,19 +100,19 @@ INT_PTR CDialog::DoModal()
         ::SetActiveWindow(owner);
     if (m_hWnd)
         DestroyWindow();
-    m_modal = false;
-    return m_modalResult;
+    m_bModal = false;
+    return m_nModalResult;
 }
 
 void CDialog::RunModalLoop()
 {
-    while (m_inModalLoop && m_hWnd) {
+    while (m_bInModalLoop && m_hWnd) {
         MSG msg;
         const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
         if (got == 0) {
             // The program is quitting: end the dialog and leave the quit to the outer loop.
             ::PostQuitMessage(static_cast<int>(msg.wParam));
-            m_modalResult = -1;
+            m_nModalResult = -1;
             break;
         }
         if (got == -1)
@@ -122,14 +122,14 @@ void CDialog::RunModalLoop()
             ::DispatchMessageA(&msg);
         }
     }
-    m_inModalLoop = false;
+    m_bInModalLoop = false;
 }
 
 void CDialog::EndDialog(int result)
 {
-    m_modalResult = result;
-    if (m_modal) {
-        m_inModalLoop = false;
+    m_nModalResult = result;
+    if (m_bModal) {
+        m_bInModalLoop = false;
         // Wake the modal loop, which may be waiting for a message.
         if (m_hWnd)
             ::PostMessageA(m_hWnd, WM_NULL, 0, 0);
@@ -163,13 +163,13 @@ void CDialog::OnOK()
 {
     if (!UpdateData(TRUE))
         return;
-    if (m_modal)
+    if (m_bModal)
         EndDialog(IDOK);
 }
 
 void CDialog::OnCancel()
 {
-    if (m_modal)
+    if (m_bModal)
         EndDialog(IDCANCEL);
 }
 

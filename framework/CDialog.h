@@ -59,7 +59,7 @@ private:
     BOOL CreateFromTemplate(HWND parent);
     void RunModalLoop();
 
-    bool m_modal = false;
-    bool m_inModalLoop = false;
-    int m_modalResult = -1;
+    bool m_bModal = false;
+    bool m_bInModalLoop = false;
+    int m_nModalResult = -1;
 };

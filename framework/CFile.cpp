@@ -33,26 +33,25 @@ bool CFile::Open(const char* path, UINT flags)
         access = GENERIC_WRITE;
     else if ((flags & 3) == modeReadWrite)
         access = GENERIC_READ | GENERIC_WRITE;
-    m_handle =
-        CreateFileA(path, access, ShareModeOf(flags), nullptr, CreationOf(flags), FILE_ATTRIBUTE_NORMAL, nullptr);
+    m_hFile = CreateFileA(path, access, ShareModeOf(flags), nullptr, CreationOf(flags), FILE_ATTRIBUTE_NORMAL, nullptr);
     if (!IsOpen())
         return false;
-    m_path = path;
+    m_strPath = path;
     return true;
 }
 
 void CFile::Close()
 {
     if (IsOpen())
-        CloseHandle(m_handle);
-    m_handle = INVALID_HANDLE_VALUE;
-    m_path.Empty();
+        CloseHandle(m_hFile);
+    m_hFile = INVALID_HANDLE_VALUE;
+    m_strPath.Empty();
 }
 
 UINT CFile::Read(void* buffer, UINT count)
 {
     DWORD read = 0;
-    if (!IsOpen() || !ReadFile(m_handle, buffer, count, &read, nullptr))
+    if (!IsOpen() || !ReadFile(m_hFile, buffer, count, &read, nullptr))
         return 0;
     return read;
 }
@@ -64,7 +63,7 @@ bool CFile::Write(const void* buffer, UINT count)
     const char* bytes = static_cast<const char*>(buffer);
     while (count > 0) {
         DWORD written = 0;
-        if (!WriteFile(m_handle, bytes, count, &written, nullptr) || written == 0)
+        if (!WriteFile(m_hFile, bytes, count, &written, nullptr) || written == 0)
             return false;
         bytes += written;
         count -= written;
@@ -75,7 +74,7 @@ bool CFile::Write(const void* buffer, UINT count)
 ULONGLONG CFile::GetLength() const
 {
     LARGE_INTEGER size{};
-    if (!IsOpen() || !GetFileSizeEx(m_handle, &size))
+    if (!IsOpen() || !GetFileSizeEx(m_hFile, &size))
         return 0;
     return static_cast<ULONGLONG>(size.QuadPart);
 }
@@ -84,7 +83,7 @@ ULONGLONG CFile::GetPosition() const
 {
     LARGE_INTEGER zero{};
     LARGE_INTEGER position{};
-    if (!IsOpen() || !SetFilePointerEx(m_handle, zero, &position, FILE_CURRENT))
+    if (!IsOpen() || !SetFilePointerEx(m_hFile, zero, &position, FILE_CURRENT))
         return 0;
     return static_cast<ULONGLONG>(position.QuadPart);
 }
@@ -101,14 +100,14 @@ bool CFile::SeekToEnd()
 
 bool CFile::Flush()
 {
-    return IsOpen() && FlushFileBuffers(m_handle);
+    return IsOpen() && FlushFileBuffers(m_hFile);
 }
 
 bool CFile::MoveTo(LONGLONG offset, DWORD method)
 {
     LARGE_INTEGER distance{};
     distance.QuadPart = offset;
-    return IsOpen() && SetFilePointerEx(m_handle, distance, nullptr, method);
+    return IsOpen() && SetFilePointerEx(m_hFile, distance, nullptr, method);
 }
 
 bool CFile::ReadAll(const char* path, std::string& bytes)

@@ -34,8 +34,8 @@ public:
 
     bool Open(const char* path, UINT flags);
     void Close();
-    bool IsOpen() const { return m_handle != INVALID_HANDLE_VALUE; }
-    const CString& GetFilePath() const { return m_path; }
+    bool IsOpen() const { return m_hFile != INVALID_HANDLE_VALUE; }
+    const CString& GetFilePath() const { return m_strPath; }
 
     // Reads up to count bytes; returns how many were read (0 at the end).
     UINT Read(void* buffer, UINT count);
@@ -55,6 +55,6 @@ public:
 private:
     bool MoveTo(LONGLONG offset, DWORD method);
 
-    HANDLE m_handle = INVALID_HANDLE_VALUE;
-    CString m_path;
+    HANDLE m_hFile = INVALID_HANDLE_VALUE;
+    CString m_strPath;
 };

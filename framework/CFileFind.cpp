@@ -26,43 +26,43 @@ bool CFileFind::FindFile(const char* pattern)
     Close();
     if (!pattern || !*pattern)
         pattern = "*.*";
-    m_search = FindFirstFileA(pattern, &m_next);
-    if (m_search == INVALID_HANDLE_VALUE)
+    m_hSearch = FindFirstFileA(pattern, &m_Next);
+    if (m_hSearch == INVALID_HANDLE_VALUE)
         return false;
-    m_hasNext = true;
-    m_root = FolderOf(pattern);
+    m_bHasNext = true;
+    m_strRoot = FolderOf(pattern);
     return true;
 }
 
 bool CFileFind::FindNextFile()
 {
-    if (!m_hasNext)
+    if (!m_bHasNext)
         return false;
-    m_current = m_next;
-    m_hasCurrent = true;
-    m_hasNext = ::FindNextFileA(m_search, &m_next) != FALSE;
-    return m_hasNext;
+    m_Current = m_Next;
+    m_bHasCurrent = true;
+    m_bHasNext = ::FindNextFileA(m_hSearch, &m_Next) != FALSE;
+    return m_bHasNext;
 }
 
 void CFileFind::Close()
 {
-    if (m_search != INVALID_HANDLE_VALUE)
-        FindClose(m_search);
-    m_search = INVALID_HANDLE_VALUE;
-    m_hasNext = false;
-    m_hasCurrent = false;
-    m_root.Empty();
+    if (m_hSearch != INVALID_HANDLE_VALUE)
+        FindClose(m_hSearch);
+    m_hSearch = INVALID_HANDLE_VALUE;
+    m_bHasNext = false;
+    m_bHasCurrent = false;
+    m_strRoot.Empty();
 }
 
 CString CFileFind::GetFileName() const
 {
-    assert(m_hasCurrent);
-    return CString(m_current.cFileName);
+    assert(m_bHasCurrent);
+    return CString(m_Current.cFileName);
 }
 
 CString CFileFind::GetFilePath() const
 {
-    return m_root + '\\' + GetFileName();
+    return m_strRoot + '\\' + GetFileName();
 }
 
 CString CFileFind::GetFileTitle() const
@@ -74,8 +74,8 @@ CString CFileFind::GetFileTitle() const
 
 ULONGLONG CFileFind::GetLength() const
 {
-    assert(m_hasCurrent);
-    return (static_cast<ULONGLONG>(m_current.nFileSizeHigh) << 32) | m_current.nFileSizeLow;
+    assert(m_bHasCurrent);
+    return (static_cast<ULONGLONG>(m_Current.nFileSizeHigh) << 32) | m_Current.nFileSizeLow;
 }
 
 bool CFileFind::IsDots() const
@@ -86,6 +86,6 @@ bool CFileFind::IsDots() const
 
 bool CFileFind::MatchesMask(DWORD attributes) const
 {
-    assert(m_hasCurrent);
-    return (m_current.dwFileAttributes & attributes) != 0;
+    assert(m_bHasCurrent);
+    return (m_Current.dwFileAttributes & attributes) != 0;
 }

@@ -37,7 +37,7 @@ public:
     // The name without its extension.
     CString GetFileTitle() const;
     // The absolute folder of the pattern, without a trailing backslash.
-    const CString& GetRoot() const { return m_root; }
+    const CString& GetRoot() const { return m_strRoot; }
     ULONGLONG GetLength() const;
     bool IsDirectory() const { return MatchesMask(FILE_ATTRIBUTE_DIRECTORY); }
     // True for the "." and ".." entries of a folder.
@@ -45,10 +45,10 @@ public:
     bool MatchesMask(DWORD attributes) const;
 
 private:
-    HANDLE m_search = INVALID_HANDLE_VALUE;
-    bool m_hasNext = false;
-    bool m_hasCurrent = false;
-    WIN32_FIND_DATAA m_next{};
-    WIN32_FIND_DATAA m_current{};
-    CString m_root;
+    HANDLE m_hSearch = INVALID_HANDLE_VALUE;
+    bool m_bHasNext = false;
+    bool m_bHasCurrent = false;
+    WIN32_FIND_DATAA m_Next{};
+    WIN32_FIND_DATAA m_Current{};
+    CString m_strRoot;
 };

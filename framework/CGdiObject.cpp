@@ -37,8 +37,8 @@ BOOL CGdiObject::Attach(HGDIOBJ object)
     if (!object || m_hObject)
         return FALSE;
     m_hObject = object;
-    m_owned = !IsStockOrSystemObject(object);
-    if (m_owned)
+    m_bOwned = !IsStockOrSystemObject(object);
+    if (m_bOwned)
         ++g_liveObjects;
     return TRUE;
 }
@@ -46,10 +46,10 @@ BOOL CGdiObject::Attach(HGDIOBJ object)
 HGDIOBJ CGdiObject::Detach()
 {
     HGDIOBJ object = m_hObject;
-    if (m_owned)
+    if (m_bOwned)
         --g_liveObjects;
     m_hObject = nullptr;
-    m_owned = false;
+    m_bOwned = false;
     return object;
 }
 
@@ -57,7 +57,7 @@ BOOL CGdiObject::DeleteObject()
 {
     if (!m_hObject)
         return FALSE;
-    const bool owned = m_owned;
+    const bool owned = m_bOwned;
     HGDIOBJ object = Detach();
     return owned ? ::DeleteObject(object) : TRUE;
 }

@@ -45,7 +45,7 @@ protected:
     }
 
 private:
-    bool m_owned = false;
+    bool m_bOwned = false;
 };
 
 class CPen : public CGdiObject

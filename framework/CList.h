@@ -24,48 +24,48 @@ public:
     }
     ~CList() { RemoveAll(); }
 
-    int GetCount() const { return m_count; }
-    int GetSize() const { return m_count; }
-    bool IsEmpty() const { return m_count == 0; }
+    int GetCount() const { return m_nCount; }
+    int GetSize() const { return m_nCount; }
+    bool IsEmpty() const { return m_nCount == 0; }
 
-    TYPE& GetHead() { return Checked(m_head)->data; }
-    const TYPE& GetHead() const { return Checked(m_head)->data; }
-    TYPE& GetTail() { return Checked(m_tail)->data; }
-    const TYPE& GetTail() const { return Checked(m_tail)->data; }
+    TYPE& GetHead() { return Checked(m_pHead)->data; }
+    const TYPE& GetHead() const { return Checked(m_pHead)->data; }
+    TYPE& GetTail() { return Checked(m_pTail)->data; }
+    const TYPE& GetTail() const { return Checked(m_pTail)->data; }
 
-    POSITION AddHead(ARG_TYPE element) { return InsertBefore(PositionOf(m_head), element); }
-    POSITION AddTail(ARG_TYPE element) { return InsertAfter(PositionOf(m_tail), element); }
+    POSITION AddHead(ARG_TYPE element) { return InsertBefore(PositionOf(m_pHead), element); }
+    POSITION AddTail(ARG_TYPE element) { return InsertAfter(PositionOf(m_pTail), element); }
     void AddTail(const CList* other)
     {
-        for (Node* node = other->m_head; node; node = node->next)
+        for (Node* node = other->m_pHead; node; node = node->next)
             AddTail(node->data);
     }
 
     TYPE RemoveHead()
     {
         TYPE element = GetHead();
-        RemoveAt(PositionOf(m_head));
+        RemoveAt(PositionOf(m_pHead));
         return element;
     }
     TYPE RemoveTail()
     {
         TYPE element = GetTail();
-        RemoveAt(PositionOf(m_tail));
+        RemoveAt(PositionOf(m_pTail));
         return element;
     }
     void RemoveAll()
     {
-        while (m_head) {
-            Node* next = m_head->next;
-            delete m_head;
-            m_head = next;
+        while (m_pHead) {
+            Node* next = m_pHead->next;
+            delete m_pHead;
+            m_pHead = next;
         }
-        m_tail = nullptr;
-        m_count = 0;
+        m_pTail = nullptr;
+        m_nCount = 0;
     }
 
-    POSITION GetHeadPosition() const { return PositionOf(m_head); }
-    POSITION GetTailPosition() const { return PositionOf(m_tail); }
+    POSITION GetHeadPosition() const { return PositionOf(m_pHead); }
+    POSITION GetTailPosition() const { return PositionOf(m_pTail); }
 
     // Returns the element at position and moves position to the next one
     // (null after the tail).
@@ -81,28 +81,28 @@ public:
     void RemoveAt(POSITION position)
     {
         Node* node = NodeOf(position);
-        (node->prev ? node->prev->next : m_head) = node->next;
-        (node->next ? node->next->prev : m_tail) = node->prev;
+        (node->prev ? node->prev->next : m_pHead) = node->next;
+        (node->next ? node->next->prev : m_pTail) = node->prev;
         delete node;
-        --m_count;
+        --m_nCount;
     }
 
     // A null position inserts at the head (InsertBefore) or tail (InsertAfter).
     POSITION InsertBefore(POSITION position, ARG_TYPE element)
     {
-        Node* next = position ? NodeOf(position) : m_head;
+        Node* next = position ? NodeOf(position) : m_pHead;
         return Link(next ? next->prev : nullptr, next, element);
     }
     POSITION InsertAfter(POSITION position, ARG_TYPE element)
     {
-        Node* prev = position ? NodeOf(position) : m_tail;
+        Node* prev = position ? NodeOf(position) : m_pTail;
         return Link(prev, prev ? prev->next : nullptr, element);
     }
 
     // Searches from the element after startAfter (from the head when null).
     POSITION Find(ARG_TYPE value, POSITION startAfter = nullptr) const
     {
-        Node* node = startAfter ? NodeOf(startAfter)->next : m_head;
+        Node* node = startAfter ? NodeOf(startAfter)->next : m_pHead;
         for (; node; node = node->next) {
             if (node->data == value)
                 return PositionOf(node);
@@ -112,9 +112,9 @@ public:
     // Position of element index counted from 0 at the head; null when out of range.
     POSITION FindIndex(int index) const
     {
-        if (index < 0 || index >= m_count)
+        if (index < 0 || index >= m_nCount)
             return nullptr;
-        Node* node = m_head;
+        Node* node = m_pHead;
         while (index-- > 0)
             node = node->next;
         return PositionOf(node);
@@ -150,13 +150,13 @@ private:
     POSITION Link(Node* prev, Node* next, ARG_TYPE element)
     {
         Node* node = new Node{prev, next, element};
-        (prev ? prev->next : m_head) = node;
-        (next ? next->prev : m_tail) = node;
-        ++m_count;
+        (prev ? prev->next : m_pHead) = node;
+        (next ? next->prev : m_pTail) = node;
+        ++m_nCount;
         return PositionOf(node);
     }
 
-    Node* m_head = nullptr;
-    Node* m_tail = nullptr;
-    int m_count = 0;
+    Node* m_pHead = nullptr;
+    Node* m_pTail = nullptr;
+    int m_nCount = 0;
 };

@@ -12,47 +12,47 @@
 class CMessageBoxCapture
 {
 public:
-    explicit CMessageBoxCapture(int defaultAnswer = IDOK) : m_defaultAnswer(defaultAnswer)
+    explicit CMessageBoxCapture(int defaultAnswer = IDOK) : m_nDefaultAnswer(defaultAnswer)
     {
-        m_previous = SetMessageBoxSink([this](const CMessageBoxRequest& request) {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            m_requests.push_back(request);
-            if (m_answers.empty())
-                return m_defaultAnswer;
-            const int answer = m_answers.front();
-            m_answers.pop_front();
+        m_fnPrevious = SetMessageBoxSink([this](const CMessageBoxRequest& request) {
+            std::lock_guard<std::mutex> lock(m_Mutex);
+            m_arrRequests.push_back(request);
+            if (m_arrAnswers.empty())
+                return m_nDefaultAnswer;
+            const int answer = m_arrAnswers.front();
+            m_arrAnswers.pop_front();
             return answer;
         });
     }
-    ~CMessageBoxCapture() { SetMessageBoxSink(m_previous); }
+    ~CMessageBoxCapture() { SetMessageBoxSink(m_fnPrevious); }
     CMessageBoxCapture(const CMessageBoxCapture&) = delete;
     CMessageBoxCapture& operator=(const CMessageBoxCapture&) = delete;
 
     void QueueAnswer(int answer)
     {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_answers.push_back(answer);
+        std::lock_guard<std::mutex> lock(m_Mutex);
+        m_arrAnswers.push_back(answer);
     }
     std::vector<CMessageBoxRequest> Requests() const
     {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        return m_requests;
+        std::lock_guard<std::mutex> lock(m_Mutex);
+        return m_arrRequests;
     }
     int Count() const
     {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        return static_cast<int>(m_requests.size());
+        std::lock_guard<std::mutex> lock(m_Mutex);
+        return static_cast<int>(m_arrRequests.size());
     }
     void Clear()
     {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_requests.clear();
+        std::lock_guard<std::mutex> lock(m_Mutex);
+        m_arrRequests.clear();
     }
 
 private:
-    mutable std::mutex m_mutex;
-    std::vector<CMessageBoxRequest> m_requests;
-    std::deque<int> m_answers;
-    int m_defaultAnswer;
-    MessageBoxSink m_previous;
+    mutable std::mutex m_Mutex;
+    std::vector<CMessageBoxRequest> m_arrRequests;
+    std::deque<int> m_arrAnswers;
+    int m_nDefaultAnswer;
+    MessageBoxSink m_fnPrevious;
 };

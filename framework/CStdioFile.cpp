@@ -6,16 +6,16 @@ const UINT kChunkSize = 16384;
 
 bool CStdioFile::Open(const char* path, UINT flags)
 {
-    m_buffer.clear();
-    m_next = 0;
-    return m_file.Open(path, flags);
+    m_strBuffer.clear();
+    m_nNext = 0;
+    return m_File.Open(path, flags);
 }
 
 void CStdioFile::Close()
 {
-    m_file.Close();
-    m_buffer.clear();
-    m_next = 0;
+    m_File.Close();
+    m_strBuffer.clear();
+    m_nNext = 0;
 }
 
 bool CStdioFile::ReadString(CString& line)
@@ -24,17 +24,17 @@ bool CStdioFile::ReadString(CString& line)
     text.clear();
     bool readAny = false;
     for (;;) {
-        if (m_next == m_buffer.size() && !Refill())
+        if (m_nNext == m_strBuffer.size() && !Refill())
             return readAny;
         readAny = true;
-        const size_t end = m_buffer.find('\n', m_next);
+        const size_t end = m_strBuffer.find('\n', m_nNext);
         if (end == std::string::npos) {
-            text.append(m_buffer, m_next, std::string::npos);
-            m_next = m_buffer.size();
+            text.append(m_strBuffer, m_nNext, std::string::npos);
+            m_nNext = m_strBuffer.size();
             continue;
         }
-        text.append(m_buffer, m_next, end - m_next);
-        m_next = end + 1;
+        text.append(m_strBuffer, m_nNext, end - m_nNext);
+        m_nNext = end + 1;
         if (!text.empty() && text.back() == '\r')
             text.pop_back();
         return true;
@@ -49,13 +49,13 @@ bool CStdioFile::WriteString(const char* text)
             converted += '\r';
         converted += *ch;
     }
-    return m_file.Write(converted.data(), static_cast<UINT>(converted.size()));
+    return m_File.Write(converted.data(), static_cast<UINT>(converted.size()));
 }
 
 bool CStdioFile::Refill()
 {
-    m_buffer.resize(kChunkSize);
-    m_buffer.resize(m_file.Read(&m_buffer[0], kChunkSize));
-    m_next = 0;
-    return !m_buffer.empty();
+    m_strBuffer.resize(kChunkSize);
+    m_strBuffer.resize(m_File.Read(&m_strBuffer[0], kChunkSize));
+    m_nNext = 0;
+    return !m_strBuffer.empty();
 }

@@ -15,8 +15,8 @@ class CStdioFile
 public:
     bool Open(const char* path, UINT flags);
     void Close();
-    bool IsOpen() const { return m_file.IsOpen(); }
-    const CString& GetFilePath() const { return m_file.GetFilePath(); }
+    bool IsOpen() const { return m_File.IsOpen(); }
+    const CString& GetFilePath() const { return m_File.GetFilePath(); }
 
     // The next line without its line end; false at the end of the file.
     bool ReadString(CString& line);
@@ -26,7 +26,7 @@ public:
 private:
     bool Refill();
 
-    CFile m_file;
-    std::string m_buffer;
-    size_t m_next = 0;
+    CFile m_File;
+    std::string m_strBuffer;
+    size_t m_nNext = 0;
 };

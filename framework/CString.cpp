@@ -38,30 +38,30 @@ int ToInt(std::string::size_type position)
 }
 }  // namespace
 
-CString::CString(const char* text) : m_text(NonNull(text)) {}
+CString::CString(const char* text) : m_strText(NonNull(text)) {}
 
 CString::CString(const char* text, int length)
 {
     if (text && length > 0)
-        m_text.assign(text, static_cast<size_t>(length));
+        m_strText.assign(text, static_cast<size_t>(length));
 }
 
 CString::CString(char ch, int repeat)
 {
     if (repeat > 0)
-        m_text.assign(static_cast<size_t>(repeat), ch);
+        m_strText.assign(static_cast<size_t>(repeat), ch);
 }
 
 char CString::GetAt(int index) const
 {
     assert(index >= 0 && index < GetLength());
-    return m_text[static_cast<size_t>(index)];
+    return m_strText[static_cast<size_t>(index)];
 }
 
 void CString::SetAt(int index, char ch)
 {
     assert(index >= 0 && index < GetLength());
-    m_text[static_cast<size_t>(index)] = ch;
+    m_strText[static_cast<size_t>(index)] = ch;
 }
 
 int CString::Find(char ch, int start) const
@@ -70,7 +70,7 @@ int CString::Find(char ch, int start) const
         start = 0;
     if (start >= GetLength())
         return -1;
-    return ToInt(m_text.find(ch, static_cast<size_t>(start)));
+    return ToInt(m_strText.find(ch, static_cast<size_t>(start)));
 }
 
 int CString::Find(const char* text, int start) const
@@ -79,17 +79,17 @@ int CString::Find(const char* text, int start) const
         start = 0;
     if (start > GetLength())
         return -1;
-    return ToInt(m_text.find(NonNull(text), static_cast<size_t>(start)));
+    return ToInt(m_strText.find(NonNull(text), static_cast<size_t>(start)));
 }
 
 int CString::ReverseFind(char ch) const
 {
-    return ToInt(m_text.rfind(ch));
+    return ToInt(m_strText.rfind(ch));
 }
 
 int CString::FindOneOf(const char* chars) const
 {
-    return ToInt(m_text.find_first_of(NonNull(chars)));
+    return ToInt(m_strText.find_first_of(NonNull(chars)));
 }
 
 int CString::FindNth(const char* text, int n) const
@@ -99,7 +99,7 @@ int CString::FindNth(const char* text, int n) const
         return -1;
     size_t position = 0;
     for (int found = 0;; ++found) {
-        position = m_text.find(text, found == 0 ? 0 : position + length);
+        position = m_strText.find(text, found == 0 ? 0 : position + length);
         if (position == std::string::npos)
             return -1;
         if (found + 1 == n)
@@ -111,7 +111,7 @@ int CString::FindLast(const char* text) const
 {
     if (!text || !*text)
         return -1;
-    return ToInt(m_text.rfind(text));
+    return ToInt(m_strText.rfind(text));
 }
 
 CString CString::Left(int count) const
@@ -131,7 +131,7 @@ CString CString::Mid(int start, int count) const
     if (count < 0 || start >= GetLength())
         return CString();
     count = std::min(count, GetLength() - start);
-    return CString(m_text.substr(static_cast<size_t>(start), static_cast<size_t>(count)));
+    return CString(m_strText.substr(static_cast<size_t>(start), static_cast<size_t>(count)));
 }
 
 CString CString::Right(int count) const
@@ -140,7 +140,7 @@ CString CString::Right(int count) const
         return CString();
     if (count >= GetLength())
         return *this;
-    return CString(m_text.substr(static_cast<size_t>(GetLength() - count)));
+    return CString(m_strText.substr(static_cast<size_t>(GetLength() - count)));
 }
 
 CString& CString::TrimLeft()
@@ -172,28 +172,28 @@ CString& CString::TrimRight(char ch)
 
 CString& CString::TrimLeft(const char* chars)
 {
-    m_text.erase(0, std::min(m_text.find_first_not_of(NonNull(chars)), m_text.size()));
+    m_strText.erase(0, std::min(m_strText.find_first_not_of(NonNull(chars)), m_strText.size()));
     return *this;
 }
 
 CString& CString::TrimRight(const char* chars)
 {
-    const size_t last = m_text.find_last_not_of(NonNull(chars));
-    m_text.erase(last == std::string::npos ? 0 : last + 1);
+    const size_t last = m_strText.find_last_not_of(NonNull(chars));
+    m_strText.erase(last == std::string::npos ? 0 : last + 1);
     return *this;
 }
 
 int CString::Remove(char ch)
 {
-    const size_t before = m_text.size();
-    m_text.erase(std::remove(m_text.begin(), m_text.end(), ch), m_text.end());
-    return static_cast<int>(before - m_text.size());
+    const size_t before = m_strText.size();
+    m_strText.erase(std::remove(m_strText.begin(), m_strText.end(), ch), m_strText.end());
+    return static_cast<int>(before - m_strText.size());
 }
 
 int CString::Replace(char oldCh, char newCh)
 {
     int count = 0;
-    for (char& ch : m_text) {
+    for (char& ch : m_strText) {
         if (ch == oldCh) {
             ch = newCh;
             ++count;
@@ -211,15 +211,15 @@ int CString::Replace(const char* oldText, const char* newText)
     std::string result;
     int count = 0;
     size_t from = 0;
-    for (size_t at = m_text.find(oldText); at != std::string::npos; at = m_text.find(oldText, from)) {
-        result.append(m_text, from, at - from);
+    for (size_t at = m_strText.find(oldText); at != std::string::npos; at = m_strText.find(oldText, from)) {
+        result.append(m_strText, from, at - from);
         result += replacement;
         from = at + oldLength;
         ++count;
     }
     if (count > 0) {
-        result.append(m_text, from, std::string::npos);
-        m_text.swap(result);
+        result.append(m_strText, from, std::string::npos);
+        m_strText.swap(result);
     }
     return count;
 }
@@ -227,14 +227,14 @@ int CString::Replace(const char* oldText, const char* newText)
 int CString::Insert(int index, char ch)
 {
     index = std::clamp(index, 0, GetLength());
-    m_text.insert(static_cast<size_t>(index), 1, ch);
+    m_strText.insert(static_cast<size_t>(index), 1, ch);
     return GetLength();
 }
 
 int CString::Insert(int index, const char* text)
 {
     index = std::clamp(index, 0, GetLength());
-    m_text.insert(static_cast<size_t>(index), NonNull(text));
+    m_strText.insert(static_cast<size_t>(index), NonNull(text));
     return GetLength();
 }
 
@@ -243,39 +243,39 @@ int CString::Delete(int index, int count)
     if (index < 0)
         index = 0;
     if (count > 0 && index < GetLength())
-        m_text.erase(static_cast<size_t>(index), static_cast<size_t>(count));
+        m_strText.erase(static_cast<size_t>(index), static_cast<size_t>(count));
     return GetLength();
 }
 
 CString& CString::MakeUpper()
 {
-    if (!m_text.empty())
-        CharUpperBuffA(&m_text[0], static_cast<DWORD>(m_text.size()));
+    if (!m_strText.empty())
+        CharUpperBuffA(&m_strText[0], static_cast<DWORD>(m_strText.size()));
     return *this;
 }
 
 CString& CString::MakeLower()
 {
-    if (!m_text.empty())
-        CharLowerBuffA(&m_text[0], static_cast<DWORD>(m_text.size()));
+    if (!m_strText.empty())
+        CharLowerBuffA(&m_strText[0], static_cast<DWORD>(m_strText.size()));
     return *this;
 }
 
 CString& CString::MakeReverse()
 {
-    std::reverse(m_text.begin(), m_text.end());
+    std::reverse(m_strText.begin(), m_strText.end());
     return *this;
 }
 
 int CString::Compare(const char* other) const
 {
-    return std::strcmp(m_text.c_str(), NonNull(other));
+    return std::strcmp(m_strText.c_str(), NonNull(other));
 }
 
 int CString::CompareNoCase(const char* other) const
 {
     const auto& lower = LowerTable();
-    const unsigned char* a = reinterpret_cast<const unsigned char*>(m_text.c_str());
+    const unsigned char* a = reinterpret_cast<const unsigned char*>(m_strText.c_str());
     const unsigned char* b = reinterpret_cast<const unsigned char*>(NonNull(other));
     bool trailByte = false;
     for (;; ++a, ++b) {
@@ -307,7 +307,7 @@ void CString::AppendFormat(const char* format, ...)
 
 void CString::FormatV(const char* format, va_list args)
 {
-    m_text.clear();
+    m_strText.clear();
     AppendFormatV(format, args);
 }
 
@@ -319,27 +319,27 @@ void CString::AppendFormatV(const char* format, va_list args)
     va_end(measure);
     if (length <= 0)
         return;
-    const size_t oldSize = m_text.size();
-    m_text.resize(oldSize + static_cast<size_t>(length) + 1);
-    std::vsnprintf(&m_text[oldSize], static_cast<size_t>(length) + 1, format, args);
-    m_text.resize(oldSize + static_cast<size_t>(length));
+    const size_t oldSize = m_strText.size();
+    m_strText.resize(oldSize + static_cast<size_t>(length) + 1);
+    std::vsnprintf(&m_strText[oldSize], static_cast<size_t>(length) + 1, format, args);
+    m_strText.resize(oldSize + static_cast<size_t>(length));
 }
 
 CString& CString::operator=(const char* text)
 {
-    m_text = NonNull(text);
+    m_strText = NonNull(text);
     return *this;
 }
 
 CString& CString::operator=(char ch)
 {
-    m_text.assign(1, ch);
+    m_strText.assign(1, ch);
     return *this;
 }
 
 CString& CString::operator+=(const char* text)
 {
-    m_text += NonNull(text);
+    m_strText += NonNull(text);
     return *this;
 }
 

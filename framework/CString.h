@@ -16,22 +16,22 @@ public:
     CString() = default;
     CString(const char* text);
     CString(const char* text, int length);
-    CString(const std::string& text) : m_text(text) {}
-    CString(std::string&& text) : m_text(std::move(text)) {}
+    CString(const std::string& text) : m_strText(text) {}
+    CString(std::string&& text) : m_strText(std::move(text)) {}
     explicit CString(char ch, int repeat = 1);
 
-    int GetLength() const { return static_cast<int>(m_text.size()); }
-    bool IsEmpty() const { return m_text.empty(); }
-    void Empty() { m_text.clear(); }
+    int GetLength() const { return static_cast<int>(m_strText.size()); }
+    bool IsEmpty() const { return m_strText.empty(); }
+    void Empty() { m_strText.clear(); }
 
     char GetAt(int index) const;
     void SetAt(int index, char ch);
     char operator[](int index) const { return GetAt(index); }
 
-    operator const char*() const { return m_text.c_str(); }
-    const char* GetString() const { return m_text.c_str(); }
-    const std::string& Str() const { return m_text; }
-    std::string& Str() { return m_text; }
+    operator const char*() const { return m_strText.c_str(); }
+    const char* GetString() const { return m_strText.c_str(); }
+    const std::string& Str() const { return m_strText; }
+    std::string& Str() { return m_strText; }
 
     int Find(char ch, int start = 0) const;
     int Find(const char* text, int start = 0) const;
@@ -82,18 +82,18 @@ public:
     CString& operator=(char ch);
     CString& operator+=(const CString& text)
     {
-        m_text += text.m_text;
+        m_strText += text.m_strText;
         return *this;
     }
     CString& operator+=(const char* text);
     CString& operator+=(char ch)
     {
-        m_text += ch;
+        m_strText += ch;
         return *this;
     }
 
 private:
-    std::string m_text;
+    std::string m_strText;
 };
 
 CString operator+(const CString& left, const CString& right);

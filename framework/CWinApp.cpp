@@ -28,7 +28,7 @@ BOOL CWinApp::InitInstance()
 
 int CWinApp::ExitInstance()
 {
-    return m_exitCode;
+    return m_nExitCode;
 }
 
 int CWinApp::Run()
@@ -66,7 +66,7 @@ BOOL CWinApp::PumpMessage()
     MSG msg;
     const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
     if (got == 0) {
-        m_exitCode = static_cast<int>(msg.wParam);
+        m_nExitCode = static_cast<int>(msg.wParam);
         return FALSE;
     }
     if (got == -1)

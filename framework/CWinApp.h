@@ -37,7 +37,7 @@ public:
     // The thread's main window.
     CWnd* m_pMainWnd = nullptr;
     // The exit code of the WM_QUIT that ended the loop.
-    int m_exitCode = 0;
+    int m_nExitCode = 0;
 };
 
 CWinApp* AfxGetApp();

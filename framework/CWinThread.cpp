@@ -2,7 +2,9 @@
 
 #include <process.h>
 
-CWinThread::CWinThread(AFX_THREADPROC procedure, LPVOID parameter) : m_procedure(procedure), m_parameter(parameter) {}
+CWinThread::CWinThread(AFX_THREADPROC procedure, LPVOID parameter) : m_fnProcedure(procedure), m_pParameter(parameter)
+{
+}
 
 CWinThread::~CWinThread()
 {
@@ -13,7 +15,7 @@ CWinThread::~CWinThread()
 unsigned __stdcall CWinThread::Start(void* self)
 {
     auto* thread = static_cast<CWinThread*>(self);
-    const UINT result = thread->m_procedure(thread->m_parameter);
+    const UINT result = thread->m_fnProcedure(thread->m_pParameter);
     if (thread->m_bAutoDelete)
         delete thread;
     return result;

@@ -25,8 +25,8 @@ private:
     friend CWinThread* AfxBeginThread(AFX_THREADPROC, LPVOID, int, UINT, DWORD, LPSECURITY_ATTRIBUTES);
     static unsigned __stdcall Start(void* self);
 
-    AFX_THREADPROC m_procedure;
-    LPVOID m_parameter;
+    AFX_THREADPROC m_fnProcedure;
+    LPVOID m_pParameter;
 };
 
 // Starts the procedure on a new thread (suspended with CREATE_SUSPENDED); null on failure.

@@ -30,7 +30,7 @@ CWnd::~CWnd()
         return;
     // A window made for this object goes with it; a bound control returns to its own
     // procedure and stays with its dialog.
-    if (m_ownsWindow) {
+    if (m_bOwnsWindow) {
         DestroyWindow();
     } else {
         UnsubclassWindow();
@@ -76,7 +76,7 @@ HWND CWnd::Detach()
             PermanentMap().erase(found);
     }
     m_hWnd = nullptr;
-    m_ownsWindow = false;
+    m_bOwnsWindow = false;
     return hwnd;
 }
 
@@ -85,13 +85,13 @@ void CWnd::InstallWindowProc()
     if (HANDLE stranded = ::RemovePropA(m_hWnd, kStrandedProcProperty)) {
         // Our procedure is still in the chain, under a procedure installed after it: it
         // serves this object again, rather than a second copy on top of the chain.
-        m_superWndProc = reinterpret_cast<WNDPROC>(stranded);
+        m_fnSuperWndProc = reinterpret_cast<WNDPROC>(stranded);
         return;
     }
     auto current = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC));
     if (current == &FrameworkWindowProc)
         return;
-    m_superWndProc = current;
+    m_fnSuperWndProc = current;
     ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FrameworkWindowProc));
 }
 
@@ -123,7 +123,7 @@ BOOL CWnd::CreateEx(DWORD exStyle, const char* className, const char* windowName
             ::DestroyWindow(created);
             return FALSE;
         }
-        m_ownsWindow = true;
+        m_bOwnsWindow = true;
     }
     return TRUE;
 }
@@ -137,7 +137,7 @@ BOOL CWnd::DestroyWindow()
 {
     if (!m_hWnd)
         return FALSE;
-    const bool subclassed = m_superWndProc != nullptr;
+    const bool subclassed = m_fnSuperWndProc != nullptr;
     const BOOL destroyed = ::DestroyWindow(m_hWnd);
     // Without our procedure the object never sees WM_NCDESTROY: let go here.
     if (destroyed && !subclassed)
@@ -164,16 +164,16 @@ HWND CWnd::UnsubclassWindow()
 {
     if (!m_hWnd)
         return nullptr;
-    if (m_superWndProc) {
+    if (m_fnSuperWndProc) {
         if (reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC)) == &FrameworkWindowProc) {
-            ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_superWndProc));
+            ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_fnSuperWndProc));
         } else {
             // Something subclassed the window after us (a tooltip tracking the control), so
             // our procedure stays in the chain: it must pass messages on to the original.
-            ::SetPropA(m_hWnd, kStrandedProcProperty, reinterpret_cast<HANDLE>(m_superWndProc));
+            ::SetPropA(m_hWnd, kStrandedProcProperty, reinterpret_cast<HANDLE>(m_fnSuperWndProc));
         }
     }
-    m_superWndProc = nullptr;
+    m_fnSuperWndProc = nullptr;
     return Detach();
 }
 
@@ -221,7 +221,7 @@ CString CWnd::GetWindowText() const
 
 BOOL CWnd::ShowWindow(int command)
 {
-    m_hiddenByCall = command == SW_HIDE;
+    m_bHiddenByCall = command == SW_HIDE;
     return ::ShowWindow(m_hWnd, command);
 }
 

@@ -178,7 +178,7 @@ protected:
 
     // The window was created for this object (not bound to an existing one), so it is
     // destroyed with the object.
-    bool m_ownsWindow = false;
+    bool m_bOwnsWindow = false;
 
     static const MessageMap* GetThisMessageMap();
     virtual const MessageMap* GetMessageMap() const;
@@ -237,7 +237,7 @@ private:
     BOOL ReflectToChild(HWND child, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     void InstallWindowProc();
 
-    WNDPROC m_superWndProc = nullptr;
+    WNDPROC m_fnSuperWndProc = nullptr;
 
     // Window property holding the original procedure of a window that no object serves
     // any more while our procedure cannot leave its chain.
@@ -246,5 +246,5 @@ private:
 public:
     // True once ShowWindow(SW_HIDE) was the last show command given through this object;
     // dialogs use it to leave a window hidden in its initialisation hidden.
-    bool m_hiddenByCall = false;
+    bool m_bHiddenByCall = false;
 };

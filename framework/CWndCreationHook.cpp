@@ -17,17 +17,17 @@ bool IsSideWindow(HWND hwnd)
 
 }  // namespace
 
-CWndCreationHook::CWndCreationHook(CWnd* window) : m_outerPending(t_pending)
+CWndCreationHook::CWndCreationHook(CWnd* window) : m_pOuterPending(t_pending)
 {
     t_pending = window;
-    m_hook = ::SetWindowsHookExA(WH_CBT, &CWndCreationHook::HookProc, nullptr, ::GetCurrentThreadId());
+    m_hHook = ::SetWindowsHookExA(WH_CBT, &CWndCreationHook::HookProc, nullptr, ::GetCurrentThreadId());
 }
 
 CWndCreationHook::~CWndCreationHook()
 {
-    if (m_hook)
-        ::UnhookWindowsHookEx(m_hook);
-    t_pending = m_outerPending;
+    if (m_hHook)
+        ::UnhookWindowsHookEx(m_hHook);
+    t_pending = m_pOuterPending;
 }
 
 LRESULT CALLBACK CWndCreationHook::HookProc(int code, WPARAM wParam, LPARAM lParam)
@@ -38,7 +38,7 @@ LRESULT CALLBACK CWndCreationHook::HookProc(int code, WPARAM wParam, LPARAM lPar
             CWnd* window = t_pending;
             t_pending = nullptr;
             if (window->Attach(hwnd)) {
-                window->m_ownsWindow = true;
+                window->m_bOwnsWindow = true;
                 window->PreSubclassWindow();
                 window->InstallWindowProc();
             }

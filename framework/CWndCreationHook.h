@@ -18,6 +18,6 @@ public:
 private:
     static LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam);
 
-    HHOOK m_hook;
-    CWnd* m_outerPending;
+    HHOOK m_hHook;
+    CWnd* m_pOuterPending;
 };

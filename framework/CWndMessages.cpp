@@ -71,8 +71,8 @@ LRESULT CWnd::Default()
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (m_superWndProc)
-        return ::CallWindowProcA(m_superWndProc, m_hWnd, message, wParam, lParam);
+    if (m_fnSuperWndProc)
+        return ::CallWindowProcA(m_fnSuperWndProc, m_hWnd, message, wParam, lParam);
     return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
 }
 

@@ -15,17 +15,17 @@ DialogTemplate::DialogTemplate(UINT templateId)
     const DWORD size = ::SizeofResource(module, resource);
     if (!data || size < sizeof(DLGTEMPLATE))
         return;
-    m_bytes.resize(size);
-    memcpy(m_bytes.data(), data, size);
+    m_arrBytes.resize(size);
+    memcpy(m_arrBytes.data(), data, size);
 }
 
 DWORD* DialogTemplate::StyleField()
 {
     // An extended template starts with version 1 and signature 0xFFFF; its style follows
     // the help id and the extended style.
-    const WORD* words = reinterpret_cast<const WORD*>(m_bytes.data());
-    const bool extended = m_bytes.size() >= 16 && words[0] == 1 && words[1] == 0xFFFF;
-    return reinterpret_cast<DWORD*>(m_bytes.data() + (extended ? 12 : 0));
+    const WORD* words = reinterpret_cast<const WORD*>(m_arrBytes.data());
+    const bool extended = m_arrBytes.size() >= 16 && words[0] == 1 && words[1] == 0xFFFF;
+    return reinterpret_cast<DWORD*>(m_arrBytes.data() + (extended ? 12 : 0));
 }
 
 bool DialogTemplate::TakeOffVisible()

@@ -41,8 +41,8 @@ public:
     template <class MadeAs = Object>
     Object* Get(Handle handle)
     {
-        auto found = m_objects.find(handle);
-        if (found != m_objects.end()) {
+        auto found = m_mapObjects.find(handle);
+        if (found != m_mapObjects.end()) {
             // A caller may have let go of the wrapper (ReleaseDC detaches the context);
             // whoever asks for the handle again must get a wrapper that names it.
             found->second->AttachTemporary(handle);
@@ -51,22 +51,22 @@ public:
         auto made = std::make_unique<MadeAs>();
         made->AttachTemporary(handle);
         Object* result = made.get();
-        m_objects.emplace(handle, std::move(made));
+        m_mapObjects.emplace(handle, std::move(made));
         return result;
     }
 
     void FreeAll() override
     {
-        auto objects = std::move(m_objects);
-        m_objects.clear();
+        auto objects = std::move(m_mapObjects);
+        m_mapObjects.clear();
         for (auto& entry : objects)
             entry.second->Detach();
     }
 
-    size_t Count() const override { return m_objects.size(); }
+    size_t Count() const override { return m_mapObjects.size(); }
 
     ~TemporaryMap() override { FreeAll(); }
 
 private:
-    std::map<Handle, std::unique_ptr<Object>> m_objects;
+    std::map<Handle, std::unique_ptr<Object>> m_mapObjects;
 };

@@ -4,54 +4,45 @@
 #include "framework/CStdioFile.h"
 #include "robot/NumberText.h"
 #include "robot/RecordedWindowLines.h"
+#include "robot/RobotFileFormat.h"
 #include "robot/WriteFileReplacing.h"
 
-namespace {
-const char kScriptSection[] = "[Script]";
-const char kRecordSection[] = "[RecWinInfo]";
+#include <cstring>
 
-// The header lines 2 to 9, read by position: the key itself is not compared.
-const CString kNameKey = "Name=";
-const CString kStartKeyKey = "StartKey=";
-const CString kEndKeyKey = "EndKey=";
-const CString kDescriptionKey = "Description=";
-const CString kEnableKey = "Enable=";
-const CString kRepeatOptionKey = "RepeatOption=";
-const CString kRepeatTimesKey = "RepeatTimes=";
-const CString kSpeedKey = "OriginalSpeed=";
-// Optional keys written after the speed; files from before they existed end
-// the header early with "[Script]".
-const CString kSimilarWinKey = "UseSimilarWin=";
-const CString kRecWinKey = "UseRecWin=";
-const CString kTriggerKey = "TriggerRobot=";
-const CString kBackgroundKey = "RunAtBackground=";
+namespace {
+// The line less the length of the key expected on it: header values are read
+// by position, the key itself is not compared.
+CString ValueAfterKey(const CString& line, RobotHeaderKey key)
+{
+    return line.Mid(static_cast<int>(std::strlen(kRobotHeaderKeys[key])));
+}
 
 // Reads the file line by line; past the end every line reads as empty.
 class LineSource
 {
 public:
-    explicit LineSource(CStdioFile& file) : m_file(file) {}
+    explicit LineSource(CStdioFile& file) : m_File(file) {}
 
     bool Next(CString& line)
     {
-        if (m_ended || !m_file.ReadString(line)) {
-            m_ended = true;
+        if (m_bEnded || !m_File.ReadString(line)) {
+            m_bEnded = true;
             line.Empty();
             return false;
         }
         return true;
     }
 
-    CString NextValue(const CString& key)
+    CString NextValue(RobotHeaderKey key)
     {
         CString line;
         Next(line);
-        return line.Mid(key.GetLength());
+        return ValueAfterKey(line, key);
     }
 
 private:
-    CStdioFile& m_file;
-    bool m_ended = false;
+    CStdioFile& m_File;
+    bool m_bEnded = false;
 };
 
 // The text after the last "\" and before the last "." of that text; the whole
@@ -83,16 +74,16 @@ const char* SpeedModeToFile(int mode)
 
 // An optional header key: absent when the current line already opens the
 // script section, which then stays current.
-bool ReadOptionalValue(LineSource& source, CString& line, const CString& key, CString& value)
+bool ReadOptionalValue(LineSource& source, CString& line, RobotHeaderKey key, CString& value)
 {
-    if (line.CompareNoCase(kScriptSection) == 0)
+    if (line.CompareNoCase(kRobotScriptSection) == 0)
         return false;
-    value = line.Mid(key.GetLength());
+    value = ValueAfterKey(line, key);
     source.Next(line);
     return true;
 }
 
-int ReadOptionalFlag(LineSource& source, CString& line, const CString& key)
+int ReadOptionalFlag(LineSource& source, CString& line, RobotHeaderKey key)
 {
     CString value;
     return ReadOptionalValue(source, line, key, value) ? StringToInt(value) : 0;
@@ -111,26 +102,30 @@ void CRobot::AddRecordedWindow(const RecordedWindowInfo& record)
 
 CString CRobot::FileText() const
 {
-    CString text;
-    text += "[General]\n";
-    text += "Name=" + m_strName + "\n";
-    text += "StartKey=" + m_strStartKey + "\n";
-    text += "EndKey=" + m_strEndKey + "\n";
-    text += "Description=" + m_strDescription + "\n";
-    text.AppendFormat("Enable=%d\n", m_bEnable ? 1 : 0);
-    text.AppendFormat("RepeatOption=%d\n", m_nRepeatOption);
-    text.AppendFormat("RepeatTimes=%d\n", m_nRepeatTimes);
-    text.AppendFormat("OriginalSpeed=%s\n", SpeedModeToFile(m_nSpeedMode));
-    text.AppendFormat("UseSimilarWin=%d\n", m_bUseSimilarWin ? 1 : 0);
-    text.AppendFormat("UseRecWin=%d\n", m_bUseRecWin ? 1 : 0);
-    text += "TriggerRobot=" + m_strTriggerRobot + "\n";
-    text.AppendFormat("RunAtBackground=%d\n", m_bRunAtBackground ? 1 : 0);
-    text += kScriptSection;
+    CString values[ROBOT_KEY_COUNT];
+    values[ROBOT_KEY_NAME] = m_strName;
+    values[ROBOT_KEY_START_KEY] = m_strStartKey;
+    values[ROBOT_KEY_END_KEY] = m_strEndKey;
+    values[ROBOT_KEY_DESCRIPTION] = m_strDescription;
+    values[ROBOT_KEY_ENABLE] = m_bEnable ? "1" : "0";
+    values[ROBOT_KEY_REPEAT_OPTION].Format("%d", m_nRepeatOption);
+    values[ROBOT_KEY_REPEAT_TIMES].Format("%d", m_nRepeatTimes);
+    values[ROBOT_KEY_SPEED] = SpeedModeToFile(m_nSpeedMode);
+    values[ROBOT_KEY_SIMILAR_WIN] = m_bUseSimilarWin ? "1" : "0";
+    values[ROBOT_KEY_REC_WIN] = m_bUseRecWin ? "1" : "0";
+    values[ROBOT_KEY_TRIGGER] = m_strTriggerRobot;
+    values[ROBOT_KEY_BACKGROUND] = m_bRunAtBackground ? "1" : "0";
+
+    CString text = kRobotGeneralSection;
+    text += "\n";
+    for (int key = 0; key < ROBOT_KEY_COUNT; ++key)
+        text += kRobotHeaderKeys[key] + values[key] + "\n";
+    text += kRobotScriptSection;
     text += "\n";
     for (const CString& line : m_arrScriptLines)
         text += line + "\n";
     if (!m_vecRecWinInfo.empty()) {
-        text += kRecordSection;
+        text += kRobotRecordSection;
         text += "\n";
         for (const RecordedWindowInfo& record : m_vecRecWinInfo)
             text += RecordedWindowLines(record);
@@ -157,28 +152,28 @@ int CRobot::LoadFromFile(const CString& path)
     CString line;
     source.Next(line);
 
-    m_strName = source.NextValue(kNameKey);
-    m_strStartKey = source.NextValue(kStartKeyKey);
-    m_strEndKey = source.NextValue(kEndKeyKey);
-    m_strDescription = source.NextValue(kDescriptionKey);
-    m_bEnable = StringToInt(source.NextValue(kEnableKey));
-    m_nRepeatOption = StringToInt(source.NextValue(kRepeatOptionKey));
-    m_nRepeatTimes = StringToInt(source.NextValue(kRepeatTimesKey));
-    m_nSpeedMode = SpeedModeFromFile(source.NextValue(kSpeedKey));
+    m_strName = source.NextValue(ROBOT_KEY_NAME);
+    m_strStartKey = source.NextValue(ROBOT_KEY_START_KEY);
+    m_strEndKey = source.NextValue(ROBOT_KEY_END_KEY);
+    m_strDescription = source.NextValue(ROBOT_KEY_DESCRIPTION);
+    m_bEnable = StringToInt(source.NextValue(ROBOT_KEY_ENABLE));
+    m_nRepeatOption = StringToInt(source.NextValue(ROBOT_KEY_REPEAT_OPTION));
+    m_nRepeatTimes = StringToInt(source.NextValue(ROBOT_KEY_REPEAT_TIMES));
+    m_nSpeedMode = SpeedModeFromFile(source.NextValue(ROBOT_KEY_SPEED));
     // The file name always wins over the name stored in the file.
     m_strName = BaseName(path);
 
     source.Next(line);
-    m_bUseSimilarWin = ReadOptionalFlag(source, line, kSimilarWinKey);
-    m_bUseRecWin = ReadOptionalFlag(source, line, kRecWinKey);
+    m_bUseSimilarWin = ReadOptionalFlag(source, line, ROBOT_KEY_SIMILAR_WIN);
+    m_bUseRecWin = ReadOptionalFlag(source, line, ROBOT_KEY_REC_WIN);
     m_strTriggerRobot.Empty();
-    ReadOptionalValue(source, line, kTriggerKey, m_strTriggerRobot);
-    m_bRunAtBackground = ReadOptionalFlag(source, line, kBackgroundKey);
+    ReadOptionalValue(source, line, ROBOT_KEY_TRIGGER, m_strTriggerRobot);
+    m_bRunAtBackground = ReadOptionalFlag(source, line, ROBOT_KEY_BACKGROUND);
 
     // The current line is the script section's heading.
     bool records = false;
     while (source.Next(line)) {
-        if (line.CompareNoCase(kRecordSection) == 0) {
+        if (line.CompareNoCase(kRobotRecordSection) == 0) {
             records = true;
             break;
         }

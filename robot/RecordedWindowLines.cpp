@@ -1,6 +1,7 @@
 #include "robot/RecordedWindowLines.h"
 
 #include "robot/NumberText.h"
+#include "robot/RobotFileFormat.h"
 
 const char* const kRecordLineFailureMessage = "Failed to load record Window info";
 
@@ -29,11 +30,11 @@ bool ReadRect(const CString& value, RECT& rect)
 
 RecordLine ReadRecordedWindowLine(const CString& line, RecordedWindowInfo& scratch)
 {
-    static const CString index = "WinIndex=";
-    static const CString title = "WinTitle=";
-    static const CString path = "WinPath=";
-    static const CString level = "WinParentLevel=";
-    static const CString rect = "WinRect=";
+    static const CString index = kRobotRecordKeys[ROBOT_RECORD_INDEX];
+    static const CString title = kRobotRecordKeys[ROBOT_RECORD_TITLE];
+    static const CString path = kRobotRecordKeys[ROBOT_RECORD_PATH];
+    static const CString level = kRobotRecordKeys[ROBOT_RECORD_PARENT_LEVEL];
+    static const CString rect = kRobotRecordKeys[ROBOT_RECORD_RECT];
     if (StartsWith(line, index))
         scratch.WinIndex = StringToInt(line.Mid(index.GetLength()));
     else if (StartsWith(line, title))
@@ -51,9 +52,15 @@ RecordLine ReadRecordedWindowLine(const CString& line, RecordedWindowInfo& scrat
 
 CString RecordedWindowLines(const RecordedWindowInfo& record)
 {
+    CString values[ROBOT_RECORD_COUNT];
+    values[ROBOT_RECORD_INDEX].Format("%d", record.WinIndex);
+    values[ROBOT_RECORD_TITLE] = record.WinTitle;
+    values[ROBOT_RECORD_PATH] = record.WinPath;
+    values[ROBOT_RECORD_PARENT_LEVEL].Format("%d", record.WinParentLevel);
+    values[ROBOT_RECORD_RECT].Format("%ld,%ld,%ld,%ld", record.WinRect.left, record.WinRect.top, record.WinRect.right,
+                                     record.WinRect.bottom);
     CString lines;
-    lines.Format("WinIndex=%d\nWinTitle=%s\nWinPath=%s\nWinParentLevel=%d\nWinRect=%ld,%ld,%ld,%ld\n", record.WinIndex,
-                 record.WinTitle.GetString(), record.WinPath.GetString(), record.WinParentLevel, record.WinRect.left,
-                 record.WinRect.top, record.WinRect.right, record.WinRect.bottom);
+    for (int key = 0; key < ROBOT_RECORD_COUNT; ++key)
+        lines += kRobotRecordKeys[key] + values[key] + "\n";
     return lines;
 }

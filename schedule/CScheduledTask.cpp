@@ -13,87 +13,87 @@ CString TextOrEmpty(const char* text)
 }
 }  // namespace
 
-CScheduledTask::CScheduledTask() : m_triggers(10)
+CScheduledTask::CScheduledTask() : m_Triggers(10)
 {
     Reset();
 }
 
-CScheduledTask::CScheduledTask(const char* jobName, BOOL loaded) : m_triggers(10)
+CScheduledTask::CScheduledTask(const char* jobName, BOOL loaded) : m_Triggers(10)
 {
     Reset();
-    m_jobName = TextOrEmpty(jobName);
-    m_loaded = loaded;
+    m_strJobName = TextOrEmpty(jobName);
+    m_bLoaded = loaded;
 }
 
 void CScheduledTask::Reset()
 {
-    m_loaded = FALSE;
-    m_jobName.Empty();
-    m_applicationName.Empty();
-    m_parameters.Empty();
-    m_workingDirectory.Empty();
-    m_accountName.Empty();
-    m_password.Empty();
-    m_comment.Empty();
-    m_flags = defaultFlags;
-    m_priority = NORMAL_PRIORITY_CLASS;
-    m_maxRunTime = 0;
-    m_idleMinutes = 0;
-    m_idleDeadline = 0;
-    m_triggers.RemoveAll();
-    m_ntFamily = (GetVersion() & 0x80000000) == 0;
+    m_bLoaded = FALSE;
+    m_strJobName.Empty();
+    m_strApplicationName.Empty();
+    m_strParameters.Empty();
+    m_strWorkingDirectory.Empty();
+    m_strAccountName.Empty();
+    m_strPassword.Empty();
+    m_strComment.Empty();
+    m_dwFlags = defaultFlags;
+    m_dwPriority = NORMAL_PRIORITY_CLASS;
+    m_dwMaxRunTime = 0;
+    m_nIdleMinutes = 0;
+    m_nIdleDeadline = 0;
+    m_Triggers.RemoveAll();
+    m_bNtFamily = (GetVersion() & 0x80000000) == 0;
 }
 
 void CScheduledTask::SetApplicationName(const char* path)
 {
-    m_applicationName = TextOrEmpty(path);
+    m_strApplicationName = TextOrEmpty(path);
 }
 
 void CScheduledTask::SetParameters(const char* parameters)
 {
-    m_parameters = TextOrEmpty(parameters);
+    m_strParameters = TextOrEmpty(parameters);
 }
 
 void CScheduledTask::SetWorkingDirectory(const char* directory)
 {
-    m_workingDirectory = TextOrEmpty(directory);
+    m_strWorkingDirectory = TextOrEmpty(directory);
 }
 
 void CScheduledTask::SetAccountName(const char* account)
 {
-    m_accountName = TextOrEmpty(account);
+    m_strAccountName = TextOrEmpty(account);
 }
 
 void CScheduledTask::SetPassword(const char* password)
 {
-    m_password = TextOrEmpty(password);
+    m_strPassword = TextOrEmpty(password);
 }
 
 void CScheduledTask::SetComment(const char* comment)
 {
-    m_comment = TextOrEmpty(comment);
+    m_strComment = TextOrEmpty(comment);
 }
 
 void CScheduledTask::SetIdleWait(WORD idleMinutes, WORD deadlineMinutes)
 {
-    m_idleMinutes = idleMinutes;
-    m_idleDeadline = deadlineMinutes;
+    m_nIdleMinutes = idleMinutes;
+    m_nIdleDeadline = deadlineMinutes;
 }
 
 void CScheduledTask::AddTrigger(const TASK_TRIGGER& trigger)
 {
-    m_triggers.AddTail(trigger);
+    m_Triggers.AddTail(trigger);
 }
 
 TASK_TRIGGER CScheduledTask::GetTrigger(int position) const
 {
-    return m_triggers.GetAt(m_triggers.FindIndex(position));
+    return m_Triggers.GetAt(m_Triggers.FindIndex(position));
 }
 
 HRESULT CScheduledTask::GetStatus(HRESULT* status) const
 {
     CTaskSchedulerSession session;
-    const HRESULT result = session.OpenJob(m_jobName);
+    const HRESULT result = session.OpenJob(m_strJobName);
     if (FAILED(result))
         return result;
     return session.GetJob()->GetStatus(status);
@@ -112,10 +112,10 @@ SYSTEMTIME CScheduledTask::GetNextRunTime() const
 SYSTEMTIME CScheduledTask::ReadRunTime(RunTimeQuery query) const
 {
     SYSTEMTIME time{};
-    if (!m_loaded)
+    if (!m_bLoaded)
         return time;
     CTaskSchedulerSession session;
-    if (FAILED(session.OpenJob(m_jobName)))
+    if (FAILED(session.OpenJob(m_strJobName)))
         return time;
     if (FAILED((session.GetJob()->*query)(&time)))
         time = SYSTEMTIME{};
@@ -124,10 +124,10 @@ SYSTEMTIME CScheduledTask::ReadRunTime(RunTimeQuery query) const
 
 CString CScheduledTask::GetTriggerString(int position) const
 {
-    if (!m_loaded)
+    if (!m_bLoaded)
         return CString();
     CTaskSchedulerSession session;
-    if (FAILED(session.OpenJob(m_jobName)))
+    if (FAILED(session.OpenJob(m_strJobName)))
         return CString();
     ITask* job = session.GetJob();
     WORD count = 0;

@@ -26,23 +26,23 @@ public:
     void SetAccountName(const char* account);
     void SetPassword(const char* password);
     void SetComment(const char* comment);
-    void SetFlags(DWORD flags) { m_flags = flags; }
-    void SetPriority(DWORD priority) { m_priority = priority; }
-    void SetMaxRunTime(DWORD milliseconds) { m_maxRunTime = milliseconds; }
+    void SetFlags(DWORD flags) { m_dwFlags = flags; }
+    void SetPriority(DWORD priority) { m_dwPriority = priority; }
+    void SetMaxRunTime(DWORD milliseconds) { m_dwMaxRunTime = milliseconds; }
     void SetIdleWait(WORD idleMinutes, WORD deadlineMinutes);
     void AddTrigger(const TASK_TRIGGER& trigger);
 
-    CString GetName() const { return m_jobName; }
-    CString GetApplicationName() const { return m_applicationName; }
-    CString GetParameters() const { return m_parameters; }
-    CString GetWorkingDirectory() const { return m_workingDirectory; }
-    CString GetAccountName() const { return m_accountName; }
-    CString GetComment() const { return m_comment; }
-    DWORD GetFlags() const { return m_flags; }
-    DWORD GetPriority() const { return m_priority; }
-    DWORD GetMaxRunTime() const { return m_maxRunTime; }
-    BOOL IsLoaded() const { return m_loaded; }
-    int GetTriggerCount() const { return m_triggers.GetCount(); }
+    CString GetName() const { return m_strJobName; }
+    CString GetApplicationName() const { return m_strApplicationName; }
+    CString GetParameters() const { return m_strParameters; }
+    CString GetWorkingDirectory() const { return m_strWorkingDirectory; }
+    CString GetAccountName() const { return m_strAccountName; }
+    CString GetComment() const { return m_strComment; }
+    DWORD GetFlags() const { return m_dwFlags; }
+    DWORD GetPriority() const { return m_dwPriority; }
+    DWORD GetMaxRunTime() const { return m_dwMaxRunTime; }
+    BOOL IsLoaded() const { return m_bLoaded; }
+    int GetTriggerCount() const { return m_Triggers.GetCount(); }
     // position from 0 to GetTriggerCount() - 1
     TASK_TRIGGER GetTrigger(int position) const;
 
@@ -76,19 +76,19 @@ private:
     using RunTimeQuery = HRESULT (STDMETHODCALLTYPE IScheduledWorkItem::*)(SYSTEMTIME*);
     SYSTEMTIME ReadRunTime(RunTimeQuery query) const;
 
-    BOOL m_loaded;
-    CString m_jobName;
-    CString m_applicationName;
-    CString m_parameters;
-    CString m_workingDirectory;
-    CString m_accountName;
-    CString m_password;
-    CString m_comment;
-    DWORD m_flags;
-    DWORD m_priority;
-    DWORD m_maxRunTime;
-    WORD m_idleMinutes;
-    WORD m_idleDeadline;
-    CList<TASK_TRIGGER> m_triggers;
-    BOOL m_ntFamily;
+    BOOL m_bLoaded;
+    CString m_strJobName;
+    CString m_strApplicationName;
+    CString m_strParameters;
+    CString m_strWorkingDirectory;
+    CString m_strAccountName;
+    CString m_strPassword;
+    CString m_strComment;
+    DWORD m_dwFlags;
+    DWORD m_dwPriority;
+    DWORD m_dwMaxRunTime;
+    WORD m_nIdleMinutes;
+    WORD m_nIdleDeadline;
+    CList<TASK_TRIGGER> m_Triggers;
+    BOOL m_bNtFamily;
 };

@@ -8,7 +8,7 @@ CScheduledTask CScheduledTask::LoadTask(const wchar_t* jobName)
 {
     CScheduledTask task(FromServiceText(jobName), TRUE);
     CTaskSchedulerSession session;
-    if (SUCCEEDED(session.OpenJob(task.m_jobName)))
+    if (SUCCEEDED(session.OpenJob(task.m_strJobName)))
         task.ReadJob(session.GetJob());
     return task;
 }
@@ -22,22 +22,22 @@ HRESULT CScheduledTask::ReadJob(ITask* job)
 {
     CCoTaskText application, comment, account, parameters, directory;
     if (SUCCEEDED(job->GetApplicationName(application.Out())))
-        m_applicationName = application.ToString();
+        m_strApplicationName = application.ToString();
     if (SUCCEEDED(job->GetComment(comment.Out())))
-        m_comment = comment.ToString();
+        m_strComment = comment.ToString();
     if (SUCCEEDED(job->GetAccountInformation(account.Out())) && !account.IsNull())
-        m_accountName = account.ToString();
+        m_strAccountName = account.ToString();
     if (SUCCEEDED(job->GetParameters(parameters.Out())))
-        m_parameters = parameters.ToString();
+        m_strParameters = parameters.ToString();
     if (SUCCEEDED(job->GetWorkingDirectory(directory.Out())))
-        m_workingDirectory = directory.ToString();
+        m_strWorkingDirectory = directory.ToString();
     DWORD value = 0;
     if (SUCCEEDED(job->GetFlags(&value)))
-        m_flags = value;
+        m_dwFlags = value;
     if (SUCCEEDED(job->GetPriority(&value)))
-        m_priority = value;
+        m_dwPriority = value;
     if (SUCCEEDED(job->GetMaxRunTime(&value)))
-        m_maxRunTime = value;
+        m_dwMaxRunTime = value;
     WORD idleMinutes = 0;
     WORD idleDeadline = 0;
     if (SUCCEEDED(job->GetIdleWait(&idleMinutes, &idleDeadline)))

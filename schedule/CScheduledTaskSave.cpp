@@ -28,7 +28,7 @@ HRESULT RetryWhileServiceReads(Step step)
 
 HRESULT CScheduledTask::SaveTask(const char* jobName, BOOL failIfExists, BOOL useAccount)
 {
-    if (!jobName || !*jobName || m_applicationName.IsEmpty())
+    if (!jobName || !*jobName || m_strApplicationName.IsEmpty())
         return E_FAIL;
     CTaskSchedulerSession session;
     if (!session.IsOpen())
@@ -86,23 +86,23 @@ HRESULT CScheduledTask::CreateJob(ITaskScheduler* scheduler, const wchar_t* serv
 
 HRESULT CScheduledTask::WriteWorkItem(ITask* job, BOOL useAccount)
 {
-    HRESULT result = job->SetApplicationName(ToServiceText(m_applicationName).c_str());
-    if (SUCCEEDED(result) && !m_parameters.IsEmpty())
-        result = job->SetParameters(ToServiceText(m_parameters).c_str());
-    if (SUCCEEDED(result) && !m_workingDirectory.IsEmpty())
-        result = job->SetWorkingDirectory(ToServiceText(m_workingDirectory).c_str());
+    HRESULT result = job->SetApplicationName(ToServiceText(m_strApplicationName).c_str());
+    if (SUCCEEDED(result) && !m_strParameters.IsEmpty())
+        result = job->SetParameters(ToServiceText(m_strParameters).c_str());
+    if (SUCCEEDED(result) && !m_strWorkingDirectory.IsEmpty())
+        result = job->SetWorkingDirectory(ToServiceText(m_strWorkingDirectory).c_str());
     if (SUCCEEDED(result))
         result = WriteAccount(job, useAccount);
-    if (SUCCEEDED(result) && !m_comment.IsEmpty())
-        result = job->SetComment(ToServiceText(m_comment).c_str());
+    if (SUCCEEDED(result) && !m_strComment.IsEmpty())
+        result = job->SetComment(ToServiceText(m_strComment).c_str());
     if (SUCCEEDED(result))
-        result = job->SetFlags(m_flags | (m_ntFamily ? TASK_FLAG_INTERACTIVE : 0));
+        result = job->SetFlags(m_dwFlags | (m_bNtFamily ? TASK_FLAG_INTERACTIVE : 0));
     if (SUCCEEDED(result))
-        result = AcceptUnsupported(job->SetPriority(m_priority));
-    if (SUCCEEDED(result) && m_maxRunTime != 0)
-        result = job->SetMaxRunTime(m_maxRunTime);
-    if (SUCCEEDED(result) && m_idleMinutes != 0)
-        result = AcceptUnsupported(job->SetIdleWait(m_idleMinutes, m_idleDeadline));
+        result = AcceptUnsupported(job->SetPriority(m_dwPriority));
+    if (SUCCEEDED(result) && m_dwMaxRunTime != 0)
+        result = job->SetMaxRunTime(m_dwMaxRunTime);
+    if (SUCCEEDED(result) && m_nIdleMinutes != 0)
+        result = AcceptUnsupported(job->SetIdleWait(m_nIdleMinutes, m_nIdleDeadline));
     if (SUCCEEDED(result))
         result = WriteTriggers(job);
     return result;
@@ -110,14 +110,14 @@ HRESULT CScheduledTask::WriteWorkItem(ITask* job, BOOL useAccount)
 
 HRESULT CScheduledTask::WriteAccount(ITask* job, BOOL useAccount)
 {
-    if (!m_ntFamily)
+    if (!m_bNtFamily)
         return S_OK;
-    if (!m_accountName.IsEmpty()) {
+    if (!m_strAccountName.IsEmpty()) {
         // A job that runs only while its user is logged on takes no password;
         // this is also how a job whose password cannot be read back is kept.
-        const std::wstring password = ToServiceText(m_password);
-        const bool noPassword = m_password.IsEmpty() && (m_flags & TASK_FLAG_RUN_ONLY_IF_LOGGED_ON);
-        return job->SetAccountInformation(ToServiceText(m_accountName).c_str(),
+        const std::wstring password = ToServiceText(m_strPassword);
+        const bool noPassword = m_strPassword.IsEmpty() && (m_dwFlags & TASK_FLAG_RUN_ONLY_IF_LOGGED_ON);
+        return job->SetAccountInformation(ToServiceText(m_strAccountName).c_str(),
                                           noPassword ? nullptr : password.c_str());
     }
     if (useAccount)
@@ -128,14 +128,14 @@ HRESULT CScheduledTask::WriteAccount(ITask* job, BOOL useAccount)
         return HRESULT_FROM_WIN32(GetLastError());
     const HRESULT result = job->SetAccountInformation(ToServiceText(user).c_str(), nullptr);
     if (SUCCEEDED(result))
-        m_flags |= TASK_FLAG_RUN_ONLY_IF_LOGGED_ON;
+        m_dwFlags |= TASK_FLAG_RUN_ONLY_IF_LOGGED_ON;
     return result;
 }
 
 HRESULT CScheduledTask::WriteTriggers(ITask* job) const
 {
-    for (POSITION position = m_triggers.GetHeadPosition(); position;) {
-        TASK_TRIGGER trigger = m_triggers.GetNext(position);
+    for (POSITION position = m_Triggers.GetHeadPosition(); position;) {
+        TASK_TRIGGER trigger = m_Triggers.GetNext(position);
         WORD index = 0;
         CComHolder<ITaskTrigger> handle;
         HRESULT result = job->CreateTrigger(&index, handle.Out());

@@ -18,33 +18,33 @@ public:
     HRESULT Next(IEnumWorkItems* enumerator)
     {
         Free();
-        return enumerator->Next(namesPerBatch, &m_names, &m_count);
+        return enumerator->Next(namesPerBatch, &m_pNames, &m_nCount);
     }
-    ULONG GetCount() const { return m_names ? m_count : 0; }
-    const wchar_t* GetName(ULONG position) const { return m_names[position]; }
+    ULONG GetCount() const { return m_pNames ? m_nCount : 0; }
+    const wchar_t* GetName(ULONG position) const { return m_pNames[position]; }
 
 private:
     void Free()
     {
-        if (!m_names)
+        if (!m_pNames)
             return;
-        for (ULONG position = 0; position < m_count; ++position)
-            CoTaskMemFree(m_names[position]);
-        CoTaskMemFree(m_names);
-        m_names = nullptr;
-        m_count = 0;
+        for (ULONG position = 0; position < m_nCount; ++position)
+            CoTaskMemFree(m_pNames[position]);
+        CoTaskMemFree(m_pNames);
+        m_pNames = nullptr;
+        m_nCount = 0;
     }
 
-    LPWSTR* m_names = nullptr;
-    ULONG m_count = 0;
+    LPWSTR* m_pNames = nullptr;
+    ULONG m_nCount = 0;
 };
 }  // namespace
 
-CTaskScheduler::CTaskScheduler() : m_tasks(10) {}
+CTaskScheduler::CTaskScheduler() : m_Tasks(10) {}
 
 BOOL CTaskScheduler::Enumerate(const char* applicationPath)
 {
-    m_tasks.RemoveAll();
+    m_Tasks.RemoveAll();
     const CString wanted(applicationPath ? applicationPath : "");
     CTaskSchedulerSession session;
     if (!session.IsOpen())
@@ -59,7 +59,7 @@ BOOL CTaskScheduler::Enumerate(const char* applicationPath)
         for (ULONG position = batch.GetCount(); position-- > 0;) {
             const CScheduledTask task = CScheduledTask::LoadTask(batch.GetName(position));
             if (task.GetApplicationName().CompareNoCase(wanted) == 0)
-                m_tasks.AddTail(task);
+                m_Tasks.AddTail(task);
         }
     }
     return anyJob;
@@ -67,7 +67,7 @@ BOOL CTaskScheduler::Enumerate(const char* applicationPath)
 
 CScheduledTask CTaskScheduler::GetTask(int position) const
 {
-    return m_tasks.GetAt(m_tasks.FindIndex(position));
+    return m_Tasks.GetAt(m_Tasks.FindIndex(position));
 }
 
 HRESULT CTaskScheduler::DeleteTask(const char* jobName)

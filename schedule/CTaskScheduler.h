@@ -17,7 +17,7 @@ public:
     // regard to case. FALSE when the service could not be asked or holds no
     // job at all; TRUE otherwise, even when none of its jobs matched.
     BOOL Enumerate(const char* applicationPath);
-    int GetCount() const { return m_tasks.GetCount(); }
+    int GetCount() const { return m_Tasks.GetCount(); }
     // position from 0 to GetCount() - 1
     CScheduledTask GetTask(int position) const;
 
@@ -27,5 +27,5 @@ public:
     static HRESULT EditTask(const char* jobName, HWND parent);
 
 private:
-    CList<CScheduledTask> m_tasks;
+    CList<CScheduledTask> m_Tasks;
 };

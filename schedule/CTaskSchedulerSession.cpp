@@ -5,29 +5,29 @@
 
 CTaskSchedulerSession::CTaskSchedulerSession()
 {
-    m_result = CoInitialize(nullptr);
-    if (FAILED(m_result))
+    m_hrResult = CoInitialize(nullptr);
+    if (FAILED(m_hrResult))
         return;
-    m_comInitialised = true;
-    m_result = CoCreateInstance(CLSID_CTaskScheduler, nullptr, CLSCTX_INPROC_SERVER, IID_ITaskScheduler,
-                                m_scheduler.OutVoid());
+    m_bComInitialised = true;
+    m_hrResult = CoCreateInstance(CLSID_CTaskScheduler, nullptr, CLSCTX_INPROC_SERVER, IID_ITaskScheduler,
+                                  m_Scheduler.OutVoid());
 }
 
 CTaskSchedulerSession::~CTaskSchedulerSession()
 {
-    m_job.Release();
-    m_scheduler.Release();
-    if (m_comInitialised)
+    m_Job.Release();
+    m_Scheduler.Release();
+    if (m_bComInitialised)
         CoUninitialize();
 }
 
 HRESULT CTaskSchedulerSession::OpenJob(const char* jobName)
 {
-    if (!m_scheduler)
-        return FAILED(m_result) ? m_result : E_FAIL;
+    if (!m_Scheduler)
+        return FAILED(m_hrResult) ? m_hrResult : E_FAIL;
     const std::wstring name = ToServiceJobName(jobName);
-    const HRESULT result = m_scheduler->Activate(name.c_str(), IID_ITask, m_job.OutUnknown());
-    m_scheduler.Release();
+    const HRESULT result = m_Scheduler->Activate(name.c_str(), IID_ITask, m_Job.OutUnknown());
+    m_Scheduler.Release();
     if (FAILED(result))
         PrintScheduleDiagnostic(L"Failed calling ITaskScheduler::Activate; error = 0x%x\n", result);
     return result;

@@ -17,20 +17,20 @@ public:
     CTaskSchedulerSession& operator=(const CTaskSchedulerSession&) = delete;
 
     // S_OK (or S_FALSE) when the service is connected; otherwise the failing code.
-    HRESULT GetResult() const { return m_result; }
-    bool IsOpen() const { return SUCCEEDED(m_result); }
-    ITaskScheduler* GetScheduler() const { return m_scheduler.Get(); }
+    HRESULT GetResult() const { return m_hrResult; }
+    bool IsOpen() const { return SUCCEEDED(m_hrResult); }
+    ITaskScheduler* GetScheduler() const { return m_Scheduler.Get(); }
 
     // Opens an existing job by name and lets go of the scheduler, which the
     // rest of the operation does not need. A failure to open the job is
     // reported on standard output; a session that is not open gives its own
     // failure.
     HRESULT OpenJob(const char* jobName);
-    ITask* GetJob() const { return m_job.Get(); }
+    ITask* GetJob() const { return m_Job.Get(); }
 
 private:
-    bool m_comInitialised = false;
-    HRESULT m_result = E_FAIL;
-    CComHolder<ITaskScheduler> m_scheduler;
-    CComHolder<ITask> m_job;
+    bool m_bComInitialised = false;
+    HRESULT m_hrResult = E_FAIL;
+    CComHolder<ITaskScheduler> m_Scheduler;
+    CComHolder<ITask> m_Job;
 };

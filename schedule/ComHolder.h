@@ -11,27 +11,27 @@ public:
     CComHolder(const CComHolder&) = delete;
     CComHolder& operator=(const CComHolder&) = delete;
 
-    T* Get() const { return m_pointer; }
-    T* operator->() const { return m_pointer; }
-    explicit operator bool() const { return m_pointer != nullptr; }
+    T* Get() const { return m_pInterface; }
+    T* operator->() const { return m_pInterface; }
+    explicit operator bool() const { return m_pInterface != nullptr; }
 
     // For calls that hand back a new reference; drops the one held before.
     T** Out()
     {
         Release();
-        return &m_pointer;
+        return &m_pInterface;
     }
     void** OutVoid() { return reinterpret_cast<void**>(Out()); }
     IUnknown** OutUnknown() { return reinterpret_cast<IUnknown**>(Out()); }
 
     void Release()
     {
-        if (m_pointer) {
-            m_pointer->Release();
-            m_pointer = nullptr;
+        if (m_pInterface) {
+            m_pInterface->Release();
+            m_pInterface = nullptr;
         }
     }
 
 private:
-    T* m_pointer = nullptr;
+    T* m_pInterface = nullptr;
 };

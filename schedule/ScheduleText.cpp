@@ -40,8 +40,8 @@ std::wstring ToServiceJobName(const char* jobName)
 
 void CCoTaskText::Free()
 {
-    if (m_text) {
-        CoTaskMemFree(m_text);
-        m_text = nullptr;
+    if (m_pText) {
+        CoTaskMemFree(m_pText);
+        m_pText = nullptr;
     }
 }

@@ -29,13 +29,13 @@ public:
     LPWSTR* Out()
     {
         Free();
-        return &m_text;
+        return &m_pText;
     }
-    bool IsNull() const { return m_text == nullptr; }
-    CString ToString() const { return FromServiceText(m_text); }
+    bool IsNull() const { return m_pText == nullptr; }
+    CString ToString() const { return FromServiceText(m_pText); }
 
 private:
     void Free();
 
-    LPWSTR m_text = nullptr;
+    LPWSTR m_pText = nullptr;
 };

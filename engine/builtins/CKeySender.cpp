@@ -87,12 +87,12 @@ void CKeySender::Init()
     m_bCapsLockMode = 1;
     m_bAttachMode = 0;
     m_bPostMessageMode = 0;
-    m_modifiers = 0;
-    m_target = nullptr;
-    m_scanCtrl = static_cast<BYTE>(MapVirtualKeyA(VK_CONTROL, 0));
-    m_scanAlt = static_cast<BYTE>(MapVirtualKeyA(VK_MENU, 0));
-    m_scanShift = static_cast<BYTE>(MapVirtualKeyA(VK_SHIFT, 0));
-    m_scanLWin = static_cast<BYTE>(MapVirtualKeyA(VK_LWIN, 0));
+    m_uModifiers = 0;
+    m_hTarget = nullptr;
+    m_nScanCtrl = static_cast<BYTE>(MapVirtualKeyA(VK_CONTROL, 0));
+    m_nScanAlt = static_cast<BYTE>(MapVirtualKeyA(VK_MENU, 0));
+    m_nScanShift = static_cast<BYTE>(MapVirtualKeyA(VK_SHIFT, 0));
+    m_nScanLWin = static_cast<BYTE>(MapVirtualKeyA(VK_LWIN, 0));
 
     char layout[KL_NAMELENGTH] = "";
     GetKeyboardLayoutNameA(layout);
@@ -103,7 +103,7 @@ void CKeySender::Init()
         bool typeable = VkKeyScanA(dead) != -1;
         bool english = std::strcmp(suffix, "09") == 0;
         bool germanTilde = std::strcmp(suffix, "07") == 0 && slot == kDeadTilde;
-        m_deadKeys[slot] = (typeable && !english && !germanTilde) ? dead : ' ';
+        m_aDeadKeys[slot] = (typeable && !english && !germanTilde) ? dead : ' ';
     }
 }
 
@@ -113,16 +113,16 @@ void CKeySender::Send(const char* keys, HWND window)
     for (const char* p = keys ? keys : ""; *p; ++p) {
         switch (*p) {
         case '!':
-            m_modifiers |= kAlt;
+            m_uModifiers |= kAlt;
             continue;
         case '+':
-            m_modifiers |= kShift;
+            m_uModifiers |= kShift;
             continue;
         case '^':
-            m_modifiers |= kCtrl;
+            m_uModifiers |= kCtrl;
             continue;
         case '#':
-            m_modifiers |= kWin;
+            m_uModifiers |= kWin;
             continue;
         case '{': {
             const char* close = std::strchr(p + 1, '}');
@@ -138,7 +138,7 @@ void CKeySender::Send(const char* keys, HWND window)
             SendChar(static_cast<unsigned char>(*p), 1);
             break;
         }
-        m_modifiers &= kHeldBits;
+        m_uModifiers &= kHeldBits;
     }
     EndSend();
 }
@@ -148,36 +148,36 @@ void CKeySender::SendRaw(const char* text, HWND window)
     BeginSend(window);
     for (const char* p = text ? text : ""; *p; ++p) {
         SendChar(static_cast<unsigned char>(*p), 1);
-        m_modifiers &= kHeldBits;
+        m_uModifiers &= kHeldBits;
     }
     EndSend();
 }
 
 void CKeySender::BeginSend(HWND window)
 {
-    m_target = window;
+    m_hTarget = window;
     if (window || m_bAttachMode) {
         DWORD self = GetCurrentThreadId();
         DWORD front = WindowThreadId(GetForegroundWindow());
-        m_links.Attach(self, front);
+        m_Links.Attach(self, front);
         if (window) {
             DWORD target = WindowThreadId(window);
-            m_links.Attach(front, target);
-            m_links.Attach(self, target);
+            m_Links.Attach(front, target);
+            m_Links.Attach(self, target);
         }
     }
     if (m_bCapsLockMode)
-        m_capsWasOn = SetToggle(VK_CAPITAL, false);
+        m_bCapsWasOn = SetToggle(VK_CAPITAL, false);
 }
 
 void CKeySender::EndSend()
 {
     // A modifier at the very end has no key left to act on; it must not reach
     // the first key of a later send.
-    m_modifiers &= kHeldBits;
+    m_uModifiers &= kHeldBits;
     if (m_bCapsLockMode)
-        SetToggle(VK_CAPITAL, m_capsWasOn);
-    m_links.DetachAll();
+        SetToggle(VK_CAPITAL, m_bCapsWasOn);
+    m_Links.DetachAll();
 }
 
 void CKeySender::SendKeyword(const char* item)
@@ -270,9 +270,9 @@ void CKeySender::SendKeyword(const char* item)
         SendAltCode(arg.c_str());
         break;
     case kSendAlt:
-        if (m_modifiers & kAltHeld)
+        if (m_uModifiers & kAltHeld)
             break;
-        m_modifiers |= kAlt;
+        m_uModifiers |= kAlt;
         if (mode == KeyMode::Down)
             KeyDown(VK_MENU, false);
         else if (mode == KeyMode::Up)
@@ -287,11 +287,11 @@ void CKeySender::SendKeyword(const char* item)
 
 void CKeySender::HoldModifier(unsigned heldBit, unsigned oneKeyBit, BYTE vk, bool down)
 {
-    bool held = (m_modifiers & heldBit) != 0;
+    bool held = (m_uModifiers & heldBit) != 0;
     if (down == held)
         return;
-    m_modifiers = down ? (m_modifiers | heldBit) : (m_modifiers & ~heldBit);
-    m_modifiers |= oneKeyBit;
+    m_uModifiers = down ? (m_uModifiers | heldBit) : (m_uModifiers & ~heldBit);
+    m_uModifiers |= oneKeyBit;
     if (down)
         KeyDown(vk, false);
     else
@@ -303,14 +303,14 @@ void CKeySender::SendAltCode(const char* digits)
     // Anything but digits would press other keys than the number pad's.
     if (!IsAllDigits(digits))
         return;
-    if (m_target) {
-        HWND parent = GetParent(m_target);
+    if (m_hTarget) {
+        HWND parent = GetParent(m_hTarget);
         if (parent && parent != GetForegroundWindow()) {
             ForceForeground(parent);
             PreciseSleep(250);
         }
     }
-    bool altHeld = (m_modifiers & kAltHeld) != 0;
+    bool altHeld = (m_uModifiers & kAltHeld) != 0;
     if (!altHeld) {
         KeyDown(VK_MENU, false);
         PreciseSleep(m_nKeyDownDelay);
@@ -333,11 +333,11 @@ void CKeySender::SendChar(unsigned char ch, int count)
     }
     BYTE shifts = HIBYTE(scan);
     if (shifts & 1)
-        m_modifiers |= kShift;
+        m_uModifiers |= kShift;
     if (shifts & 2)
-        m_modifiers |= kCtrl;
+        m_uModifiers |= kCtrl;
     if (shifts & 4)
-        m_modifiers |= kAlt;
+        m_uModifiers |= kAlt;
     PrepareModifiers();
     PressModifiers();
     for (int i = 0; i < count; ++i)
@@ -353,13 +353,13 @@ void CKeySender::SendAccented(unsigned char ch)
     }
     AccentEntry accent = LookUpAccent(ch);
     if (accent.deadKeySlot) {
-        char dead = m_deadKeys[accent.deadKeySlot];
+        char dead = m_aDeadKeys[accent.deadKeySlot];
         if (dead == ' ') {
             SendUnicodeChar(ch);
             return;
         }
         SendChar(static_cast<unsigned char>(dead), 1);
-        m_modifiers &= kHeldBits;
+        m_uModifiers &= kHeldBits;
         SendChar(static_cast<unsigned char>(accent.letter), 1);
         return;
     }
@@ -391,18 +391,18 @@ void CKeySender::SendUnicodeChar(unsigned char ch)
 
 void CKeySender::PrepareModifiers()
 {
-    if (m_modifiers & kCtrlHeld)
-        m_modifiers &= ~kCtrl;
-    if (m_modifiers & kAltHeld)
-        m_modifiers &= ~kAlt;
-    if (m_modifiers & kShiftHeld)
-        m_modifiers &= ~kShift;
-    if (m_modifiers & kLWinHeld)
-        m_modifiers &= ~kWin;
+    if (m_uModifiers & kCtrlHeld)
+        m_uModifiers &= ~kCtrl;
+    if (m_uModifiers & kAltHeld)
+        m_uModifiers &= ~kAlt;
+    if (m_uModifiers & kShiftHeld)
+        m_uModifiers &= ~kShift;
+    if (m_uModifiers & kLWinHeld)
+        m_uModifiers &= ~kWin;
 
-    if (!m_target) {
+    if (!m_hTarget) {
         for (const Modifier& mod : kModifiers) {
-            if (!(m_modifiers & mod.held) && IsPhysicallyDown(mod.vk)) {
+            if (!(m_uModifiers & mod.held) && IsPhysicallyDown(mod.vk)) {
                 KeyUp(mod.vk, false);
                 PreciseSleep(m_nKeyDelay);
             }
@@ -413,7 +413,7 @@ void CKeySender::PrepareModifiers()
     if (!GetKeyboardState(state))
         return;
     for (const Modifier& mod : kModifiers) {
-        if (!(m_modifiers & mod.held))
+        if (!(m_uModifiers & mod.held))
             state[mod.vk] &= 0x7F;
     }
     SetKeyboardState(state);
@@ -421,37 +421,37 @@ void CKeySender::PrepareModifiers()
 
 void CKeySender::PressModifiers()
 {
-    if (m_modifiers & kWin)
-        KeyEvent(VK_LWIN, m_scanLWin, false, false);
-    if (m_modifiers & kShift)
-        KeyEvent(VK_SHIFT, m_scanShift, false, false);
-    if (m_modifiers & kCtrl)
-        KeyEvent(VK_CONTROL, m_scanCtrl, false, false);
-    if (m_modifiers & kAlt)
-        KeyEvent(VK_MENU, m_scanAlt, false, false);
+    if (m_uModifiers & kWin)
+        KeyEvent(VK_LWIN, m_nScanLWin, false, false);
+    if (m_uModifiers & kShift)
+        KeyEvent(VK_SHIFT, m_nScanShift, false, false);
+    if (m_uModifiers & kCtrl)
+        KeyEvent(VK_CONTROL, m_nScanCtrl, false, false);
+    if (m_uModifiers & kAlt)
+        KeyEvent(VK_MENU, m_nScanAlt, false, false);
     PreciseSleep(m_nKeyDownDelay);
 }
 
 void CKeySender::ReleaseModifiers()
 {
-    if (m_modifiers & kAlt)
-        KeyEvent(VK_MENU, m_scanAlt, false, true);
-    if (m_modifiers & kCtrl)
-        KeyEvent(VK_CONTROL, m_scanCtrl, false, true);
-    if (m_modifiers & kShift)
-        KeyEvent(VK_SHIFT, m_scanShift, false, true);
-    if (m_modifiers & kWin)
-        KeyEvent(VK_LWIN, m_scanLWin, false, true);
+    if (m_uModifiers & kAlt)
+        KeyEvent(VK_MENU, m_nScanAlt, false, true);
+    if (m_uModifiers & kCtrl)
+        KeyEvent(VK_CONTROL, m_nScanCtrl, false, true);
+    if (m_uModifiers & kShift)
+        KeyEvent(VK_SHIFT, m_nScanShift, false, true);
+    if (m_uModifiers & kWin)
+        KeyEvent(VK_LWIN, m_nScanLWin, false, true);
     PreciseSleep(m_nKeyDelay);
 }
 
 void CKeySender::ReleaseHeldKeys()
 {
     for (int vk = 1; vk < 256; ++vk) {
-        if (m_keysDown.test(vk))
+        if (m_aKeysDown.test(vk))
             KeyUp(static_cast<BYTE>(vk), false);
     }
-    m_modifiers = 0;
+    m_uModifiers = 0;
 }
 
 bool CKeySender::SetToggle(BYTE vk, bool on)
@@ -484,8 +484,8 @@ void CKeySender::KeyEvent(BYTE vk, BYTE scan, bool extended, bool up)
 {
     extended = extended || IsExtendedSendKey(vk);
     bool lockKey = vk == VK_CAPITAL || vk == VK_NUMLOCK || vk == VK_SCROLL;
-    if (m_bPostMessageMode && m_target && !lockKey) {
-        bool sys = (m_modifiers & kAlt) && !(m_modifiers & kCtrl);
+    if (m_bPostMessageMode && m_hTarget && !lockKey) {
+        bool sys = (m_uModifiers & kAlt) && !(m_uModifiers & kCtrl);
         LPARAM lParam = up ? ((static_cast<LPARAM>(scan) << 16) | static_cast<LPARAM>(0xC0000001))
                            : ((static_cast<LPARAM>(scan) << 16) + 1);
         if (extended)
@@ -495,15 +495,15 @@ void CKeySender::KeyEvent(BYTE vk, BYTE scan, bool extended, bool up)
             lParam |= 0x20000000;
             msg = up ? WM_SYSKEYUP : WM_SYSKEYDOWN;
         }
-        PostMessageA(m_target, msg, vk, lParam);
+        PostMessageA(m_hTarget, msg, vk, lParam);
     } else {
         keybd_event(vk, scan, (extended ? KEYEVENTF_EXTENDEDKEY : 0) | (up ? KEYEVENTF_KEYUP : 0), 0);
         // Without a window of its own the send follows the window in front; a
         // given window stays the target even after a lock key went as input.
-        if (m_bPostMessageMode && !m_target)
-            m_target = GetForegroundWindow();
+        if (m_bPostMessageMode && !m_hTarget)
+            m_hTarget = GetForegroundWindow();
     }
-    m_keysDown.set(vk, !up);
+    m_aKeysDown.set(vk, !up);
 }
 
 bool CKeySender::ParseHotkey(const char* text, int& vk, int& shift, int& ctrl, int& alt, int& win)

@@ -56,8 +56,8 @@ public:
     unsigned char m_bAttachMode = 0;
     int m_bPostMessageMode = 0;
 
-    unsigned Modifiers() const { return m_modifiers; }
-    HWND TargetWindow() const { return m_target; }
+    unsigned Modifiers() const { return m_uModifiers; }
+    HWND TargetWindow() const { return m_hTarget; }
 
 private:
     void BeginSend(HWND window);
@@ -72,14 +72,14 @@ private:
     bool SetToggle(BYTE vk, bool on);
     void KeyEvent(BYTE vk, BYTE scan, bool extended, bool up);
 
-    unsigned m_modifiers = 0;
-    HWND m_target = nullptr;
-    BYTE m_scanCtrl = 0;
-    BYTE m_scanAlt = 0;
-    BYTE m_scanShift = 0;
-    BYTE m_scanLWin = 0;
-    char m_deadKeys[kDeadKeySlots] = {};
-    std::bitset<256> m_keysDown;
-    CThreadInputLinks m_links;
-    bool m_capsWasOn = false;
+    unsigned m_uModifiers = 0;
+    HWND m_hTarget = nullptr;
+    BYTE m_nScanCtrl = 0;
+    BYTE m_nScanAlt = 0;
+    BYTE m_nScanShift = 0;
+    BYTE m_nScanLWin = 0;
+    char m_aDeadKeys[kDeadKeySlots] = {};
+    std::bitset<256> m_aKeysDown;
+    CThreadInputLinks m_Links;
+    bool m_bCapsWasOn = false;
 };

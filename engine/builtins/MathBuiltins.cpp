@@ -123,7 +123,7 @@ int Random(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& resul
 int AdlibDisable(CMarionet_Script& engine, CScriptValueList&, CScriptValue&)
 {
     engine.m_bAdlibEnabled = 0;
-    engine.m_strAdlibFunction.Clear();
+    engine.m_sAdlibFunction.Clear();
     return 0;
 }
 

@@ -4,8 +4,8 @@
 
 bool CScreenCapture::Capture(const RECT& inclusive)
 {
-    m_pixels.clear();
-    m_onScreen = {0, 0, 0, 0};
+    m_aPixels.clear();
+    m_rcOnScreen = {0, 0, 0, 0};
     HDC screen = GetDC(nullptr);
     if (!screen)
         return false;
@@ -40,8 +40,8 @@ bool CScreenCapture::Capture(const RECT& inclusive)
             GdiFlush();
             if (captured) {
                 const DWORD* source = static_cast<const DWORD*>(bits);
-                m_pixels.assign(source, source + static_cast<size_t>(width) * height);
-                m_onScreen = visible;
+                m_aPixels.assign(source, source + static_cast<size_t>(width) * height);
+                m_rcOnScreen = visible;
             }
             SelectObject(memory, old);
         }
@@ -56,10 +56,11 @@ bool CScreenCapture::Capture(const RECT& inclusive)
 
 COLORREF CScreenCapture::PixelAt(long x, long y) const
 {
-    if (x < m_onScreen.left || x >= m_onScreen.right || y < m_onScreen.top || y >= m_onScreen.bottom)
+    if (x < m_rcOnScreen.left || x >= m_rcOnScreen.right || y < m_rcOnScreen.top || y >= m_rcOnScreen.bottom)
         return CLR_INVALID;
-    size_t width = static_cast<size_t>(m_onScreen.right - m_onScreen.left);
-    DWORD bgr = m_pixels[static_cast<size_t>(y - m_onScreen.top) * width + static_cast<size_t>(x - m_onScreen.left)];
+    size_t width = static_cast<size_t>(m_rcOnScreen.right - m_rcOnScreen.left);
+    DWORD bgr =
+        m_aPixels[static_cast<size_t>(y - m_rcOnScreen.top) * width + static_cast<size_t>(x - m_rcOnScreen.left)];
     // The bitmap holds 0x00RRGGBB; the system colour is 0x00BBGGRR.
     return RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF);
 }

@@ -17,6 +17,6 @@ public:
     COLORREF PixelAt(long x, long y) const;
 
 private:
-    RECT m_onScreen = {0, 0, 0, 0};
-    std::vector<DWORD> m_pixels;
+    RECT m_rcOnScreen = {0, 0, 0, 0};
+    std::vector<DWORD> m_aPixels;
 };

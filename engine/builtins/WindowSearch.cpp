@@ -34,7 +34,7 @@ std::string FormatWindowHandle(HWND window)
     return text;
 }
 
-CWindowSearch::CWindowSearch() : m_childText(kChildTextBytes) {}
+CWindowSearch::CWindowSearch() : m_aChildText(kChildTextBytes) {}
 
 void CWindowSearch::SetWindowSearch(const char* title, const char* text)
 {
@@ -44,7 +44,7 @@ void CWindowSearch::SetWindowSearch(const char* title, const char* text)
 
 bool CWindowSearch::FindSearchedWindow(const WindowSearchOptions& options)
 {
-    m_options = options;
+    m_Options = options;
     if (options.m_nTitleMatchMode == 4) {
         if (m_sSearchedTitle.IsEmpty() || m_sSearchedTitle.CompareNoCase("last") == 0)
             return m_hFoundWindow != nullptr;
@@ -88,7 +88,7 @@ bool CWindowSearch::TitleMatches(HWND candidate) const
     char title[kTitleChars + 1] = {};
     GetWindowTextA(candidate, title, kTitleChars);
     const char* searched = m_sSearchedTitle.GetText();
-    switch (m_options.m_nTitleMatchMode) {
+    switch (m_Options.m_nTitleMatchMode) {
     case 2:
         return std::strstr(title, searched) != nullptr;
     case 3:
@@ -111,7 +111,7 @@ bool CWindowSearch::MatchWindowText()
         m_bWindowFound = 1;
         return true;
     }
-    if (m_options.m_nTextMatchMode != 1 || !IsWindowHung(m_hFoundWindow, kAnswerTimeoutMs))
+    if (m_Options.m_nTextMatchMode != 1 || !IsWindowHung(m_hFoundWindow, kAnswerTimeoutMs))
         EnumChildWindows(m_hFoundWindow, MatchChildTextProc, reinterpret_cast<LPARAM>(this));
     return m_bWindowFound != 0;
 }
@@ -123,12 +123,12 @@ BOOL CALLBACK CWindowSearch::MatchChildTextProc(HWND child, LPARAM self)
 
 bool CWindowSearch::MatchChildText(HWND child)
 {
-    if (!m_options.m_bDetectHiddenText && !IsWindowVisible(child))
+    if (!m_Options.m_bDetectHiddenText && !IsWindowVisible(child))
         return false;
-    char* text = m_childText.data();
+    char* text = m_aChildText.data();
     text[0] = '\0';
     LRESULT length;
-    if (m_options.m_nTextMatchMode == 2)
+    if (m_Options.m_nTextMatchMode == 2)
         length = GetWindowTextA(child, text, kChildTextBytes);
     else
         length = SendMessageA(child, WM_GETTEXT, kChildTextBytes - 1, reinterpret_cast<LPARAM>(text));

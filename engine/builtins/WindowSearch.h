@@ -65,6 +65,6 @@ private:
     HWND m_hFoundWindow = nullptr;
     HWND m_hFoundControl = nullptr;
     HWND m_hFocus = nullptr;
-    WindowSearchOptions m_options;
-    std::vector<char> m_childText;
+    WindowSearchOptions m_Options;
+    std::vector<char> m_aChildText;
 };

@@ -11,17 +11,17 @@ bool IsBlank(char c)
 
 void CArgList::Parse(const char* commandLine)
 {
-    m_args.clear();
+    m_aArgs.clear();
     const char* p = commandLine ? commandLine : "";
-    m_commandLine = p;
+    m_strCommandLine = p;
     while (IsBlank(*p))
         ++p;
     std::string token;
     bool inQuotes = false;
     bool pending = false;
     auto store = [&] {
-        if (static_cast<int>(m_args.size()) < kMaxArgs)
-            m_args.push_back(token);
+        if (static_cast<int>(m_aArgs.size()) < kMaxArgs)
+            m_aArgs.push_back(token);
         token.clear();
         pending = false;
     };
@@ -55,7 +55,7 @@ const char* CArgList::GetArg(int index) const
 {
     if (index < 0 || index >= GetCount())
         return "";
-    return m_args[static_cast<size_t>(index)].c_str();
+    return m_aArgs[static_cast<size_t>(index)].c_str();
 }
 
 CArgList& ScriptArgList()

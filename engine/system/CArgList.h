@@ -15,14 +15,14 @@ public:
 
     void Parse(const char* commandLine);
 
-    int GetCount() const { return static_cast<int>(m_args.size()); }
+    int GetCount() const { return static_cast<int>(m_aArgs.size()); }
     // The argument at index 0..count-1; "" out of range.
     const char* GetArg(int index) const;
-    const char* GetLineText() const { return m_commandLine.c_str(); }
+    const char* GetLineText() const { return m_strCommandLine.c_str(); }
 
 private:
-    std::vector<std::string> m_args;
-    std::string m_commandLine;
+    std::vector<std::string> m_aArgs;
+    std::string m_strCommandLine;
 };
 
 // The script arguments of the program (the engine's @-macros read them).

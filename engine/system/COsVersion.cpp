@@ -39,7 +39,7 @@ COsVersion COsVersion::FromVersion(unsigned long platformId, unsigned long major
     v.m_nMajor = major;
     v.m_nMinor = minor;
     v.m_nBuild = build;
-    v.m_servicePack = TrimBlanks(servicePack);
+    v.m_strServicePack = TrimBlanks(servicePack);
     if (platformId == VER_PLATFORM_WIN32_NT) {
         v.m_bNT = 1;
         // Versions after 5 are later systems still: they pass every "or later" test.

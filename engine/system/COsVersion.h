@@ -16,7 +16,7 @@ public:
     unsigned long m_nMajor = 0;
     unsigned long m_nMinor = 0;
     unsigned long m_nBuild = 0;
-    std::string m_servicePack;
+    std::string m_strServicePack;
 
     // Family flags, all 0 unless set.
     unsigned char m_bNT = 0;

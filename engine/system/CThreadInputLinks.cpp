@@ -6,15 +6,15 @@ bool CThreadInputLinks::Attach(DWORD from, DWORD to)
         return false;
     if (!AttachThreadInput(from, to, TRUE))
         return false;
-    m_links.emplace_back(from, to);
+    m_aLinks.emplace_back(from, to);
     return true;
 }
 
 void CThreadInputLinks::DetachAll()
 {
-    while (!m_links.empty()) {
-        AttachThreadInput(m_links.back().first, m_links.back().second, FALSE);
-        m_links.pop_back();
+    while (!m_aLinks.empty()) {
+        AttachThreadInput(m_aLinks.back().first, m_aLinks.back().second, FALSE);
+        m_aLinks.pop_back();
     }
 }
 

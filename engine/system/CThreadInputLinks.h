@@ -19,10 +19,10 @@ public:
     // recorded) when either is 0, both are the same or the system refuses.
     bool Attach(DWORD from, DWORD to);
     void DetachAll();
-    bool IsEmpty() const { return m_links.empty(); }
+    bool IsEmpty() const { return m_aLinks.empty(); }
 
 private:
-    std::vector<std::pair<DWORD, DWORD>> m_links;
+    std::vector<std::pair<DWORD, DWORD>> m_aLinks;
 };
 
 // The id of the thread that owns the window; 0 for no window.

@@ -47,7 +47,7 @@ protected:
     // One run from line 1 with the function as Adlib, due at every pass.
     void RunWithAdlib(const char* function)
     {
-        m_engine.m_strAdlibFunction = function;
+        m_engine.m_sAdlibFunction = function;
         m_engine.m_bAdlibEnabled = 1;
         m_engine.m_dwAdlibPeriod = 0;
         m_engine.ExecuteFromLine(1, 1);

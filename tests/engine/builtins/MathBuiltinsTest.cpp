@@ -221,12 +221,12 @@ TEST(MathBuiltins, RandomFollowsTheGeneratorsSequenceForASeed)
 TEST(MathBuiltins, AdlibDisableClearsTheAdlibFunction)
 {
     CBuiltinScriptRunner runner;
-    runner.Engine().m_strAdlibFunction = "Poll";
+    runner.Engine().m_sAdlibFunction = "Poll";
     runner.Engine().m_bAdlibEnabled = 1;
     ASSERT_TRUE(runner.Run({"$v = AdlibDisable()"}));
     EXPECT_EQ("1", runner.Text("v"));
     EXPECT_EQ(0, runner.Engine().m_bAdlibEnabled);
-    EXPECT_TRUE(runner.Engine().m_strAdlibFunction.IsEmpty());
+    EXPECT_TRUE(runner.Engine().m_sAdlibFunction.IsEmpty());
 }
 
 TEST(MathBuiltins, ArgumentCountsComeFromTheTable)

@@ -56,7 +56,7 @@ TEST(SyslibArgList, KeepsTheLineAndBoundsCountAndLength)
 TEST(SyslibOsVersion, FamilyFlags)
 {
     COsVersion seven = COsVersion::FromVersion(VER_PLATFORM_WIN32_NT, 6, 1, 7601, "  Service Pack 1 ");
-    EXPECT_EQ("Service Pack 1", seven.m_servicePack);
+    EXPECT_EQ("Service Pack 1", seven.m_strServicePack);
     EXPECT_TRUE(seven.m_bNT);
     EXPECT_FALSE(seven.m_b9x);
     EXPECT_FALSE(seven.m_bNT4);
@@ -74,7 +74,7 @@ TEST(SyslibOsVersion, FamilyFlags)
     COsVersion nt4 = COsVersion::FromVersion(VER_PLATFORM_WIN32_NT, 4, 0, 1381, nullptr);
     EXPECT_TRUE(nt4.m_bNT4);
     EXPECT_FALSE(nt4.m_b2000OrLater);
-    EXPECT_EQ("", nt4.m_servicePack);
+    EXPECT_EQ("", nt4.m_strServicePack);
 
     COsVersion me = COsVersion::FromVersion(VER_PLATFORM_WIN32_WINDOWS, 4, 90, 0x04113000, "");
     EXPECT_TRUE(me.m_b9x);
