@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/HotkeyIdentifierCache.h"
 #include "app/RobotScheduledJob.h"
 #include "controls/CButtonST.h"
 #include "controls/CSortListCtrl.h"
@@ -58,8 +59,9 @@ public:
     void QuitApplication();
 
     // Hotkeys: the identifier is the global atom of the key's notation in
-    // lower case; 0 for a text that names no single key ("None").
-    WORD GetHotKeyId(const CString& hotkeyText, UINT& modifiers, UINT& virtualKey) const;
+    // lower case; 0 for a text that names no single key ("None"). Computed
+    // once a text and kept.
+    WORD GetHotKeyId(const CString& hotkeyText, UINT& modifiers, UINT& virtualKey);
     int RegisterRobotHotKey(const CString& hotkeyText);
     int UnregisterRobotHotKey(const CString& hotkeyText);
     void RegisterAllHotKeys(int startOnly);
@@ -142,6 +144,7 @@ private:
     CSortListCtrl m_RobotList;
     CButtonST m_arrButtons[8];
     CArray<CRobot, CRobot&> m_arrRobots;
+    CHotkeyIdentifierCache m_HotkeyIds;
     CTaskScheduler m_TaskScheduler;
     int m_nEditedRow = -1;
     int m_bShowTips = 1;
