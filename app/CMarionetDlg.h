@@ -137,6 +137,8 @@ private:
     void RefreshAllHotKeys();
     void RunAutoRunRobotAndQuit();
     void AddRobotRow(const CRobot& robot);
+    // The script folder as looked up when the robots were loaded.
+    CString ScriptFolder() const;
     int RunLoadedRobot(const CRobot& robot, const CString& path);
 
     HICON m_hIcon = nullptr;
@@ -145,6 +147,10 @@ private:
     CButtonST m_arrButtons[8];
     CArray<CRobot, CRobot&> m_arrRobots;
     CHotkeyIdentifierCache m_HotkeyIds;
+    CString m_strScriptFolder;
+    // While the list is filled: the robot whose file was just read whole, -1
+    // for none.
+    int m_nJustReadRobot = -1;
     CTaskScheduler m_TaskScheduler;
     int m_nEditedRow = -1;
     int m_bShowTips = 1;
