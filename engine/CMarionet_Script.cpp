@@ -42,13 +42,7 @@ CMarionet_Script::~CMarionet_Script()
     char szMode[64] = "";
     if (mciSendStringA("status PlayMe mode", szMode, sizeof szMode, nullptr) == 0 && szMode[0])
         mciSendStringA("close PlayMe", nullptr, 0, nullptr);
-    for (CScriptHotkeySlot*& pSlot : m_pHotkeySlots) {
-        if (pSlot) {
-            UnregisterHotKey(EngineWindowHandle, pSlot->nId);
-            delete pSlot;
-            pSlot = nullptr;
-        }
-    }
+    WithdrawScriptHotkeys();
     m_FileHandles.CloseAll();
 }
 

@@ -112,6 +112,8 @@ public:
     int ReportScriptError(const char* pszMessage, int nColumn);
     int ReportRuntimeError(const char* pszMessage, const char* pszDetail);
     void EndWaitLong();
+    // Unregisters every script hotkey and frees its slot.
+    void WithdrawScriptHotkeys();
     CMarionet_ScriptFile& ScriptFile() { return m_ScriptFile; }
 
     // The built-in table: handlers in the order of the name table. Entries

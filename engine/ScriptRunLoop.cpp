@@ -35,6 +35,11 @@ void CMarionet_Script::EndTopLevelRun()
 {
     if (m_Hooks.releaseHeldKeys)
         m_Hooks.releaseHeldKeys();
+    // A script's hotkeys and its Adlib function belong to its run: left
+    // behind, the keys would stay taken for every program and a later script
+    // would be interrupted by a function it does not have.
+    WithdrawScriptHotkeys();
+    m_bAdlibEnabled = 0;
     // The pump consumed the program's WM_QUIT; hand it back once so that the
     // program's own loop ends too.
     if (m_bQuit && !m_bQuitReposted) {
@@ -53,7 +58,7 @@ void CMarionet_Script::PumpMessages()
             m_nWaitState = WAIT_FINISHED;
             return;
         }
-        if (msg.message == WM_HOTKEY && msg.hwnd == nullptr) {
+        if (msg.message == WM_HOTKEY && msg.hwnd == nullptr && msg.wParam < HOTKEY_SLOTS) {
             m_HotkeyQueue.Post(static_cast<int>(msg.wParam));
             continue;
         }
@@ -280,6 +285,18 @@ bool CMarionet_Script::DispatchPendingHotkey()
         }
     }
     return false;
+}
+
+void CMarionet_Script::WithdrawScriptHotkeys()
+{
+    for (CScriptHotkeySlot*& pSlot : m_pHotkeySlots) {
+        if (pSlot) {
+            UnregisterHotKey(EngineWindowHandle, pSlot->nId);
+            delete pSlot;
+            pSlot = nullptr;
+        }
+    }
+    m_HotkeyQueue.Clear();
 }
 
 void CMarionet_Script::EndWaitLong()

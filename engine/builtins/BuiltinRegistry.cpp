@@ -9,6 +9,7 @@
 #include "engine/builtins/MouseBuiltins.h"
 #include "engine/builtins/OptionBuiltins.h"
 #include "engine/builtins/PixelBuiltins.h"
+#include "engine/builtins/SystemBuiltinFamilies.h"
 #include "engine/builtins/WaitBuiltins.h"
 #include "engine/builtins/WindowBuiltins.h"
 #include "engine/builtins/WindowShellBuiltins.h"
@@ -50,4 +51,10 @@ void InstallScriptBuiltins(CMarionet_Script& engine)
     RegisterWaitBuiltins(engine);
     RegisterKeyBuiltins(engine);
     RegisterMathAndStringBuiltins(engine);
+    RegisterHotkeyBuiltins(engine);
+    RegisterScriptCallBuiltins(engine);
+    RegisterEnvironmentBuiltins(engine);
+    RegisterMachineBuiltins(engine);
+    RegisterMessageSoundBuiltins(engine);
+    RegisterEngineWindowBuiltins(engine);
 }

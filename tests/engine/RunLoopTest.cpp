@@ -140,8 +140,7 @@ TEST_F(RunLoopTest, ScriptHotkeyRunsItsFunctionFromTheThreadQueue)
     m_engine.ExecuteFromLine(1, 1);
     EXPECT_EQ("11", Global("HKRAN"));
     EXPECT_EQ(0, m_boxes.Count());
-    m_engine.m_pHotkeySlots[3] = nullptr;
-    delete slot;
+    EXPECT_EQ(nullptr, m_engine.m_pHotkeySlots[3]) << "the end of the run frees the script's hotkeys";
 }
 
 TEST(HotkeyQueueTest, FullQueueDropsTheNewestId)

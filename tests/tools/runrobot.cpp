@@ -1,5 +1,6 @@
 // Runs robot files once each, the way the program runs a robot, and writes
-// every message box the run would show to standard output instead:
+// every message box the run would show to standard output instead, answering
+// it with its default button:
 //
 //   === FILE <path>
 //   --- BOX <caption>
@@ -23,11 +24,27 @@
 
 namespace {
 
+// The buttons of each box type, left to right.
+const int kBoxButtons[][3] = {
+    {IDOK},        {IDOK, IDCANCEL},    {IDABORT, IDRETRY, IDIGNORE},       {IDYES, IDNO, IDCANCEL},
+    {IDYES, IDNO}, {IDRETRY, IDCANCEL}, {IDCANCEL, IDTRYAGAIN, IDCONTINUE},
+};
+
+// The box's default button, as a user pressing Enter would answer.
+int DefaultButton(UINT type)
+{
+    const UINT kind = type & MB_TYPEMASK;
+    if (kind >= sizeof kBoxButtons / sizeof kBoxButtons[0])
+        return IDOK;
+    const UINT index = (type & MB_DEFMASK) >> 8;
+    return index < 3 && kBoxButtons[kind][index] != 0 ? kBoxButtons[kind][index] : kBoxButtons[kind][0];
+}
+
 int PrintBox(const CMessageBoxRequest& request)
 {
     std::printf("--- BOX %s\n%s\n--- END BOX\n", request.caption.GetString(), request.text.GetString());
     std::fflush(stdout);
-    return (request.type & MB_TYPEMASK) == MB_YESNO ? IDYES : IDOK;
+    return DefaultButton(request.type);
 }
 
 int RunOne(CMarionet_Script& engine, const char* pszPath)

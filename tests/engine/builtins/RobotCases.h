@@ -10,14 +10,17 @@
 #include <vector>
 
 // Runs the cases as one robot file through runrobot.exe: each expression is
-// assigned, then written with @error as "text|error" to the result file.
-inline void ExpectRobotCases(const ExpressionCase* cases, std::size_t count)
+// assigned, then written with @error as "text|error" to the result file. The
+// setup lines run first; the functions follow the cases.
+inline void ExpectRobotCases(const ExpressionCase* cases, std::size_t count, const std::vector<std::string>& setup = {},
+                             const std::vector<std::string>& functions = {})
 {
-    std::vector<std::string> lines;
+    std::vector<std::string> lines = setup;
     for (std::size_t i = 0; i < count; ++i) {
         lines.push_back(std::string("$v = ") + cases[i].expression);
         lines.push_back("FileWriteLine(\"%OUT%\", $v & \"|\" & @error)");
     }
+    lines.insert(lines.end(), functions.begin(), functions.end());
     int exitCode = -1;
     const scripttest::Result result = scripttest::RunScript(lines, &exitCode);
     EXPECT_EQ(0, exitCode) << result.FirstBox();
@@ -29,7 +32,8 @@ inline void ExpectRobotCases(const ExpressionCase* cases, std::size_t count)
 }
 
 template <std::size_t N>
-void ExpectRobotCases(const ExpressionCase (&cases)[N])
+void ExpectRobotCases(const ExpressionCase (&cases)[N], const std::vector<std::string>& setup = {},
+                      const std::vector<std::string>& functions = {})
 {
-    ExpectRobotCases(cases, N);
+    ExpectRobotCases(cases, N, setup, functions);
 }
