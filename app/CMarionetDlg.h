@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/HotkeyIdentifierCache.h"
 #include "app/RobotScheduledJob.h"
 #include "controls/CButtonST.h"
 #include "controls/CSortListCtrl.h"
@@ -58,8 +59,9 @@ public:
     void QuitApplication();
 
     // Hotkeys: the identifier is the global atom of the key's notation in
-    // lower case; 0 for a text that names no single key ("None").
-    WORD GetHotKeyId(const CString& hotkeyText, UINT& modifiers, UINT& virtualKey) const;
+    // lower case; 0 for a text that names no single key ("None"). Computed
+    // once a text and kept.
+    WORD GetHotKeyId(const CString& hotkeyText, UINT& modifiers, UINT& virtualKey);
     int RegisterRobotHotKey(const CString& hotkeyText);
     int UnregisterRobotHotKey(const CString& hotkeyText);
     void RegisterAllHotKeys(int startOnly);
@@ -135,6 +137,8 @@ private:
     void RefreshAllHotKeys();
     void RunAutoRunRobotAndQuit();
     void AddRobotRow(const CRobot& robot);
+    // The script folder as looked up when the robots were loaded.
+    CString ScriptFolder() const;
     int RunLoadedRobot(const CRobot& robot, const CString& path);
 
     HICON m_hIcon = nullptr;
@@ -142,6 +146,11 @@ private:
     CSortListCtrl m_RobotList;
     CButtonST m_arrButtons[8];
     CArray<CRobot, CRobot&> m_arrRobots;
+    CHotkeyIdentifierCache m_HotkeyIds;
+    CString m_strScriptFolder;
+    // While the list is filled: the robot whose file was just read whole, -1
+    // for none.
+    int m_nJustReadRobot = -1;
     CTaskScheduler m_TaskScheduler;
     int m_nEditedRow = -1;
     int m_bShowTips = 1;

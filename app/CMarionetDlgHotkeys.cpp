@@ -1,12 +1,11 @@
 #include "app/CMarionetDlg.h"
 
-#include "app/HotkeyIdentifier.h"
 #include "app/RobotFolder.h"
 #include "app/ScriptEngineObjects.h"
 
-WORD CMarionetDlg::GetHotKeyId(const CString& hotkeyText, UINT& modifiers, UINT& virtualKey) const
+WORD CMarionetDlg::GetHotKeyId(const CString& hotkeyText, UINT& modifiers, UINT& virtualKey)
 {
-    return GetHotKeyIdentifier(hotkeyText, modifiers, virtualKey);
+    return m_HotkeyIds.Get(hotkeyText, modifiers, virtualKey);
 }
 
 int CMarionetDlg::RegisterRobotHotKey(const CString& hotkeyText)

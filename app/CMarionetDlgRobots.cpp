@@ -14,17 +14,23 @@ const int kNameColumn = 1;
 
 void CMarionetDlg::LoadRobots()
 {
+    m_strScriptFolder = GetScriptFolder();
     m_arrRobots.RemoveAll();
+    m_RobotList.SetRedraw(FALSE);
     m_RobotList.DeleteAllItems();
-    for (const CString& path : ListRobotFiles(GetScriptFolder())) {
+    for (const CString& path : ListRobotFiles(m_strScriptFolder)) {
         CRobot robot;
-        robot.LoadFromFile(path);
+        const int readWhole = robot.LoadFromFile(path);
         // A file that cannot be opened still gets its row, under its file name.
         if (robot.m_strName.IsEmpty())
             robot.m_strName = RobotFileBaseName(path);
-        m_arrRobots.Add(robot);
+        const int index = m_arrRobots.Add(robot);
+        m_nJustReadRobot = readWhole ? index : -1;
         AddRobotRow(robot);
+        m_nJustReadRobot = -1;
     }
+    m_RobotList.SetRedraw(TRUE);
+    m_RobotList.Invalidate();
 }
 
 void CMarionetDlg::AddRobotRow(const CRobot& robot)
@@ -33,6 +39,11 @@ void CMarionetDlg::AddRobotRow(const CRobot& robot)
     // Checking the row saves the robot and registers its hotkeys.
     if (row >= 0 && robot.m_bEnable)
         m_RobotList.SetCheck(row, TRUE);
+}
+
+CString CMarionetDlg::ScriptFolder() const
+{
+    return m_strScriptFolder.IsEmpty() ? GetScriptFolder() : m_strScriptFolder;
 }
 
 int CMarionetDlg::GetSelectedRow() const
@@ -79,11 +90,16 @@ void CMarionetDlg::OnRobotListItemChanged(NMHDR* header, LRESULT* result)
     const int index = RobotIndexOfRow(change->iItem);
     if (index < 0)
         return;
+    const CString folder = ScriptFolder();
     CRobot robot;
-    if (robot.LoadFromFile(RobotFilePath(m_arrRobots[index].m_strName))) {
+    // The row of a file just read whole is checked while the list is filled:
+    // the record in memory is what the file holds.
+    if (index == m_nJustReadRobot)
+        robot = m_arrRobots[index];
+    if (index == m_nJustReadRobot || robot.LoadFromFile(RobotFilePath(folder, m_arrRobots[index].m_strName))) {
         robot.m_bEnable = newCheck;
-        CreateDirectoryPath(GetScriptFolder());
-        robot.SaveToFile(GetScriptFolder());
+        CreateDirectoryPath(folder);
+        robot.SaveToFile(folder);
         m_arrRobots[index] = robot;
     } else {
         // Only a file read whole is written back: a vanished or damaged file

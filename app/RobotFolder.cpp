@@ -24,7 +24,12 @@ CString GetScriptFolder()
 
 CString RobotFilePath(const CString& robotName)
 {
-    return GetScriptFolder() + "\\" + robotName + kRobotExtension;
+    return RobotFilePath(GetScriptFolder(), robotName);
+}
+
+CString RobotFilePath(const CString& folder, const CString& robotName)
+{
+    return folder + "\\" + robotName + kRobotExtension;
 }
 
 std::vector<CString> ListFilesWithExtension(const CString& folder, const char* extension)

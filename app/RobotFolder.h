@@ -12,6 +12,8 @@ CString GetScriptFolder();
 
 // "<script folder>\<name>.txt".
 CString RobotFilePath(const CString& robotName);
+// "<folder>\<name>.txt", for a script folder already looked up.
+CString RobotFilePath(const CString& folder, const CString& robotName);
 
 // The files of a folder in the file system's enumeration order: every entry
 // that is not a directory and whose name ends in the extension (any case).

@@ -1,7 +1,6 @@
 // Lines per second through the real run loop, beside the cost of the per-line
 // message pump alone, and the memory of a polling robot's TAG/If/GOTO loop.
-#include "engine/CMarionet_Script.h"
-#include "engine/CMarionet_ScriptFile.h"
+#include "bench/BenchLoops.h"
 #include "engine/builtins/BuiltinRegistry.h"
 #include "framework/CMessageBoxCapture.h"
 
@@ -25,12 +24,7 @@ double Seconds(const LARGE_INTEGER& start)
 
 double RunScript(CMarionet_ScriptFile& file, CMarionet_Script& engine, const std::vector<std::string>& lines)
 {
-    file.UnloadScript();
-    int number = 0;
-    for (const std::string& line : lines)
-        file.AddScriptLine(++number, line.c_str(), -1);
-    file.BuildLineArray();
-    engine.LoadAndCheckScript("bench.txt");
+    LoadBenchScript(file, engine, lines);
     LARGE_INTEGER start;
     QueryPerformanceCounter(&start);
     engine.ExecuteFromLine(1, 1);
@@ -65,19 +59,8 @@ int main()
     CMarionet_Script engine(file);
     InstallScriptBuiltins(engine);
 
-    const int kCount = 50000;
-    const std::string count = std::to_string(kCount);
-    // While, the assignment and WEnd run once per pass.
-    Report("counting loop", RunScript(file, engine, {"$i = 0", "While $i < " + count, "$i = $i + 1", "WEnd"}),
-           3.0 * kCount);
-    // For's Next, the concatenation.
-    Report("string-building loop",
-           RunScript(file, engine, {"$s = \"\"", "For $i = 1 To " + count, "$s = $s & \"x\"", "Next"}), 2.0 * kCount);
-    // The call line, Return and Next.
-    Report("user-function-call loop",
-           RunScript(file, engine,
-                     {"For $i = 1 To " + count, "$r = Inc($i)", "Next", "Func Inc($a)", "Return $a + 1", "EndFunc"}),
-           3.0 * kCount);
+    for (const BenchLoop& loop : BenchLoops(50000))
+        Report(loop.name, RunScript(file, engine, loop.lines), loop.executedLines);
 
     const int kPumps = 1000000;
     LARGE_INTEGER start;

@@ -24,13 +24,28 @@ public:
             m_pText = m_sLarge.GetBuffer();
             m_nLength = m_sLarge.GetLength();
         }
-        if (m_nLength > 0)
+        if (!UpperAscii(m_pText, m_nLength))
             CharUpperBuffA(m_pText, static_cast<DWORD>(m_nLength));
     }
     const char* Text() const { return m_pText; }
     int Length() const { return m_nLength; }
 
 private:
+    // Variable names are ASCII: those are upper-cased here, without the
+    // system call; false, with the text untouched, for any other byte.
+    static bool UpperAscii(char* text, int length)
+    {
+        for (int i = 0; i < length; ++i) {
+            if (static_cast<unsigned char>(text[i]) >= 0x80)
+                return false;
+        }
+        for (int i = 0; i < length; ++i) {
+            if (text[i] >= 'a' && text[i] <= 'z')
+                text[i] = static_cast<char>(text[i] - 'a' + 'A');
+        }
+        return true;
+    }
+
     char m_aSmall[64];
     CScriptString m_sLarge;
     char* m_pText;

@@ -1,11 +1,23 @@
 #include "engine/CMarionet_Script.h"
 
 #include "engine/CMarionet_ScriptFile.h"
+#include "engine/ScriptLinePump.h"
 #include "engine/ScriptGlobals.h"
 
 #include <mmsystem.h>
 
 #include <new>
+
+namespace {
+
+ScriptLinePumpFunction g_pfnLinePump = nullptr;
+
+}  // namespace
+
+void SetScriptLinePump(ScriptLinePumpFunction pump)
+{
+    g_pfnLinePump = pump;
+}
 
 void CMarionet_Script::BeginTopLevelRun()
 {
@@ -83,7 +95,10 @@ int CMarionet_Script::ExecuteFromLine(int nStartLine, int bTopLevel)
     int nLine = nStartLine;
     CScriptTokenList tokens;
     while (!m_bQuit && !m_bReturn) {
-        PumpMessages();
+        if (g_pfnLinePump)
+            g_pfnLinePump(*this);
+        else
+            PumpMessages();
         if (m_nWaitState == WAIT_FINISHED)
             break;
         if (ServiceWaitStates())

@@ -138,7 +138,7 @@ int CRobot::SaveToFile(const CString& folder) const
     // Lines end in CR LF on disk, as a text-mode write would store them.
     CString bytes = FileText();
     bytes.Replace("\n", "\r\n");
-    return WriteFileReplacing(folder + "\\" + m_strName + ".txt", bytes) ? 1 : 0;
+    return WriteFileIfChanged(folder + "\\" + m_strName + ".txt", bytes) ? 1 : 0;
 }
 
 int CRobot::LoadFromFile(const CString& path)

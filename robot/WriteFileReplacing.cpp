@@ -4,6 +4,9 @@
 
 #include <windows.h>
 
+#include <cstring>
+#include <string>
+
 namespace {
 CString FolderOf(const CString& path)
 {
@@ -29,4 +32,13 @@ bool WriteFileReplacing(const CString& path, const CString& bytes)
         return true;
     DeleteFileA(temporary);
     return false;
+}
+
+bool WriteFileIfChanged(const CString& path, const CString& bytes)
+{
+    std::string held;
+    if (CFile::ReadAll(path, held) && held.size() == static_cast<size_t>(bytes.GetLength()) &&
+        std::memcmp(held.data(), bytes.GetString(), held.size()) == 0)
+        return true;
+    return WriteFileReplacing(path, bytes);
 }

@@ -7,3 +7,7 @@
 // a complete write: on any failure the old file stays whole and the result is
 // false.
 bool WriteFileReplacing(const CString& path, const CString& bytes);
+
+// As WriteFileReplacing, but leaves the file alone when it already holds
+// exactly these bytes: saving an unchanged record then costs one read.
+bool WriteFileIfChanged(const CString& path, const CString& bytes);

@@ -1,4 +1,5 @@
 #include "app/HotkeyIdentifier.h"
+#include "app/HotkeyIdentifierCache.h"
 
 #include <gtest/gtest.h>
 
@@ -94,4 +95,21 @@ TEST(HotkeyIdentifier, SplitReadsPrefixCharactersInAnyOrder)
     EXPECT_EQ(key, "<f1>");
     EXPECT_EQ(KeyTableCodeNoCase("<backspace>"), static_cast<unsigned>(VK_BACK));
     EXPECT_EQ(KeyTableCodeNoCase("<>"), 0u);
+}
+
+TEST(HotkeyIdentifierCache, KeptIdentifiersFollowAChangedKey)
+{
+    // A robot's start key as the editor changes it, asked for again after
+    // each change, as registering and a press ask for it.
+    const char* texts[] = {"Ctrl + A", "Ctrl + A", "Alt + <F11>", "None", "Ctrl + A", "Shift + 9"};
+    CHotkeyIdentifierCache cache;
+    for (const char* text : texts) {
+        UINT modifiers = MOD_WIN;
+        UINT key = 0;
+        const WORD id = cache.Get(text, modifiers, key);
+        Registration expected = Identify(text);
+        EXPECT_EQ(id, expected.id) << text;
+        EXPECT_EQ(key, expected.key) << text;
+        EXPECT_EQ(modifiers, MOD_WIN | expected.modifiers) << text;
+    }
 }

@@ -275,3 +275,34 @@ TEST(RobotFile, FailedSaveReportsAndLeavesTheOldFileWhole)
     if (search != INVALID_HANDLE_VALUE)
         FindClose(search);
 }
+
+TEST(RobotFile, SaveWritesOnlyWhenTheBytesDiffer)
+{
+    TempFolder folder;
+    CRobot robot = TwoWindowRobot();
+    ASSERT_EQ(1, robot.SaveToFile(folder.Path().c_str()));
+    const std::string path = folder.File("Two Windows.txt");
+    const auto writeTime = [&path]() {
+        WIN32_FILE_ATTRIBUTE_DATA data;
+        EXPECT_TRUE(GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data));
+        return ULARGE_INTEGER{{data.ftLastWriteTime.dwLowDateTime, data.ftLastWriteTime.dwHighDateTime}}.QuadPart;
+    };
+    const FILETIME old = {0x00000000, 0x01C00000};
+    {
+        const HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(INVALID_HANDLE_VALUE, file);
+        SetFileTime(file, nullptr, nullptr, &old);
+        CloseHandle(file);
+    }
+    const ULONGLONG before = writeTime();
+
+    ASSERT_EQ(1, robot.SaveToFile(folder.Path().c_str()));
+    EXPECT_EQ(before, writeTime());
+
+    // Same length, one byte different: written again.
+    std::string damaged = kTwoWindowFile;
+    damaged[damaged.size() - 3] ^= 1;
+    WriteBytes(path, damaged);
+    ASSERT_EQ(1, robot.SaveToFile(folder.Path().c_str()));
+    EXPECT_EQ(kTwoWindowFile, ReadBytes(path));
+}
