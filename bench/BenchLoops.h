@@ -31,8 +31,7 @@ inline std::vector<BenchLoop> BenchLoops(int count)
     };
 }
 
-inline void LoadBenchScript(CMarionet_ScriptFile& file, CMarionet_Script& engine,
-                            const std::vector<std::string>& lines)
+inline void LoadBenchScript(CMarionet_ScriptFile& file, CMarionet_Script& engine, const std::vector<std::string>& lines)
 {
     file.UnloadScript();
     int number = 0;

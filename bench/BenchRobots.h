@@ -26,8 +26,8 @@ inline std::vector<std::string> BenchKeyPool()
     const char* named[] = {"<Home>", "<End>", "<Insert>", "<Delete>", "<Prior>", "<Next>",
                            "<Left>", "<Up>",  "<Right>",  "<Down>",   "<Pause>", "<Help>"};
     keys.insert(keys.end(), std::begin(named), std::end(named));
-    const char* modifiers[] = {"Ctrl + Shift + Alt + ", "Ctrl + Shift + ", "Ctrl + Alt + ", "Shift + Alt + ",
-                               "Ctrl + ", "Shift + ", "Alt + "};
+    const char* modifiers[] = {
+        "Ctrl + Shift + Alt + ", "Ctrl + Shift + ", "Ctrl + Alt + ", "Shift + Alt + ", "Ctrl + ", "Shift + ", "Alt + "};
     std::vector<std::string> pool;
     for (const char* modifier : modifiers) {
         for (const std::string& key : keys)

@@ -78,7 +78,8 @@ double MedianPress(int otherRobots, HWND target)
     const std::vector<double> delays = Presses(target);
     e2e::EndStartedProcesses();
     std::printf("beside %4d robots: %zu of %d presses arrived, median %.1f ms, min %.1f ms\n", otherRobots,
-                delays.size(), kPresses, BenchMedian(delays), delays.empty() ? 0.0 : *std::min_element(delays.begin(), delays.end()));
+                delays.size(), kPresses, BenchMedian(delays),
+                delays.empty() ? 0.0 : *std::min_element(delays.begin(), delays.end()));
     return BenchMedian(delays);
 }
 
