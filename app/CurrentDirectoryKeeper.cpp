@@ -2,25 +2,11 @@
 
 #include <windows.h>
 
-#include <vector>
+#include "framework/CurrentDirectory.h"
 
 CCurrentDirectoryKeeper::CCurrentDirectoryKeeper()
+    : m_strDirectory(GetCurrentDirectoryPath()), m_bSaved(!m_strDirectory.IsEmpty())
 {
-    // The directory may change between the size query and the read; try
-    // again with the size the second call reports.
-    DWORD size = GetCurrentDirectoryA(0, nullptr);
-    while (size > 0) {
-        std::vector<char> buffer(size);
-        DWORD length = GetCurrentDirectoryA(size, buffer.data());
-        if (length == 0)
-            return;
-        if (length < size) {
-            m_strDirectory = CString(buffer.data(), static_cast<int>(length));
-            m_bSaved = true;
-            return;
-        }
-        size = length;
-    }
 }
 
 CCurrentDirectoryKeeper::~CCurrentDirectoryKeeper()

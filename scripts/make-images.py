@@ -230,6 +230,97 @@ def write_background(name, width, height):
         f.write(head + info + pal + bytes(bits))
 
 
+MAGENTA = (255, 0, 255)
+
+
+def write_bmp24(name, width, height, pixel):
+    """An uncompressed 24-bit bitmap; pixel(x, y) gives (r, g, b) from the top left."""
+    stride = (width * 3 + 3) // 4 * 4
+    bits = bytearray()
+    for y in reversed(range(height)):
+        row = bytearray()
+        for x in range(width):
+            r, g, b = pixel(x, y)
+            row += bytes((b, g, r))
+        bits += row + bytes(stride - len(row))
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(bits), 2835, 2835, 0, 0)
+    head = b"BM" + struct.pack("<IHHI", 14 + len(info) + len(bits), 0, 0, 14 + len(info))
+    with open(os.path.join(OUT, name), "wb") as f:
+        f.write(head + info + bytes(bits))
+
+
+def canvas_pixel(canvas, background):
+    """Reads a canvas as opaque colours over the background."""
+    def pixel(x, y):
+        r, g, b, a = canvas.px[y][x]
+        t = a / 255.0
+        return tuple(int(round(c * t + bc * (1 - t))) for c, bc in zip((r, g, b), background))
+    return pixel
+
+
+def keyboard_mark(c):
+    c.rect(4, 8, 24, 19, NAVY, radius=2)
+    for row, y in enumerate((10, 13)):
+        for x in range(6 + row, 21, 3):
+            c.rect(x, y, x + 2, y + 2, WHITE)
+    c.rect(9, 16, 19, 17.5, WHITE)
+
+
+def mouse_mark(c):
+    c.rect(8, 5, 20, 22, NAVY, radius=6)
+    c.line(14, 5.5, 14, 12, 1.2, WHITE)
+    c.line(8.5, 12, 19.5, 12, 1.2, WHITE)
+
+
+def write_pane_title(name, mark):
+    """A pane title: a light gradient bar with rounded top corners, magenta outside
+    (the window's shape) and a mark at the left of the caption."""
+    width, height, radius = 320, 25, 6
+    mark_canvas = Canvas(height + 4)
+    mark(mark_canvas)
+
+    def pixel(x, y):
+        for cx in (radius, width - radius - 1):
+            if y < radius and abs(x - cx) > 0 and (x < radius or x > width - radius - 1):
+                if (x - cx) ** 2 + (y - radius) ** 2 > radius * radius:
+                    return MAGENTA
+        t = x / float(width - 1)
+        base = tuple(int(a + (b - a) * t) for a, b in zip((255, 255, 255), (198, 211, 247)))
+        if x < mark_canvas.size and y < mark_canvas.size:
+            return canvas_pixel(mark_canvas, base)(x, y)
+        return base
+    write_bmp24(name, width, height, pixel)
+
+
+def write_glyph(name, up):
+    """A 16 x 16 double chevron on black, which leaves the title unchanged when ORed onto it."""
+    c = Canvas(16)
+    c.circle(8, 8, 7.5, (60, 90, 170))
+    for dy in (0, 4):
+        y0, y1 = (9 - dy, 5 - dy) if up else (4 + dy, 8 + dy)
+        y0, y1 = (y0 + 2, y1 + 2) if up else (y0, y1)
+        c.line(4.5, y0, 8, y1, 1.6, WHITE)
+        c.line(8, y1, 11.5, y0, 1.6, WHITE)
+    write_bmp24(name, 16, 16, canvas_pixel(c, (0, 0, 0)))
+
+
+def write_hand_cursor(name):
+    """A pointing hand, hot spot at the tip of the finger."""
+    c = Canvas(32)
+    outline, fill = (0, 0, 0), WHITE
+    for grow, color in ((1.0, outline), (0.0, fill)):
+        c.rect(10 - grow, 1 - grow, 15 + grow, 18 + grow, color, radius=2.5)
+        for x0 in (15, 19, 23):
+            c.rect(x0 - grow, 10 - grow, x0 + 4 + grow, 18 + grow, color, radius=2)
+        c.rect(6 - grow, 15 - grow, 27 + grow, 28 + grow, color, radius=4)
+        c.polygon([(2 - grow, 14 - grow * 1.2), (6, 12), (12, 22), (8, 25 + grow)], color)
+    image = icon_image(c)
+    data = struct.pack("<HHH", 0, 2, 1)
+    data += struct.pack("<BBBBHHII", 32, 32, 0, 0, 12, 1, len(image), 6 + 16)
+    with open(os.path.join(OUT, name), "wb") as f:
+        f.write(data + image)
+
+
 def main():
     os.makedirs(OUT, exist_ok=True)
     write_icon("tapforge.ico", [robot_face(32), robot_face(16)])
@@ -241,6 +332,11 @@ def main():
     write_icon("edit.ico", [edit_icon(24)])
     write_icon("remove.ico", [remove_icon(24)])
     write_background("background.bmp", 650, 343)
+    write_pane_title("key_pane_title.bmp", keyboard_mark)
+    write_pane_title("mouse_pane_title.bmp", mouse_mark)
+    write_glyph("pane_collapsed.bmp", up=False)
+    write_glyph("pane_expanded.bmp", up=True)
+    write_hand_cursor("link.cur")
 
 
 if __name__ == "__main__":

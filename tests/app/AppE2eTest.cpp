@@ -69,47 +69,6 @@ protected:
     std::string m_output;
 };
 
-struct BoxSearch
-{
-    DWORD pid;
-    HWND exclude;
-    HWND found;
-};
-
-BOOL CALLBACK FindBox(HWND window, LPARAM param)
-{
-    auto* search = reinterpret_cast<BoxSearch*>(param);
-    char className[16] = {};
-    GetClassNameA(window, className, sizeof className);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    if (pid != search->pid || window == search->exclude || std::string(className) != "#32770" ||
-        !IsWindowVisible(window))
-        return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
-// A message box of the process (any dialog window but the main one).
-HWND WaitForMessageBox(DWORD pid, HWND mainDialog, DWORD timeoutMs)
-{
-    BoxSearch search{pid, mainDialog, nullptr};
-    e2e::WaitUntil(
-        [&] {
-            EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
-            return search.found != nullptr;
-        },
-        timeoutMs);
-    return search.found;
-}
-
-std::string MessageBoxText(HWND box)
-{
-    char text[512] = {};
-    SendMessageA(GetDlgItem(box, 0xFFFF), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    return text;
-}
-
 // The tray icon's window: the main dialog's one child without a control id.
 // Start-up adds it after the dialog shows, so it is waited for.
 HWND FindTrayWindow(HWND dialog)
@@ -226,9 +185,9 @@ TEST_F(AppE2eTest, SecondStartWithAnUnknownRobotIsToldInTheFirst)
     ASSERT_TRUE(dialog);
 
     e2e::Started second = StartTapforge("-a nosuch");
-    HWND box = WaitForMessageBox(first.pid, dialog, kStartTimeoutMs);
+    HWND box = e2e::WaitForMessageBox(first.pid, dialog, kStartTimeoutMs);
     ASSERT_TRUE(box);
-    EXPECT_EQ(MessageBoxText(box), "Can not find the robot scheduled to run.");
+    EXPECT_EQ(e2e::MessageBoxText(box), "Can not find the robot scheduled to run.");
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(e2e::WaitForExit(second, 30000), 0);
 }
@@ -304,9 +263,9 @@ TEST_F(AppE2eTest, ClosingDuringARunEndsTheProgram)
     ASSERT_TRUE(e2e::WaitForFileLine(m_output, "tick", 20000));
 
     PostMessageA(dialog, WM_CLOSE, 0, 0);
-    HWND box = WaitForMessageBox(started.pid, dialog, kStartTimeoutMs);
+    HWND box = e2e::WaitForMessageBox(started.pid, dialog, kStartTimeoutMs);
     ASSERT_TRUE(box);
-    EXPECT_NE(MessageBoxText(box).find("Are you sure you want to quit Tapforge?"), std::string::npos);
+    EXPECT_NE(e2e::MessageBoxText(box).find("Are you sure you want to quit Tapforge?"), std::string::npos);
     PostMessageA(box, WM_COMMAND, IDYES, 0);
     EXPECT_EQ(e2e::WaitForExit(started, 30000), kQuitExitCode);
 }

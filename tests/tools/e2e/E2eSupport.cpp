@@ -1,5 +1,6 @@
 #include "tests/tools/e2e/E2eSupport.h"
 
+#include <commctrl.h>
 #include <shlobj.h>
 
 #include <algorithm>
@@ -330,6 +331,80 @@ bool WriteRobotFile(const std::string& folder, const std::string& name, const st
     std::ofstream out(folder + "\\" + name + ".txt", std::ios::binary | std::ios::trunc);
     out << text;
     return static_cast<bool>(out.flush());
+}
+
+namespace {
+
+struct BoxSearch
+{
+    DWORD pid;
+    HWND exclude;
+    HWND found;
+};
+
+BOOL CALLBACK FindBox(HWND window, LPARAM param)
+{
+    auto* search = reinterpret_cast<BoxSearch*>(param);
+    char className[16] = {};
+    GetClassNameA(window, className, sizeof className);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid != search->pid || window == search->exclude || std::string(className) != "#32770" ||
+        !IsWindowVisible(window))
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+}  // namespace
+
+HWND WaitForMessageBox(DWORD pid, HWND exclude, DWORD timeoutMs)
+{
+    BoxSearch search{pid, exclude, nullptr};
+    WaitUntil(
+        [&] {
+            EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
+            return search.found != nullptr;
+        },
+        timeoutMs);
+    return search.found;
+}
+
+std::string MessageBoxText(HWND box)
+{
+    char text[512] = {};
+    SendMessageA(GetDlgItem(box, 0xFFFF), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+std::string ListCellText(HWND list, int row, int column)
+{
+    // The list view reads and writes the item record in its own process, so
+    // the record and the text buffer live there.
+    DWORD pid = 0;
+    GetWindowThreadProcessId(list, &pid);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    if (!process)
+        return std::string();
+    const int textSize = 512;
+    auto* remote = static_cast<char*>(
+        VirtualAllocEx(process, nullptr, sizeof(LVITEMA) + textSize, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+    std::string text;
+    if (remote) {
+        LVITEMA item = {};
+        item.iSubItem = column;
+        item.pszText = remote + sizeof(LVITEMA);
+        item.cchTextMax = textSize;
+        std::vector<char> buffer(textSize, '\0');
+        if (WriteProcessMemory(process, remote, &item, sizeof item, nullptr)) {
+            SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(remote));
+            if (ReadProcessMemory(process, item.pszText, buffer.data(), buffer.size() - 1, nullptr))
+                text = buffer.data();
+        }
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    }
+    CloseHandle(process);
+    return text;
 }
 
 POINT ClientToScreenPoint(HWND hwnd, int x, int y)

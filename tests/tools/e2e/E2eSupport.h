@@ -81,6 +81,15 @@ struct RobotHeader
 bool WriteRobotFile(const std::string& folder, const std::string& name, const std::vector<std::string>& lines,
                     const RobotHeader& header = RobotHeader());
 
+// A visible dialog window (message boxes included) of the process, other than
+// the one excluded; null on timeout.
+HWND WaitForMessageBox(DWORD pid, HWND exclude, DWORD timeoutMs);
+// The text of a message box.
+std::string MessageBoxText(HWND box);
+
+// The text of a list-view cell in another process.
+std::string ListCellText(HWND list, int row, int column);
+
 // Client-area point of a window in screen coordinates.
 POINT ClientToScreenPoint(HWND hwnd, int x, int y);
 

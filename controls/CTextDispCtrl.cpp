@@ -1,0 +1,52 @@
+#include "controls/CTextDispCtrl.h"
+
+#include "framework/CPaintDC.h"
+#include "framework/WindowClass.h"
+
+BEGIN_MESSAGE_MAP(CTextDispCtrl, CWnd)
+    ON_WM_PAINT()
+END_MESSAGE_MAP()
+
+BOOL CTextDispCtrl::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id)
+{
+    const char* className = AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW, ::LoadCursorA(nullptr, IDC_ARROW));
+    if (!CreateEx(WS_EX_CLIENTEDGE, className, "", style, rect, parent, id))
+        return FALSE;
+    GetClientRect(&m_rcClient);
+    CClientDC window(this);
+    if (!m_dcMemory.CreateCompatibleDC(&window) ||
+        !m_bitmap.CreateCompatibleBitmap(&window, m_rcClient.Width(), m_rcClient.Height()))
+        return FALSE;
+    m_dcMemory.SelectObject(&m_bitmap);
+    m_dcMemory.FillSolidRect(&m_rcClient, m_crBackground);
+    return TRUE;
+}
+
+BOOL CTextDispCtrl::SetTextFont(int tenthsOfPoint, const char* face)
+{
+    m_font.DeleteObject();
+    m_bFontSet = m_font.CreatePointFont(tenthsOfPoint, face);
+    return m_bFontSet;
+}
+
+void CTextDispCtrl::SetText(const char* text)
+{
+    if (!m_dcMemory.GetSafeHdc())
+        return;
+    m_dcMemory.SetTextColor(m_crText);
+    m_dcMemory.SetBkColor(m_crBackground);
+    m_dcMemory.FillSolidRect(&m_rcClient, m_crBackground);
+    CFont* previous = m_bFontSet ? m_dcMemory.SelectObject(&m_font) : nullptr;
+    CRect rect = TextRect(m_rcClient);
+    m_dcMemory.DrawText(text, &rect, DT_LEFT | DT_WORDBREAK);
+    if (previous)
+        m_dcMemory.SelectObject(previous);
+    Invalidate();
+}
+
+void CTextDispCtrl::OnPaint()
+{
+    CPaintDC dc(this);
+    if (m_dcMemory.GetSafeHdc())
+        dc.BitBlt(0, 0, m_rcClient.Width(), m_rcClient.Height(), &m_dcMemory, 0, 0, SRCCOPY);
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+#include "framework/CString.h"
+
+// The process's current directory, of any length; empty when it cannot be
+// read.
+CString GetCurrentDirectoryPath();

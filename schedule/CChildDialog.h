@@ -1,0 +1,14 @@
+#pragma once
+
+#include "framework/CDialog.h"
+
+// A page of a dialog: a borderless modeless child made from its own template.
+// Being modeless, Enter and Escape inside it close neither the page nor the
+// dialog around it.
+class CChildDialog : public CDialog
+{
+public:
+    CChildDialog(UINT templateId, CWnd* parent) : CDialog(templateId, parent) {}
+
+    BOOL Create() { return CDialog::Create(m_nIDTemplate, m_pParentWnd); }
+};

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <windows.h>
+
+#include "framework/CString.h"
+
+// How often a robot's job runs, as chosen on the wizard's first page.
+enum class ScheduleKind
+{
+    Daily = 1,
+    Weekly,
+    Monthly,
+    Once,
+    AtSystemStart,
+    AtLogon
+};
+
+// The choices of the daily page's radio group, in the group's order.
+enum ScheduleDailyOption
+{
+    DAILY_EVERY_DAY = 0,
+    DAILY_WEEKDAYS = 1,
+    DAILY_EVERY_N_DAYS = 2
+};
+
+// The choices of the monthly page's radio group, in the group's order.
+enum ScheduleMonthlyOption
+{
+    MONTHLY_BY_DAY = 0,
+    MONTHLY_BY_WEEKDAY = 1
+};
+
+// Everything the user answered in the scheduling wizard, read from its pages.
+// The option, number, time and date are those of the page of the chosen kind.
+struct CScheduleAnswers
+{
+    ScheduleKind m_kind = ScheduleKind::Daily;
+    int m_nOption = 0;
+    int m_nNumber = 0;
+    // Weekly: one TASK_SUNDAY .. TASK_SATURDAY bit per checked day.
+    WORD m_wDays = 0;
+    // Monthly: bit 0 January .. bit 11 December, one per checked month.
+    WORD m_wMonths = 0;
+    // Monthly by weekday: the texts of the two lists ("first".."last",
+    // "Monday".."Sunday").
+    CString m_strWeek;
+    CString m_strWeekday;
+    SYSTEMTIME m_stTime = {};
+    SYSTEMTIME m_stDate = {};
+    BOOL m_bOtherAccount = FALSE;
+    CString m_strUserName;
+    CString m_strPassword;
+    CString m_strConfirmPassword;
+};
