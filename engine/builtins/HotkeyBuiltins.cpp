@@ -63,7 +63,7 @@ int AdlibEnable(CMarionet_Script& engine, CScriptValueList& args, CScriptValue&)
     engine.m_bAdlibEnabled = 0;
     if (!engine.m_UserFunctions.Find(args[0].GetText()))
         return engine.ReportScriptError(kUnknownFunction, -1);
-    engine.m_strAdlibFunction = args[0].GetString();
+    engine.m_sAdlibFunction = args[0].GetString();
     engine.m_dwAdlibLast = timeGetTime();
     const int nPeriod = args.GetCount() == 2 ? args[1].GetInteger() : 0;
     engine.m_dwAdlibPeriod = nPeriod >= 1 ? static_cast<DWORD>(nPeriod) : kDefaultAdlibPeriod;
