@@ -3,6 +3,7 @@
 #include "framework/AfxResource.h"
 #include "framework/CPaintDC.h"
 
+#include <mmsystem.h>
 #include <shellapi.h>
 
 #include <cstring>
@@ -21,6 +22,9 @@ BEGIN_MESSAGE_MAP(CButtonST, CButton)
     ON_WM_MOUSELEAVE()
     ON_MESSAGE(BM_SETCHECK, OnSetCheck)
     ON_MESSAGE(BM_GETCHECK, OnGetCheck)
+    ON_WM_SETCURSOR()
+    ON_WM_MENUCHAR()
+    ON_WM_MEASUREITEM()
 END_MESSAGE_MAP()
 
 CButtonST::CButtonST()
@@ -32,6 +36,9 @@ CButtonST::CButtonST()
 CButtonST::~CButtonST()
 {
     ReleaseImages(TRUE);
+    if (m_cursor)
+        ::DestroyCursor(m_cursor);
+    m_menu.DestroyMenu();
     ReleaseBackground();
 }
 
@@ -110,6 +117,73 @@ void CButtonST::ReleaseImages(BOOL destroy)
             ::DestroyIcon(entry.icon);
         entry = IconEntry();
     }
+    for (BitmapEntry& entry : m_bitmaps) {
+        if (destroy) {
+            if (entry.bitmap)
+                ::DeleteObject(entry.bitmap);
+            if (entry.mask)
+                ::DeleteObject(entry.mask);
+        }
+        entry = BitmapEntry();
+    }
+}
+
+HBITMAP CButtonST::CreateBitmapMask(HBITMAP source, int width, int height, COLORREF transparent)
+{
+    HBITMAP mask = ::CreateBitmap(width, height, 1, 1, nullptr);
+    HDC screen = ::GetDC(nullptr);
+    HDC from = ::CreateCompatibleDC(screen);
+    HDC to = ::CreateCompatibleDC(screen);
+    ::ReleaseDC(nullptr, screen);
+    if (!mask || !from || !to) {
+        if (mask)
+            ::DeleteObject(mask);
+        mask = nullptr;
+    } else {
+        // Copying a colour bitmap to a monochrome one gives 1 where it has the
+        // source's background colour; the bitmap then loses its transparent
+        // part so that painting it over the masked area leaves that area alone.
+        HGDIOBJ oldFrom = ::SelectObject(from, source);
+        HGDIOBJ oldTo = ::SelectObject(to, mask);
+        ::SetBkColor(from, transparent);
+        ::BitBlt(to, 0, 0, width, height, from, 0, 0, SRCCOPY);
+        ::BitBlt(from, 0, 0, width, height, to, 0, 0, 0x220326);
+        ::SelectObject(from, oldFrom);
+        ::SelectObject(to, oldTo);
+    }
+    if (from)
+        ::DeleteDC(from);
+    if (to)
+        ::DeleteDC(to);
+    return mask;
+}
+
+bool CButtonST::StoreBitmap(BitmapEntry& entry, HBITMAP bitmap, COLORREF transparent)
+{
+    BITMAP info{};
+    if (!bitmap || !::GetObjectA(bitmap, sizeof info, &info))
+        return false;
+    entry.mask = CreateBitmapMask(bitmap, info.bmWidth, info.bmHeight, transparent);
+    if (!entry.mask)
+        return false;
+    entry.bitmap = bitmap;
+    entry.width = info.bmWidth;
+    entry.height = info.bmHeight;
+    entry.transparent = transparent;
+    return true;
+}
+
+DWORD CButtonST::SetBitmaps(HBITMAP hoverBitmap, COLORREF hoverTransparent, HBITMAP restBitmap,
+                            COLORREF restTransparent)
+{
+    ReleaseImages(TRUE);
+    if (!StoreBitmap(m_bitmaps[0], hoverBitmap, hoverTransparent) ||
+        (restBitmap && !StoreBitmap(m_bitmaps[1], restBitmap, restTransparent))) {
+        ReleaseImages(TRUE);
+        return BTNST_INVALIDRESOURCE;
+    }
+    Invalidate();
+    return BTNST_OK;
 }
 
 COLORREF CButtonST::DarkenColor(COLORREF color, double factor)
@@ -281,7 +355,7 @@ void CButtonST::DrawItem(LPDRAWITEMSTRUCT drawItem)
     CDC dc;
     dc.Attach(drawItem->hDC);
     const bool selected = (drawItem->itemState & ODS_SELECTED) != 0;
-    m_isPressed = m_isCheckBox ? (selected || m_check) : selected;
+    m_isPressed = m_isCheckBox ? (selected || m_check) : (selected || (m_menu.m_hMenu && m_menuDisplayed));
     m_isFocused = (drawItem->itemState & ODS_FOCUS) != 0;
     m_isDisabled = (drawItem->itemState & ODS_DISABLED) != 0;
 
@@ -298,6 +372,10 @@ void CButtonST::DrawItem(LPDRAWITEMSTRUCT drawItem)
     CRect captionRect = drawItem->rcItem;
     if (m_icons[0].icon)
         DrawIconImage(&dc, !caption.IsEmpty(), &itemRect, &captionRect);
+    if (m_bitmaps[0].bitmap) {
+        dc.SetBkColor(RGB(255, 255, 255));
+        DrawBitmapImage(&dc, !caption.IsEmpty(), &itemRect, &captionRect);
+    }
     if (!caption.IsEmpty())
         DrawCaption(&dc, caption, &itemRect, &captionRect);
     if (m_isFocused && (!m_isFlat || m_drawFlatFocus)) {
@@ -447,6 +525,43 @@ DWORD CButtonST::DrawIconImage(CDC* dc, BOOL hasCaption, const CRect* item, CRec
     return BTNST_OK;
 }
 
+const CButtonST::BitmapEntry& CButtonST::ChosenBitmap() const
+{
+    const bool rest = !m_isPressed && m_bitmaps[1].bitmap && (m_isCheckBox || !m_mouseOnButton);
+    return m_bitmaps[rest ? 1 : 0];
+}
+
+DWORD CButtonST::DrawBitmapImage(CDC* dc, BOOL hasCaption, const CRect* item, CRect* caption)
+{
+    const BitmapEntry& entry = ChosenBitmap();
+    const CRect image = PlaceImage(hasCaption, item, caption, entry.width, entry.height);
+    CDC bitmapDC;
+    CDC maskDC;
+    if (!bitmapDC.CreateCompatibleDC(dc) || !maskDC.CreateCompatibleDC(dc))
+        return BTNST_OK;
+    HGDIOBJ oldBitmap = ::SelectObject(bitmapDC, entry.bitmap);
+    HGDIOBJ oldMask = ::SelectObject(maskDC, entry.mask);
+    if (m_isDisabled && m_showDisabledBitmap) {
+        CDC workDC;
+        CBitmap work;
+        if (workDC.CreateCompatibleDC(dc) && work.CreateCompatibleBitmap(dc, entry.width, entry.height)) {
+            CBitmap* oldWork = workDC.SelectObject(&work);
+            workDC.FillSolidRect(0, 0, entry.width, entry.height, RGB(255, 255, 255));
+            workDC.SetBkColor(RGB(255, 255, 255));
+            workDC.BitBlt(0, 0, entry.width, entry.height, &maskDC, 0, 0, SRCAND);
+            workDC.BitBlt(0, 0, entry.width, entry.height, &bitmapDC, 0, 0, SRCPAINT);
+            workDC.SelectObject(oldWork);
+            dc->DrawState(image.TopLeft(), image.Size(), &work, DST_BITMAP | DSS_DISABLED);
+        }
+    } else {
+        dc->BitBlt(image.left, image.top, entry.width, entry.height, &maskDC, 0, 0, SRCAND);
+        dc->BitBlt(image.left, image.top, entry.width, entry.height, &bitmapDC, 0, 0, SRCPAINT);
+    }
+    ::SelectObject(bitmapDC, oldBitmap);
+    ::SelectObject(maskDC, oldMask);
+    return BTNST_OK;
+}
+
 DWORD CButtonST::DrawCaption(CDC* dc, const CString& text, const CRect* item, CRect* caption)
 {
     (void)item;
@@ -493,6 +608,7 @@ void CButtonST::OnMouseMove(UINT flags, CPoint point)
         if (!m_mouseOnButton) {
             m_mouseOnButton = TRUE;
             Invalidate();
+            PlayButtonSound(SOUND_HOVER);
             TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, m_hWnd, 0};
             ::TrackMouseEvent(&track);
         }
@@ -555,9 +671,12 @@ void CButtonST::OnSysColorChange()
 BOOL CButtonST::OnClicked()
 {
     SetFocus();
+    PlayButtonSound(SOUND_CLICK);
     if (m_isCheckBox) {
         m_check = !m_check;
         Invalidate();
+    } else if (m_menu.m_hMenu) {
+        ShowDropDownMenu();
     } else if (m_url[0]) {
         SHELLEXECUTEINFOA info{};
         info.cbSize = sizeof info;
@@ -608,4 +727,107 @@ BOOL CButtonST::PreTranslateMessage(MSG* msg)
     if (msg->message == WM_LBUTTONDBLCLK)
         msg->message = WM_LBUTTONDOWN;
     return CButton::PreTranslateMessage(msg);
+}
+
+void CButtonST::ShowDropDownMenu()
+{
+    m_menuDisplayed = TRUE;
+    Invalidate();
+    UpdateWindow();
+    CMenu* popup = m_menu.GetSubMenu(0);
+    if (m_menuCallback.window) {
+        ::SendMessageA(m_menuCallback.window, m_menuCallback.message,
+                       reinterpret_cast<WPARAM>(popup ? popup->m_hMenu : nullptr), m_menuCallback.lParam);
+    }
+    CRect rect;
+    GetWindowRect(&rect);
+    const UINT command =
+        popup ? static_cast<UINT>(popup->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_NONOTIFY | TPM_RETURNCMD,
+                                                        rect.left, rect.bottom, this))
+              : 0;
+    m_menuDisplayed = FALSE;
+    Invalidate();
+    if (command && m_menuParent)
+        ::PostMessageA(m_menuParent, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+}
+
+DWORD CButtonST::SetMenu(UINT menuId, HWND menuParent)
+{
+    m_menu.DestroyMenu();
+    m_menuParent = menuParent;
+    if (menuId && !m_menu.LoadMenu(menuId))
+        return BTNST_INVALIDRESOURCE;
+    return BTNST_OK;
+}
+
+DWORD CButtonST::SetMenuCallback(HWND window, UINT message, LPARAM lParam)
+{
+    m_menuCallback.window = window;
+    m_menuCallback.message = message;
+    m_menuCallback.lParam = lParam;
+    return BTNST_OK;
+}
+
+DWORD CButtonST::SetBtnCursor(int cursorId)
+{
+    if (m_cursor)
+        ::DestroyCursor(m_cursor);
+    m_cursor = nullptr;
+    if (cursorId) {
+        m_cursor = static_cast<HCURSOR>(
+            ::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(cursorId), IMAGE_CURSOR, 0, 0, LR_DEFAULTCOLOR));
+        if (!m_cursor)
+            return BTNST_INVALIDRESOURCE;
+    }
+    return BTNST_OK;
+}
+
+DWORD CButtonST::SetSound(const char* sound, HMODULE module, BOOL playOnClick)
+{
+    SoundEntry& entry = m_sounds[playOnClick ? SOUND_CLICK : SOUND_HOVER];
+    entry = SoundEntry();
+    if (!sound)
+        return BTNST_OK;
+    if (IS_INTRESOURCE(sound)) {
+        entry.sound = sound;
+        entry.flags = SND_RESOURCE | SND_ASYNC;
+    } else {
+        // A name longer than the buffer is cut, terminator included.
+        std::strncpy(entry.name, sound, sizeof entry.name - 1);
+        entry.sound = entry.name;
+        entry.flags = (module ? SND_RESOURCE : SND_FILENAME) | SND_ASYNC;
+    }
+    entry.module = module;
+    return BTNST_OK;
+}
+
+void CButtonST::PlayButtonSound(int which) const
+{
+    const SoundEntry& entry = m_sounds[which];
+    if (entry.sound)
+        ::PlaySoundA(entry.sound, entry.module, entry.flags);
+}
+
+BOOL CButtonST::OnSetCursor(CWnd* wnd, UINT hitTest, UINT message)
+{
+    if (!m_cursor)
+        return CButton::OnSetCursor(wnd, hitTest, message);
+    ::SetCursor(m_cursor);
+    return TRUE;
+}
+
+LRESULT CButtonST::OnMenuChar(UINT ch, UINT flags, CMenu* menu)
+{
+    if (menu && BCMenu::IsMenu(menu->m_hMenu))
+        return BCMenu::FindKeyboardShortcut(ch, flags, menu);
+    return CButton::OnMenuChar(ch, flags, menu);
+}
+
+void CButtonST::OnMeasureItem(int id, LPMEASUREITEMSTRUCT item)
+{
+    if (item->CtlType == ODT_MENU && m_menu.m_hMenu) {
+        m_menu.MeasureItem(item);
+        return;
+    }
+    CButton::OnMeasureItem(id, item);
 }

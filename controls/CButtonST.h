@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/BCMenu.h"
 #include "framework/CButton.h"
 #include "framework/CDC.h"
 #include "framework/CGdiObject.h"
@@ -61,6 +62,25 @@ public:
     void SetTooltipText(const char* text, BOOL activate = TRUE);
     DWORD DrawTransparent(BOOL repaint = FALSE);
     void SetLinkUrl(const char* url);
+    // The bitmap shown while hovered or pressed and the one at rest (null for
+    // none); each is drawn through a mask of its transparent colour. The
+    // button destroys them.
+    DWORD SetBitmaps(HBITMAP hoverBitmap, COLORREF hoverTransparent, HBITMAP restBitmap = nullptr,
+                     COLORREF restTransparent = 0);
+    // A drop-down menu: a click shows the first submenu of the menu below the
+    // button and posts the chosen command to the menu parent.
+    DWORD SetMenu(UINT menuId, HWND menuParent);
+    BCMenu& GetMenu() { return m_menu; }
+    void SetMenuParent(HWND menuParent) { m_menuParent = menuParent; }
+    // A message sent to the window just before the drop-down menu opens, with
+    // the submenu as word parameter.
+    DWORD SetMenuCallback(HWND window, UINT message, LPARAM lParam = 0);
+    // The cursor shown over the button (a cursor resource id, 0 for the default).
+    DWORD SetBtnCursor(int cursorId);
+    // A sound played on hover, or on click: a wave file or, with a module, a resource.
+    DWORD SetSound(const char* sound, HMODULE module = nullptr, BOOL playOnClick = FALSE);
+    // A monochrome mask of the bitmap: 1 where it has the transparent colour.
+    static HBITMAP CreateBitmapMask(HBITMAP source, int width, int height, COLORREF transparent);
     void ReleaseImages(BOOL destroy);
 
     static COLORREF DarkenColor(COLORREF color, double factor);
@@ -71,6 +91,7 @@ public:
     BOOL IsDefault() const { return m_isDefault; }
     BOOL IsCheckBox() const { return m_isCheckBox; }
     HICON GetIcon(int entry) const { return m_icons[entry].icon; }
+    HBITMAP GetBitmap(int entry) const { return m_bitmaps[entry].bitmap; }
     CToolTipCtrl& GetTooltip() { return m_tooltip; }
 
     BOOL PreTranslateMessage(MSG* msg) override;
@@ -82,7 +103,11 @@ protected:
     virtual DWORD DrawBackground(CDC* dc, CRect* rect);
     virtual DWORD DrawBorder(CDC* dc, CRect* rect);
     virtual DWORD DrawIconImage(CDC* dc, BOOL hasCaption, const CRect* item, CRect* caption);
+    virtual DWORD DrawBitmapImage(CDC* dc, BOOL hasCaption, const CRect* item, CRect* caption);
     virtual DWORD DrawCaption(CDC* dc, const CString& text, const CRect* item, CRect* caption);
+    BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message);
+    LRESULT OnMenuChar(UINT ch, UINT flags, CMenu* menu);
+    void OnMeasureItem(int id, LPMEASUREITEMSTRUCT item);
 
     void OnKillFocus(CWnd* newFocus);
     void OnMouseMove(UINT flags, CPoint point);
@@ -108,7 +133,39 @@ private:
         int height = 0;
     };
 
+    struct BitmapEntry
+    {
+        HBITMAP bitmap = nullptr;
+        int width = 0;
+        int height = 0;
+        HBITMAP mask = nullptr;
+        COLORREF transparent = 0;
+    };
+    struct MenuCallback
+    {
+        HWND window = nullptr;
+        UINT message = 0;
+        WPARAM wParam = 0;
+        LPARAM lParam = 0;
+    };
+    struct SoundEntry
+    {
+        char name[MAX_PATH] = {};
+        const char* sound = nullptr;
+        HMODULE module = nullptr;
+        DWORD flags = 0;
+    };
+    enum
+    {
+        SOUND_HOVER,
+        SOUND_CLICK
+    };
+
     void EnsureTooltip();
+    void PlayButtonSound(int which) const;
+    void ShowDropDownMenu();
+    bool StoreBitmap(BitmapEntry& entry, HBITMAP bitmap, COLORREF transparent);
+    const BitmapEntry& ChosenBitmap() const;
     void EndHover();
     void ReleaseBackground();
     void PaintParentBackground(CDC* dc);
@@ -139,4 +196,12 @@ private:
     DWORD m_tooltipStyle = 0;
     char m_url[MAX_PATH] = {};
     IconEntry m_icons[2];
+    BOOL m_showDisabledBitmap = TRUE;
+    HWND m_menuParent = nullptr;
+    BOOL m_menuDisplayed = FALSE;
+    BCMenu m_menu;
+    HCURSOR m_cursor = nullptr;
+    BitmapEntry m_bitmaps[2];
+    MenuCallback m_menuCallback;
+    SoundEntry m_sounds[2];
 };

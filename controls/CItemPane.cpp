@@ -31,7 +31,7 @@ END_MESSAGE_MAP()
 CItemPane::CItemPane(UINT templateId, CExplorerPane* container, CWnd* body, UINT titleBitmapId, UINT collapsedGlyphId,
                      UINT expandedGlyphId, int state)
     : CSkinableDialog(templateId, container), m_pContainer(container), m_hBody(body ? body->GetSafeHwnd() : nullptr),
-      m_nTitleBitmapId(titleBitmapId), m_nCollapsedGlyphId(collapsedGlyphId), m_nExpandedGlyphId(expandedGlyphId),
+      m_uTitleBitmapId(titleBitmapId), m_uCollapsedGlyphId(collapsedGlyphId), m_uExpandedGlyphId(expandedGlyphId),
       m_nState(state)
 {
 }
@@ -71,9 +71,9 @@ BOOL CItemPane::OnInitDialog()
 {
     CSkinableDialog::OnInitDialog();
     m_hCursor = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32649));
-    SetSkin(m_nTitleBitmapId, kSkinKey);
-    m_bmpCollapsed.LoadBitmap(m_nCollapsedGlyphId);
-    m_bmpExpanded.LoadBitmap(m_nExpandedGlyphId);
+    SetSkin(m_uTitleBitmapId, kSkinKey);
+    m_CollapsedGlyph.LoadBitmap(m_uCollapsedGlyphId);
+    m_ExpandedGlyph.LoadBitmap(m_uExpandedGlyphId);
     CRect body;
     if (m_hBody)
         ::GetWindowRect(m_hBody, &body);
@@ -113,7 +113,7 @@ void CItemPane::OnPaint()
     if (m_pSkin)
         m_pSkin->Draw(&dc);
 
-    CBitmap& glyph = m_nState == STATE_COLLAPSED ? m_bmpCollapsed : m_bmpExpanded;
+    CBitmap& glyph = m_nState == STATE_COLLAPSED ? m_CollapsedGlyph : m_ExpandedGlyph;
     if (glyph.GetSafeHandle()) {
         CDC glyphDC;
         if (glyphDC.CreateCompatibleDC(&dc)) {

@@ -68,11 +68,11 @@ private:
 
     CExplorerPane* m_pContainer;
     HWND m_hBody;
-    UINT m_nTitleBitmapId;
-    UINT m_nCollapsedGlyphId;
-    UINT m_nExpandedGlyphId;
-    CBitmap m_bmpCollapsed;
-    CBitmap m_bmpExpanded;
+    UINT m_uTitleBitmapId;
+    UINT m_uCollapsedGlyphId;
+    UINT m_uExpandedGlyphId;
+    CBitmap m_CollapsedGlyph;
+    CBitmap m_ExpandedGlyph;
 
     CString m_strCaption = "Item Pane";
     COLORREF m_crTitleText = 0;

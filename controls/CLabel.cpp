@@ -43,7 +43,7 @@ END_MESSAGE_MAP()
 
 CLabel::CLabel() : m_crText(::GetSysColor(COLOR_WINDOWTEXT)), m_crSaved(m_crText)
 {
-    m_brFace.CreateSolidBrush(::GetSysColor(COLOR_BTNFACE));
+    m_FaceBrush.CreateSolidBrush(::GetSysColor(COLOR_BTNFACE));
 }
 
 int CLabel::FontHeightForPoints(int points)
@@ -105,7 +105,7 @@ void CLabel::PreSubclassWindow()
 {
     CStatic::PreSubclassWindow();
     HFONT given = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
-    ::GetObjectA(given ? given : ::GetStockObject(DEFAULT_GUI_FONT), sizeof m_lf, &m_lf);
+    ::GetObjectA(given ? given : ::GetStockObject(DEFAULT_GUI_FONT), sizeof m_LogFont, &m_LogFont);
     RecreateFont();
     ApplyFontName("Lucida Sans", ANSI_CHARSET);
     ApplyFontSize(8);
@@ -129,14 +129,14 @@ void CLabel::FitToDialogFont()
 
 void CLabel::RecreateFont()
 {
-    m_font.DeleteObject();
-    m_font.CreateFontIndirect(&m_lf);
+    m_Font.DeleteObject();
+    m_Font.CreateFontIndirect(&m_LogFont);
 }
 
 void CLabel::ApplyFontName(const CString& face, BYTE charSet)
 {
-    lstrcpynA(m_lf.lfFaceName, face, LF_FACESIZE);
-    m_lf.lfCharSet = charSet;
+    lstrcpynA(m_LogFont.lfFaceName, face, LF_FACESIZE);
+    m_LogFont.lfCharSet = charSet;
     RecreateFont();
 }
 
@@ -148,15 +148,15 @@ void CLabel::ApplyFontSize(int points)
     ::DPtoLP(screen, &height, 1);
     ::DPtoLP(screen, &origin, 1);
     ::ReleaseDC(nullptr, screen);
-    m_lf.lfHeight = -std::abs(height.y - origin.y);
+    m_LogFont.lfHeight = -std::abs(height.y - origin.y);
     // The font the system really makes of it decides the description's size.
-    LOGFONTA probe = m_lf;
+    LOGFONTA probe = m_LogFont;
     probe.lfCharSet = DEFAULT_CHARSET;
     CFont made;
     LOGFONTA got{};
     if (made.CreateFontIndirect(&probe) && made.GetLogFont(&got)) {
-        m_lf.lfHeight = got.lfHeight;
-        m_lf.lfWidth = got.lfWidth;
+        m_LogFont.lfHeight = got.lfHeight;
+        m_LogFont.lfWidth = got.lfWidth;
     }
     RecreateFont();
 }
@@ -179,9 +179,9 @@ CLabel& CLabel::SetBkColor(COLORREF color, COLORREF gradientEnd, BOOL gradient)
     m_crBackground = color;
     m_crGradientEnd = gradientEnd;
     m_bGradient = gradient;
-    m_brBackground.DeleteObject();
+    m_BackgroundBrush.DeleteObject();
     if (!gradient)
-        m_brBackground.CreateSolidBrush(color);
+        m_BackgroundBrush.CreateSolidBrush(color);
     Redraw();
     return *this;
 }
@@ -202,7 +202,7 @@ CLabel& CLabel::SetText(const CString& text)
 
 CLabel& CLabel::SetFontBold(BOOL bold)
 {
-    m_lf.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+    m_LogFont.lfWeight = bold ? FW_BOLD : FW_NORMAL;
     RecreateFont();
     Redraw();
     return *this;
@@ -217,7 +217,7 @@ CLabel& CLabel::SetFontName(const CString& face, BYTE charSet)
 
 CLabel& CLabel::SetFontUnderline(BOOL underline)
 {
-    m_lf.lfUnderline = underline ? TRUE : FALSE;
+    m_LogFont.lfUnderline = underline ? TRUE : FALSE;
     RecreateFont();
     Redraw();
     return *this;
@@ -225,7 +225,7 @@ CLabel& CLabel::SetFontUnderline(BOOL underline)
 
 CLabel& CLabel::SetFontItalic(BOOL italic)
 {
-    m_lf.lfItalic = italic ? TRUE : FALSE;
+    m_LogFont.lfItalic = italic ? TRUE : FALSE;
     RecreateFont();
     Redraw();
     return *this;
@@ -322,8 +322,8 @@ CLabel& CLabel::SetShadow(BOOL on, BOOL direction)
 
 CLabel& CLabel::SetRotationAngle(int degrees, BOOL on)
 {
-    m_lf.lfEscapement = degrees * 10;
-    m_lf.lfOrientation = degrees * 10;
+    m_LogFont.lfEscapement = degrees * 10;
+    m_LogFont.lfOrientation = degrees * 10;
     m_bRotated = on;
     RecreateFont();
     Redraw();
@@ -339,7 +339,7 @@ CLabel& CLabel::SetShadowColor(COLORREF color)
 
 COLORREF CLabel::HiddenTextColor() const
 {
-    return BrushColor(m_brBackground);
+    return BrushColor(m_BackgroundBrush);
 }
 
 void CLabel::OnPaint()
@@ -360,14 +360,14 @@ void CLabel::OnPaint()
 
     dc->SetBkMode(TRANSPARENT);
     dc->SetTextColor(m_nFlashMode == FLASH_TEXT && !m_bFlashPhase ? HiddenTextColor() : m_crText);
-    dc->SelectObject(&m_font);
+    dc->SelectObject(&m_Font);
     if (!m_bTransparent) {
         if (m_nFlashMode == FLASH_BACKGROUND && !m_bFlashPhase)
-            dc->FillRect(&client, &m_brFace);
+            dc->FillRect(&client, &m_FaceBrush);
         else if (m_bGradient)
             DrawGradient(dc, client, m_crBackground, m_crGradientEnd);
         else
-            dc->FillRect(&client, m_brBackground.GetSafeHandle() ? &m_brBackground : &m_brFace);
+            dc->FillRect(&client, m_BackgroundBrush.GetSafeHandle() ? &m_BackgroundBrush : &m_FaceBrush);
     }
 
     if (m_bRotated) {
@@ -416,7 +416,7 @@ void CLabel::OnMouseHover(UINT, CPoint)
 {
     if (!m_bHover)
         return;
-    m_lf.lfUnderline = TRUE;
+    m_LogFont.lfUnderline = TRUE;
     RecreateFont();
     m_crSaved = m_crText;
     m_crText = m_crHover;
@@ -430,7 +430,7 @@ void CLabel::OnMouseLeave()
     m_bTracking = FALSE;
     if (!m_bHover)
         return;
-    m_lf.lfUnderline = FALSE;
+    m_LogFont.lfUnderline = FALSE;
     RecreateFont();
     m_crText = m_crSaved;
     Redraw();
@@ -458,8 +458,8 @@ BOOL CLabel::OnSetCursor(CWnd* window, UINT hitTest, UINT message)
 void CLabel::OnSysColorChange()
 {
     CStatic::OnSysColorChange();
-    m_brFace.DeleteObject();
-    m_brFace.CreateSolidBrush(::GetSysColor(COLOR_BTNFACE));
+    m_FaceBrush.DeleteObject();
+    m_FaceBrush.CreateSolidBrush(::GetSysColor(COLOR_BTNFACE));
     Redraw();
 }
 

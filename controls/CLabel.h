@@ -46,7 +46,7 @@ public:
 
     BOOL PreTranslateMessage(MSG* msg) override;
 
-    const LOGFONTA& GetFontDescription() const { return m_lf; }
+    const LOGFONTA& GetFontDescription() const { return m_LogFont; }
     COLORREF GetTextColor() const { return m_crText; }
     int GetFlashMode() const { return m_nFlashMode; }
 
@@ -95,10 +95,10 @@ private:
     COLORREF m_crBackground = 0;
     COLORREF m_crGradientEnd = 0;
     BOOL m_bGradient = FALSE;
-    LOGFONTA m_lf{};
-    CFont m_font;
-    CBrush m_brBackground;
-    CBrush m_brFace;
+    LOGFONTA m_LogFont{};
+    CFont m_Font;
+    CBrush m_BackgroundBrush;
+    CBrush m_FaceBrush;
     BOOL m_bTransparent = FALSE;
     int m_nFlashMode = FLASH_NONE;
     BOOL m_bFlashPhase = FALSE;

@@ -61,7 +61,7 @@ HBITMAP CSkinBitmap::LoadImage(UINT resourceId)
     if (!image)
         return nullptr;
     DeleteObject();
-    m_palette.DeleteObject();
+    m_Palette.DeleteObject();
     m_bLoaded = FALSE;
     Attach(image);
     m_bLoaded = ReadHeader(resourceId);
@@ -91,7 +91,7 @@ BOOL CSkinBitmap::ReadHeader(UINT resourceId)
         palette->palNumEntries = static_cast<WORD>(colours);
         for (DWORD i = 0; i < colours; ++i)
             palette->palPalEntry[i] = {table[i].rgbRed, table[i].rgbGreen, table[i].rgbBlue, 0};
-        m_palette.CreatePalette(palette);
+        m_Palette.CreatePalette(palette);
     }
     return TRUE;
 }
@@ -104,7 +104,7 @@ BOOL CSkinBitmap::Draw(CDC* dc, const SIZE* size)
     if (!memory.CreateCompatibleDC(dc))
         return FALSE;
     memory.SelectObject(this);
-    CPalette* previous = m_palette.GetSafeHandle() ? dc->SelectPalette(&m_palette, FALSE) : nullptr;
+    CPalette* previous = m_Palette.GetSafeHandle() ? dc->SelectPalette(&m_Palette, FALSE) : nullptr;
     if (previous)
         dc->RealizePalette();
     BOOL drawn;

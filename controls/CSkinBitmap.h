@@ -28,7 +28,7 @@ private:
     // The palette and size from the resource's header; FALSE for an old-style header.
     BOOL ReadHeader(UINT resourceId);
 
-    CPalette m_palette;
+    CPalette m_Palette;
     BOOL m_bLoaded = FALSE;
     int m_nWidth = 0;
     int m_nHeight = 0;

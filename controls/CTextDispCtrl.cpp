@@ -14,39 +14,39 @@ BOOL CTextDispCtrl::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id)
         return FALSE;
     GetClientRect(&m_rcClient);
     CClientDC window(this);
-    if (!m_dcMemory.CreateCompatibleDC(&window) ||
-        !m_bitmap.CreateCompatibleBitmap(&window, m_rcClient.Width(), m_rcClient.Height()))
+    if (!m_MemoryDC.CreateCompatibleDC(&window) ||
+        !m_Bitmap.CreateCompatibleBitmap(&window, m_rcClient.Width(), m_rcClient.Height()))
         return FALSE;
-    m_dcMemory.SelectObject(&m_bitmap);
-    m_dcMemory.FillSolidRect(&m_rcClient, m_crBackground);
+    m_MemoryDC.SelectObject(&m_Bitmap);
+    m_MemoryDC.FillSolidRect(&m_rcClient, m_crBackground);
     return TRUE;
 }
 
 BOOL CTextDispCtrl::SetTextFont(int tenthsOfPoint, const char* face)
 {
-    m_font.DeleteObject();
-    m_bFontSet = m_font.CreatePointFont(tenthsOfPoint, face);
+    m_Font.DeleteObject();
+    m_bFontSet = m_Font.CreatePointFont(tenthsOfPoint, face);
     return m_bFontSet;
 }
 
 void CTextDispCtrl::SetText(const char* text)
 {
-    if (!m_dcMemory.GetSafeHdc())
+    if (!m_MemoryDC.GetSafeHdc())
         return;
-    m_dcMemory.SetTextColor(m_crText);
-    m_dcMemory.SetBkColor(m_crBackground);
-    m_dcMemory.FillSolidRect(&m_rcClient, m_crBackground);
-    CFont* previous = m_bFontSet ? m_dcMemory.SelectObject(&m_font) : nullptr;
+    m_MemoryDC.SetTextColor(m_crText);
+    m_MemoryDC.SetBkColor(m_crBackground);
+    m_MemoryDC.FillSolidRect(&m_rcClient, m_crBackground);
+    CFont* previous = m_bFontSet ? m_MemoryDC.SelectObject(&m_Font) : nullptr;
     CRect rect = TextRect(m_rcClient);
-    m_dcMemory.DrawText(text, &rect, DT_LEFT | DT_WORDBREAK);
+    m_MemoryDC.DrawText(text, &rect, DT_LEFT | DT_WORDBREAK);
     if (previous)
-        m_dcMemory.SelectObject(previous);
+        m_MemoryDC.SelectObject(previous);
     Invalidate();
 }
 
 void CTextDispCtrl::OnPaint()
 {
     CPaintDC dc(this);
-    if (m_dcMemory.GetSafeHdc())
-        dc.BitBlt(0, 0, m_rcClient.Width(), m_rcClient.Height(), &m_dcMemory, 0, 0, SRCCOPY);
+    if (m_MemoryDC.GetSafeHdc())
+        dc.BitBlt(0, 0, m_rcClient.Width(), m_rcClient.Height(), &m_MemoryDC, 0, 0, SRCCOPY);
 }

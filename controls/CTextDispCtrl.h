@@ -29,11 +29,11 @@ protected:
 private:
     COLORREF m_crText = RGB(0, 0, 0);
     COLORREF m_crBackground = RGB(255, 255, 255);
-    CFont m_font;
+    CFont m_Font;
     BOOL m_bFontSet = FALSE;
     int m_nSizeValue = 16;
     CRect m_rcClient;
     // Declared before the context, so that the context lets go of it first.
-    CBitmap m_bitmap;
-    CDC m_dcMemory;
+    CBitmap m_Bitmap;
+    CDC m_MemoryDC;
 };

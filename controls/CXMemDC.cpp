@@ -14,8 +14,8 @@ CXMemDC::CXMemDC(CDC* target, const RECT* rect) : m_pTarget(target), m_bMemory(!
     // The bitmap is made in device units, the drawing keeps the target's logical ones.
     CRect device = m_rc;
     target->LPtoDP(reinterpret_cast<LPPOINT>(&device), 2);
-    m_bitmap.CreateCompatibleBitmap(target, device.Width(), device.Height());
-    SelectObject(&m_bitmap);
+    m_Bitmap.CreateCompatibleBitmap(target, device.Width(), device.Height());
+    SelectObject(&m_Bitmap);
     SetMapMode(target->GetMapMode());
     SetWindowOrg(m_rc.left, m_rc.top);
     FillSolidRect(&m_rc, target->GetBkColor());

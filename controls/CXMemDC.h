@@ -18,6 +18,6 @@ public:
 private:
     CDC* m_pTarget;
     CRect m_rc;
-    CBitmap m_bitmap;
+    CBitmap m_Bitmap;
     bool m_bMemory;
 };

@@ -10,6 +10,10 @@
 #include <string>
 #include <vector>
 
+HWND EngineWindowHandle = nullptr;
+std::atomic<BYTE> WaitLongBusy{0};
+int ScriptExitCode = 0;
+
 const char CMarionet_Script::kRecursionMessage[] =
     "Recursion level has been exceeded - Orvantis Tapforge will quit to prevent stack overflow.";
 const char CMarionet_Script::kAllocateArrayMessage[] =
@@ -60,6 +64,17 @@ void CMarionet_Script::SetBuiltinHandler(int nIndex, ScriptBuiltinHandler handle
 {
     if (nIndex >= 0 && nIndex < kScriptBuiltinCount)
         m_aHandlers[nIndex] = handler;
+}
+
+ScriptBuiltinHandler CMarionet_Script::GetBuiltinHandler(int nIndex) const
+{
+    return nIndex >= 0 && nIndex < kScriptBuiltinCount ? m_aHandlers[nIndex] : nullptr;
+}
+
+void CMarionet_Script::ClearBuiltinHandlers()
+{
+    for (ScriptBuiltinHandler& handler : m_aHandlers)
+        handler = nullptr;
 }
 
 int CMarionet_Script::LoadAndCheckScript(const char* pszPath)

@@ -17,6 +17,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -119,6 +120,8 @@ public:
     // The built-in table: handlers in the order of the name table. Entries
     // without a handler end the run with an error naming the built-in.
     void SetBuiltinHandler(int nIndex, ScriptBuiltinHandler handler);
+    ScriptBuiltinHandler GetBuiltinHandler(int nIndex) const;
+    void ClearBuiltinHandlers();
 
     // Recorded-window check before a line (line = position in the store).
     bool CheckLineRecordedWindow(int nLine);
@@ -244,6 +247,20 @@ private:
     int RequireLineEnd(CScriptTokenList& tokens, int nPos);
     int InvalidKeyword();
     int FindPartnerLine(int nFromLine, int nOpen, int nClose);
+    // What a line scan's visitor asks for after a line.
+    enum EScanStep
+    {
+        SCAN_NEXT,
+        SCAN_STOP,
+        SCAN_ERROR  // the visitor has reported the error
+    };
+    using LineVisitor = std::function<EScanStep(CScriptTokenList& tokens, int& nLine)>;
+    // Tokenises the lines from nFromLine on and hands each to the visitor,
+    // which may move nLine on to skip lines. m_nCurrentLine names the line
+    // being scanned, so an error names it; the caller puts it back. Returns 1
+    // after an error, 0 when the visitor stops or the script runs out.
+    int ScanLines(int nFromLine, const LineVisitor& visit);
+    EScanStep ScanError(const char* pszMessage, int nColumn = -1);
 
     int ExecuteIf(CScriptTokenList& tokens, int& nPos, int& nLine);
     int ExecuteElse(CScriptTokenList& tokens, int& nPos, int& nLine);

@@ -38,56 +38,52 @@ int CMarionet_Script::ExecuteIf(CScriptTokenList& tokens, int& nPos, int& nLine)
     bool bElseSeen = false;
     int nEndLine = 0;
     int nNesting = 0;
-    CScriptTokenList scan;
-    for (int nScan = nIfLine + 1; !nEndLine; ++nScan) {
-        const char* pszText = LineText(nScan);
-        if (!pszText)
-            break;
-        m_nCurrentLine = nScan;
-        if (TokeniseLine(pszText, scan))
-            return 1;
+    const int nError = ScanLines(nIfLine + 1, [&](CScriptTokenList& scan, int& nScan) {
         if (OpensIfBlock(scan)) {
             ++nNesting;
-            continue;
+            return SCAN_NEXT;
         }
         if (scan[0].m_nType != TOKEN_KEYWORD)
-            continue;
+            return SCAN_NEXT;
         const int nKeyword = scan[0].m_vValue.GetInteger();
         if (nKeyword == KEYWORD_ENDIF) {
             if (nNesting > 0) {
                 --nNesting;
-                continue;
+                return SCAN_NEXT;
             }
             nEndLine = nScan;
             if (!bTaken && !bElseSeen)
                 nTarget = nScan;
-        } else if (nNesting == 0 && nKeyword == KEYWORD_ELSE) {
-            if (bElseSeen)
-                return ReportScriptError("Too many Else statements for matching If statement.", -1);
+            return SCAN_STOP;
+        }
+        if (nNesting > 0 || (nKeyword != KEYWORD_ELSE && nKeyword != KEYWORD_ELSEIF))
+            return SCAN_NEXT;
+        if (bElseSeen)
+            return ScanError("Too many Else statements for matching If statement.");
+        if (nKeyword == KEYWORD_ELSE) {
             if (RequireLineEnd(scan, 1))
-                return 1;
+                return SCAN_ERROR;
             bElseSeen = true;
             if (!bTaken) {
                 bTaken = true;
                 nTarget = nScan + 1;
             }
-        } else if (nNesting == 0 && nKeyword == KEYWORD_ELSEIF) {
-            if (bElseSeen)
-                return ReportScriptError("Too many Else statements for matching If statement.", -1);
-            if (!bTaken) {
-                int nScanPos = 1;
-                bool bElseIf = false;
-                if (EvaluateCondition(scan, nScanPos, bElseIf))
-                    return 1;
-                if (!IsKeywordToken(scan[nScanPos], KEYWORD_THEN))
-                    return ReportScriptError("If statements must have a Then keyword.", scan[nScanPos].m_nColumn);
-                if (bElseIf) {
-                    bTaken = true;
-                    nTarget = nScan + 1;
-                }
+        } else if (!bTaken) {
+            int nScanPos = 1;
+            bool bElseIf = false;
+            if (EvaluateCondition(scan, nScanPos, bElseIf))
+                return SCAN_ERROR;
+            if (!IsKeywordToken(scan[nScanPos], KEYWORD_THEN))
+                return ScanError("If statements must have a Then keyword.", scan[nScanPos].m_nColumn);
+            if (bElseIf) {
+                bTaken = true;
+                nTarget = nScan + 1;
             }
         }
-    }
+        return SCAN_NEXT;
+    });
+    if (nError)
+        return 1;
     m_nCurrentLine = nIfLine;
 
     CScriptBlock block;
@@ -139,44 +135,41 @@ int CMarionet_Script::ExecuteSelect(CScriptTokenList& tokens, int& nPos, int& nL
     bool bCaseSeen = false;
     int nEndLine = 0;
     int nNesting = 0;
-    CScriptTokenList scan;
-    for (int nScan = nSelectLine + 1; !nEndLine; ++nScan) {
-        const char* pszText = LineText(nScan);
-        if (!pszText)
-            break;
-        m_nCurrentLine = nScan;
-        if (TokeniseLine(pszText, scan))
-            return 1;
+    const int nError = ScanLines(nSelectLine + 1, [&](CScriptTokenList& scan, int& nScan) {
         if (scan[0].m_nType != TOKEN_KEYWORD)
-            continue;
+            return SCAN_NEXT;
         const int nKeyword = scan[0].m_vValue.GetInteger();
         if (nKeyword == KEYWORD_SELECT) {
             ++nNesting;
         } else if (nKeyword == KEYWORD_ENDSELECT) {
-            if (nNesting == 0)
+            if (nNesting == 0) {
                 nEndLine = nScan;
-            else
-                --nNesting;
-        } else if (nKeyword == KEYWORD_CASE && nNesting == 0 && !bChosen) {
+                return SCAN_STOP;
+            }
+            --nNesting;
+        } else if (nKeyword == KEYWORD_CASE && nNesting == 0) {
             bCaseSeen = true;
+            if (bChosen)
+                return SCAN_NEXT;
             int nScanPos = 1;
             bool bMatch = false;
             if (IsKeywordToken(scan[nScanPos], KEYWORD_ELSE)) {
                 bMatch = true;
             } else {
                 if (EvaluateCondition(scan, nScanPos, bMatch))
-                    return 1;
+                    return SCAN_ERROR;
                 if (RequireLineEnd(scan, nScanPos))
-                    return 1;
+                    return SCAN_ERROR;
             }
             if (bMatch) {
                 bChosen = true;
                 nTarget = nScan + 1;
             }
-        } else if (nKeyword == KEYWORD_CASE && nNesting == 0) {
-            bCaseSeen = true;
         }
-    }
+        return SCAN_NEXT;
+    });
+    if (nError)
+        return 1;
     m_nCurrentLine = nSelectLine;
     if (!nEndLine || !bCaseSeen)
         return ReportScriptError("\"Select\" statement is missing \"EndSelect\" or \"Case\" statement.", -1);

@@ -9,7 +9,10 @@ struct CScriptEngineHooks
 {
     // Ends a pending WAITLONG; called when a run reaches its end or is stopped.
     std::function<void()> endWaitLong;
-    // Wait states 2 to 6: 1 while the wait goes on, 0 when the next line may run.
+    // One poll of wait states 2 to 6. Returns 1 for those states, both while
+    // the wait goes on and on the poll that ends it (which sets the result
+    // and m_bReturn, so the service run returns); 0 for any other state, so
+    // the run loop goes on to the next line.
     std::function<int()> pollWindowWait;
     // Wait states 9 and 10: 1 while the wait goes on.
     std::function<int()> pollProcessWait;

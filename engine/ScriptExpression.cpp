@@ -94,7 +94,9 @@ bool ApplyOperator(int nOperator, std::vector<CScriptValue>& values)
             return false;
         CScriptValue& operand = values.back();
         if (nOperator == OP_NOT) {
-            SetTruth(operand, !operand.IsTrue());
+            // Not the opposite of truth: the operand as a whole number, so
+            // NOT "0" and NOT 0.5 are 1 while If "0" still counts as true.
+            operand.Not();
         } else {
             CScriptValue minusOne;
             minusOne.SetInteger(-1);

@@ -12,28 +12,21 @@ const char kBadlyFormatted[] = "Badly formatted Func statement.";
 
 int CMarionet_Script::RegisterUserFunctions()
 {
-    CScriptTokenList tokens;
-    for (int nLine = 1;; ++nLine) {
-        const char* pszText = LineText(nLine);
-        if (!pszText)
-            return 0;
-        m_nCurrentLine = nLine;
-        if (TokeniseLine(pszText, tokens))
-            return 1;
+    return ScanLines(1, [this](CScriptTokenList& tokens, int& nLine) {
         if (!IsKeywordToken(tokens[0], KEYWORD_FUNC))
-            continue;
+            return SCAN_NEXT;
         if (tokens[1].m_nType != TOKEN_USER_FUNCTION)
-            return ReportScriptError("Badly formatted \"Func\" statement.", -1);
+            return ScanError("Badly formatted \"Func\" statement.");
         if (m_UserFunctions.Find(tokens[1].m_vValue.GetText()))
-            return ReportScriptError("Duplicate function name.", -1);
+            return ScanError("Duplicate function name.");
         if (tokens[2].m_nType != TOKEN_LEFT_PAREN)
-            return ReportScriptError(kBadlyFormatted, -1);
+            return ScanError(kBadlyFormatted);
         int nParamCount = 0;
         if (ParseFuncParameters(tokens, 3, nParamCount))
-            return 1;
+            return SCAN_ERROR;
         int nEndLine = 0;
         if (FindEndFunc(nLine, nEndLine))
-            return 1;
+            return SCAN_ERROR;
         CUserFunc func;
         func.m_sName = tokens[1].m_vValue.GetString();
         func.m_nFuncLine = nLine;
@@ -41,7 +34,8 @@ int CMarionet_Script::RegisterUserFunctions()
         func.m_nEndFuncLine = nEndLine;
         m_UserFunctions.Append(func);
         nLine = nEndLine;
-    }
+        return SCAN_NEXT;
+    });
 }
 
 int CMarionet_Script::ParseFuncParameters(CScriptTokenList& tokens, int nPos, int& nCount)
@@ -74,42 +68,31 @@ int CMarionet_Script::ParseFuncParameters(CScriptTokenList& tokens, int nPos, in
 // reaches past the last line, so skipping it ends the script.
 int CMarionet_Script::FindEndFunc(int nFuncLine, int& nEndLine)
 {
-    CScriptTokenList tokens;
     const int nCurrentLine = m_nCurrentLine;
-    for (int nLine = nFuncLine + 1;; ++nLine) {
-        const char* pszText = LineText(nLine);
-        if (!pszText) {
-            nEndLine = PastLastLine();
-            break;
-        }
-        m_nCurrentLine = nLine;
-        if (TokeniseLine(pszText, tokens))
-            return 1;
+    nEndLine = PastLastLine();
+    const int nError = ScanLines(nFuncLine + 1, [&](CScriptTokenList& tokens, int& nLine) {
         if (IsKeywordToken(tokens[0], KEYWORD_ENDFUNC)) {
             nEndLine = nLine;
-            break;
+            return SCAN_STOP;
         }
         if (IsKeywordToken(tokens[0], KEYWORD_FUNC))
-            return ReportScriptError("Func statement has no matching EndFunc.", -1);
-    }
+            return ScanError("Func statement has no matching EndFunc.");
+        return SCAN_NEXT;
+    });
+    if (nError)
+        return 1;
     m_nCurrentLine = nCurrentLine;
     return 0;
 }
 
 int CMarionet_Script::CheckUserFunctionCalls()
 {
-    CScriptTokenList tokens;
-    for (int nLine = 1;; ++nLine) {
-        const char* pszText = LineText(nLine);
-        if (!pszText)
-            return 0;
-        m_nCurrentLine = nLine;
-        if (TokeniseLine(pszText, tokens))
-            return 1;
+    return ScanLines(1, [this](CScriptTokenList& tokens, int&) {
         for (int nPos = 0; tokens[nPos].m_nType != TOKEN_END; ++nPos) {
             const CScriptToken& token = tokens[nPos];
             if (token.m_nType == TOKEN_USER_FUNCTION && !m_UserFunctions.Find(token.m_vValue.GetText()))
-                return ReportScriptError("Unknown function name.", token.m_nColumn);
+                return ScanError("Unknown function name.", token.m_nColumn);
         }
-    }
+        return SCAN_NEXT;
+    });
 }

@@ -109,34 +109,50 @@ int CMarionet_Script::ExecuteKeyword(CScriptTokenList& tokens, int& nPos, int& n
     }
 }
 
+int CMarionet_Script::ScanLines(int nFromLine, const LineVisitor& visit)
+{
+    CScriptTokenList tokens;
+    for (int nLine = nFromLine;; ++nLine) {
+        const char* pszText = LineText(nLine);
+        if (!pszText)
+            return 0;
+        m_nCurrentLine = nLine;
+        if (TokeniseLine(pszText, tokens))
+            return 1;
+        const EScanStep step = visit(tokens, nLine);
+        if (step != SCAN_NEXT)
+            return step == SCAN_ERROR ? 1 : 0;
+    }
+}
+
+CMarionet_Script::EScanStep CMarionet_Script::ScanError(const char* pszMessage, int nColumn)
+{
+    ReportScriptError(pszMessage, nColumn);
+    return SCAN_ERROR;
+}
+
 // The line of the keyword that closes the block opened on the line before
 // nFromLine: 0 when the script ends first, -1 after a reported lexer error
 // (which names the scanned line).
 int CMarionet_Script::FindPartnerLine(int nFromLine, int nOpen, int nClose)
 {
-    CScriptTokenList tokens;
     const int nCurrentLine = m_nCurrentLine;
     int nNesting = 0;
-    for (int nLine = nFromLine;; ++nLine) {
-        const char* pszText = LineText(nLine);
-        if (!pszText)
-            break;
-        m_nCurrentLine = nLine;
-        if (TokeniseLine(pszText, tokens))
-            return -1;
-        if (tokens[0].m_nType != TOKEN_KEYWORD)
-            continue;
-        const int nKeyword = tokens[0].m_vValue.GetInteger();
-        if (nKeyword == nOpen) {
+    int nPartner = 0;
+    const int nError = ScanLines(nFromLine, [&](CScriptTokenList& tokens, int& nLine) {
+        if (IsKeywordToken(tokens[0], nOpen)) {
             ++nNesting;
-        } else if (nKeyword == nClose) {
+        } else if (IsKeywordToken(tokens[0], nClose)) {
             if (nNesting == 0) {
-                m_nCurrentLine = nCurrentLine;
-                return nLine;
+                nPartner = nLine;
+                return SCAN_STOP;
             }
             --nNesting;
         }
-    }
+        return SCAN_NEXT;
+    });
+    if (nError)
+        return -1;
     m_nCurrentLine = nCurrentLine;
-    return 0;
+    return nPartner;
 }

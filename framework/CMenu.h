@@ -25,6 +25,11 @@ public:
     BOOL Attach(HMENU menu);
     HMENU Detach();
     static CMenu* FromHandle(HMENU menu);
+    // The menu object that holds the menu (never a temporary wrapper), or null.
+    static CMenu* FromHandlePermanent(HMENU menu);
+    // Hands WM_DRAWITEM or WM_MEASUREITEM of an owner-drawn menu item to the
+    // menu object that holds the item; FALSE when none does.
+    static BOOL RouteOwnerDrawnItem(UINT message, LPARAM lParam);
     HMENU GetSafeHmenu() const { return m_hMenu; }
     operator HMENU() const { return m_hMenu; }
 

@@ -220,8 +220,9 @@ protected:
     void OnSysKeyDown(UINT, UINT, UINT) { Default(); }
     void OnVScroll(UINT, int, CWnd*) { Default(); }
     void OnHScroll(UINT, int, CWnd*) { Default(); }
-    void OnDrawItem(int, LPDRAWITEMSTRUCT) { Default(); }
-    void OnMeasureItem(int, LPMEASUREITEMSTRUCT) { Default(); }
+    // Owner-drawn menu items go to the menu object that holds them.
+    void OnDrawItem(int, LPDRAWITEMSTRUCT item);
+    void OnMeasureItem(int, LPMEASUREITEMSTRUCT item);
     LRESULT OnMenuChar(UINT, UINT, CMenu*) { return Default(); }
     HBRUSH OnCtlColor(CDC*, CWnd*, UINT) { return reinterpret_cast<HBRUSH>(Default()); }
 

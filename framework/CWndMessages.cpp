@@ -3,6 +3,8 @@
 // control's object, and default processing by the window's original procedure.
 #include "framework/CWnd.h"
 
+#include "framework/CMenu.h"
+
 #include <vector>
 
 #include "framework/CWinApp.h"
@@ -126,10 +128,27 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
         break;
     }
     MessageArgs args{message, wParam, lParam, 0};
-    if (!DispatchToMap(MessageMatch::Message, message, 0, 0, args))
-        return FALSE;
-    *result = args.result;
-    return TRUE;
+    if (DispatchToMap(MessageMatch::Message, message, 0, 0, args)) {
+        *result = args.result;
+        return TRUE;
+    }
+    if ((message == WM_DRAWITEM || message == WM_MEASUREITEM) && CMenu::RouteOwnerDrawnItem(message, lParam)) {
+        *result = TRUE;
+        return TRUE;
+    }
+    return FALSE;
+}
+
+void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT item)
+{
+    if (!CMenu::RouteOwnerDrawnItem(WM_DRAWITEM, reinterpret_cast<LPARAM>(item)))
+        Default();
+}
+
+void CWnd::OnMeasureItem(int, LPMEASUREITEMSTRUCT item)
+{
+    if (!CMenu::RouteOwnerDrawnItem(WM_MEASUREITEM, reinterpret_cast<LPARAM>(item)))
+        Default();
 }
 
 BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)

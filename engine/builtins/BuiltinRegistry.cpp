@@ -1,5 +1,6 @@
 #include "engine/builtins/BuiltinRegistry.h"
 
+#include "engine/builtins/BuiltinBinding.h"
 #include "engine/builtins/CBuiltinState.h"
 #include "engine/builtins/ControlBuiltins.h"
 #include "engine/builtins/ControlCommand.h"
@@ -22,13 +23,33 @@ CBuiltinState& BuiltinState(CMarionet_Script& engine)
     return static_cast<CBuiltinState&>(*engine.m_pBuiltinState);
 }
 
-void BindBuiltin(CMarionet_Script& engine, const char* pszName, ScriptBuiltinHandler handler)
+std::vector<std::string> BindBuiltinRows(CMarionet_Script& engine, const BuiltinBinding* pRows, std::size_t nCount)
 {
-    engine.SetBuiltinHandler(FindScriptBuiltin(pszName, static_cast<int>(std::strlen(pszName))), handler);
+    std::vector<std::string> failed;
+    for (std::size_t i = 0; i < nCount; ++i) {
+        const int nIndex = FindScriptBuiltin(pRows[i].m_pName, static_cast<int>(std::strlen(pRows[i].m_pName)));
+        if (nIndex < 0 || engine.GetBuiltinHandler(nIndex))
+            failed.push_back(pRows[i].m_pName);
+        else
+            engine.SetBuiltinHandler(nIndex, pRows[i].m_pHandler);
+    }
+    return failed;
+}
+
+std::vector<std::string> UnboundBuiltinNames(const CMarionet_Script& engine)
+{
+    std::vector<std::string> names;
+    for (int i = 0; i < kScriptBuiltinCount; ++i) {
+        if (!engine.GetBuiltinHandler(i))
+            names.push_back(g_aScriptBuiltins[i].m_pName);
+    }
+    return names;
 }
 
 void InstallScriptBuiltins(CMarionet_Script& engine)
 {
+    // Installing again binds every family afresh rather than twice.
+    engine.ClearBuiltinHandlers();
     engine.m_pBuiltinState.reset(new CBuiltinState);
     CMarionet_Script* pEngine = &engine;
     engine.m_Hooks.releaseHeldKeys = [pEngine]() { BuiltinState(*pEngine).m_KeySender.ReleaseHeldKeys(); };
@@ -50,7 +71,12 @@ void InstallScriptBuiltins(CMarionet_Script& engine)
     RegisterPixelBuiltins(engine);
     RegisterWaitBuiltins(engine);
     RegisterKeyBuiltins(engine);
-    RegisterMathAndStringBuiltins(engine);
+    RegisterMathBuiltins(engine);
+    RegisterConversionBuiltins(engine);
+    RegisterStringBuiltins(engine);
+    RegisterStringSplitBuiltins(engine);
+    RegisterStringClassBuiltins(engine);
+    RegisterStringFormatBuiltin(engine);
     RegisterHotkeyBuiltins(engine);
     RegisterScriptCallBuiltins(engine);
     RegisterEnvironmentBuiltins(engine);

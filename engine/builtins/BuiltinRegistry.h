@@ -4,8 +4,6 @@
 
 // Binds the handlers of the built-in families that exist to the engine's
 // table (every other built-in keeps the handler that stops the script with
-// its name) and installs the engine's hooks into this layer.
+// its name) and installs the engine's hooks into this layer. Installing again
+// on the same engine starts from an empty table.
 void InstallScriptBuiltins(CMarionet_Script& engine);
-
-// Binds one handler by the built-in's upper-case name.
-void BindBuiltin(CMarionet_Script& engine, const char* pszName, ScriptBuiltinHandler handler);

@@ -2,7 +2,7 @@
 
 #include "engine/system/PreciseSleep.h"
 #include "engine/ScriptText.h"
-#include "engine/builtins/BuiltinRegistry.h"
+#include "engine/builtins/BuiltinBinding.h"
 #include "engine/builtins/CBuiltinState.h"
 #include "engine/builtins/StatusBarText.h"
 #include "engine/builtins/WindowBuiltinSupport.h"
@@ -39,7 +39,7 @@ ButtonMessages ButtonOfArguments(CScriptValueList& args)
 }
 
 // The control of the arguments, attached, given to the action; result 0 when
-// it is not found.
+// it is not found or its window does not answer.
 template <class Action>
 int WithControl(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result, Action action)
 {
@@ -48,6 +48,10 @@ int WithControl(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& 
         return 0;
     }
     CWindowThreadAttach attach(WindowSearchOf(engine).FoundWindow());
+    if (!attach.Answers()) {
+        result.SetInteger(0);
+        return 0;
+    }
     action(FoundControl(engine));
     return 0;
 }
@@ -89,7 +93,8 @@ int ControlSend(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& 
 int ControlSetText(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
 {
     return WithControl(engine, args, result, [&](HWND control) {
-        LRESULT set = SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(args[3].GetText()));
+        LRESULT set = 0;
+        SendMessageGuarded(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(args[3].GetText()), set);
         result.SetInteger(set == 1 ? 1 : 0);
     });
 }
@@ -103,8 +108,10 @@ int ControlGetText(CMarionet_Script& engine, CScriptValueList& args, CScriptValu
     }
     CWindowThreadAttach attach(WindowSearchOf(engine).FoundWindow());
     std::vector<char> text(kControlTextChars + 1, '\0');
-    LRESULT length =
-        SendMessageA(FoundControl(engine), WM_GETTEXT, kControlTextChars, reinterpret_cast<LPARAM>(text.data()));
+    LRESULT length = 0;
+    if (attach.Answers())
+        SendMessageGuarded(FoundControl(engine), WM_GETTEXT, kControlTextChars, reinterpret_cast<LPARAM>(text.data()),
+                           length);
     if (length == 0)
         engine.SetErrorCode(1);
     else
@@ -143,6 +150,10 @@ int ControlMove(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& 
         return 0;
     }
     CWindowThreadAttach attach(WindowSearchOf(engine).FoundWindow());
+    if (!attach.Answers()) {
+        result.SetInteger(0);
+        return 0;
+    }
     int width = args.GetCount() >= 6 ? args[5].GetInteger() : rect.right - rect.left;
     int height = args.GetCount() >= 7 ? args[6].GetInteger() : rect.bottom - rect.top;
     MoveWindow(FoundControl(engine), args[3].GetInteger(), args[4].GetInteger(), width, height, TRUE);
@@ -193,16 +204,11 @@ int StatusBarGetText(CMarionet_Script& engine, CScriptValueList& args, CScriptVa
 
 void RegisterControlBuiltins(CMarionet_Script& engine)
 {
-    BindBuiltin(engine, "CONTROLCLICK", ControlClick);
-    BindBuiltin(engine, "CONTROLSEND", ControlSend);
-    BindBuiltin(engine, "CONTROLSETTEXT", ControlSetText);
-    BindBuiltin(engine, "CONTROLGETTEXT", ControlGetText);
-    BindBuiltin(engine, "CONTROLFOCUS", ControlFocus);
-    BindBuiltin(engine, "CONTROLGETPOS", ControlGetPos);
-    BindBuiltin(engine, "CONTROLMOVE", ControlMove);
-    BindBuiltin(engine, "CONTROLENABLE", ControlEnable);
-    BindBuiltin(engine, "CONTROLDISABLE", ControlDisable);
-    BindBuiltin(engine, "CONTROLSHOW", ControlShow);
-    BindBuiltin(engine, "CONTROLHIDE", ControlHide);
-    BindBuiltin(engine, "STATUSBARGETTEXT", StatusBarGetText);
+    static const BuiltinBinding kBindings[] = {
+        {"CONTROLCLICK", ControlClick},     {"CONTROLSEND", ControlSend},     {"CONTROLSETTEXT", ControlSetText},
+        {"CONTROLGETTEXT", ControlGetText}, {"CONTROLFOCUS", ControlFocus},   {"CONTROLGETPOS", ControlGetPos},
+        {"CONTROLMOVE", ControlMove},       {"CONTROLENABLE", ControlEnable}, {"CONTROLDISABLE", ControlDisable},
+        {"CONTROLSHOW", ControlShow},       {"CONTROLHIDE", ControlHide},     {"STATUSBARGETTEXT", StatusBarGetText},
+    };
+    BindBuiltins(engine, kBindings);
 }

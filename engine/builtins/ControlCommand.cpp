@@ -1,7 +1,7 @@
 #include "engine/builtins/ControlCommand.h"
 
 #include "engine/ScriptText.h"
-#include "engine/builtins/BuiltinRegistry.h"
+#include "engine/builtins/BuiltinBinding.h"
 #include "engine/builtins/WindowBuiltinSupport.h"
 #include "engine/builtins/WindowThreadAttach.h"
 
@@ -26,9 +26,14 @@ struct CCommandCall
     CScriptValue& option;
     CScriptValue& result;
 
+    // A control that stops answering half-way sets @error 1 and answers 0
+    // instead of blocking the sub-command.
     LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
     {
-        return SendMessageA(control, message, wParam, lParam);
+        LRESULT answer = 0;
+        if (!SendMessageGuarded(control, message, wParam, lParam, answer))
+            Fail();
+        return answer;
     }
     LRESULT SendText(UINT message, WPARAM wParam) const
     {
@@ -55,8 +60,9 @@ void NotifySelection(const CCommandCall& call, WORD first, WORD second)
     HWND parent = GetParent(call.control);
     WORD id = static_cast<WORD>(GetDlgCtrlID(call.control));
     LPARAM control = reinterpret_cast<LPARAM>(call.control);
-    SendMessageA(parent, WM_COMMAND, MAKEWPARAM(id, first), control);
-    SendMessageA(parent, WM_COMMAND, MAKEWPARAM(id, second), control);
+    LRESULT answer = 0;
+    SendMessageGuarded(parent, WM_COMMAND, MAKEWPARAM(id, first), control, answer);
+    SendMessageGuarded(parent, WM_COMMAND, MAKEWPARAM(id, second), control, answer);
 }
 
 // Clicks the middle of a button with posted messages, so the click needs no cursor.
@@ -257,6 +263,10 @@ int ControlCommand(CMarionet_Script& engine, CScriptValueList& args, CScriptValu
     }
     CWindowSearch& search = WindowSearchOf(engine);
     CWindowThreadAttach attach(search.FoundWindow());
+    if (!attach.Answers()) {
+        engine.SetErrorCode(1);
+        return 0;
+    }
     CCommandCall call = {engine, search.FoundWindow(), search.FoundControl(), args[2].GetText(), args[4], result};
     if (!RunCommand(call, args[3].GetText()))
         engine.SetErrorCode(1);
@@ -267,5 +277,8 @@ int ControlCommand(CMarionet_Script& engine, CScriptValueList& args, CScriptValu
 
 void RegisterControlCommand(CMarionet_Script& engine)
 {
-    BindBuiltin(engine, "CONTROLCOMMAND", ControlCommand);
+    static const BuiltinBinding kBindings[] = {
+        {"CONTROLCOMMAND", ControlCommand},
+    };
+    BindBuiltins(engine, kBindings);
 }

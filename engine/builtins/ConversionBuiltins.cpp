@@ -102,28 +102,27 @@ int BitShift(CMarionet_Script&, CScriptValueList& args, CScriptValue& result)
     return 0;
 }
 
-const BuiltinBinding kConversionBuiltins[] = {
-    {"ASC", Asc},
-    {"CHR", Chr},
-    {"DEC", Dec},
-    {"HEX", Hex},
-    {"ISARRAY", KindTest<&CScriptValue::IsArray>},
-    {"ISSTRING", KindTest<&CScriptValue::IsString>},
-    {"ISNUMBER", KindTest<&CScriptValue::IsNumber>},
-    {"ISINT", KindTest<&CScriptValue::IsInteger>},
-    {"ISFLOAT", KindTest<&CScriptValue::IsFraction>},
-    {"NUMBER", Number},
-    {"STRING", String},
-    {"BITAND", BitCombine<And>},
-    {"BITOR", BitCombine<Or>},
-    {"BITXOR", BitCombine<Xor>},
-    {"BITNOT", BitNot},
-    {"BITSHIFT", BitShift},
-};
-
 }  // namespace
 
 void RegisterConversionBuiltins(CMarionet_Script& engine)
 {
-    BindBuiltins(engine, kConversionBuiltins);
+    static const BuiltinBinding kBindings[] = {
+        {"ASC", Asc},
+        {"CHR", Chr},
+        {"DEC", Dec},
+        {"HEX", Hex},
+        {"ISARRAY", KindTest<&CScriptValue::IsArray>},
+        {"ISSTRING", KindTest<&CScriptValue::IsString>},
+        {"ISNUMBER", KindTest<&CScriptValue::IsNumber>},
+        {"ISINT", KindTest<&CScriptValue::IsInteger>},
+        {"ISFLOAT", KindTest<&CScriptValue::IsFraction>},
+        {"NUMBER", Number},
+        {"STRING", String},
+        {"BITAND", BitCombine<And>},
+        {"BITOR", BitCombine<Or>},
+        {"BITXOR", BitCombine<Xor>},
+        {"BITNOT", BitNot},
+        {"BITSHIFT", BitShift},
+    };
+    BindBuiltins(engine, kBindings);
 }

@@ -1,6 +1,6 @@
 #include "engine/builtins/FileHandleBuiltins.h"
 
-#include "engine/builtins/BuiltinRegistry.h"
+#include "engine/builtins/BuiltinBinding.h"
 
 #include <cstdio>
 #include <cstring>
@@ -244,12 +244,15 @@ bool ReadStreamLine(FILE* pStream, std::string& line)
 
 void RegisterFileHandleBuiltins(CMarionet_Script& engine)
 {
-    BindBuiltin(engine, "FILEOPEN", FileOpen);
-    BindBuiltin(engine, "FILECLOSE", FileClose);
-    BindBuiltin(engine, "FILEREADLINE", FileReadLine);
-    BindBuiltin(engine, "FILEREAD", FileRead);
-    BindBuiltin(engine, "FILEWRITE", FileWrite);
-    BindBuiltin(engine, "FILEWRITELINE", FileWriteLine);
-    BindBuiltin(engine, "FILEFINDFIRSTFILE", FileFindFirstFile);
-    BindBuiltin(engine, "FILEFINDNEXTFILE", FileFindNextFile);
+    static const BuiltinBinding kBindings[] = {
+        {"FILEOPEN", FileOpen},
+        {"FILECLOSE", FileClose},
+        {"FILEREADLINE", FileReadLine},
+        {"FILEREAD", FileRead},
+        {"FILEWRITE", FileWrite},
+        {"FILEWRITELINE", FileWriteLine},
+        {"FILEFINDFIRSTFILE", FileFindFirstFile},
+        {"FILEFINDNEXTFILE", FileFindNextFile},
+    };
+    BindBuiltins(engine, kBindings);
 }

@@ -1,6 +1,7 @@
 #include "engine/builtins/ForceForeground.h"
 
 #include "engine/system/CThreadInputLinks.h"
+#include "engine/system/SystemWindows.h"
 
 namespace {
 
@@ -21,7 +22,8 @@ bool ForceForeground(HWND window)
         foreground = FindWindowA("Shell_TrayWnd", nullptr);
     if (foreground == window)
         return true;
-    if (IsIconic(window))
+    // Restoring sends to the window and would wait for good on a hung one.
+    if (IsIconic(window) && !IsWindowHung(window))
         ShowWindow(window, SW_RESTORE);
     if (SetForegroundWindow(window))
         return true;

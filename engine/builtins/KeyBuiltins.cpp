@@ -1,6 +1,6 @@
 #include "engine/builtins/KeyBuiltins.h"
 
-#include "engine/builtins/BuiltinRegistry.h"
+#include "engine/builtins/BuiltinBinding.h"
 #include "engine/builtins/CBuiltinState.h"
 #include "engine/builtins/WindowBuiltinSupport.h"
 #include "robot/KeyNames.h"
@@ -76,8 +76,11 @@ int KeyDown(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& resu
 
 void RegisterKeyBuiltins(CMarionet_Script& engine)
 {
-    BindBuiltin(engine, "SEND", Send);
-    BindBuiltin(engine, "KEYSEND", KeySend);
-    BindBuiltin(engine, "KEYUP", KeyUp);
-    BindBuiltin(engine, "KEYDOWN", KeyDown);
+    static const BuiltinBinding kBindings[] = {
+        {"SEND", Send},
+        {"KEYSEND", KeySend},
+        {"KEYUP", KeyUp},
+        {"KEYDOWN", KeyDown},
+    };
+    BindBuiltins(engine, kBindings);
 }

@@ -127,27 +127,26 @@ int AdlibDisable(CMarionet_Script& engine, CScriptValueList&, CScriptValue&)
     return 0;
 }
 
-const BuiltinBinding kMathBuiltins[] = {
-    {"EXP", UnaryMath<Exp>},
-    {"LOG", UnaryMath<Log>},
-    {"SIN", UnaryMath<Sin>},
-    {"COS", UnaryMath<Cos>},
-    {"TAN", UnaryMath<Tan>},
-    {"ASIN", UnaryMath<Asin>},
-    {"ACOS", UnaryMath<Acos>},
-    {"ATAN", UnaryMath<Atan>},
-    {"ABS", UnaryMath<Abs>},
-    {"SQRT", UnaryMath<Sqrt>},
-    {"MOD", Mod},
-    {"ROUND", Round},
-    {"INT", Int},
-    {"RANDOM", Random},
-    {"ADLIBDISABLE", AdlibDisable},
-};
-
 }  // namespace
 
 void RegisterMathBuiltins(CMarionet_Script& engine)
 {
-    BindBuiltins(engine, kMathBuiltins);
+    static const BuiltinBinding kBindings[] = {
+        {"EXP", UnaryMath<Exp>},
+        {"LOG", UnaryMath<Log>},
+        {"SIN", UnaryMath<Sin>},
+        {"COS", UnaryMath<Cos>},
+        {"TAN", UnaryMath<Tan>},
+        {"ASIN", UnaryMath<Asin>},
+        {"ACOS", UnaryMath<Acos>},
+        {"ATAN", UnaryMath<Atan>},
+        {"ABS", UnaryMath<Abs>},
+        {"SQRT", UnaryMath<Sqrt>},
+        {"MOD", Mod},
+        {"ROUND", Round},
+        {"INT", Int},
+        {"RANDOM", Random},
+        {"ADLIBDISABLE", AdlibDisable},
+    };
+    BindBuiltins(engine, kBindings);
 }

@@ -10,5 +10,3 @@ void RegisterStringBuiltins(CMarionet_Script& engine);
 void RegisterStringSplitBuiltins(CMarionet_Script& engine);
 void RegisterStringClassBuiltins(CMarionet_Script& engine);
 void RegisterStringFormatBuiltin(CMarionet_Script& engine);
-
-void RegisterMathAndStringBuiltins(CMarionet_Script& engine);

@@ -3,7 +3,7 @@
 #include "engine/ClickAtScreenPoint.h"
 #include "engine/system/PreciseSleep.h"
 #include "engine/ScriptText.h"
-#include "engine/builtins/BuiltinRegistry.h"
+#include "engine/builtins/BuiltinBinding.h"
 #include "engine/builtins/MouseMotion.h"
 #include "engine/builtins/WindowBuiltinSupport.h"
 
@@ -206,13 +206,16 @@ int MouseGetPos(CMarionet_Script& engine, CScriptValueList&, CScriptValue& resul
 
 void RegisterMouseBuiltins(CMarionet_Script& engine)
 {
-    BindBuiltin(engine, "MOUSECLICK", MouseClick);
-    BindBuiltin(engine, "MOUSEDOUBLECLICK", MouseDoubleClick);
-    BindBuiltin(engine, "MOUSECLICKDRAG", MouseClickDrag);
-    BindBuiltin(engine, "MOUSEDOWN", MouseDown);
-    BindBuiltin(engine, "MOUSEUP", MouseUp);
-    BindBuiltin(engine, "MOUSEWHEEL", MouseWheel);
-    BindBuiltin(engine, "MOUSEMOVE", MouseMove);
-    BindBuiltin(engine, "MOUSERELATIVEMOVE", MouseRelativeMove);
-    BindBuiltin(engine, "MOUSEGETPOS", MouseGetPos);
+    static const BuiltinBinding kBindings[] = {
+        {"MOUSECLICK", MouseClick},
+        {"MOUSEDOUBLECLICK", MouseDoubleClick},
+        {"MOUSECLICKDRAG", MouseClickDrag},
+        {"MOUSEDOWN", MouseDown},
+        {"MOUSEUP", MouseUp},
+        {"MOUSEWHEEL", MouseWheel},
+        {"MOUSEMOVE", MouseMove},
+        {"MOUSERELATIVEMOVE", MouseRelativeMove},
+        {"MOUSEGETPOS", MouseGetPos},
+    };
+    BindBuiltins(engine, kBindings);
 }

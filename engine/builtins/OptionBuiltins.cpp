@@ -1,7 +1,7 @@
 #include "engine/builtins/OptionBuiltins.h"
 
 #include "engine/ScriptText.h"
-#include "engine/builtins/BuiltinRegistry.h"
+#include "engine/builtins/BuiltinBinding.h"
 #include "engine/builtins/CBuiltinState.h"
 
 namespace {
@@ -150,6 +150,9 @@ int Opt(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
 
 void RegisterOptionBuiltins(CMarionet_Script& engine)
 {
-    BindBuiltin(engine, "OPT", Opt);
-    BindBuiltin(engine, "DARIRESETOPTION", Opt);
+    static const BuiltinBinding kBindings[] = {
+        {"OPT", Opt},
+        {"DARIRESETOPTION", Opt},
+    };
+    BindBuiltins(engine, kBindings);
 }

@@ -1,6 +1,6 @@
 #include "engine/builtins/PixelBuiltins.h"
 
-#include "engine/builtins/BuiltinRegistry.h"
+#include "engine/builtins/BuiltinBinding.h"
 #include "engine/builtins/ScreenCapture.h"
 #include "engine/builtins/WindowBuiltinSupport.h"
 
@@ -151,8 +151,11 @@ void AddToAdler32(unsigned& low, unsigned& high, unsigned char byte)
 
 void RegisterPixelBuiltins(CMarionet_Script& engine)
 {
-    BindBuiltin(engine, "CHECKCOLOR", CheckColor);
-    BindBuiltin(engine, "PIXELSEARCH", PixelSearch);
-    BindBuiltin(engine, "PIXELCHECKSUM", PixelChecksum);
-    BindBuiltin(engine, "PIXELGETCOLOR", PixelGetColor);
+    static const BuiltinBinding kBindings[] = {
+        {"CHECKCOLOR", CheckColor},
+        {"PIXELSEARCH", PixelSearch},
+        {"PIXELCHECKSUM", PixelChecksum},
+        {"PIXELGETCOLOR", PixelGetColor},
+    };
+    BindBuiltins(engine, kBindings);
 }

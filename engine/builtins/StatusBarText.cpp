@@ -1,6 +1,7 @@
 #include "engine/builtins/StatusBarText.h"
 
 #include "engine/system/COsVersion.h"
+#include "engine/system/SystemWindows.h"
 
 #include <commctrl.h>
 
@@ -13,10 +14,12 @@ using VirtualAllocExFn = LPVOID(WINAPI*)(HANDLE, LPVOID, SIZE_T, DWORD, DWORD);
 using VirtualFreeExFn = BOOL(WINAPI*)(HANDLE, LPVOID, SIZE_T, DWORD);
 
 // The bar is asked for the text length first, so neither the other program's
-// buffer nor ours can be overrun by a long text.
+// buffer nor ours can be overrun by a long text; 0 when the bar does not answer.
 int PartTextBytes(HWND bar, int part)
 {
-    LRESULT answer = SendMessageA(bar, SB_GETTEXTLENGTHA, static_cast<WPARAM>(part), 0);
+    LRESULT answer = 0;
+    if (!SendMessageGuarded(bar, SB_GETTEXTLENGTHA, static_cast<WPARAM>(part), 0, answer))
+        return 0;
     return static_cast<int>(LOWORD(answer)) + 1;
 }
 
@@ -36,10 +39,11 @@ bool ReadThroughProcessMemory(HWND bar, int part, int bytes, std::string& text)
     bool read = false;
     void* remote = allocEx(process, nullptr, bytes, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
     if (remote) {
-        SendMessageA(bar, SB_GETTEXTA, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(remote));
+        LRESULT answer = 0;
         std::vector<char> local(bytes + 1, '\0');
         SIZE_T copied = 0;
-        if (ReadProcessMemory(process, remote, local.data(), bytes, &copied)) {
+        if (SendMessageGuarded(bar, SB_GETTEXTA, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(remote), answer) &&
+            ReadProcessMemory(process, remote, local.data(), bytes, &copied)) {
             text = local.data();
             read = true;
         }
@@ -58,9 +62,9 @@ bool ReadThroughSharedMapping(HWND bar, int part, int bytes, std::string& text)
     char* view = static_cast<char*>(MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, 0));
     if (view) {
         view[0] = '\0';
-        SendMessageA(bar, SB_GETTEXTA, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(view));
+        LRESULT answer = 0;
+        read = SendMessageGuarded(bar, SB_GETTEXTA, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(view), answer);
         text.assign(view, strnlen(view, bytes));
-        read = true;
         UnmapViewOfFile(view);
     }
     CloseHandle(mapping);
@@ -71,13 +75,17 @@ bool ReadThroughSharedMapping(HWND bar, int part, int bytes, std::string& text)
 
 int StatusBarPartCount(HWND bar)
 {
-    return static_cast<int>(SendMessageA(bar, SB_GETPARTS, 0, 0));
+    LRESULT count = 0;
+    SendMessageGuarded(bar, SB_GETPARTS, 0, 0, count);
+    return static_cast<int>(count);
 }
 
 bool ReadStatusBarPart(HWND bar, int part, std::string& text)
 {
     text.clear();
     int bytes = PartTextBytes(bar, part);
+    if (bytes == 0)
+        return false;
     if (COsVersion::Current().m_bNT)
         return ReadThroughProcessMemory(bar, part, bytes, text);
     return ReadThroughSharedMapping(bar, part, bytes, text);

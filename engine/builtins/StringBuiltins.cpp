@@ -171,16 +171,15 @@ int StringReplace(CMarionet_Script&, CScriptValueList& args, CScriptValue& resul
     return 0;
 }
 
-const BuiltinBinding kStringBuiltins[] = {
-    {"STRINGLEN", StringLen},         {"STRINGLEFT", StringLeft},         {"STRINGRIGHT", StringRight},
-    {"STRINGMID", StringMid},         {"STRINGTRIMLEFT", StringTrimLeft}, {"STRINGTRIMRIGHT", StringTrimRight},
-    {"STRINGINSTR", StringInStr},     {"STRINGLOWER", StringLower},       {"STRINGUPPER", StringUpper},
-    {"STRINGSTRIPCR", StringStripCR}, {"STRINGADDCR", StringAddCR},       {"STRINGREPLACE", StringReplace},
-};
-
 }  // namespace
 
 void RegisterStringBuiltins(CMarionet_Script& engine)
 {
-    BindBuiltins(engine, kStringBuiltins);
+    static const BuiltinBinding kBindings[] = {
+        {"STRINGLEN", StringLen},         {"STRINGLEFT", StringLeft},         {"STRINGRIGHT", StringRight},
+        {"STRINGMID", StringMid},         {"STRINGTRIMLEFT", StringTrimLeft}, {"STRINGTRIMRIGHT", StringTrimRight},
+        {"STRINGINSTR", StringInStr},     {"STRINGLOWER", StringLower},       {"STRINGUPPER", StringUpper},
+        {"STRINGSTRIPCR", StringStripCR}, {"STRINGADDCR", StringAddCR},       {"STRINGREPLACE", StringReplace},
+    };
+    BindBuiltins(engine, kBindings);
 }

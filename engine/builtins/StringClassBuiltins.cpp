@@ -68,17 +68,16 @@ int StringIsInt(CMarionet_Script&, CScriptValueList& args, CScriptValue& result)
     return 0;
 }
 
-const BuiltinBinding kStringClassBuiltins[] = {
-    {"STRINGISALPHA", CharClass<IsAlpha>}, {"STRINGISALNUM", CharClass<IsAlnum>},
-    {"STRINGISDIGIT", CharClass<IsDigit>}, {"STRINGISXDIGIT", CharClass<IsXDigit>},
-    {"STRINGISLOWER", CharClass<IsLower>}, {"STRINGISUPPER", CharClass<IsUpper>},
-    {"STRINGISSPACE", CharClass<IsSpace>}, {"STRINGISASCII", CharClass<IsAscii>},
-    {"STRINGISFLOAT", StringIsFloat},      {"STRINGISINT", StringIsInt},
-};
-
 }  // namespace
 
 void RegisterStringClassBuiltins(CMarionet_Script& engine)
 {
-    BindBuiltins(engine, kStringClassBuiltins);
+    static const BuiltinBinding kBindings[] = {
+        {"STRINGISALPHA", CharClass<IsAlpha>}, {"STRINGISALNUM", CharClass<IsAlnum>},
+        {"STRINGISDIGIT", CharClass<IsDigit>}, {"STRINGISXDIGIT", CharClass<IsXDigit>},
+        {"STRINGISLOWER", CharClass<IsLower>}, {"STRINGISUPPER", CharClass<IsUpper>},
+        {"STRINGISSPACE", CharClass<IsSpace>}, {"STRINGISASCII", CharClass<IsAscii>},
+        {"STRINGISFLOAT", StringIsFloat},      {"STRINGISINT", StringIsInt},
+    };
+    BindBuiltins(engine, kBindings);
 }

@@ -11,13 +11,12 @@ int StringFormat(CMarionet_Script&, CScriptValueList& args, CScriptValue& result
     return 0;
 }
 
-const BuiltinBinding kStringFormatBuiltin[] = {
-    {"STRINGFORMAT", StringFormat},
-};
-
 }  // namespace
 
 void RegisterStringFormatBuiltin(CMarionet_Script& engine)
 {
-    BindBuiltins(engine, kStringFormatBuiltin);
+    static const BuiltinBinding kBindings[] = {
+        {"STRINGFORMAT", StringFormat},
+    };
+    BindBuiltins(engine, kBindings);
 }

@@ -124,14 +124,13 @@ int StringStripWS(CMarionet_Script& engine, CScriptValueList& args, CScriptValue
     return 0;
 }
 
-const BuiltinBinding kStringSplitBuiltins[] = {
-    {"STRINGSPLIT", StringSplit},
-    {"STRINGSTRIPWS", StringStripWS},
-};
-
 }  // namespace
 
 void RegisterStringSplitBuiltins(CMarionet_Script& engine)
 {
-    BindBuiltins(engine, kStringSplitBuiltins);
+    static const BuiltinBinding kBindings[] = {
+        {"STRINGSPLIT", StringSplit},
+        {"STRINGSTRIPWS", StringStripWS},
+    };
+    BindBuiltins(engine, kBindings);
 }

@@ -3,7 +3,7 @@
 #include "engine/CMarionet_ScriptFile.h"
 #include "engine/system/PreciseSleep.h"
 #include "engine/ScriptGlobals.h"
-#include "engine/builtins/BuiltinRegistry.h"
+#include "engine/builtins/BuiltinBinding.h"
 
 #include <mmsystem.h>
 
@@ -87,9 +87,12 @@ void EndWaitLong(CMarionet_Script& engine)
 
 void RegisterWaitBuiltins(CMarionet_Script& engine)
 {
-    BindBuiltin(engine, "WAIT", Wait);
-    BindBuiltin(engine, "WAITLONG", WaitLong);
-    BindBuiltin(engine, "DELAY", Delay);
+    static const BuiltinBinding kBindings[] = {
+        {"WAIT", Wait},
+        {"WAITLONG", WaitLong},
+        {"DELAY", Delay},
+    };
+    BindBuiltins(engine, kBindings);
     CMarionet_Script* target = &engine;
     engine.m_Hooks.endWaitLong = [target]() { EndWaitLong(*target); };
 }

@@ -2,7 +2,7 @@
 
 #include "engine/system/SystemProcess.h"
 #include "engine/system/SystemWindows.h"
-#include "engine/builtins/BuiltinRegistry.h"
+#include "engine/builtins/BuiltinBinding.h"
 #include "engine/builtins/ForceForeground.h"
 #include "engine/builtins/WindowBuiltinSupport.h"
 
@@ -15,6 +15,13 @@ const int kTitleChars = 32767;
 HWND Found(CMarionet_Script& engine)
 {
     return WindowSearchOf(engine).FoundWindow();
+}
+
+// For built-ins that send to the window: a window that does not answer is
+// left alone and gives the result of a window not found.
+bool FindAnsweringWindow(CMarionet_Script& engine, CScriptValueList& args)
+{
+    return FindWindowOfArguments(engine, args) && !IsWindowHung(Found(engine));
 }
 
 int WinExists(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
@@ -41,7 +48,7 @@ int WinActivate(CMarionet_Script& engine, CScriptValueList& args, CScriptValue&)
 
 int WinSetState(CMarionet_Script& engine, CScriptValueList& args, CScriptValue&)
 {
-    if (FindWindowOfArguments(engine, args)) {
+    if (FindAnsweringWindow(engine, args)) {
         ShowWindow(Found(engine), args[2].GetInteger());
         PauseAfterWindowAction(engine);
     }
@@ -50,7 +57,7 @@ int WinSetState(CMarionet_Script& engine, CScriptValueList& args, CScriptValue&)
 
 int WinMove(CMarionet_Script& engine, CScriptValueList& args, CScriptValue&)
 {
-    if (!FindWindowOfArguments(engine, args))
+    if (!FindAnsweringWindow(engine, args))
         return 0;
     HWND window = Found(engine);
     RECT rect = {};
@@ -82,14 +89,14 @@ int WinKill(CMarionet_Script& engine, CScriptValueList& args, CScriptValue&)
 
 int WinSetTitle(CMarionet_Script& engine, CScriptValueList& args, CScriptValue&)
 {
-    if (FindWindowOfArguments(engine, args))
+    if (FindAnsweringWindow(engine, args))
         SetWindowTextA(Found(engine), args[2].GetText());
     return 0;
 }
 
 int WinSetOnTop(CMarionet_Script& engine, CScriptValueList& args, CScriptValue&)
 {
-    if (FindWindowOfArguments(engine, args)) {
+    if (FindAnsweringWindow(engine, args)) {
         HWND order = args[2].GetInteger() == 1 ? HWND_TOPMOST : HWND_NOTOPMOST;
         SetWindowPos(Found(engine), order, 0, 0, 0, 0, SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
     }
@@ -108,7 +115,7 @@ int WinGetTitle(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& 
 
 int WinGetText(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
 {
-    if (FindWindowOfArguments(engine, args))
+    if (FindAnsweringWindow(engine, args))
         result.SetString(GetWindowTextList(Found(engine), engine.m_bWinDetectHiddenText != 0).c_str());
     return 0;
 }
@@ -190,22 +197,25 @@ int ControlGetFocus(CMarionet_Script& engine, CScriptValueList& args, CScriptVal
 
 void RegisterWindowBuiltins(CMarionet_Script& engine)
 {
-    BindBuiltin(engine, "WINEXISTS", WinExists);
-    BindBuiltin(engine, "WINACTIVE", WinActive);
-    BindBuiltin(engine, "WINACTIVATE", WinActivate);
-    BindBuiltin(engine, "WINSETSTATE", WinSetState);
-    BindBuiltin(engine, "WINSHOW", WinSetState);
-    BindBuiltin(engine, "WINMOVE", WinMove);
-    BindBuiltin(engine, "WINCLOSE", WinClose);
-    BindBuiltin(engine, "WINKILL", WinKill);
-    BindBuiltin(engine, "WINSETTITLE", WinSetTitle);
-    BindBuiltin(engine, "WINSETONTOP", WinSetOnTop);
-    BindBuiltin(engine, "WINGETTITLE", WinGetTitle);
-    BindBuiltin(engine, "WINGETTEXT", WinGetText);
-    BindBuiltin(engine, "WINGETCLASSLIST", WinGetClassList);
-    BindBuiltin(engine, "WINGETPOS", WinGetPos);
-    BindBuiltin(engine, "WINGETCLIENTSIZE", WinGetClientSize);
-    BindBuiltin(engine, "WINGETHANDLE", WinGetHandle);
-    BindBuiltin(engine, "WINGETSTATE", WinGetState);
-    BindBuiltin(engine, "CONTROLGETFOCUS", ControlGetFocus);
+    static const BuiltinBinding kBindings[] = {
+        {"WINEXISTS", WinExists},
+        {"WINACTIVE", WinActive},
+        {"WINACTIVATE", WinActivate},
+        {"WINSETSTATE", WinSetState},
+        {"WINSHOW", WinSetState},
+        {"WINMOVE", WinMove},
+        {"WINCLOSE", WinClose},
+        {"WINKILL", WinKill},
+        {"WINSETTITLE", WinSetTitle},
+        {"WINSETONTOP", WinSetOnTop},
+        {"WINGETTITLE", WinGetTitle},
+        {"WINGETTEXT", WinGetText},
+        {"WINGETCLASSLIST", WinGetClassList},
+        {"WINGETPOS", WinGetPos},
+        {"WINGETCLIENTSIZE", WinGetClientSize},
+        {"WINGETHANDLE", WinGetHandle},
+        {"WINGETSTATE", WinGetState},
+        {"CONTROLGETFOCUS", ControlGetFocus},
+    };
+    BindBuiltins(engine, kBindings);
 }

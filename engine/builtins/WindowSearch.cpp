@@ -11,7 +11,6 @@ namespace {
 const int kTitleChars = 1024;
 const int kClassChars = 256;
 const int kChildTextBytes = 32768;
-const UINT kAnswerTimeoutMs = 5000;
 
 bool StartsWithNoCase(const char* text, const char* prefix)
 {
@@ -111,7 +110,7 @@ bool CWindowSearch::MatchWindowText()
         m_bWindowFound = 1;
         return true;
     }
-    if (m_Options.m_nTextMatchMode != 1 || !IsWindowHung(m_hFoundWindow, kAnswerTimeoutMs))
+    if (m_Options.m_nTextMatchMode != 1 || !IsWindowHung(m_hFoundWindow))
         EnumChildWindows(m_hFoundWindow, MatchChildTextProc, reinterpret_cast<LPARAM>(this));
     return m_bWindowFound != 0;
 }
@@ -127,11 +126,11 @@ bool CWindowSearch::MatchChildText(HWND child)
         return false;
     char* text = m_aChildText.data();
     text[0] = '\0';
-    LRESULT length;
+    LRESULT length = 0;
     if (m_Options.m_nTextMatchMode == 2)
         length = GetWindowTextA(child, text, kChildTextBytes);
     else
-        length = SendMessageA(child, WM_GETTEXT, kChildTextBytes - 1, reinterpret_cast<LPARAM>(text));
+        SendMessageGuarded(child, WM_GETTEXT, kChildTextBytes - 1, reinterpret_cast<LPARAM>(text), length);
     text[kChildTextBytes - 1] = '\0';
     if (length != 0 && std::strstr(text, m_sSearchedText.GetText())) {
         m_bWindowFound = 1;

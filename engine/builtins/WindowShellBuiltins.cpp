@@ -1,6 +1,6 @@
 #include "engine/builtins/WindowShellBuiltins.h"
 
-#include "engine/builtins/BuiltinRegistry.h"
+#include "engine/builtins/BuiltinBinding.h"
 #include "engine/builtins/WindowBuiltinSupport.h"
 #include "engine/builtins/WindowThreadAttach.h"
 
@@ -139,9 +139,12 @@ int ToolTip(CMarionet_Script& engine, CScriptValueList& args, CScriptValue&)
 
 void RegisterWindowShellBuiltins(CMarionet_Script& engine)
 {
-    BindBuiltin(engine, "WINMENUSELECTITEM", WinMenuSelectItem);
-    BindBuiltin(engine, "WINGETCARETPOS", WinGetCaretPos);
-    BindBuiltin(engine, "WINMINIMIZEALL", WinMinimizeAll);
-    BindBuiltin(engine, "WINMINIMIZEALLUNDO", WinMinimizeAllUndo);
-    BindBuiltin(engine, "TOOLTIP", ToolTip);
+    static const BuiltinBinding kBindings[] = {
+        {"WINMENUSELECTITEM", WinMenuSelectItem},
+        {"WINGETCARETPOS", WinGetCaretPos},
+        {"WINMINIMIZEALL", WinMinimizeAll},
+        {"WINMINIMIZEALLUNDO", WinMinimizeAllUndo},
+        {"TOOLTIP", ToolTip},
+    };
+    BindBuiltins(engine, kBindings);
 }

@@ -8,8 +8,20 @@
 class CWindowThreadAttach
 {
 public:
-    explicit CWindowThreadAttach(HWND window) { AttachToWindowThread(window, true); }
+    explicit CWindowThreadAttach(HWND window) : m_bAnswers(!IsWindowHung(window))
+    {
+        if (m_bAnswers)
+            AttachToWindowThread(window, true);
+    }
     ~CWindowThreadAttach() { AttachToWindowThread(nullptr, false); }
     CWindowThreadAttach(const CWindowThreadAttach&) = delete;
     CWindowThreadAttach& operator=(const CWindowThreadAttach&) = delete;
+
+    // False for a window that did not answer: it is not attached, and the
+    // built-in gives its result for a window it cannot read or change rather
+    // than send to it and wait for good.
+    bool Answers() const { return m_bAnswers; }
+
+private:
+    bool m_bAnswers;
 };

@@ -2,7 +2,7 @@
 
 #include "engine/system/PreciseSleep.h"
 #include "engine/ScriptNumber.h"
-#include "engine/builtins/BuiltinRegistry.h"
+#include "engine/builtins/BuiltinBinding.h"
 #include "engine/builtins/WindowBuiltinSupport.h"
 
 #include <mmsystem.h>
@@ -101,10 +101,13 @@ int PollWindowWait(CMarionet_Script& engine)
 
 void RegisterWindowWaitBuiltins(CMarionet_Script& engine)
 {
-    BindBuiltin(engine, "WINWAIT", WinWait);
-    BindBuiltin(engine, "WINWAITCLOSE", WinWaitClose);
-    BindBuiltin(engine, "WINWAITACTIVE", WinWaitActive);
-    BindBuiltin(engine, "WINWAITNOTACTIVE", WinWaitNotActive);
+    static const BuiltinBinding kBindings[] = {
+        {"WINWAIT", WinWait},
+        {"WINWAITCLOSE", WinWaitClose},
+        {"WINWAITACTIVE", WinWaitActive},
+        {"WINWAITNOTACTIVE", WinWaitNotActive},
+    };
+    BindBuiltins(engine, kBindings);
     CMarionet_Script* target = &engine;
     engine.m_Hooks.pollWindowWait = [target]() { return PollWindowWait(*target); };
 }

@@ -6,8 +6,6 @@
 
 namespace {
 
-const UINT kAnswerTimeoutMs = 5000;
-
 struct ListRequest
 {
     std::string* list;
@@ -34,17 +32,16 @@ BOOL CALLBACK AddChild(HWND child, LPARAM param)
     }
     if (!request.includeHidden && !IsWindowVisible(child))
         return TRUE;
-    DWORD_PTR length = 0;
-    if (!SendMessageTimeoutA(child, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &length) || length == 0)
+    LRESULT answer = 0;
+    if (!SendMessageGuarded(child, WM_GETTEXTLENGTH, 0, 0, answer) || answer <= 0)
         return TRUE;
-    if (length > kWindowListLimit)
-        length = kWindowListLimit;
+    const size_t length =
+        static_cast<size_t>(answer) < kWindowListLimit ? static_cast<size_t>(answer) : kWindowListLimit;
     std::vector<char> text(length + 1);
-    DWORD_PTR got = 0;
-    if (!SendMessageTimeoutA(child, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
-                             kAnswerTimeoutMs, &got) ||
-        got == 0)
+    if (!SendMessageGuarded(child, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()), answer) ||
+        answer <= 0)
         return TRUE;
+    const size_t got = static_cast<size_t>(answer);
     AppendLine(*request.list, text.data(), got < length ? got : length);
     return TRUE;
 }
@@ -65,6 +62,15 @@ bool IsWindowHung(HWND window, UINT timeoutMs)
     return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, timeoutMs, &result) == 0;
 }
 
+bool SendMessageGuarded(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& answer)
+{
+    DWORD_PTR result = 0;
+    const bool answered =
+        SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kWindowAnswerTimeoutMs, &result) != 0;
+    answer = answered ? static_cast<LRESULT>(result) : 0;
+    return answered;
+}
+
 bool AttachToWindowThread(HWND window, bool attach)
 {
     static CThreadInputLinks links;
@@ -72,7 +78,7 @@ bool AttachToWindowThread(HWND window, bool attach)
         links.DetachAll();
         return true;
     }
-    if (IsWindowHung(window, kAnswerTimeoutMs))
+    if (IsWindowHung(window))
         return false;
     return links.Attach(GetCurrentThreadId(), WindowThreadId(window));
 }

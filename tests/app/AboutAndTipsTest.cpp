@@ -5,7 +5,7 @@
 #include "framework/CMessageBoxCapture.h"
 #include "res/TapforgeResource.h"
 
-#include "TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,73 +1,79 @@
 #include "app/RobotRepetition.h"
 
+#include "engine/CMarionet_Script.h"
+#include "engine/CMarionet_ScriptFile.h"
+#include "engine/RobotRunSequence.h"
+#include "framework/CMessageBoxCapture.h"
+#include "robot/CRobot.h"
+#include "tests/tools/e2e/E2eSupport.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
-// The engine replaced by counters: the flags rise after a given number of
-// runs, and the loop is the engine's own (it also ends on WM_QUIT).
-struct FakeEngine
+struct RepetitionCase
 {
-    int runs = 0;
-    int engineStopAfter = -1;
-    int dialogStopAfter = -1;
-    int quitAfter = -1;
-
-    int Run(int repeatOption, int repeatTimes)
-    {
-        for (int n = 0; !Reached(quitAfter) && ShouldStartRobotRun(repeatOption, repeatTimes, n,
-                                                                   Reached(engineStopAfter), Reached(dialogStopAfter));
-             ++n)
-            ++runs;
-        return runs;
-    }
-
-    FakeEngine& EngineStopAfter(int after)
-    {
-        engineStopAfter = after;
-        return *this;
-    }
-    FakeEngine& DialogStopAfter(int after)
-    {
-        dialogStopAfter = after;
-        return *this;
-    }
-    FakeEngine& QuitAfter(int after)
-    {
-        quitAfter = after;
-        return *this;
-    }
-
-    bool Reached(int after) const { return after >= 0 && runs >= after; }
+    int repeatOption;
+    int repeatTimes;
+    int run;
+    bool engineStop;
+    bool dialogStop;
+    bool starts;
 };
 
+const RepetitionCase kCases[] = {
+    // Counted runs: the stored number, ended early only by the dialog's
+    // request; the engine's flag alone lets each later run end before its
+    // first line.
+    {0, 3, 2, false, false, true},
+    {0, 3, 3, false, false, false},
+    {0, 0, 0, false, false, false},
+    {0, -4, 0, false, false, false},
+    {0, 5, 1, false, true, false},
+    {0, 5, 0, false, true, false},
+    {0, 5, 4, true, false, true},
+    // Until the end key: at least once, then until the engine's flag.
+    {1, 0, 0, true, false, true},
+    {1, 0, 3, false, false, true},
+    {1, 0, 4, true, false, false},
+    {1, 0, 1, false, true, true},
+};
+
+TEST(RobotRepetition, WhichRunStarts)
+{
+    for (const RepetitionCase& c : kCases) {
+        EXPECT_EQ(c.starts, ShouldStartRobotRun(c.repeatOption, c.repeatTimes, c.run, c.engineStop, c.dialogStop))
+            << "option " << c.repeatOption << " times " << c.repeatTimes << " run " << c.run;
+    }
+}
+
+// The sequence, not the rule, ends a run-until-the-end-key robot once the
+// engine's pump has met WM_QUIT.
+TEST(RobotRepetition, QuittingEndsTheRunsOfTheSequence)
+{
+    const std::string folder = e2e::TempFilePath("repetition");
+    CreateDirectoryA(folder.c_str(), nullptr);
+    ASSERT_TRUE(e2e::WriteRobotFile(folder, "repeated", {"$x = 1"}));
+    const std::string path = folder + "\\repeated.txt";
+    CRobot robot;
+    ASSERT_TRUE(robot.LoadFromFile(path.c_str()));
+    CMessageBoxCapture boxes;
+    CMarionet_ScriptFile file;
+    CMarionet_Script engine(file);
+
+    PostQuitMessage(0);
+    int runs = 0;
+    RunRobotSequence(engine, robot, path.c_str(), [&](int run) {
+        const bool starts = ShouldStartRobotRun(1, 0, run, engine.m_bStopRequested != 0, false);
+        runs += starts ? 1 : 0;
+        return starts;
+    });
+    EXPECT_EQ(1, runs);
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
+    DeleteFileA(path.c_str());
+    RemoveDirectoryA(folder.c_str());
+}
+
 }  // namespace
-
-TEST(RobotRepetition, CountedRunsRunTheStoredNumber)
-{
-    EXPECT_EQ(FakeEngine().Run(0, 3), 3);
-    EXPECT_EQ(FakeEngine().Run(0, 0), 0);
-    EXPECT_EQ(FakeEngine().Run(0, -4), 0);
-}
-
-TEST(RobotRepetition, CountedRunsStopOnTheDialogsRequestOnly)
-{
-    EXPECT_EQ(FakeEngine().DialogStopAfter(1).Run(0, 5), 1);
-    // The engine's flag alone does not end a counted loop: each later run
-    // ends before its first line inside the engine.
-    EXPECT_EQ(FakeEngine().EngineStopAfter(1).Run(0, 5), 5);
-    EXPECT_EQ(FakeEngine().DialogStopAfter(0).Run(0, 5), 0);
-}
-
-TEST(RobotRepetition, UntilEndKeyRunsAtLeastOnce)
-{
-    EXPECT_EQ(FakeEngine().EngineStopAfter(4).Run(1, 0), 4);
-    EXPECT_EQ(FakeEngine().EngineStopAfter(0).Run(1, 0), 1);
-    EXPECT_EQ(FakeEngine().DialogStopAfter(1).EngineStopAfter(3).Run(1, 0), 3);
-}
-
-TEST(RobotRepetition, QuittingEndsBothLoops)
-{
-    EXPECT_EQ(FakeEngine().QuitAfter(2).Run(1, 0), 2);
-    EXPECT_EQ(FakeEngine().QuitAfter(2).Run(0, 1000), 2);
-}

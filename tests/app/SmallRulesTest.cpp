@@ -5,7 +5,7 @@
 #include "framework/CFile.h"
 #include "res/TapforgeResource.h"
 
-#include "TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

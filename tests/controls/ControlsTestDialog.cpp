@@ -78,7 +78,7 @@ BOOL CControlsTestDialog::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result
 {
     const auto* header = reinterpret_cast<NMHDR*>(lParam);
     if (header->idFrom == IDC_TEST_LINK_LABEL)
-        m_nLastLinkCode = header->code;
+        m_uLastLinkCode = header->code;
     return CDialog::OnNotify(wParam, lParam, result);
 }
 

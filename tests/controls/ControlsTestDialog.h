@@ -47,7 +47,7 @@ public:
     static constexpr int kBodyHeights[2] = {101, 60};
 
     // The code of the last WM_NOTIFY from the link label; 0 before any.
-    UINT m_nLastLinkCode = 0;
+    UINT m_uLastLinkCode = 0;
 
 protected:
     BOOL OnInitDialog() override;

@@ -154,14 +154,14 @@ TEST(LabelE2e, LinkClicks)
 
     link.SetLink(TRUE, TRUE);
     ClickOn(link, &points[1]);
-    EXPECT_EQ(dialog.m_nLastLinkCode, 0x8200u);
+    EXPECT_EQ(dialog.m_uLastLinkCode, 0x8200u);
     EXPECT_EQ(opened.targets.size(), 1u);
 
     // Without the notify style the label gets no clicks.
-    dialog.m_nLastLinkCode = 0;
+    dialog.m_uLastLinkCode = 0;
     link.SetLink(FALSE, TRUE);
     ClickOn(link, &points[2]);
-    EXPECT_EQ(dialog.m_nLastLinkCode, 0u);
+    EXPECT_EQ(dialog.m_uLastLinkCode, 0u);
     EXPECT_EQ(opened.targets.size(), 1u);
 }
 

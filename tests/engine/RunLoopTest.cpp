@@ -188,7 +188,7 @@ TEST_F(RunLoopTest, AdlibDuringAWaitLeavesTheWaitsResultAlone)
         m_engine.m_bReturn = 1;
         return 1;
     };
-    BindBuiltin(m_engine, "WINWAIT", FakeWinWait);
+    m_engine.SetBuiltinHandler(FindScriptBuiltin("WINWAIT", 7), FakeWinWait);
     RunWithAdlib("Tick");
     EXPECT_EQ("1", Global("ADLIBTICKS"));
     EXPECT_EQ("1", Global("WAITED"));

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 // The names the system itself enumerates, to compare orders with.

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 std::vector<std::string> ReadLines(const std::string& path)

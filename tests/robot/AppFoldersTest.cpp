@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "tests/framework/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 bool IsFolder(const std::string& path)

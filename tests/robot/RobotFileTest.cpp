@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "tests/framework/TempFolder.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 std::string ReadBytes(const std::string& path)

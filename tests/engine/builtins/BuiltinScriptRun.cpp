@@ -3,7 +3,7 @@
 #include "tests/engine/ScriptRunSupport.h"
 #include "tests/tools/e2e/E2eSupport.h"
 
-ScriptOutcome RunScript(const std::vector<std::string>& lines)
+ScriptOutcome RunPutScript(const std::vector<std::string>& lines)
 {
     std::vector<std::string> script = {"$PutFile = FileOpen(\"%OUT%\", 2)"};
     script.insert(script.end(), lines.begin(), lines.end());

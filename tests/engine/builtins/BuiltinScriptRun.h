@@ -14,7 +14,7 @@ struct ScriptOutcome
     std::vector<std::string> values;  // what Put wrote, in order
 };
 
-ScriptOutcome RunScript(const std::vector<std::string>& lines);
+ScriptOutcome RunPutScript(const std::vector<std::string>& lines);
 
 // Starts tapwin.exe with a caption (and an optional log file and position) and
 // waits for its window; null on timeout.

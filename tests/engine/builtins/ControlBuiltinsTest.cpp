@@ -26,7 +26,7 @@ protected:
 
 TEST_F(ControlBuiltinsTest, EditTextFocusPositionAndState)
 {
-    ScriptOutcome run = RunScript({
+    ScriptOutcome run = RunPutScript({
         "Put(ControlSetText(\"Control Tapwin\", \"\", \"Edit1\", \"hello there\"))",
         "Put(ControlGetText(\"Control Tapwin\", \"\", \"Edit1\"))",
         "Put(ControlGetText(\"Control Tapwin\", \"\", \"Edit9\") & \"/\" & @error)",
@@ -57,7 +57,7 @@ TEST_F(ControlBuiltinsTest, EditTextFocusPositionAndState)
 
 TEST_F(ControlBuiltinsTest, ControlClickByClassAndByText)
 {
-    ScriptOutcome run = RunScript({
+    ScriptOutcome run = RunPutScript({
         "Put(ControlClick(\"Control Tapwin\", \"\", \"Button1\"))",
         "Put(ControlClick(\"Control Tapwin\", \"\", \"Button1\", \"right\", 2))",
     });
@@ -70,7 +70,7 @@ TEST_F(ControlBuiltinsTest, ControlClickByClassAndByText)
 
 TEST_F(ControlBuiltinsTest, ControlSendTypesIntoTheControl)
 {
-    ScriptOutcome run = RunScript({
+    ScriptOutcome run = RunPutScript({
         "ControlSetText(\"Control Tapwin\", \"\", \"Edit1\", \"\")",
         "Put(ControlSend(\"Control Tapwin\", \"\", \"Edit1\", \"abc\"))",
         "Put(ControlSend(\"NoSuch Window\", \"\", \"Edit1\", \"abc\"))",
@@ -83,7 +83,7 @@ TEST_F(ControlBuiltinsTest, ControlSendTypesIntoTheControl)
 
 TEST_F(ControlBuiltinsTest, ListAndComboCommands)
 {
-    ScriptOutcome run = RunScript({
+    ScriptOutcome run = RunPutScript({
         PutCommand("ListBox1", "FindString", "\"Blue\""),
         PutCommand("ListBox1", "FindString", "\"Nothing\""),
         PutCommand("ListBox1", "SetCurrentSelection", "1"),
@@ -115,17 +115,17 @@ TEST_F(ControlBuiltinsTest, ListAndComboCommands)
 
 TEST_F(ControlBuiltinsTest, CheckBoxAndTabCommands)
 {
-    ScriptOutcome run = RunScript({
+    ScriptOutcome run = RunPutScript({
         PutCommand("Button2", "IsChecked", "\"\""),
         "ControlCommand(\"Control Tapwin\", \"\", \"Button2\", \"Check\", \"\")",
     });
-    ScriptOutcome checked = RunScript({
+    ScriptOutcome checked = RunPutScript({
         PutCommand("Button2", "IsChecked", "\"\""),
         "ControlCommand(\"Control Tapwin\", \"\", \"Button2\", \"UnCheck\", \"\")",
         PutCommand("SysTabControl321", "CurrentTab", "0"),
         "ControlCommand(\"Control Tapwin\", \"\", \"SysTabControl321\", \"TabRight\", \"\")",
     });
-    ScriptOutcome after = RunScript({
+    ScriptOutcome after = RunPutScript({
         PutCommand("Button2", "IsChecked", "\"\""),
         PutCommand("SysTabControl321", "CurrentTab", "0"),
     });
@@ -138,7 +138,7 @@ TEST_F(ControlBuiltinsTest, EditCommands)
 {
     HWND multi = GetDlgItem(s_window, 109);
     SendMessageA(multi, EM_SETSEL, 12, 12);
-    ScriptOutcome run = RunScript({
+    ScriptOutcome run = RunPutScript({
         PutCommand("Edit2", "GetLineCount", "\"\""),
         PutCommand("Edit2", "GetCurrentLine", "\"\""),
         PutCommand("Edit2", "GetCurrentCol", "\"\""),
@@ -147,7 +147,7 @@ TEST_F(ControlBuiltinsTest, EditCommands)
         PutCommand("Edit2", "GetSelected", "\"\""),
     });
     SendMessageA(multi, EM_SETSEL, 12, 18);
-    ScriptOutcome selected = RunScript({
+    ScriptOutcome selected = RunPutScript({
         PutCommand("Edit2", "GetSelected", "\"\""),
         "ControlCommand(\"Control Tapwin\", \"\", \"Edit2\", \"EditPaste\", \"NEW\")",
         PutCommand("Edit2", "GetLine", "2"),
@@ -160,7 +160,7 @@ TEST_F(ControlBuiltinsTest, EditCommands)
 
 TEST_F(ControlBuiltinsTest, StatusBarText)
 {
-    ScriptOutcome run = RunScript({
+    ScriptOutcome run = RunPutScript({
         "Put(StatusBarGetText(\"Control Tapwin\"))",
         "Put(StatusBarGetText(\"Control Tapwin\", \"\", 2))",
         "Put(StatusBarGetText(\"Control Tapwin\", \"\", 0) & \"/\" & @error)",

@@ -47,7 +47,7 @@ protected:
 
 TEST_F(KeyBuiltinsTest, SendTypesText)
 {
-    ScriptOutcome run = RunScript({"Put(Send(\"ab\"))", "Send(\"{F2}\")"});
+    ScriptOutcome run = RunPutScript({"Put(Send(\"ab\"))", "Send(\"{F2}\")"});
     EXPECT_EQ(std::vector<std::string>({"1"}), run.values) << run.output;
     ASSERT_TRUE(e2e::WaitForFileLine(s_log, "WM_KEYUP id=101 vk=113", 10000));
     std::vector<std::string> expected = {"d65", "c97", "u65", "d66", "c98", "u66", "d113", "u113"};
@@ -56,7 +56,7 @@ TEST_F(KeyBuiltinsTest, SendTypesText)
 
 TEST_F(KeyBuiltinsTest, KeySendPressesNamedKeys)
 {
-    ScriptOutcome run = RunScript({
+    ScriptOutcome run = RunPutScript({
         "Put(KeySend(\"\", \"\", \"\", \"<F5>\", 3))",
         "Put(KeySend(\"\", \"\", \"\", \"<F7>\", \"\"))",
         "Put(KeySend(\"\", \"\", \"\", \"<NoSuchKey>\", 2))",
@@ -78,13 +78,13 @@ TEST_F(KeyBuiltinsTest, KeySendPressesNamedKeys)
 TEST(WaitBuiltinsTest, WaitsLastAtLeastTheirTime)
 {
     DWORD start = GetTickCount();
-    ScriptOutcome run = RunScript({"Wait(300)", "Put(1)"});
+    ScriptOutcome run = RunPutScript({"Wait(300)", "Put(1)"});
     DWORD waitTime = GetTickCount() - start;
     start = GetTickCount();
-    ScriptOutcome delay = RunScript({"Delay(1000)", "Put(2)", "Delay(0)", "Delay(-5)"});
+    ScriptOutcome delay = RunPutScript({"Delay(1000)", "Put(2)", "Delay(0)", "Delay(-5)"});
     DWORD delayTime = GetTickCount() - start;
     start = GetTickCount();
-    ScriptOutcome waitLong = RunScript({"WaitLong(1500)", "Put(3)", "WaitLong(0)", "Put(4)"});
+    ScriptOutcome waitLong = RunPutScript({"WaitLong(1500)", "Put(3)", "WaitLong(0)", "Put(4)"});
     DWORD waitLongTime = GetTickCount() - start;
     EXPECT_EQ(std::vector<std::string>({"1"}), run.values) << run.output;
     EXPECT_EQ(std::vector<std::string>({"2"}), delay.values) << delay.output;

@@ -53,7 +53,7 @@ TEST_F(MouseBuiltinsTest, ClicksAtTheCursor)
     POINT beside = e2e::ClientToScreenPoint(s_window, 432, 166);
     SetCursorPos(beside.x, beside.y);
     Sleep(100);
-    ScriptOutcome run = RunScript({
+    ScriptOutcome run = RunPutScript({
         "Opt(\"MouseClickDelay\", 0)",
         "MouseMove(" + ScreenArgs(430, 165) + ")",
         "$p = MouseGetPos()",
@@ -91,7 +91,7 @@ TEST_F(MouseBuiltinsTest, WindowRelativeCoordinates)
     std::string relative = std::to_string(client.x - rect.left) + ", " + std::to_string(client.y - rect.top);
     POINT dragEnd = e2e::ClientToScreenPoint(s_window, 450, 230);
     std::string relativeEnd = std::to_string(dragEnd.x - rect.left) + ", " + std::to_string(dragEnd.y - rect.top);
-    ScriptOutcome run = RunScript({
+    ScriptOutcome run = RunPutScript({
         "Opt(\"MouseCoordMode\", 0)",
         "MouseMove(" + relative + ")",
         "$p = MouseGetPos()",
@@ -117,7 +117,7 @@ TEST_F(MouseBuiltinsTest, WindowRelativeCoordinates)
 
 TEST_F(MouseBuiltinsTest, WheelGoesToTheWindowUnderTheCursor)
 {
-    ScriptOutcome run = RunScript({
+    ScriptOutcome run = RunPutScript({
         "Opt(\"MouseClickDelay\", 0)",
         "MouseMove(" + ScreenArgs(430, 165) + ")",
         "MouseWheel(\"up\", 2)",
@@ -136,7 +136,7 @@ TEST_F(MouseBuiltinsTest, WheelGoesToTheWindowUnderTheCursor)
 
 TEST_F(MouseBuiltinsTest, DragGlidesInSteps)
 {
-    ScriptOutcome run = RunScript({
+    ScriptOutcome run = RunPutScript({
         "Opt(\"MouseClickDragDelay\", 0)",
         "MouseClickDrag(\"left\", " + ScreenArgs(380, 160) + ", " + ScreenArgs(450, 165) + ")",
         "$p = MouseGetPos()",

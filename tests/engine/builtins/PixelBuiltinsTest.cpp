@@ -62,7 +62,7 @@ TEST(PixelColourOrderTest, SwapExchangesRedAndBlue)
 
 TEST_F(PixelBuiltinsTest, GetColorAndCheckColor)
 {
-    ScriptOutcome run = RunScript({
+    ScriptOutcome run = RunPutScript({
         "Put(PixelGetColor(" + Args(310, 190) + "))",
         "Put(PixelGetColor(" + Args(360, 190) + "))",
         "Put(PixelGetColor(-50, -50))",
@@ -86,7 +86,7 @@ TEST_F(PixelBuiltinsTest, PixelSearchFindsTheLeftmostColumnFirst)
     RECT rect;
     GetWindowRect(s_window, &rect);
     POINT red = Screen(300, 180);
-    ScriptOutcome run = RunScript({
+    ScriptOutcome run = RunPutScript({
         "$p = PixelSearch(" + Args(290, 170) + ", " + Args(390, 220) + ", 0xFF0000)",
         "Put($p[0] & \", \" & $p[1])",
         "$p = PixelSearch(" + Args(290, 170) + ", " + Args(390, 220) + ", 0x123456, 0, 2)",
@@ -117,7 +117,7 @@ TEST_F(PixelBuiltinsTest, ChecksumMatchesThePixels)
 {
     POINT a = Screen(295, 175);
     POINT b = Screen(385, 215);
-    ScriptOutcome run = RunScript({
+    ScriptOutcome run = RunPutScript({
         "Put(PixelChecksum(" + Args(295, 175) + ", " + Args(385, 215) + "))",
         "Put(PixelChecksum(-5, -5, 5, 5))",
         "Put(PixelChecksum(" + Args(310, 190) + ", " + Args(319, 199) + "))",

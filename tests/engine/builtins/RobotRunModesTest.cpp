@@ -224,4 +224,18 @@ TEST_F(RobotRunModesTest, FasterSpeedDropsWaitsOfAtMost200Ms)
     EXPECT_GE(recordedShort, 1550u);
 }
 
+// The end hotkey's stop reaches a run that keeps asking a hung window: each
+// call gives up after the answer time, and the stop ends the run.
+TEST_F(RobotRunModesTest, StopFlagEndsARunAtAHungWindow)
+{
+    HWND hung = StartTapwin("Hung RunModes Tapwin", "", "520,320");
+    ASSERT_NE(nullptr, hung);
+    PostMessageA(hung, WM_APP + 1, 60000, 0);
+    Sleep(200);
+    g_stopTarget = &m_engine;
+    SetTimer(nullptr, 0, 300, StopTheRun);
+    RunRobot({"While 1", "ControlGetText(\"Hung RunModes Tapwin\", \"\", \"Edit1\")", "WEnd"}, e2e::RobotHeader());
+    EXPECT_EQ(ROBOT_RUNS_ENDED, m_outcome);
+}
+
 }  // namespace

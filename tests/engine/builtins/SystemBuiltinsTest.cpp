@@ -70,11 +70,11 @@ void PutClipboardText(const char* text)
 TEST(SystemBuiltins, ClipboardOfOtherPrograms)
 {
     PutClipboardText("from the test");
-    EXPECT_EQ(std::vector<std::string>({"from the test"}), RunScript({"Put(ClipGet())"}).values);
+    EXPECT_EQ(std::vector<std::string>({"from the test"}), RunPutScript({"Put(ClipGet())"}).values);
     // Held open by a window of this process, the clipboard cannot be written.
     HWND holder = CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
     ASSERT_TRUE(OpenClipboard(holder));
-    const ScriptOutcome held = RunScript({"Put(ClipPut(\"x\"))"});
+    const ScriptOutcome held = RunPutScript({"Put(ClipPut(\"x\"))"});
     CloseClipboard();
     DestroyWindow(holder);
     EXPECT_EQ(std::vector<std::string>({"0"}), held.values) << held.output;
@@ -94,7 +94,7 @@ TEST(SystemBuiltins, UrlDownloadToFile)
     const std::string url = "http://127.0.0.1:" + std::to_string(port);
     const std::string target = root + "\\copy.bin";
 
-    const ScriptOutcome run = RunScript({
+    const ScriptOutcome run = RunPutScript({
         "Put(UrlDownloadToFile(\"" + url + "/data.bin\", \"" + target + "\"))",
         "Put(UrlDownloadToFile(\"" + url + "/none.bin\", \"" + root + "\\none.bin\"))",
         "Put(UrlDownloadToFile(\"http://127.0.0.1:1/data.bin\", \"" + root + "\\closed.bin\"))",
@@ -135,7 +135,7 @@ TEST(SystemBuiltins, MsgBoxGoesThroughTheSink)
     EXPECT_GE(elapsed, 950u);
 
     // runrobot.exe prints the box and presses its default button.
-    const ScriptOutcome printed = RunScript({"Put(MsgBox(3 + 256, \"Caption\", \"Text\", 30))"});
+    const ScriptOutcome printed = RunPutScript({"Put(MsgBox(3 + 256, \"Caption\", \"Text\", 30))"});
     EXPECT_EQ(std::vector<std::string>({"7"}), printed.values);
     EXPECT_EQ("Caption: Text\n", printed.output);
 }

@@ -27,7 +27,7 @@ HWND WindowBuiltinsTest::s_window = nullptr;
 
 TEST_F(WindowBuiltinsTest, TitleAndTextMatchModes)
 {
-    ScriptOutcome run = RunScript({
+    ScriptOutcome run = RunPutScript({
         "Put(WinExists(\"Untitled\"))",
         "Put(WinExists(\"untitled\"))",
         "Put(WinExists(\"Tapeditor\"))",
@@ -56,7 +56,7 @@ TEST_F(WindowBuiltinsTest, SpecialTitlesOfAdvancedMode)
     std::string lower = handle;
     for (char& c : lower)
         c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
-    ScriptOutcome run = RunScript({
+    ScriptOutcome run = RunPutScript({
         "Opt(\"WinTitleMatchMode\", 4)",
         "Put(WinGetHandle(\"classname=TapWinClass\"))",
         "Put(WinExists(\"handle=" + lower + "\"))",
@@ -73,7 +73,7 @@ TEST_F(WindowBuiltinsTest, SpecialTitlesOfAdvancedMode)
 
 TEST_F(WindowBuiltinsTest, FailedSearchNeverClosesAnotherWindowThroughLast)
 {
-    ScriptOutcome run = RunScript({
+    ScriptOutcome run = RunPutScript({
         "Opt(\"WinTitleMatchMode\", 4)",
         "Opt(\"WinWaitDelay\", 0)",
         "Put(WinExists(\"Untitled\"))",
@@ -89,7 +89,7 @@ TEST_F(WindowBuiltinsTest, FailedSearchNeverClosesAnotherWindowThroughLast)
 
 TEST_F(WindowBuiltinsTest, PositionStateTitleAndTexts)
 {
-    ScriptOutcome run = RunScript({
+    ScriptOutcome run = RunPutScript({
         "Opt(\"WinWaitDelay\", 0)",
         "WinMove(\"Untitled\", \"\", 70, 80)",
         "$p = WinGetPos(\"Untitled\")",
@@ -129,7 +129,7 @@ TEST_F(WindowBuiltinsTest, PositionStateTitleAndTexts)
 
 TEST_F(WindowBuiltinsTest, TextAndClassLists)
 {
-    ScriptOutcome run = RunScript({
+    ScriptOutcome run = RunPutScript({
         "Put(WinGetText(\"Untitled\"))",
         "Put(\"--\")",
         "Put(WinGetClassList(\"Untitled\"))",
@@ -149,7 +149,7 @@ TEST_F(WindowBuiltinsTest, FocusedControlAndCaret)
 {
     e2e::LeftClickAt(e2e::ClientToScreenPoint(s_window, 30, 230));
     Sleep(300);
-    ScriptOutcome run = RunScript({
+    ScriptOutcome run = RunPutScript({
         "Put(ControlGetFocus(\"Untitled\"))",
         "$c = WinGetCaretPos()",
         "Put(@error)",
@@ -164,7 +164,7 @@ TEST_F(WindowBuiltinsTest, FocusedControlAndCaret)
 TEST_F(WindowBuiltinsTest, MenuOfAnotherProgramAndToolTip)
 {
     // Another program's menu cannot be read here, so the selection reports failure.
-    ScriptOutcome run = RunScript({
+    ScriptOutcome run = RunPutScript({
         "Put(WinMenuSelectItem(\"Untitled\", \"\", \"&File\", \"&Open\"))",
         "Put(WinMenuSelectItem(\"NoSuch Window\", \"\", \"&File\"))",
         "ToolTip(\"Tip text\", 300, 300)",
@@ -181,7 +181,7 @@ TEST_F(WindowBuiltinsTest, WinKillAndWinClose)
     HWND killed = StartTapwin("Killed Tapwin", "", "620,420");
     ASSERT_NE(nullptr, closing);
     ASSERT_NE(nullptr, killed);
-    ScriptOutcome run = RunScript({
+    ScriptOutcome run = RunPutScript({
         "Opt(\"WinWaitDelay\", 0)",
         "WinClose(\"Closing Tapwin\")",
         "WinKill(\"Killed Tapwin\")",
@@ -195,13 +195,51 @@ TEST_F(WindowBuiltinsTest, HungWindowDoesNotBlockTheTextSearch)
 {
     PostMessageA(s_window, WM_APP + 1, 8000, 0);
     Sleep(200);
-    ScriptOutcome run = RunScript({
+    ScriptOutcome run = RunPutScript({
         "Put(WinExists(\"Untitled\", \"static text\"))",
         "Put(WinExists(\"Untitled\"))",
     });
     EXPECT_EQ(0, run.exitCode) << run.output;
     std::vector<std::string> expected = {"0", "1"};
     EXPECT_EQ(expected, run.values) << run.output;
+}
+
+// A window whose thread stopped pumping messages: each built-in that would
+// wait for its answer gives up after the answer time and returns its result
+// for a window it cannot read or change (value, then @error). WinKill ends the
+// hung program.
+TEST_F(WindowBuiltinsTest, HungWindowGivesEachBuiltinsFailureResult)
+{
+    struct HungCase
+    {
+        const char* call;
+        const char* expected;
+    };
+    const HungCase cases[] = {
+        {"ControlGetText(\"Hung Tapwin\", \"\", \"Edit1\")", "|1"},
+        {"WinGetText(\"Hung Tapwin\")", "1|0"},
+        {"ControlSetText(\"Hung Tapwin\", \"\", \"Edit1\", \"new\")", "0|0"},
+        {"WinSetTitle(\"Hung Tapwin\", \"\", \"Renamed Tapwin\")", "1|0"},
+        {"WinMove(\"Hung Tapwin\", \"\", 5, 5)", "1|0"},
+        {"ControlCommand(\"Hung Tapwin\", \"\", \"ListBox1\", \"FindString\", \"x\")", "1|1"},
+        {"ControlCommand(\"Hung Tapwin\", \"\", \"Edit1\", \"GetLineCount\", \"\")", "1|1"},
+        {"StatusBarGetText(\"Hung Tapwin\")", "|1"},
+    };
+    HWND hung = StartTapwin("Hung Tapwin", "", "500,300");
+    ASSERT_NE(nullptr, hung);
+    PostMessageA(hung, WM_APP + 1, 120000, 0);
+    Sleep(200);
+    std::vector<std::string> lines = {"Opt(\"WinWaitDelay\", 0)"};
+    std::vector<std::string> expected;
+    for (const HungCase& c : cases) {
+        lines.push_back(std::string("Put(") + c.call + " & \"|\" & @error)");
+        expected.push_back(c.expected);
+    }
+    lines.push_back("WinKill(\"Hung Tapwin\")");
+    ScriptOutcome run = RunPutScript(lines);
+    EXPECT_EQ(0, run.exitCode) << run.output;
+    EXPECT_EQ(expected, run.values) << run.output;
+    EXPECT_TRUE(e2e::WaitForWindowGone("Hung Tapwin", 10000));
 }
 
 }  // namespace

@@ -24,7 +24,7 @@ ScriptOutcome RunWhile(const std::vector<std::string>& lines, Action action)
         Sleep(1000);
         action();
     });
-    ScriptOutcome run = RunScript(lines);
+    ScriptOutcome run = RunPutScript(lines);
     later.join();
     return run;
 }
@@ -52,7 +52,7 @@ TEST_F(WindowWaitTest, WinWaitCloseEndsWhenTheWindowCloses)
 TEST_F(WindowWaitTest, WaitsTimeOut)
 {
     DWORD start = GetTickCount();
-    ScriptOutcome run = RunScript({
+    ScriptOutcome run = RunPutScript({
         "Put(WinWait(\"Never Opened Window\", \"\", 2))",
         "Put(WinWaitActive(\"Never Opened Window\", \"\", 1))",
         "Put(WinWaitNotActive(\"Never Opened Window\", \"\", 5))",

@@ -1,0 +1,501 @@
+#include "controls/BCMenu.h"
+#include "controls/BCMenuFont.h"
+
+#include "framework/AfxResource.h"
+#include "framework/CDC.h"
+#include "framework/CGdiObject.h"
+#include "framework/CToolBarResource.h"
+#include "framework/CWinApp.h"
+
+#include <algorithm>
+#include <cwctype>
+
+std::vector<HMENU> BCMenu::s_aMenuHandles;
+std::vector<UINT> BCMenu::s_aImageCommands;
+int BCMenu::s_nWinVersion = BCMenu::GetWinVersion();
+int BCMenu::s_nClassicTheme = -1;
+int BCMenu::s_nXpLook = BCMenu::LOOK_FLAT;
+int BCMenu::s_nOtherLook = BCMenu::LOOK_CLASSIC;
+BOOL BCMenu::s_bRaisedIcons = TRUE;
+BOOL BCMenu::s_bSelectDisabledClassic = TRUE;
+BOOL BCMenu::s_bSelectDisabledFlat = FALSE;
+
+namespace {
+
+const wchar_t kAcceleratorSeparator = L'\t';
+const UINT kTemplatePopup = MF_POPUP;
+const UINT kTemplateEnd = MF_END;
+
+std::wstring Widen(const char* text)
+{
+    if (!text || !*text)
+        return std::wstring();
+    const int length = ::MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+    std::wstring wide(static_cast<size_t>(length > 0 ? length : 1), L'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], length);
+    wide.resize(wide.size() - 1);
+    return wide;
+}
+
+std::string Narrow(const std::wstring& text)
+{
+    if (text.empty())
+        return std::string();
+    const int length = ::WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<size_t>(length > 0 ? length : 1), '\0');
+    ::WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, &narrow[0], length, nullptr, nullptr);
+    narrow.resize(narrow.size() - 1);
+    return narrow;
+}
+
+// Finds a resource in the current resource module, else in the program's own.
+HRSRC FindResourceOfProgram(const char* name, const char* type, HINSTANCE& module)
+{
+    module = AfxGetResourceHandle();
+    HRSRC found = ::FindResourceA(module, name, type);
+    if (!found) {
+        module = ::GetModuleHandleA(nullptr);
+        found = ::FindResourceA(module, name, type);
+    }
+    return found;
+}
+
+}  // namespace
+
+BCMenu::~BCMenu()
+{
+    DestroyMenu();
+}
+
+int BCMenu::WinVersionCode(bool win32sBit, DWORD platform, DWORD major, DWORD minor)
+{
+    if (win32sBit && major < 4)
+        return WIN_32S;
+    if (platform == VER_PLATFORM_WIN32_NT) {
+        if (major == 4)
+            return WIN_NT4;
+        if (major == 5)
+            return minor == 0 ? WIN_2000 : (minor == 1 ? WIN_XP : WIN_NT);
+        return WIN_NT;
+    }
+    if (major == 4 && minor == 10)
+        return WIN_98;
+    if (major == 4 && minor == 90)
+        return WIN_ME;
+    return WIN_95;
+}
+
+int BCMenu::GetWinVersion()
+{
+    const DWORD version = ::GetVersion();
+    OSVERSIONINFOA info = {};
+    info.dwOSVersionInfoSize = sizeof(info);
+    if (!::GetVersionExA(&info))
+        return (version & 0x80000000) ? WIN_95 : WIN_NT;
+    return WinVersionCode((version & 0x80000000) != 0, info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion);
+}
+
+BOOL BCMenu::IsClassicThemeValue(const char* value, DWORD size)
+{
+    // The registry gives no terminator for certain: the text ends at its size
+    // or at its first zero, whichever comes first.
+    std::string text(value, std::find(value, value + size, '\0'));
+    const std::string suffix = "windows classic.theme";
+    if (text.size() < suffix.size())
+        return FALSE;
+    std::string tail = text.substr(text.size() - suffix.size());
+    std::transform(tail.begin(), tail.end(), tail.begin(), [](char c) { return static_cast<char>(::tolower(c)); });
+    return tail == suffix;
+}
+
+BOOL BCMenu::ReadClassicTheme()
+{
+    BOOL classic = FALSE;
+    HKEY key = nullptr;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Plus!\\Themes\\Current", 0, KEY_READ, &key) ==
+        ERROR_SUCCESS) {
+        char value[MAX_PATH] = {};
+        DWORD size = sizeof(value);
+        if (::RegQueryValueExA(key, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size) == ERROR_SUCCESS)
+            classic = IsClassicThemeValue(value, std::min<DWORD>(size, sizeof(value)));
+        ::RegCloseKey(key);
+    }
+    return classic;
+}
+
+BOOL BCMenu::IsWindowsClassicTheme()
+{
+    if (s_nClassicTheme < 0)
+        s_nClassicTheme = ReadClassicTheme();
+    return s_nClassicTheme;
+}
+
+void BCMenu::SetLookInputs(int winVersion, BOOL classicTheme)
+{
+    s_nWinVersion = winVersion;
+    s_nClassicTheme = classicTheme ? 1 : 0;
+}
+
+BOOL BCMenu::IsThemedXP()
+{
+    return s_nWinVersion == WIN_XP && !IsWindowsClassicTheme();
+}
+
+int BCMenu::GetMenuDrawMode()
+{
+    return IsThemedXP() ? s_nXpLook : s_nOtherLook;
+}
+
+int BCMenu::MenuDrawMode(CDC* dc) const
+{
+    const BOOL palette = dc && (dc->GetDeviceCaps(RASTERCAPS) & RC_PALETTE);
+    return GetMenuDrawMode() == LOOK_FLAT && !palette ? LOOK_FLAT : LOOK_CLASSIC;
+}
+
+int BCMenu::IconGap() const
+{
+    return GetMenuDrawMode() == LOOK_FLAT && s_bRaisedIcons ? 7 : 4;
+}
+
+BOOL BCMenu::IsMenu(HMENU menu)
+{
+    return std::find(s_aMenuHandles.begin(), s_aMenuHandles.end(), menu) != s_aMenuHandles.end();
+}
+
+CImageList& BCMenu::SharedImages()
+{
+    static CImageList images;
+    if (!images.GetSafeHandle())
+        images.Create(16, 15, ILC_COLORDDB | ILC_MASK, 1, 1);
+    return images;
+}
+
+int BCMenu::BitmapColourCount(const BITMAPINFOHEADER& header)
+{
+    if (header.biClrUsed)
+        return static_cast<int>(header.biClrUsed);
+    switch (header.biBitCount) {
+    case 1:
+        return 2;
+    case 4:
+        return 16;
+    case 8:
+        return 256;
+    default:
+        return 0;
+    }
+}
+
+BOOL BCMenu::AddIcon(UINT command, HICON icon)
+{
+    CImageList& images = SharedImages();
+    std::vector<HICON> made;
+    made.push_back(icon);
+    // Raised icons of the flat look keep a faded and a shadow copy beside each icon.
+    if (s_bRaisedIcons && GetMenuDrawMode() == LOOK_FLAT) {
+        const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
+        const COLORREF shadow =
+            IsThemedXP() ? ::GetSysColor(COLOR_BTNSHADOW) : LightenColor(::GetSysColor(COLOR_BTNSHADOW), 0.49);
+        for (int copy = 0; copy < 2; ++copy) {
+            ICONINFO info = {};
+            if (!::GetIconInfo(icon, &info))
+                return FALSE;
+            BITMAP bitmap = {};
+            ::GetObjectA(info.hbmColor, sizeof(bitmap), &bitmap);
+            HDC screen = ::GetDC(nullptr);
+            HDC work = ::CreateCompatibleDC(screen);
+            HGDIOBJ old = ::SelectObject(work, info.hbmColor);
+            for (int y = 0; y < bitmap.bmHeight; ++y) {
+                for (int x = 0; x < bitmap.bmWidth; ++x) {
+                    const COLORREF pixel = ::GetPixel(work, x, y);
+                    if (pixel != face)
+                        ::SetPixel(work, x, y, copy == 0 ? LightenColor(pixel, 0.3) : shadow);
+                }
+            }
+            ::SelectObject(work, old);
+            ::DeleteDC(work);
+            ::ReleaseDC(nullptr, screen);
+            made.push_back(::CreateIconIndirect(&info));
+            ::DeleteObject(info.hbmColor);
+            ::DeleteObject(info.hbmMask);
+        }
+    }
+    // An icon for a command already listed replaces the command's images.
+    auto listed = std::find(s_aImageCommands.begin(), s_aImageCommands.end(), command);
+    if (listed != s_aImageCommands.end()) {
+        const int first = static_cast<int>(listed - s_aImageCommands.begin());
+        while (first < static_cast<int>(s_aImageCommands.size()) && s_aImageCommands[first] == command) {
+            images.Remove(first);
+            s_aImageCommands.erase(s_aImageCommands.begin() + first);
+        }
+    }
+    BOOL added = TRUE;
+    for (HICON image : made) {
+        if (images.Add(image) < 0)
+            added = FALSE;
+        else
+            s_aImageCommands.push_back(command);
+        if (image != icon)
+            ::DestroyIcon(image);
+    }
+    return added;
+}
+
+BOOL BCMenu::AddIcon(UINT command, const BCMenuIconSource& source)
+{
+    HICON icon = nullptr;
+    if (source.m_nToolBarId) {
+        CToolBarResource toolbar;
+        if (!toolbar.Load(AfxGetResourceHandle(), source.m_nToolBarId) ||
+            !toolbar.CreateHiddenToolBar(MenuOwnerWindow()))
+            return FALSE;
+        const int image = toolbar.ImageOfCommand(command);
+        if (image < 0)
+            return FALSE;
+        HBITMAP strip = toolbar.LoadStrip();
+        CImageList tiles;
+        if (strip && tiles.Create(toolbar.m_nWidth, toolbar.m_nHeight, ILC_COLORDDB | ILC_MASK, 1, 1))
+            tiles.Add(strip, m_crBitmapBackground);
+        if (strip)
+            ::DeleteObject(strip);
+        icon = tiles.ExtractIcon(image);
+    } else if (source.m_nBitmapId) {
+        HINSTANCE module = nullptr;
+        HRSRC found = FindResourceOfProgram(MAKEINTRESOURCEA(source.m_nBitmapId), RT_BITMAP, module);
+        HGLOBAL loaded = found ? ::LoadResource(module, found) : nullptr;
+        const auto* header = loaded ? static_cast<const BITMAPINFOHEADER*>(::LockResource(loaded)) : nullptr;
+        if (!header || BitmapColourCount(*header) != 16)
+            return FALSE;
+        HBITMAP bitmap = AfxLoadSysColorBitmap(module, found);
+        CImageList tile;
+        if (bitmap && tile.Create(m_nIconX, m_nIconY, ILC_COLORDDB | ILC_MASK, 1, 1))
+            tile.Add(bitmap, m_crBitmapBackground);
+        if (bitmap)
+            ::DeleteObject(bitmap);
+        icon = tile.ExtractIcon(0);
+    }
+    if (!icon)
+        return FALSE;
+    const BOOL added = AddIcon(command, icon);
+    ::DestroyIcon(icon);
+    return added;
+}
+
+BCMenuData* BCMenu::AddItemRecord(const char* text, UINT flags, UINT id)
+{
+    auto data = std::make_unique<BCMenuData>();
+    data->m_strText = Widen(text);
+    data->m_nFlags = flags;
+    data->m_nID = id;
+    auto listed = std::find(s_aImageCommands.begin(), s_aImageCommands.end(), id);
+    if (id && listed != s_aImageCommands.end())
+        data->m_nGlobalImage = static_cast<int>(listed - s_aImageCommands.begin());
+    m_aMenuItems.push_back(std::move(data));
+    return m_aMenuItems.back().get();
+}
+
+BOOL BCMenu::AppendMenu(UINT flags, UINT_PTR idOrPopup, const char* text, const BCMenuIconSource& icon)
+{
+    if (!m_hMenu) {
+        if (!CreatePopupMenu())
+            return FALSE;
+        s_aMenuHandles.push_back(m_hMenu);
+    }
+    if (!(flags & MF_POPUP) && idOrPopup == 0)
+        flags = (flags & MF_BYPOSITION) | MF_SEPARATOR;
+    if (flags & MF_POPUP)
+        s_aMenuHandles.push_back(reinterpret_cast<HMENU>(idOrPopup));
+    flags |= MF_OWNERDRAW;
+    const UINT command = (flags & MF_POPUP) ? 0 : static_cast<UINT>(idOrPopup);
+    if (command && (icon.m_nToolBarId || icon.m_nBitmapId))
+        AddIcon(command, icon);
+    BCMenuData* data = AddItemRecord(text, flags, command);
+    return ::AppendMenuA(m_hMenu, flags, idOrPopup, reinterpret_cast<const char*>(data));
+}
+
+BCMenu* BCMenu::AppendPopup(const char* text)
+{
+    if (!m_hMenu) {
+        if (!CreatePopupMenu())
+            return nullptr;
+        s_aMenuHandles.push_back(m_hMenu);
+    }
+    auto* sub = new BCMenu;
+    if (!sub->CreatePopupMenu()) {
+        delete sub;
+        return nullptr;
+    }
+    sub->m_nCheckBitmapId = m_nCheckBitmapId;
+    sub->m_nUncheckBitmapId = m_nUncheckBitmapId;
+    sub->m_pCheckMarks = m_pCheckMarks;
+    sub->m_bCheckMarksInherited = TRUE;
+    m_aSubMenus.push_back(sub);
+    AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(sub->m_hMenu), text);
+    return sub;
+}
+
+BOOL BCMenu::LoadMenu(UINT resourceId)
+{
+    return LoadMenu(MAKEINTRESOURCEA(resourceId));
+}
+
+BOOL BCMenu::LoadMenu(const char* resourceName)
+{
+    HINSTANCE module = nullptr;
+    HRSRC found = FindResourceOfProgram(resourceName, RT_MENU, module);
+    HGLOBAL loaded = found ? ::LoadResource(module, found) : nullptr;
+    const auto* words = loaded ? static_cast<const WORD*>(::LockResource(loaded)) : nullptr;
+    if (!words)
+        return FALSE;
+    DestroyMenu();
+    if (!CreatePopupMenu())
+        return FALSE;
+    s_aMenuHandles.push_back(m_hMenu);
+    m_bLoadedFromTemplate = TRUE;
+    return LoadFromTemplate(words, ::SizeofResource(module, found) / sizeof(WORD));
+}
+
+BOOL BCMenu::LoadFromTemplate(const WORD* words, size_t count)
+{
+    // The header's second word is the offset of the items in bytes after it.
+    if (count < 2)
+        return FALSE;
+    size_t at = 2 + words[1] / sizeof(WORD);
+    if (!ParseTemplateLevel(words, count, at))
+        return FALSE;
+    AlignAccelerators();
+    return TRUE;
+}
+
+BOOL BCMenu::ParseTemplateLevel(const WORD* words, size_t count, size_t& at)
+{
+    for (;;) {
+        if (at >= count)
+            return FALSE;
+        const UINT flags = words[at++];
+        UINT id = 0;
+        if (!(flags & kTemplatePopup)) {
+            if (at >= count)
+                return FALSE;
+            id = words[at++];
+        }
+        std::wstring text;
+        while (at < count && words[at])
+            text += static_cast<wchar_t>(words[at++]);
+        if (at++ >= count)
+            return FALSE;
+        if (flags & kTemplatePopup) {
+            BCMenu* sub = AppendPopup(Narrow(text).c_str());
+            if (!sub || !sub->ParseTemplateLevel(words, count, at))
+                return FALSE;
+            sub->AlignAccelerators();
+        } else {
+            AppendMenu(flags & ~kTemplateEnd, id, Narrow(text).c_str());
+        }
+        if (flags & kTemplateEnd)
+            return TRUE;
+    }
+}
+
+void BCMenu::AlignAccelerators()
+{
+    HWND owner = MenuOwnerWindow();
+    HDC dc = ::GetDC(owner);
+    auto font = std::make_unique<CMenuFontSelection>(dc);
+    int widest = 0;
+    for (const auto& data : m_aMenuItems) {
+        const size_t tab = data->m_strText.rfind(kAcceleratorSeparator);
+        if (tab != std::wstring::npos)
+            widest = std::max(widest, MenuTextWidth(dc, data->m_strText.substr(0, tab)));
+    }
+    for (const auto& data : m_aMenuItems) {
+        const size_t tab = data->m_strText.rfind(kAcceleratorSeparator);
+        if (tab == std::wstring::npos)
+            continue;
+        std::wstring before = data->m_strText.substr(0, tab);
+        int width = MenuTextWidth(dc, before);
+        while (width < widest) {
+            before += L' ';
+            const int wider = MenuTextWidth(dc, before);
+            if (wider <= width)
+                break;
+            width = wider;
+        }
+        data->m_strText = before + data->m_strText.substr(tab);
+    }
+    font.reset();
+    ::ReleaseDC(owner, dc);
+}
+
+void BCMenu::SyncItemsWithMenu()
+{
+    const int count = GetMenuItemCount();
+    for (int position = 0; position < count; ++position) {
+        MENUITEMINFOA info = {};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_DATA | MIIM_FTYPE | MIIM_ID | MIIM_SUBMENU;
+        if (!::GetMenuItemInfoA(m_hMenu, static_cast<UINT>(position), TRUE, &info))
+            continue;
+        const auto* known = reinterpret_cast<const BCMenuData*>(info.dwItemData);
+        const bool ours = std::any_of(m_aMenuItems.begin(), m_aMenuItems.end(),
+                                      [known](const std::unique_ptr<BCMenuData>& data) { return data.get() == known; });
+        if (ours)
+            continue;
+        // An item put on the menu past this object gets its record now.
+        CString text;
+        GetMenuString(static_cast<UINT>(position), text, MF_BYPOSITION);
+        const UINT flags = (info.fType & MFT_SEPARATOR) ? MF_SEPARATOR : (info.hSubMenu ? MF_POPUP : MF_STRING);
+        const UINT_PTR id = info.hSubMenu ? reinterpret_cast<UINT_PTR>(info.hSubMenu) : info.wID;
+        BCMenuData* data = AddItemRecord(text, flags, info.hSubMenu ? 0 : info.wID);
+        ::ModifyMenuA(m_hMenu, static_cast<UINT>(position), MF_BYPOSITION | MF_OWNERDRAW | flags, id,
+                      reinterpret_cast<const char*>(data));
+    }
+}
+
+LRESULT BCMenu::FindKeyboardShortcut(UINT key, UINT, CMenu* popup)
+{
+    if (!popup || !IsMenu(popup->m_hMenu))
+        return 0;
+    auto* menu = dynamic_cast<BCMenu*>(CMenu::FromHandlePermanent(popup->m_hMenu));
+    if (!menu)
+        return 0;
+    menu->SyncItemsWithMenu();
+    const std::wstring wanted = {L'&', static_cast<wchar_t>(std::towlower(static_cast<wint_t>(key)))};
+    const int count = menu->GetMenuItemCount();
+    for (int position = 0; position < count; ++position) {
+        MENUITEMINFOA info = {};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_DATA;
+        if (!::GetMenuItemInfoA(menu->m_hMenu, static_cast<UINT>(position), TRUE, &info) || !info.dwItemData)
+            continue;
+        std::wstring text = reinterpret_cast<const BCMenuData*>(info.dwItemData)->m_strText;
+        std::transform(text.begin(), text.end(), text.begin(),
+                       [](wchar_t c) { return static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c))); });
+        if (text.find(wanted) != std::wstring::npos)
+            return MAKELRESULT(position, MNC_EXECUTE);
+    }
+    return 0;
+}
+
+BOOL BCMenu::DestroyMenu()
+{
+    for (BCMenu* sub : m_aSubMenus) {
+        // The submenu leaves this menu first, so that destroying this one does
+        // not destroy it a second time.
+        for (int position = GetMenuItemCount() - 1; position >= 0; --position) {
+            if (::GetSubMenu(m_hMenu, position) == sub->m_hMenu)
+                RemoveMenu(static_cast<UINT>(position), MF_BYPOSITION);
+        }
+        s_aMenuHandles.erase(std::remove(s_aMenuHandles.begin(), s_aMenuHandles.end(), sub->m_hMenu),
+                             s_aMenuHandles.end());
+        delete sub;
+    }
+    m_aSubMenus.clear();
+    s_aMenuHandles.erase(std::remove(s_aMenuHandles.begin(), s_aMenuHandles.end(), m_hMenu), s_aMenuHandles.end());
+    m_aMenuItems.clear();
+    if (!m_bCheckMarksInherited)
+        delete m_pCheckMarks;
+    m_pCheckMarks = nullptr;
+    m_bLoadedFromTemplate = FALSE;
+    return CMenu::DestroyMenu();
+}

@@ -1,0 +1,28 @@
+// The system's menu font and the window that menus are measured on, shared
+// by BCMenu's structure and drawing code.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// Selects the system's menu font into a device context while it lives.
+class CMenuFontSelection
+{
+public:
+    explicit CMenuFontSelection(HDC dc);
+    ~CMenuFontSelection();
+    CMenuFontSelection(const CMenuFontSelection&) = delete;
+    CMenuFontSelection& operator=(const CMenuFontSelection&) = delete;
+
+private:
+    HDC m_hDC;
+    HFONT m_hFont;
+    HGDIOBJ m_hOld;
+};
+
+// The application's main window, or the desktop when there is none.
+HWND MenuOwnerWindow();
+
+// The width of a single line of menu text in the font selected into the context.
+int MenuTextWidth(HDC dc, const std::wstring& text);
