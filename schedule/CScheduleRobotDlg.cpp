@@ -187,14 +187,14 @@ void CScheduleRobotDlg::OnNext()
         else
             AfxMessageBox(FormatScheduleSaveError(result), MB_ICONEXCLAMATION);
     } else {
-        m_nPage = NextSchedulePage(m_nPage, answers.m_kind);
+        m_nPage = NextSchedulePage(m_nPage, answers.kind);
     }
     ShowPage();
 }
 
 void CScheduleRobotDlg::OnBack()
 {
-    m_nPage = PreviousSchedulePage(m_nPage, ReadAnswers().m_kind);
+    m_nPage = PreviousSchedulePage(m_nPage, ReadAnswers().kind);
     ShowPage();
 }
 
@@ -218,12 +218,12 @@ void CScheduleRobotDlg::EnableControls()
     GetDlgItem(IDC_NEXT)->EnableWindow(CanLeaveSchedulePage(m_nPage, answers));
     if (m_nPage == 1) {
         const int numberControls[] = {IDC_NUMBER, IDC_NUMBER_SPIN};
-        EnableItems(Page(1), numberControls, answers.m_nOption == DAILY_EVERY_N_DAYS);
+        EnableItems(Page(1), numberControls, answers.option == DAILY_EVERY_N_DAYS);
     } else if (m_nPage == 3) {
         const int lists[] = {IDC_WEEK_LIST, IDC_WEEKDAY_LIST};
-        EnableItems(Page(3), lists, answers.m_nOption == MONTHLY_BY_WEEKDAY);
+        EnableItems(Page(3), lists, answers.option == MONTHLY_BY_WEEKDAY);
     } else if (m_nPage == SCHEDULE_PAGE_ACCOUNT) {
-        EnableItems(Page(SCHEDULE_PAGE_ACCOUNT), kAccountControls, answers.m_bOtherAccount);
+        EnableItems(Page(SCHEDULE_PAGE_ACCOUNT), kAccountControls, answers.otherAccount);
     }
 }
 
@@ -231,27 +231,27 @@ CScheduleAnswers CScheduleRobotDlg::ReadAnswers() const
 {
     CScheduleAnswers answers;
     const int kind = CheckedPosition(Page(0), kKindRadios);
-    answers.m_kind = static_cast<ScheduleKind>(static_cast<int>(ScheduleKind::Daily) + (kind < 0 ? 0 : kind));
-    const int kindPage = SchedulePageOfKind(answers.m_kind);
+    answers.kind = static_cast<ScheduleKind>(static_cast<int>(ScheduleKind::Daily) + (kind < 0 ? 0 : kind));
+    const int kindPage = SchedulePageOfKind(answers.kind);
     if (kindPage != SCHEDULE_PAGE_KIND) {
         const CChildDialog& page = Page(kindPage);
-        answers.m_stTime = PickerTime(page, IDC_START_TIME);
-        answers.m_stDate = PickerTime(page, IDC_START_DATE);
-        answers.m_nNumber = ReadScheduleNumber(ItemText(page, IDC_NUMBER));
+        answers.time = PickerTime(page, IDC_START_TIME);
+        answers.date = PickerTime(page, IDC_START_DATE);
+        answers.number = ReadScheduleNumber(ItemText(page, IDC_NUMBER));
         if (kindPage == 1)
-            answers.m_nOption = CheckedPosition(page, kDailyRadios);
+            answers.option = CheckedPosition(page, kDailyRadios);
         else if (kindPage == 3)
-            answers.m_nOption = CheckedPosition(page, kMonthlyRadios);
+            answers.option = CheckedPosition(page, kMonthlyRadios);
     }
-    answers.m_wDays = CheckedBits(Page(2), kDayBoxes);
-    answers.m_wMonths = CheckedBits(Page(3), kMonthBoxes);
-    answers.m_strWeek = ItemText(Page(3), IDC_WEEK_LIST);
-    answers.m_strWeekday = ItemText(Page(3), IDC_WEEKDAY_LIST);
+    answers.days = CheckedBits(Page(2), kDayBoxes);
+    answers.months = CheckedBits(Page(3), kMonthBoxes);
+    answers.week = ItemText(Page(3), IDC_WEEK_LIST);
+    answers.weekday = ItemText(Page(3), IDC_WEEKDAY_LIST);
     const CChildDialog& account = Page(SCHEDULE_PAGE_ACCOUNT);
-    answers.m_bOtherAccount = account.IsDlgButtonChecked(IDC_OTHER_ACCOUNT) == BST_CHECKED;
-    answers.m_strUserName = ItemText(account, IDC_USER_NAME);
-    answers.m_strPassword = ItemText(account, IDC_PASSWORD);
-    answers.m_strConfirmPassword = ItemText(account, IDC_CONFIRM_PASSWORD);
+    answers.otherAccount = account.IsDlgButtonChecked(IDC_OTHER_ACCOUNT) == BST_CHECKED;
+    answers.userName = ItemText(account, IDC_USER_NAME);
+    answers.password = ItemText(account, IDC_PASSWORD);
+    answers.confirmPassword = ItemText(account, IDC_CONFIRM_PASSWORD);
     return answers;
 }
 
@@ -264,11 +264,11 @@ BOOL CScheduleRobotDlg::CreateTask(HRESULT* saveResult)
     task.SetApplicationName(m_strProgramPath);
     task.SetParameters(FormatString("-a %s", static_cast<const char*>(m_strRobotName)));
     task.SetWorkingDirectory(GetCurrentDirectoryPath());
-    if (answers.m_bOtherAccount) {
-        task.SetAccountName(answers.m_strUserName);
-        task.SetPassword(answers.m_strPassword);
+    if (answers.otherAccount) {
+        task.SetAccountName(answers.userName);
+        task.SetPassword(answers.password);
     }
-    task.SetFlags(ScheduleJobFlags(answers.m_bOtherAccount));
+    task.SetFlags(ScheduleJobFlags(answers.otherAccount));
     task.AddTrigger(BuildScheduleTrigger(answers, now));
     const HRESULT result =
         task.SaveTask(FormatString("OrvantisTapwright_%s.job", static_cast<const char*>(m_strRobotName)), FALSE, FALSE);

@@ -34,21 +34,21 @@ enum ScheduleMonthlyOption
 // The option, number, time and date are those of the page of the chosen kind.
 struct CScheduleAnswers
 {
-    ScheduleKind m_kind = ScheduleKind::Daily;
-    int m_nOption = 0;
-    int m_nNumber = 0;
+    ScheduleKind kind = ScheduleKind::Daily;
+    int option = 0;
+    int number = 0;
     // Weekly: one TASK_SUNDAY .. TASK_SATURDAY bit per checked day.
-    WORD m_wDays = 0;
+    WORD days = 0;
     // Monthly: bit 0 January .. bit 11 December, one per checked month.
-    WORD m_wMonths = 0;
+    WORD months = 0;
     // Monthly by weekday: the texts of the two lists ("first".."last",
     // "Monday".."Sunday").
-    CString m_strWeek;
-    CString m_strWeekday;
-    SYSTEMTIME m_stTime = {};
-    SYSTEMTIME m_stDate = {};
-    BOOL m_bOtherAccount = FALSE;
-    CString m_strUserName;
-    CString m_strPassword;
-    CString m_strConfirmPassword;
+    CString week;
+    CString weekday;
+    SYSTEMTIME time = {};
+    SYSTEMTIME date = {};
+    BOOL otherAccount = FALSE;
+    CString userName;
+    CString password;
+    CString confirmPassword;
 };

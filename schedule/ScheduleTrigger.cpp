@@ -57,8 +57,8 @@ void SetStartTime(TASK_TRIGGER& trigger, const SYSTEMTIME& time)
 
 void SetDaily(TASK_TRIGGER& trigger, const CScheduleAnswers& answers)
 {
-    SetBeginDate(trigger, answers.m_stDate);
-    switch (answers.m_nOption) {
+    SetBeginDate(trigger, answers.date);
+    switch (answers.option) {
     case DAILY_WEEKDAYS:
         trigger.TriggerType = TASK_TIME_TRIGGER_WEEKLY;
         trigger.Type.Weekly.WeeksInterval = 1;
@@ -67,7 +67,7 @@ void SetDaily(TASK_TRIGGER& trigger, const CScheduleAnswers& answers)
         break;
     case DAILY_EVERY_N_DAYS:
         trigger.TriggerType = TASK_TIME_TRIGGER_DAILY;
-        trigger.Type.Daily.DaysInterval = Interval(answers.m_nNumber);
+        trigger.Type.Daily.DaysInterval = Interval(answers.number);
         break;
     default:
         trigger.TriggerType = TASK_TIME_TRIGGER_DAILY;
@@ -78,15 +78,15 @@ void SetDaily(TASK_TRIGGER& trigger, const CScheduleAnswers& answers)
 
 void SetMonthly(TASK_TRIGGER& trigger, const CScheduleAnswers& answers)
 {
-    if (answers.m_nOption == MONTHLY_BY_WEEKDAY) {
+    if (answers.option == MONTHLY_BY_WEEKDAY) {
         trigger.TriggerType = TASK_TIME_TRIGGER_MONTHLYDOW;
-        trigger.Type.MonthlyDOW.wWhichWeek = ValueOfName(kWeeks, answers.m_strWeek);
-        trigger.Type.MonthlyDOW.rgfDaysOfTheWeek = ValueOfName(kWeekdays, answers.m_strWeekday);
-        trigger.Type.MonthlyDOW.rgfMonths = answers.m_wMonths;
+        trigger.Type.MonthlyDOW.wWhichWeek = ValueOfName(kWeeks, answers.week);
+        trigger.Type.MonthlyDOW.rgfDaysOfTheWeek = ValueOfName(kWeekdays, answers.weekday);
+        trigger.Type.MonthlyDOW.rgfMonths = answers.months;
     } else {
         trigger.TriggerType = TASK_TIME_TRIGGER_MONTHLYDATE;
-        trigger.Type.MonthlyDate.rgfDays = MonthDayBit(answers.m_nNumber);
-        trigger.Type.MonthlyDate.rgfMonths = answers.m_wMonths;
+        trigger.Type.MonthlyDate.rgfDays = MonthDayBit(answers.number);
+        trigger.Type.MonthlyDate.rgfMonths = answers.months;
     }
 }
 
@@ -98,22 +98,22 @@ TASK_TRIGGER BuildScheduleTrigger(const CScheduleAnswers& answers, const SYSTEMT
     memset(&trigger, 0, sizeof trigger);
     trigger.cbTriggerSize = sizeof trigger;
     SetBeginDate(trigger, now);
-    SetStartTime(trigger, answers.m_stTime);
-    switch (answers.m_kind) {
+    SetStartTime(trigger, answers.time);
+    switch (answers.kind) {
     case ScheduleKind::Daily:
         SetDaily(trigger, answers);
         break;
     case ScheduleKind::Weekly:
         trigger.TriggerType = TASK_TIME_TRIGGER_WEEKLY;
-        trigger.Type.Weekly.WeeksInterval = Interval(answers.m_nNumber);
-        trigger.Type.Weekly.rgfDaysOfTheWeek = answers.m_wDays;
+        trigger.Type.Weekly.WeeksInterval = Interval(answers.number);
+        trigger.Type.Weekly.rgfDaysOfTheWeek = answers.days;
         break;
     case ScheduleKind::Monthly:
         SetMonthly(trigger, answers);
         break;
     case ScheduleKind::Once:
         trigger.TriggerType = TASK_TIME_TRIGGER_ONCE;
-        SetBeginDate(trigger, answers.m_stDate);
+        SetBeginDate(trigger, answers.date);
         break;
     case ScheduleKind::AtSystemStart:
         trigger.TriggerType = TASK_EVENT_TRIGGER_AT_SYSTEMSTART;

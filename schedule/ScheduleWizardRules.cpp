@@ -32,15 +32,14 @@ const NumberRange* RangeOfPage(int page)
 BOOL NumberFits(int page, const CScheduleAnswers& answers)
 {
     const NumberRange* range = RangeOfPage(page);
-    if (!range || (range->option >= 0 && range->option != answers.m_nOption))
+    if (!range || (range->option >= 0 && range->option != answers.option))
         return TRUE;
-    return answers.m_nNumber >= range->lower && answers.m_nNumber <= range->upper;
+    return answers.number >= range->lower && answers.number <= range->upper;
 }
 
 BOOL AccountComplete(const CScheduleAnswers& answers)
 {
-    return !answers.m_bOtherAccount ||
-           (!answers.m_strUserName.IsEmpty() && answers.m_strPassword == answers.m_strConfirmPassword);
+    return !answers.otherAccount || (!answers.userName.IsEmpty() && answers.password == answers.confirmPassword);
 }
 
 }  // namespace
@@ -89,9 +88,9 @@ BOOL CanLeaveSchedulePage(int page, const CScheduleAnswers& answers)
 {
     switch (page) {
     case 2:
-        return answers.m_wDays != 0 && NumberFits(page, answers);
+        return answers.days != 0 && NumberFits(page, answers);
     case 3:
-        return answers.m_wMonths != 0 && NumberFits(page, answers);
+        return answers.months != 0 && NumberFits(page, answers);
     case SCHEDULE_PAGE_ACCOUNT:
         return AccountComplete(answers);
     default:
