@@ -7,6 +7,7 @@
 #include "engine/CScriptTokenList.h"
 #include "engine/CScriptValueList.h"
 #include "engine/CScriptVarTable.h"
+#include "engine/CScriptWaitParams.h"
 #include "engine/CUserFuncList.h"
 #include "engine/IScriptErrorReporter.h"
 #include "engine/ScriptBuiltinNames.h"
@@ -115,6 +116,14 @@ public:
     void EndWaitLong();
     // Unregisters every script hotkey and frees its slot.
     void WithdrawScriptHotkeys();
+    // The wait protocol: a wait built-in has stored its parameters in m_Wait;
+    // the wait's service run pumps messages until its poller ends the wait
+    // (or the run ends). Gives the wait's result value.
+    const CScriptValue& RunWaitService(int nWaitState);
+    // Dispatches the thread's pending messages, as between two lines; a
+    // built-in that blocks calls it so that the end hotkey still reaches the
+    // run. WM_QUIT ends the run.
+    void PumpMessages();
     CMarionet_ScriptFile& ScriptFile() { return m_ScriptFile; }
 
     // The built-in table: handlers in the order of the name table. Entries
@@ -182,19 +191,12 @@ public:
     CScriptFileTable m_FileHandles;
     CScriptHotkeySlot* m_pHotkeySlots[HOTKEY_SLOTS] = {};
 
-    CScriptString m_strWaitTitle;
-    CScriptString m_strWaitText;
-    int m_nWaitTimeout = 0;
-    DWORD m_dwWaitStart = 0;
+    CScriptWaitParams m_Wait;
     int m_nWinTitleMatchMode = 1;
     int m_nWinTextMatchMode = 1;
     BYTE m_bWinDetectHiddenText = 0;
     BYTE m_bWinSearchChildren = 0;
     int m_nWinWaitDelay = 250;
-    CScriptString m_strWaitProcess;
-    int m_nProcessTimeout = 0;
-    DWORD m_dwProcessStart = 0;
-    HANDLE m_hRunWaitChild = nullptr;
 
     CScriptString m_sAdlibFunction;
     BYTE m_bAdlibEnabled = 0;
@@ -229,7 +231,6 @@ private:
     // Run loop.
     void BeginTopLevelRun();
     void EndTopLevelRun();
-    void PumpMessages();
     int ServiceWaitStates();
     void ExecuteLine(const char* pszText, CScriptTokenList& tokens, int& nLine);
     bool PollAdlib();

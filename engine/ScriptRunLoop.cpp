@@ -155,12 +155,12 @@ int CMarionet_Script::ServiceWaitStates()
     }
     if (m_nWaitState == WAIT_RUNWAIT) {
         DWORD dwExitCode = 0;
-        if (GetExitCodeProcess(m_hRunWaitChild, &dwExitCode) && dwExitCode == STILL_ACTIVE) {
+        if (GetExitCodeProcess(m_Wait.m_hRunWaitChild, &dwExitCode) && dwExitCode == STILL_ACTIVE) {
             Sleep(10);
             return 1;
         }
-        CloseHandle(m_hRunWaitChild);
-        m_hRunWaitChild = nullptr;
+        CloseHandle(m_Wait.m_hRunWaitChild);
+        m_Wait.m_hRunWaitChild = nullptr;
         m_vResult.SetDouble(static_cast<double>(dwExitCode));
         m_bReturn = 1;
         m_nWaitState = WAIT_RUNNING;
@@ -173,18 +173,19 @@ int CMarionet_Script::ServiceWaitStates()
     return 0;
 }
 
+const CScriptValue& CMarionet_Script::RunWaitService(int nWaitState)
+{
+    m_nWaitState = nWaitState;
+    ExecuteFromLine(0, 0);
+    return m_vResult;
+}
+
 int CMarionet_Script::ExecuteNested(int nStartLine, BYTE bPushFrame, BYTE bRestoreError)
 {
     if (m_nWaitState == WAIT_FINISHED)
         return 1;
 
-    const CScriptString strWaitTitle = m_strWaitTitle;
-    const CScriptString strWaitText = m_strWaitText;
-    const CScriptString strWaitProcess = m_strWaitProcess;
-    const int nWaitTimeout = m_nWaitTimeout;
-    const DWORD dwWaitStart = m_dwWaitStart;
-    const int nProcessTimeout = m_nProcessTimeout;
-    const DWORD dwProcessStart = m_dwProcessStart;
+    const CScriptWaitParams savedWait = m_Wait;
     const int nCurrentLine = m_nCurrentLine;
     const int nErrorCode = m_nErrorCode;
     const int nIfDepth = m_IfStack.GetCount();
@@ -209,13 +210,7 @@ int CMarionet_Script::ExecuteNested(int nStartLine, BYTE bPushFrame, BYTE bResto
     m_nIfBase = nIfBase;
     m_nLoopBase = nLoopBase;
     m_nSelectBase = nSelectBase;
-    m_strWaitTitle = strWaitTitle;
-    m_strWaitText = strWaitText;
-    m_strWaitProcess = strWaitProcess;
-    m_nWaitTimeout = nWaitTimeout;
-    m_dwWaitStart = dwWaitStart;
-    m_nProcessTimeout = nProcessTimeout;
-    m_dwProcessStart = dwProcessStart;
+    m_Wait = savedWait;
     m_nCurrentLine = nCurrentLine;
     if (bRestoreError)
         m_nErrorCode = nErrorCode;

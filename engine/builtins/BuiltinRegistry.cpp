@@ -11,6 +11,9 @@
 #include "engine/builtins/OptionBuiltins.h"
 #include "engine/builtins/PixelBuiltins.h"
 #include "engine/builtins/SystemBuiltinFamilies.h"
+#include "engine/builtins/ProcessBuiltins.h"
+#include "engine/builtins/RegistryBuiltins.h"
+#include "engine/builtins/RunBuiltins.h"
 #include "engine/builtins/WaitBuiltins.h"
 #include "engine/builtins/WindowBuiltins.h"
 #include "engine/builtins/WindowShellBuiltins.h"
@@ -83,4 +86,7 @@ void InstallScriptBuiltins(CMarionet_Script& engine)
     RegisterMachineBuiltins(engine);
     RegisterMessageSoundBuiltins(engine);
     RegisterEngineWindowBuiltins(engine);
+    RegisterRunBuiltins(engine);
+    RegisterProcessBuiltins(engine);
+    RegisterRegistryBuiltins(engine);
 }

@@ -64,10 +64,9 @@ int Delay(CMarionet_Script& engine, CScriptValueList& args, CScriptValue&)
         Sleep(0);
         return 0;
     }
-    engine.m_dwWaitStart = timeGetTime();
-    engine.m_nWaitTimeout = ms;
-    engine.m_nWaitState = CMarionet_Script::WAIT_DELAY;
-    engine.ExecuteFromLine(0, 0);
+    engine.m_Wait.m_dwStart = timeGetTime();
+    engine.m_Wait.m_nTimeout = ms;
+    engine.RunWaitService(CMarionet_Script::WAIT_DELAY);
     return 0;
 }
 

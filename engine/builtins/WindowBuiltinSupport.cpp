@@ -23,9 +23,9 @@ void SetWindowSearch(CMarionet_Script& engine, CScriptValueList& args, int count
 {
     // The engine's copy is what a pending wait polls for; nested runs save and
     // restore it around themselves.
-    engine.m_strWaitTitle = args[0].GetText();
-    engine.m_strWaitText = count >= 2 ? args[1].GetText() : "";
-    WindowSearchOf(engine).SetWindowSearch(engine.m_strWaitTitle, engine.m_strWaitText);
+    engine.m_Wait.m_sTitle = args[0].GetText();
+    engine.m_Wait.m_sText = count >= 2 ? args[1].GetText() : "";
+    WindowSearchOf(engine).SetWindowSearch(engine.m_Wait.m_sTitle, engine.m_Wait.m_sText);
 }
 
 bool FindWindowOfArguments(CMarionet_Script& engine, CScriptValueList& args)

@@ -11,18 +11,10 @@ namespace {
 
 const DWORD kPollPauseMs = 10;
 
-DWORD ElapsedSince(DWORD start)
-{
-    DWORD now = timeGetTime();
-    if (now >= start)
-        return now - start;
-    return now - start - 1;
-}
-
 bool WaitConditionHolds(CMarionet_Script& engine)
 {
     CWindowSearch& search = WindowSearchOf(engine);
-    search.SetWindowSearch(engine.m_strWaitTitle, engine.m_strWaitText);
+    search.SetWindowSearch(engine.m_Wait.m_sTitle, engine.m_Wait.m_sText);
     WindowSearchOptions options = WindowSearchOptionsOf(engine);
     switch (engine.m_nWaitState) {
     case CMarionet_Script::WAIT_WINWAIT:
@@ -46,12 +38,10 @@ int WaitForWindowState(CMarionet_Script& engine, CScriptValueList& args, CScript
     int timeout = 0;
     if (args.GetCount() == 3)
         timeout = ScriptDoubleToInteger(args[2].GetNumber() * 1000.0);
-    engine.m_nWaitTimeout = timeout;
-    engine.m_dwWaitStart = timeGetTime();
+    engine.m_Wait.m_nTimeout = timeout;
+    engine.m_Wait.m_dwStart = timeGetTime();
     engine.m_vResult.SetInteger(1);
-    engine.m_nWaitState = state;
-    engine.ExecuteFromLine(0, 0);
-    result = engine.m_vResult;
+    result = engine.RunWaitService(state);
     return 0;
 }
 
@@ -83,8 +73,7 @@ int PollWindowWait(CMarionet_Script& engine)
     if (state < CMarionet_Script::WAIT_DELAY || state > CMarionet_Script::WAIT_WINWAITNOTACTIVE)
         return 0;
     Sleep(kPollPauseMs);
-    DWORD timeout = static_cast<DWORD>(engine.m_nWaitTimeout);
-    if (timeout != 0 && ElapsedSince(engine.m_dwWaitStart) >= timeout) {
+    if (engine.m_Wait.WindowWaitTimedOut()) {
         if (state != CMarionet_Script::WAIT_DELAY)
             engine.m_vResult.SetInteger(0);
         engine.m_bReturn = 1;

@@ -162,3 +162,33 @@ bool ShutdownWindows(UINT flags)
     }
     return ExitWindowsEx(flags, 0) != FALSE;
 }
+
+namespace {
+
+ShutdownHandler g_pShutdownHandler = ShutdownWindows;
+
+}  // namespace
+
+ShutdownHandler ReplaceShutdownHandler(ShutdownHandler handler)
+{
+    const ShutdownHandler previous = g_pShutdownHandler;
+    g_pShutdownHandler = handler;
+    return previous;
+}
+
+bool RequestShutdown(UINT flags)
+{
+    return g_pShutdownHandler(flags);
+}
+
+EPriorityRule PriorityClassOf(int nPriority, const COsVersion& os, DWORD& dwClass)
+{
+    static const DWORD kClasses[] = {IDLE_PRIORITY_CLASS,         BELOW_NORMAL_PRIORITY_CLASS, NORMAL_PRIORITY_CLASS,
+                                     ABOVE_NORMAL_PRIORITY_CLASS, HIGH_PRIORITY_CLASS,         REALTIME_PRIORITY_CLASS};
+    if (nPriority < 0 || nPriority >= static_cast<int>(sizeof kClasses / sizeof kClasses[0]))
+        return PRIORITY_OUT_OF_RANGE;
+    if (os.m_b9x && (nPriority == 1 || nPriority == 3))
+        return PRIORITY_NOT_ON_9X;
+    dwClass = kClasses[nPriority];
+    return PRIORITY_OK;
+}

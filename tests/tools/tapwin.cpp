@@ -10,7 +10,9 @@
 //   <ms> WM_SETTEXT id=<id> text=<text>
 //   <ms> WM_ACTIVATE state=<state>
 //   <ms> WM_CLOSE
-// Usage: tapwin.exe [--log FILE] [--title CAPTION] [--pos X,Y]
+// Usage: tapwin.exe [--log FILE] [--title CAPTION] [--pos X,Y] [--busy MS]
+// With --busy the window, once open, pumps no message for MS milliseconds: a
+// program that is not ready for input.
 //
 // Beside the first row (edit 101, button 102, list box 103, static 104, status
 // bar 105) it holds a combo box 106, a tab control 107, a check box 108, a
@@ -25,6 +27,7 @@
 #include <windowsx.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -320,6 +323,7 @@ int main(int argc, char** argv)
     ShowWindow(g_main, SW_SHOW);
     SetForegroundWindow(g_main);
     SetFocus(GetDlgItem(g_main, kEditId));
+    Sleep(static_cast<DWORD>(std::atoi(OptionValue(argc, argv, "--busy", "0").c_str())));
 
     MSG m;
     while (GetMessageA(&m, nullptr, 0, 0) > 0) {

@@ -21,6 +21,22 @@ ScriptOutcome RunPutScript(const std::vector<std::string>& lines)
     return outcome;
 }
 
+std::string ScriptLiteral(const std::string& text)
+{
+    std::string literal = "\"";
+    for (char c : text) {
+        literal += c;
+        if (c == '"')
+            literal += c;
+    }
+    return literal + "\"";
+}
+
+std::string ProgramLiteral(const std::string& path, const std::string& parameters)
+{
+    return ScriptLiteral("'" + path + "'" + parameters);
+}
+
 HWND StartTapwin(const std::string& title, const std::string& log, const std::string& pos)
 {
     std::string args = "--title \"" + title + "\"";

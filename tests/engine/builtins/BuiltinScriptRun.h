@@ -16,6 +16,12 @@ struct ScriptOutcome
 
 ScriptOutcome RunPutScript(const std::vector<std::string>& lines);
 
+// The text as a script string literal: in double quotes, each one doubled.
+std::string ScriptLiteral(const std::string& text);
+// The program text of the Run built-ins as a literal: the path in single
+// quotes, then the parameters.
+std::string ProgramLiteral(const std::string& path, const std::string& parameters = "");
+
 // Starts tapwin.exe with a caption (and an optional log file and position) and
 // waits for its window; null on timeout.
 HWND StartTapwin(const std::string& title, const std::string& log = "", const std::string& pos = "");

@@ -1,3 +1,5 @@
+#include "engine/system/COsVersion.h"
+#include "engine/system/CRegistryKey.h"
 #include "engine/system/PreciseSleep.h"
 #include "engine/system/SystemNet.h"
 #include "engine/system/SystemProcess.h"
@@ -77,6 +79,85 @@ TEST(SyslibProcess, FindsByNameInAnyCaseAndByAllDigitId)
     EXPECT_FALSE(found);
     EXPECT_TRUE(FindProcess("", id, found));
     EXPECT_FALSE(found);
+}
+
+TEST(SyslibRegistry, PathsSplitIntoComputerRootAndSubkey)
+{
+    struct Case
+    {
+        const char* path;
+        const char* computer;
+        const char* root;
+        const char* subkey;
+    } cases[] = {
+        {"HKCU\\Software\\Sub\\\\", "", "HKCU", "Software\\Sub"},
+        {"\\\\host\\HKLM\\Software", "host", "HKLM", "Software"},
+        {"\\\\host\\HKLM", "host", "HKLM", ""},
+        {"\\\\host", "host", "", ""},
+        {"HKCU", "", "HKCU", ""},
+        {"HKCU\\", "", "HKCU", ""},
+        {"", "", "", ""},
+    };
+    for (const Case& c : cases) {
+        std::string computer = "old", root = "old", subkey = "old";
+        SplitRegistryPath(c.path, computer, root, subkey);
+        EXPECT_EQ(c.computer, computer) << c.path;
+        EXPECT_EQ(c.root, root) << c.path;
+        EXPECT_EQ(c.subkey, subkey) << c.path;
+    }
+    HKEY root = nullptr;
+    EXPECT_TRUE(RegistryRootFromName("hkey_users", root));
+    EXPECT_EQ(HKEY_USERS, root);
+    EXPECT_TRUE(RegistryRootFromName("Hkcc", root));
+    EXPECT_EQ(HKEY_CURRENT_CONFIG, root);
+    EXPECT_FALSE(RegistryRootFromName("HKEY_CURRENT", root));
+}
+
+// A key path of a root alone must never have its tree deleted.
+TEST(SyslibRegistry, RootsAloneAreKnownAsSuch)
+{
+    const char* roots[] = {"HKCU", "HKCU\\", "hkey_current_user\\\\"};
+    for (const char* path : roots) {
+        CRegistryKey key;
+        ASSERT_EQ(CRegistryKey::OPENED, key.Open(path, KEY_READ)) << path;
+        EXPECT_TRUE(key.NamesRootOnly()) << path;
+    }
+    CRegistryKey software;
+    ASSERT_EQ(CRegistryKey::OPENED, software.Open("HKCU\\Software", KEY_READ));
+    EXPECT_FALSE(software.NamesRootOnly());
+    CRegistryKey unknown;
+    EXPECT_EQ(CRegistryKey::UNKNOWN_ROOT, unknown.Open("HKXX\\Software", KEY_READ));
+    CRegistryKey unreachable;
+    EXPECT_EQ(CRegistryKey::NOT_OPENED, unreachable.Open("\\\\nosuchhost\\HKLM\\Software", KEY_READ));
+}
+
+TEST(SyslibProcess, PriorityClassesOnBothFamilies)
+{
+    const COsVersion nt = COsVersion::FromVersion(VER_PLATFORM_WIN32_NT, 6, 1, 7601, "");
+    const COsVersion win98 = COsVersion::FromVersion(VER_PLATFORM_WIN32_WINDOWS, 4, 10, 2222, "");
+    struct Case
+    {
+        int priority;
+        EPriorityRule nt;
+        EPriorityRule win98;
+        DWORD priorityClass;
+    } cases[] = {
+        {-1, PRIORITY_OUT_OF_RANGE, PRIORITY_OUT_OF_RANGE, 0},
+        {0, PRIORITY_OK, PRIORITY_OK, IDLE_PRIORITY_CLASS},
+        {1, PRIORITY_OK, PRIORITY_NOT_ON_9X, BELOW_NORMAL_PRIORITY_CLASS},
+        {2, PRIORITY_OK, PRIORITY_OK, NORMAL_PRIORITY_CLASS},
+        {3, PRIORITY_OK, PRIORITY_NOT_ON_9X, ABOVE_NORMAL_PRIORITY_CLASS},
+        {4, PRIORITY_OK, PRIORITY_OK, HIGH_PRIORITY_CLASS},
+        {5, PRIORITY_OK, PRIORITY_OK, REALTIME_PRIORITY_CLASS},
+        {6, PRIORITY_OUT_OF_RANGE, PRIORITY_OUT_OF_RANGE, 0},
+    };
+    for (const Case& c : cases) {
+        DWORD ntClass = 0;
+        DWORD oldClass = 0;
+        EXPECT_EQ(c.nt, PriorityClassOf(c.priority, nt, ntClass)) << c.priority;
+        EXPECT_EQ(c.win98, PriorityClassOf(c.priority, win98, oldClass)) << c.priority;
+        EXPECT_EQ(c.priorityClass, ntClass) << c.priority;
+    }
 }
 
 HWND MakeWindow(const char* className, WNDPROC proc, const char* title)
