@@ -1,5 +1,6 @@
 #include "app/CMarionetDlg.h"
 
+#include "app/CDoYouKnowDlg.h"
 #include "app/CMarionetApp.h"
 #include "app/RobotFolder.h"
 #include "app/ShowTipsOption.h"
@@ -186,7 +187,21 @@ void CMarionetDlg::OnTimer(UINT_PTR id)
     } else if (id == TIMER_SHOW_TIPS) {
         KillTimer(id);
         LoadOptions();
+        ShowTipsIfWanted();
     }
+}
+
+void CMarionetDlg::ShowTipsIfWanted()
+{
+    if (!m_bShowTips)
+        return;
+    CDoYouKnowDlg tips(nullptr);
+    if (!tips.LoadTips())
+        return;
+    tips.DoModal();
+    m_bShowTips = tips.GetShowAtStart();
+    if (!m_bShowTips)
+        SaveOptions();
 }
 
 void CMarionetDlg::RunAutoRunRobotAndQuit()
@@ -206,6 +221,8 @@ void CMarionetDlg::LoadOptions()
 
 void CMarionetDlg::SaveOptions()
 {
+    // In a fresh profile nothing has made the folder yet.
+    CreateDirectoryPath(GetUserDataFolder());
     WriteShowTipsOption(OptionsFilePath(), m_bShowTips);
 }
 

@@ -136,6 +136,8 @@ private:
     // Withdraws and registers again the keys of every enabled robot.
     void RefreshAllHotKeys();
     void RunAutoRunRobotAndQuit();
+    // The tips dialog, unless the user turned it off or there are no tips.
+    void ShowTipsIfWanted();
     void AddRobotRow(const CRobot& robot);
     // The script folder as looked up when the robots were loaded.
     CString ScriptFolder() const;

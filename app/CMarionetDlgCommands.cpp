@@ -6,6 +6,8 @@
 #include "app/RobotFolder.h"
 #include "framework/AfxMessageBox.h"
 #include "robot/AppFolders.h"
+#include "schedule/CScheduleListDlg.h"
+#include "schedule/CScheduleRobotDlg.h"
 
 #include <shellapi.h>
 
@@ -24,8 +26,18 @@ void CMarionetDlg::OnScheduleRobot()
         return;
     CRobotJobTexts job;
     if (FindScheduledJob(name, job)) {
+        CScheduleListDlg list(nullptr);
+        list.SetDescription(job.description);
+        list.SetLastRunText(job.lastRun);
+        list.SetNextRunText(job.nextRun);
+        list.SetJobName(job.jobName);
+        list.DoModal();
         return;
     }
+    CScheduleRobotDlg wizard(nullptr);
+    wizard.SetRobotName(name);
+    wizard.SetProgramPath(GetModuleFilePath());
+    wizard.DoModal();
 }
 
 bool CMarionetDlg::FindScheduledJob(const CString& robotName, CRobotJobTexts& texts)

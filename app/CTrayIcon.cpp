@@ -1,5 +1,6 @@
 #include "app/CTrayIcon.h"
 
+#include "app/CMarionetAboutDlg.h"
 #include "app/CMarionetApp.h"
 #include "app/CMarionetDlg.h"
 #include "app/HelpFile.h"
@@ -132,8 +133,11 @@ void CTrayIcon::OnMenuCommand(UINT id)
     case ID_TRAY_HELP:
         ShowHelpFile();
         break;
-    case ID_TRAY_ABOUT:
+    case ID_TRAY_ABOUT: {
+        CMarionetAboutDlg about(nullptr);
+        about.DoModal();
         break;
+    }
     case ID_TRAY_EXIT:
         m_pMainWnd->ShowWindow(SW_HIDE);
         RemoveIcon();

@@ -1,10 +1,12 @@
 // Identifiers of the program's own resources: the main dialog and its
-// controls, the tray menu, icons and the background bitmap.
+// controls, the About and tips dialogs, the tray menu, icons and the
+// background bitmap.
 #pragma once
 
 #define IDD_MARIONET_DIALOG 102
 #define IDR_MAINFRAME 128
 #define IDR_TRAY_MENU 129
+#define IDD_ABOUTBOX 130
 #define IDI_TRAY 131
 #define IDB_BACKGROUND 132
 #define IDI_RUN_ROBOT 133
@@ -13,6 +15,7 @@
 #define IDI_HELP 136
 #define IDI_REMOVE_ROBOT 138
 #define IDI_SCHEDULE 195
+#define IDD_TIPS 208
 
 #define IDC_SCHEDULE_ROBOT 999
 #define IDC_TEST 1000
@@ -27,6 +30,18 @@
 #define IDC_RECORD_ROBOT 1009
 #define ID_FEEDBACK 1135
 #define ID_SHARE_ROBOT 1148
+
+// The About dialog's labels.
+#define IDC_ABOUT_SUPPORT 1047
+#define IDC_ABOUT_SALES 1048
+#define IDC_ABOUT_WEBSITE 1049
+#define IDC_ABOUT_TITLE 1051
+
+// The tips dialog: the panel, the edit that marks its place, the buttons.
+#define IDC_TIP_PANEL 1000
+#define IDC_TIP_PLACE 1081
+#define IDC_NEXT_TIP 1138
+#define IDC_DONT_SHOW_TIPS 1139
 
 #define ID_TRAY_SHOW 32771
 #define ID_TRAY_HIDE 32772

@@ -1,8 +1,12 @@
 // The program as a user meets it: robot files in the script folder, the main
-// window's list, "-a" starts, a second instance, hotkeys, the options and share
-// dialogs, and quitting.
+// window's list, "-a" starts, a second instance, hotkeys, quitting, the tips,
+// About, the Schedule command, and the options and share dialogs.
 #include "app/RunningInstanceWindow.h"
 #include "framework/AfxMessageBox.h"
+#include "res/ScheduleResource.h"
+#include "res/TapforgeResource.h"
+#include "schedule/CTaskScheduler.h"
+#include "tests/schedule/ScheduleTestJobs.h"
 
 #include "e2e/E2eSupport.h"
 
@@ -19,10 +23,12 @@ const int kQuitExitCode = 18;
 const int kRobotListId = 1001;
 const UINT kTrayNotify = WM_APP + 1;
 const int kTrayHide = 32772;
+const int kTrayAbout = 32774;
 const int kTrayExit = 32775;
 const int kOptionsCommand = 1003;
 const int kShareCommand = 1148;
 const int kShareBrowserId = 1068;
+const char kTipsCaption[] = "Tips of the day";
 
 class AppE2eTest : public ::testing::Test
 {
@@ -69,6 +75,31 @@ protected:
     }
 
     size_t OutputLineCount() const { return e2e::ReadLines(m_output).size(); }
+
+    // Starts the program and waits for the tips that follow the main window;
+    // null when they did not come.
+    HWND StartAndWaitForTips()
+    {
+        StartTapforge();
+        if (!WaitForMainDialog())
+            return nullptr;
+        return e2e::WaitForWindow(kTipsCaption, 10000);
+    }
+
+    // Starts the program, selects the robot's row and presses Schedule.
+    void ScheduleRobot(const std::string& name)
+    {
+        StartTapforge();
+        HWND dialog = WaitForMainDialog();
+        ASSERT_TRUE(dialog);
+        HWND list = GetDlgItem(dialog, kRobotListId);
+        ASSERT_EQ(e2e::ListCellText(list, 0, 1), name);
+        ASSERT_TRUE(e2e::SelectListRow(list, 0));
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_SCHEDULE_ROBOT, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_SCHEDULE_ROBOT)));
+    }
+
+    static std::string OptionsFile() { return e2e::DataFolder() + "\\option.ini"; }
 
     std::string m_output;
 };
@@ -347,4 +378,139 @@ TEST_F(AppE2eTest, ShareShowsTheRobotsPageMaximisedAndClosesCleanly)
     EXPECT_TRUE(e2e::WaitForWindowGone("Upload Macro", kStartTimeoutMs));
     EXPECT_TRUE(e2e::WaitUntil([&] { return IsWindowEnabled(dialog) != FALSE; }, kStartTimeoutMs));
     EXPECT_EQ(WaitForSingleObject(started.process, 0), static_cast<DWORD>(WAIT_TIMEOUT));
+}
+
+// "tips.txt" lies beside the program, where every other test would meet it:
+// these tests remove it again.
+class TipsE2eTest : public AppE2eTest
+{
+protected:
+    void SetUp() override
+    {
+        AppE2eTest::SetUp();
+        ASSERT_TRUE(e2e::WriteWholeFile(TipsFile(), "First tip\r\n\r\nThird tip\r\n"));
+    }
+
+    void TearDown() override
+    {
+        AppE2eTest::TearDown();
+        DeleteFileA(TipsFile().c_str());
+    }
+
+    static std::string TipsFile() { return e2e::BinPath("tips.txt"); }
+};
+
+TEST_F(TipsE2eTest, EscapeClosesTheTipsAndWritesNothing)
+{
+    HWND tips = StartAndWaitForTips();
+    ASSERT_TRUE(tips);
+    PostMessageA(GetDlgItem(tips, IDC_NEXT_TIP), BM_CLICK, 0, 0);
+    PostMessageA(tips, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(e2e::WaitForWindowGone(kTipsCaption, kStartTimeoutMs));
+    EXPECT_EQ(GetFileAttributesA(OptionsFile().c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(TipsE2eTest, DoNotShowAgainIsKeptEvenWithoutADataFolder)
+{
+    const std::string data = e2e::DataFolder();
+    RemoveDirectoryA(e2e::ScriptFolder().c_str());
+    ASSERT_TRUE(RemoveDirectoryA(data.c_str()));
+    RemoveDirectoryA(data.substr(0, data.rfind('\\')).c_str());
+
+    HWND tips = StartAndWaitForTips();
+    ASSERT_TRUE(tips);
+    SendMessageA(GetDlgItem(tips, IDC_DONT_SHOW_TIPS), BM_CLICK, 0, 0);
+    PostMessageA(GetDlgItem(tips, IDCANCEL), BM_CLICK, 0, 0);
+    ASSERT_TRUE(e2e::WaitForWindowGone(kTipsCaption, kStartTimeoutMs));
+    ASSERT_TRUE(e2e::WaitUntil([] { return !e2e::ReadWholeFile(OptionsFile()).empty(); }, kStartTimeoutMs));
+    EXPECT_EQ(e2e::ReadWholeFile(OptionsFile()), "showtip=0\r\n");
+
+    e2e::EndStartedProcesses();
+    StartTapforge();
+    ASSERT_TRUE(WaitForMainDialog());
+    EXPECT_FALSE(e2e::WaitForWindow(kTipsCaption, 3000));
+}
+
+TEST_F(TipsE2eTest, OnlyAZeroTurnsTheTipsOff)
+{
+    for (const char* value : {"showtip=00\r\n", "showtip=no\r\n"}) {
+        ASSERT_TRUE(e2e::WriteWholeFile(OptionsFile(), value));
+        HWND tips = StartAndWaitForTips();
+        EXPECT_TRUE(tips) << value;
+        e2e::EndStartedProcesses();
+        e2e::WaitForWindowGone(kTipsCaption, kStartTimeoutMs);
+    }
+}
+
+TEST_F(TipsE2eTest, AutoRunStartShowsNoTips)
+{
+    e2e::Started started = StartTapforge("-a nosuch");
+    bool tipsSeen = false;
+    e2e::WaitUntil(
+        [&] {
+            tipsSeen = tipsSeen || FindWindowA(nullptr, kTipsCaption) != nullptr;
+            return WaitForSingleObject(started.process, 0) == WAIT_OBJECT_0;
+        },
+        60000, 20);
+    EXPECT_EQ(e2e::WaitForExit(started, 0), kQuitExitCode);
+    EXPECT_FALSE(tipsSeen);
+}
+
+TEST_F(AppE2eTest, TrayOpensAbout)
+{
+    StartTapforge();
+    HWND dialog = WaitForMainDialog();
+    ASSERT_TRUE(dialog);
+    HWND tray = FindTrayWindow(dialog);
+    ASSERT_TRUE(tray);
+    PostMessageA(tray, WM_COMMAND, kTrayAbout, 0);
+    HWND about = e2e::WaitForWindow("About Orvantis Tapforge", kStartTimeoutMs);
+    ASSERT_TRUE(about);
+    char address[64] = "";
+    GetDlgItemTextA(about, IDC_ABOUT_SUPPORT, address, sizeof address);
+    EXPECT_STREQ(address, "support@orvantis.example");
+    PostMessageA(GetDlgItem(about, IDOK), BM_CLICK, 0, 0);
+    EXPECT_TRUE(e2e::WaitForWindowGone("About Orvantis Tapforge", kStartTimeoutMs));
+}
+
+TEST_F(AppE2eTest, ScheduleWithoutAJobOpensTheWizard)
+{
+    WriteRobot("U1 Unscheduled", {"$a = 1"}, e2e::RobotHeader());
+    ScheduleRobot("U1 Unscheduled");
+    HWND wizard = e2e::WaitForWindow("Schedule Macro", kStartTimeoutMs);
+    ASSERT_TRUE(wizard);
+    PostMessageA(GetDlgItem(wizard, IDC_WIZARD_CANCEL), BM_CLICK, 0, 0);
+    EXPECT_TRUE(e2e::WaitForWindowGone("Schedule Macro", kStartTimeoutMs));
+}
+
+TEST_F(AppE2eTest, ScheduleOfARobotWithAJobListsItAndDeletes)
+{
+    const CString job = JobNameFor("U1 Listed");
+    CTaskScheduler::DeleteTask(job);
+    CScheduledTask task = MakeRobotTask("U1 Listed", MakeTrigger(TASK_TIME_TRIGGER_ONCE));
+    task.SetApplicationName(e2e::BinPath("Tapforge.exe").c_str());
+    ASSERT_EQ(task.SaveTask(job, FALSE, FALSE), S_OK);
+    WriteRobot("U1 Listed", {"$a = 1"}, e2e::RobotHeader());
+
+    ScheduleRobot("U1 Listed");
+    HWND list = e2e::WaitForWindow("Dialog", kStartTimeoutMs);
+    ASSERT_TRUE(list);
+    HWND rows = GetDlgItem(list, IDC_JOB_LIST);
+    ASSERT_EQ(SendMessageA(rows, LVM_GETITEMCOUNT, 0, 0), 1);
+    EXPECT_EQ(e2e::ListCellText(rows, 0, 2), "Never");
+    SendMessageA(GetDlgItem(list, IDC_DELETE_JOB), BM_CLICK, 0, 0);
+    EXPECT_EQ(SendMessageA(rows, LVM_GETITEMCOUNT, 0, 0), 0);
+    HRESULT status = S_OK;
+    EXPECT_TRUE(FAILED(CScheduledTask(job, TRUE).GetStatus(&status))) << "the job is gone";
+    PostMessageA(GetDlgItem(list, IDOK), BM_CLICK, 0, 0);
+    ASSERT_TRUE(e2e::WaitForWindowGone("Dialog", kStartTimeoutMs));
+
+    HWND dialog = WaitForRunningMainDialog(kStartTimeoutMs, 100);
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_SCHEDULE_ROBOT, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_SCHEDULE_ROBOT)));
+    HWND wizard = e2e::WaitForWindow("Schedule Macro", kStartTimeoutMs);
+    EXPECT_TRUE(wizard);
+    if (wizard)
+        PostMessageA(GetDlgItem(wizard, IDC_WIZARD_CANCEL), BM_CLICK, 0, 0);
+    CTaskScheduler::DeleteTask(job);
 }

@@ -377,20 +377,33 @@ std::string MessageBoxText(HWND box)
     return text;
 }
 
-std::string ListCellText(HWND list, int row, int column)
+namespace {
+
+// Runs the action with a block of memory in the list's own process, where the
+// list view reads and writes its item records; false when there is none.
+bool WithListProcessBlock(HWND list, size_t size, const std::function<void(HANDLE, char*)>& action)
 {
-    // The list view reads and writes the item record in its own process, so
-    // the record and the text buffer live there.
     DWORD pid = 0;
     GetWindowThreadProcessId(list, &pid);
     HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
     if (!process)
-        return std::string();
-    const int textSize = 512;
-    auto* remote = static_cast<char*>(
-        VirtualAllocEx(process, nullptr, sizeof(LVITEMA) + textSize, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
-    std::string text;
+        return false;
+    auto* remote = static_cast<char*>(VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
     if (remote) {
+        action(process, remote);
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    }
+    CloseHandle(process);
+    return remote != nullptr;
+}
+
+}  // namespace
+
+std::string ListCellText(HWND list, int row, int column)
+{
+    const int textSize = 512;
+    std::string text;
+    WithListProcessBlock(list, sizeof(LVITEMA) + textSize, [&](HANDLE process, char* remote) {
         LVITEMA item = {};
         item.iSubItem = column;
         item.pszText = remote + sizeof(LVITEMA);
@@ -401,10 +414,22 @@ std::string ListCellText(HWND list, int row, int column)
             if (ReadProcessMemory(process, item.pszText, buffer.data(), buffer.size() - 1, nullptr))
                 text = buffer.data();
         }
-        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    }
-    CloseHandle(process);
+    });
     return text;
+}
+
+bool SelectListRow(HWND list, int row)
+{
+    bool selected = false;
+    WithListProcessBlock(list, sizeof(LVITEMA), [&](HANDLE process, char* remote) {
+        LVITEMA item = {};
+        item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        item.state = LVIS_SELECTED | LVIS_FOCUSED;
+        if (WriteProcessMemory(process, remote, &item, sizeof item, nullptr))
+            selected = SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                                    reinterpret_cast<LPARAM>(remote)) != FALSE;
+    });
+    return selected;
 }
 
 POINT ClientToScreenPoint(HWND hwnd, int x, int y)

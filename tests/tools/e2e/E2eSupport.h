@@ -89,6 +89,8 @@ std::string MessageBoxText(HWND box);
 
 // The text of a list-view cell in another process.
 std::string ListCellText(HWND list, int row, int column);
+// Selects and focuses a list-view row in another process; false on failure.
+bool SelectListRow(HWND list, int row);
 
 // Client-area point of a window in screen coordinates.
 POINT ClientToScreenPoint(HWND hwnd, int x, int y);
