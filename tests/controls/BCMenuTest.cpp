@@ -4,6 +4,7 @@
 
 #include "framework/CDC.h"
 #include "framework/CGdiObject.h"
+#include "res/ControlsResource.h"
 #include "tests/controls/BCMenuTestIds.h"
 
 #include <gtest/gtest.h>
@@ -346,7 +347,7 @@ TEST_F(BCMenuTest, ButtonBitmapsAndCursor)
     button.EnableWindow(TRUE);
 
     EXPECT_EQ(static_cast<DWORD>(CButtonST::BTNST_INVALIDRESOURCE), button.SetBtnCursor(4242));
-    ASSERT_EQ(static_cast<DWORD>(CButtonST::BTNST_OK), button.SetBtnCursor(IDC_BCMENU_CURSOR));
+    ASSERT_EQ(static_cast<DWORD>(CButtonST::BTNST_OK), button.SetBtnCursor(IDC_LINK_CURSOR));
     button.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(button.m_hWnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     HCURSOR shown = GetCursor();
     EXPECT_NE(LoadCursor(nullptr, IDC_ARROW), shown);

@@ -23,7 +23,7 @@ ScriptOutcome RunInFolder(const Lines& lines)
     Lines script = {"$d = \"%OUT%.d\"", "DirCreate($d)"};
     script.insert(script.end(), lines.begin(), lines.end());
     script.push_back("DirRemove($d, 1)");
-    return RunScript(script);
+    return RunPutScript(script);
 }
 
 int YearOf(const std::string& path)
@@ -69,7 +69,7 @@ TEST(FileBuiltins, IniFiles)
 TEST(FileBuiltins, TimesAreSetOnMatchesAndReadBack)
 {
     const std::string folder = e2e::TempFilePath("times");
-    const ScriptOutcome run = RunScript({
+    const ScriptOutcome run = RunPutScript({
         "$d = \"" + folder + "\"",
         "DirCreate($d & \"\\sub\")",
         "FileWrite($d & \"\\a.txt\", \"a\")",
@@ -181,7 +181,7 @@ TEST(FileBuiltins, Directories)
 TEST(FileBuiltins, Drives)
 {
     const std::string missing = MissingDrive();
-    const ScriptOutcome run = RunScript({
+    const ScriptOutcome run = RunPutScript({
         "$m = \"" + missing + "\"",
         "Put(DriveGetType(\"c:\") & DriveGetType(\"C:\\\"))",
         "$t = DriveGetType($m)",
@@ -220,7 +220,7 @@ TEST(FileBuiltins, Drives)
 TEST(FileBuiltins, Shortcuts)
 {
     const std::string folder = e2e::TempFilePath("links");
-    const ScriptOutcome run = RunScript({
+    const ScriptOutcome run = RunPutScript({
         "$d = \"" + folder + "\"",
         "DirCreate($d)",
         "$t = $d & \"\\target.txt\"",

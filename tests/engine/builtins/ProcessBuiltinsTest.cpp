@@ -39,7 +39,7 @@ TEST_F(ProcessBuiltinsTest, WaitsEndWhenTheProcessStartsOrEndsAndTimeOut)
         Sleep(4000);
         TerminateProcess(started.process, 0);
     });
-    ScriptOutcome run = RunScript({
+    ScriptOutcome run = RunPutScript({
         "Put(ProcessWait(" + name + ", 30))",
         "Put(ProcessExists(" + name + ") > 0)",
         "Put(ProcessWaitClose(" + name + ", 30))",
@@ -68,7 +68,7 @@ TEST_F(ProcessBuiltinsTest, ProcessSetPrioritySetsTheClassAndProcessCloseEnds)
     lines.push_back("Put(ProcessSetPriority(\"nosuchprogram.exe\", 2) & \"/\" & @error)");
     const e2e::Started closed = e2e::StartProgram(m_path, "--title \"Closed\"");
     lines.push_back("Put(ProcessClose(" + std::to_string(closed.pid) + ") & ProcessClose(\"nosuchprogram.exe\"))");
-    ScriptOutcome run = RunScript(lines);
+    ScriptOutcome run = RunPutScript(lines);
     std::vector<std::string> expected = {"1/0", "1/0", "1/0", "1/0", "1/0", "1/0", "0/1", "0/1", "11"};
     EXPECT_EQ(expected, run.values) << run.output;
     for (int priority = 0; priority < 6; ++priority)

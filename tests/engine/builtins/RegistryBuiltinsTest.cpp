@@ -52,7 +52,7 @@ TEST_F(RegistryBuiltinsTest, ValuesOfEveryTypeBothWays)
     text.back() = '\0';
     StoreBig("maxtext", REG_SZ, text);
     StoreBig("over", REG_BINARY, std::vector<BYTE>(65536, 1));
-    ScriptOutcome run = RunScript({
+    ScriptOutcome run = RunPutScript({
         "$k = " + ScriptLiteral(m_key),
         "$b = " + ScriptLiteral(m_key + "Big"),
         "Put(RegWrite($k, \"sz\", \"REG_SZ\", \"text\") & RegRead($k, \"sz\"))",

@@ -51,7 +51,7 @@ TEST_F(RunBuiltinsTest, ProgramsStartWaitAndGiveTheirIds)
     const std::string folder = TempFolder();
     // Longer than the command line buffer the program once had.
     const std::string longTail = " /c exit 5 " + std::string(25000, 'x');
-    ScriptOutcome run = RunScript({
+    ScriptOutcome run = RunPutScript({
         "Put(RunWait(" + ProgramLiteral("cmd.exe", " /c exit 3") + "))",
         "Put(RunWait(" + ProgramLiteral("cmd.exe", " /c cd > cwd.txt") + ", " + ScriptLiteral(folder) + "))",
         "Put(RunWait(" + ProgramLiteral("C:\\no such folder\\cmd.exe", " /c exit 4") + "))",
