@@ -48,14 +48,16 @@ const char kKeysEqual[] =
 const char kSaveFailed[] = "Failed to save the robot file.";
 
 const char kKeyNotSet[] = "Robot's Start/End Hotkey is not set. Please set the start/End Hotkey for robot.";
-const char kKeyReserved[] = "Hotkeys 'Ctrl+Alt+R' and 'Ctrl+Alt+S' are reserved for recording robots.\n\n"
-                            "Please set the Start/End Hotkey for robot.";
-const char kF12Reserved[] = "Key <F12> is reserved by Windows and it can not be used as Start/End Hotkey.\n\n"
-                            "Please use another hotkey.";
+const char kKeyReserved[] =
+    "Hotkeys 'Ctrl+Alt+R' and 'Ctrl+Alt+S' are reserved for recording robots.\n\n"
+    "Please set the Start/End Hotkey for robot.";
+const char kF12Reserved[] =
+    "Key <F12> is reserved by Windows and it can not be used as Start/End Hotkey.\n\n"
+    "Please use another hotkey.";
 
 const char* const kRecordingKeys[] = {"Ctrl + Alt + R", "Ctrl + Alt + S"};
-const char* const kBareModifiers[] = {"Ctrl + Shift + Alt + ", "Ctrl + Shift + ", "Ctrl + Alt + ", "Shift + Alt + ",
-                                      "Shift + ",              "Ctrl + ",         "Alt + "};
+const char* const kBareModifiers[] = {
+    "Ctrl + Shift + Alt + ", "Ctrl + Shift + ", "Ctrl + Alt + ", "Shift + Alt + ", "Shift + ", "Ctrl + ", "Alt + "};
 
 bool EqualsAnyNoCase(const CString& text, const char* const* candidates, size_t count)
 {
@@ -424,4 +426,3 @@ void CInputRobotDlg::OnOK()
     m_bRunAtBackground = robot.m_bRunAtBackground;
     CDialog::OnOK();
 }
-
