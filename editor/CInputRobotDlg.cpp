@@ -75,6 +75,18 @@ CString BareModifierMessage(const CString& hotkeyText)
            "'Ctrl + Shift + Alt + M', 'Ctrl + K', 'Ctrl + Shift + 9' or <F2>";
 }
 
+// Gives a file a name that differs from its own only in case. A file system
+// that ignores case may take the direct rename for a rename to itself, so the
+// file goes by a name of its own in between; a failure leaves the old name.
+void RenameChangingCase(const CString& from, const CString& to)
+{
+    const CString between = to + ".renaming";
+    if (!::MoveFileA(from, between))
+        return;
+    if (!::MoveFileA(between, to))
+        ::MoveFileA(between, from);
+}
+
 CString RepeatTimesLabel(int count)
 {
     return "Run " + IntToString(count) + " times";
@@ -419,9 +431,15 @@ void CInputRobotDlg::OnOK()
         AfxMessageBox(kSaveFailed);
         return;
     }
-    // Names that differ only in case name the file just written.
-    if (m_bEditMode && oldName.CompareNoCase(robot.m_strName) != 0)
-        ::DeleteFileA(RobotFilePath(folder, oldName));
+    if (m_bEditMode && oldName != robot.m_strName) {
+        // Names that differ only in case name the file just written, which
+        // kept the old name's case: the file takes the new one, since the
+        // robot's name is read from it.
+        if (oldName.CompareNoCase(robot.m_strName) == 0)
+            RenameChangingCase(RobotFilePath(folder, oldName), RobotFilePath(folder, robot.m_strName));
+        else
+            ::DeleteFileA(RobotFilePath(folder, oldName));
+    }
     m_Robot = robot;
     m_bRunAtBackground = robot.m_bRunAtBackground;
     CDialog::OnOK();

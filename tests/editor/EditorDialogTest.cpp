@@ -288,8 +288,11 @@ TEST_F(EditorDialogTest, RenamingOnlyTheCaseKeepsTheFileAndARealRenameDropsTheOl
     Open(&robot);
     SetText(IDC_EDITOR_NAME, "Robot");
     EXPECT_EQ(Save().first, "");
-    EXPECT_FALSE(IsWindowVisible(m_editor->m_hWnd));
+    EXPECT_EQ(m_editor->GetRobot().m_strName, "Robot");
     EXPECT_TRUE(Exists(RobotFile("Robot")));
+    WIN32_FIND_DATAA found;
+    FindClose(FindFirstFileA(RobotFile("Robot").c_str(), &found));
+    EXPECT_STREQ(found.cFileName, "Robot.txt");
 
     robot.m_strName = "Robot";
     Open(&robot);
