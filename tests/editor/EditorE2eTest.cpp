@@ -2,6 +2,7 @@
 // main window, Save's checks, the lines of the key and mouse pages and the
 // robot file they make, editing the list, repeat options, a failed save and
 // a rename that changes only the case.
+#include "res/ActionPagesResource.h"
 #include "res/EditorResource.h"
 #include "res/TapforgeResource.h"
 
@@ -17,20 +18,6 @@ namespace {
 
 const DWORD kTimeoutMs = 30000;
 const char kBoxCaption[] = "Orvantis Tapforge";
-
-// Controls of the key and mouse pages.
-const int kKeyBox = 1012;
-const int kPressOption = 1013;
-const int kKeyCount = 1014;
-const int kInsertAction = 1009;
-const int kTextBox = 1020;
-const int kInsertText = 1021;
-const int kClickType = 1004;
-const int kXBox = 1010;
-const int kYBox = 1011;
-const int kIntervalUnit = 1018;
-const int kAddClick = 1034;
-const int kClickWherever = 1150;
 
 class EditorE2eTest : public ::testing::Test
 {
@@ -145,7 +132,7 @@ TEST_F(EditorE2eTest, SaveChecksTellTheUserAndWriteNothing)
     Save();
     EXPECT_EQ(TakeMessage(), "No clicks added to robot. Please press 'Add Click' button to add a click.");
 
-    Click(kAddClick);
+    Click(IDC_MOUSE_PAGE_ADD_CLICK);
     ASSERT_EQ(RowsOnceThere(3).size(), 3u);
     SetText(IDC_EDITOR_NAME, "a:b");
     Save();
@@ -175,9 +162,9 @@ TEST_F(EditorE2eTest, SaveChecksTellTheUserAndWriteNothing)
 TEST_F(EditorE2eTest, SaveWritesTheRobotFileAndListsTheRobot)
 {
     ASSERT_TRUE(OpenEditor());
-    SetText(kXBox, "120");
-    SetText(kYBox, "45");
-    Click(kAddClick);
+    SetText(IDC_MOUSE_PAGE_X, "120");
+    SetText(IDC_MOUSE_PAGE_Y, "45");
+    Click(IDC_MOUSE_PAGE_ADD_CLICK);
     EXPECT_EQ(RowsOnceThere(3),
               std::vector<std::string>({"1 Mouse move to 120, 45", "2 Mouse Left Click", "3 Wait 2 seconds"}));
     SetText(IDC_EDITOR_NAME, "Clicker");
@@ -196,20 +183,20 @@ TEST_F(EditorE2eTest, SaveWritesTheRobotFileAndListsTheRobot)
 TEST_F(EditorE2eTest, KeyPageLinesAndTheirScriptLines)
 {
     ASSERT_TRUE(OpenEditor());
-    SetText(kKeyBox, "A");
-    Click(kInsertAction);
+    SetText(IDC_KEY_PAGE_KEY, "A");
+    Click(IDC_KEY_PAGE_INSERT_ACTION);
     RowsOnceThere(1);
-    Choose(kPressOption, 1);
-    SetText(kKeyCount, "3");
-    Click(kInsertAction);
+    Choose(IDC_KEY_PAGE_PRESS_OPTION, 1);
+    SetText(IDC_KEY_PAGE_COUNT, "3");
+    Click(IDC_KEY_PAGE_INSERT_ACTION);
     RowsOnceThere(2);
-    Choose(kPressOption, 0);
-    SetText(kKeyBox, ",");
-    SetText(kKeyCount, "2");
-    Click(kInsertAction);
+    Choose(IDC_KEY_PAGE_PRESS_OPTION, 0);
+    SetText(IDC_KEY_PAGE_KEY, ",");
+    SetText(IDC_KEY_PAGE_COUNT, "2");
+    Click(IDC_KEY_PAGE_INSERT_ACTION);
     RowsOnceThere(3);
-    SetText(kTextBox, "hello");
-    Click(kInsertText);
+    SetText(IDC_KEY_PAGE_TEXT, "hello");
+    Click(IDC_KEY_PAGE_INSERT_TEXT);
     EXPECT_EQ(RowsOnceThere(4), std::vector<std::string>({"1 Key Press A", "2 Key Down A, 3 times",
                                                           "3 Key Press ,, 2 times", "4 Input text hello"}));
     SetText(IDC_EDITOR_NAME, "Keys");
@@ -225,15 +212,15 @@ TEST_F(EditorE2eTest, KeyPageLinesAndTheirScriptLines)
 TEST_F(EditorE2eTest, MousePageLinesAndTheirScriptLines)
 {
     ASSERT_TRUE(OpenEditor());
-    Click(kClickWherever);
-    ASSERT_TRUE(e2e::WaitUntil([&] { return !IsWindowVisible(Item(kXBox)); }, kTimeoutMs));
+    Click(IDC_MOUSE_PAGE_WHEREVER);
+    ASSERT_TRUE(e2e::WaitUntil([&] { return !IsWindowVisible(Item(IDC_MOUSE_PAGE_X)); }, kTimeoutMs));
     for (int type = 0; type < 5; ++type) {
-        Choose(kClickType, type);
-        Click(kAddClick);
+        Choose(IDC_MOUSE_PAGE_CLICK_TYPE, type);
+        Click(IDC_MOUSE_PAGE_ADD_CLICK);
         RowsOnceThere(2 * (type + 1));
     }
-    Choose(kIntervalUnit, 2);
-    Click(kAddClick);
+    Choose(IDC_MOUSE_PAGE_INTERVAL_UNIT, 2);
+    Click(IDC_MOUSE_PAGE_ADD_CLICK);
     const std::vector<std::string> rows = RowsOnceThere(12);
     ASSERT_EQ(rows.size(), 12u);
     const char* clicks[] = {"Mouse Left Click", "Mouse Right Click", "Mouse Double Click", "Mouse Left Down",
@@ -259,13 +246,14 @@ TEST_F(EditorE2eTest, KeysSetTheClickPointAndTheListIsEdited)
     SetCursorPos(300, 200);
     Sleep(300);
     PostMessageA(Item(IDC_EDITOR_NAME), WM_KEYDOWN, 'Q', 0);
-    EXPECT_TRUE(e2e::WaitUntil([&] { return Text(kXBox) == "300" && Text(kYBox) == "200"; }, kTimeoutMs));
+    EXPECT_TRUE(
+        e2e::WaitUntil([&] { return Text(IDC_MOUSE_PAGE_X) == "300" && Text(IDC_MOUSE_PAGE_Y) == "200"; }, kTimeoutMs));
 
-    Click(kAddClick);
+    Click(IDC_MOUSE_PAGE_ADD_CLICK);
     RowsOnceThere(3);
     ASSERT_TRUE(e2e::SelectListRow(Item(IDC_EDITOR_ACTIONS), 1));
-    SetText(kKeyBox, "B");
-    Click(kInsertAction);
+    SetText(IDC_KEY_PAGE_KEY, "B");
+    Click(IDC_KEY_PAGE_INSERT_ACTION);
     EXPECT_EQ(RowsOnceThere(4), std::vector<std::string>({"1 Mouse move to 300, 200", "2 Key Press B",
                                                           "3 Mouse Left Click", "4 Wait 2 seconds"}));
 
@@ -284,7 +272,7 @@ TEST_F(EditorE2eTest, EditShowsTheRobotAndSaveEnablesIt)
     ASSERT_TRUE(OpenEditor(true));
     EXPECT_EQ(Text(IDC_EDITOR_NAME), "Looper");
     EXPECT_EQ(Text(IDC_EDITOR_REPEAT_LABEL), "Run until pressing end key");
-    EXPECT_EQ(RowsOnceThere(2), std::vector<std::string>({"1 Mouse Left Click", "2 Wait 2 seconds"}));
+    EXPECT_EQ(RowsOnceThere(2), std::vector<std::string>({"1 Mouse Left Click", "2 Wait 2000 milliseconds"}));
     Save();
     ASSERT_TRUE(SavedAndClosed());
     const std::string text = e2e::ReadWholeFile(RobotFile("Looper"));
@@ -345,7 +333,7 @@ TEST_F(EditorE2eTest, ClosingDuringAPaneAnimation)
 {
     ASSERT_TRUE(OpenEditor());
     // The key page's pane title: the container's first child without controls.
-    HWND container = GetParent(GetParent(Item(kKeyBox)));
+    HWND container = GetParent(GetParent(Item(IDC_KEY_PAGE_KEY)));
     HWND title = nullptr;
     for (HWND child = GetWindow(container, GW_CHILD); child && !title; child = GetWindow(child, GW_HWNDNEXT)) {
         if (!GetWindow(child, GW_CHILD))
