@@ -78,8 +78,10 @@ TEST_F(KeyPageTest, InsertActionBuildsOneKeyLine)
         const char* count;
         Lines expected;
     } cases[] = {
-        {"A", -1, nullptr, {"Key Press A"}},  {"A", 1, "3", {"Key Down A, 3 times"}},
-        {"<F5>", 2, "1", {"Key Up <F5>"}},    {"A", 0, "2.9", {"Key Press A, 2 times"}},
+        {"A", -1, nullptr, {"Key Press A"}},
+        {"A", 1, "3", {"Key Down A, 3 times"}},
+        {"<F5>", 2, "1", {"Key Up <F5>"}},
+        {"A", 0, "2.9", {"Key Press A, 2 times"}},
         {"", 0, "3", {}},
     };
     for (const auto& c : cases) {
