@@ -1,5 +1,6 @@
 #include "editor/CInputKeyDlg.h"
 
+#include "editor/CountSpin.h"
 #include "editor/IRobotEditor.h"
 #include "framework/CDataExchange.h"
 #include "res/ActionPagesResource.h"
@@ -43,10 +44,7 @@ BOOL CInputKeyDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     m_KeyEdit.m_fnKeyName = VirtualKeyToKeyName;
-    m_CountSpin.SetBuddy(&m_CountEdit);
-    m_CountSpin.SetRange(1, 9999999);
-    m_CountSpin.SetValue(1);
-    m_CountSpin.SetStep(1);
+    SetUpCountSpin(m_CountSpin, m_CountEdit, 9999999, 1);
     for (const char* option : kPressOptions)
         m_PressOption.AddString(option);
     m_PressOption.SetCurSel(0);

@@ -1,5 +1,6 @@
 #include "editor/CInputMouseDlg.h"
 
+#include "editor/CountSpin.h"
 #include "editor/IRobotEditor.h"
 #include "framework/CDataExchange.h"
 #include "res/ActionPagesResource.h"
@@ -71,19 +72,13 @@ void CInputMouseDlg::DoDataExchange(CDataExchange* exchange)
 BOOL CInputMouseDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    m_ClickCountSpin.SetBuddy(&m_ClickCountEdit);
-    m_ClickCountSpin.SetRange(1, 999999);
-    m_ClickCountSpin.SetValue(1);
-    m_ClickCountSpin.SetStep(1);
+    SetUpCountSpin(m_ClickCountSpin, m_ClickCountEdit, 999999, 1);
     for (const ClickType& type : kClickTypes)
         m_ClickType.AddString(type.shown);
     m_ClickType.SetCurSel(0);
     m_XEdit.SetWindowText("0");
     m_YEdit.SetWindowText("0");
-    m_IntervalSpin.SetBuddy(&m_IntervalEdit);
-    m_IntervalSpin.SetRange(1, 9999);
-    m_IntervalSpin.SetValue(2);
-    m_IntervalSpin.SetStep(1);
+    SetUpCountSpin(m_IntervalSpin, m_IntervalEdit, 9999, 2);
     for (const char* unit : kIntervalUnits)
         m_IntervalUnit.AddString(unit);
     m_IntervalUnit.SetCurSel(kDefaultIntervalUnit);

@@ -12,6 +12,8 @@ class IRobotEditor;
 // The robot editor's mouse page: a click point, a click type and a waiting
 // interval, turned into action description lines for the editor. It shows the
 // live cursor position, which any key press takes over as the click point.
+// Its owner destroys the window before deleting the object, so that OnDestroy
+// still runs and stops the cursor timer.
 class CInputMouseDlg : public CDialog
 {
 public:

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -47,12 +49,7 @@ protected:
 
     HWND Item(int id) { return GetDlgItem(page, id); }
     void SetText(int id, const char* text) { SetWindowTextA(Item(id), text); }
-    std::string Text(int id)
-    {
-        char text[256] = "";
-        GetWindowTextA(Item(id), text, sizeof text);
-        return text;
-    }
+    std::string Text(int id) { return CWnd::FromHandle(Item(id))->GetWindowText().GetString(); }
     void Select(int id, int index) { SendMessageA(Item(id), CB_SETCURSEL, static_cast<WPARAM>(index), 0); }
     Lines Click(int id)
     {
@@ -71,25 +68,21 @@ using MousePageTest = PageTest<CInputMouseDlg>;
 
 TEST_F(KeyPageTest, InsertActionBuildsOneKeyLine)
 {
-    const struct
-    {
-        const char* key;
-        int option;
-        const char* count;
-        Lines expected;
-    } cases[] = {
-        {"A", -1, nullptr, {"Key Press A"}},  {"A", 1, "3", {"Key Down A, 3 times"}},
-        {"<F5>", 2, "1", {"Key Up <F5>"}},    {"A", 0, "2.9", {"Key Press A, 2 times"}},
+    // Key, press option, count and the line; the first case keeps the page's defaults.
+    const std::tuple<const char*, int, const char*, Lines> cases[] = {
+        {"A", -1, nullptr, {"Key Press A"}},
+        {"A", 1, "3", {"Key Down A, 3 times"}},
+        {"<F5>", 2, "1", {"Key Up <F5>"}},
+        {"A", 0, "2.9", {"Key Press A, 2 times"}},
         {"", 0, "3", {}},
     };
-    for (const auto& c : cases) {
-        // The first case keeps the page's own press option and count.
-        SetText(IDC_KEY_PAGE_KEY, c.key);
-        if (c.count) {
-            Select(IDC_KEY_PAGE_PRESS_OPTION, c.option);
-            SetText(IDC_KEY_PAGE_COUNT, c.count);
+    for (const auto& [key, option, count, expected] : cases) {
+        SetText(IDC_KEY_PAGE_KEY, key);
+        if (count) {
+            Select(IDC_KEY_PAGE_PRESS_OPTION, option);
+            SetText(IDC_KEY_PAGE_COUNT, count);
         }
-        EXPECT_EQ(Click(IDC_KEY_PAGE_INSERT_ACTION), c.expected) << c.key << " " << (c.count ? c.count : "default");
+        EXPECT_EQ(Click(IDC_KEY_PAGE_INSERT_ACTION), expected) << key << " " << (count ? count : "default");
     }
 }
 
@@ -104,53 +97,49 @@ TEST_F(KeyPageTest, CommaKeyPressedInTheBoxTwice)
 
 TEST_F(KeyPageTest, InsertTextTypesLineBreaksAsEnter)
 {
-    const struct
-    {
-        const char* text;
-        Lines expected;
-    } cases[] = {
+    const std::pair<const char*, Lines> cases[] = {
         {"hello", {"Input text hello"}},
         {"", {}},
         {"one\r\ntwo", {"Input text one{ENTER}two"}},
         {"a\rb\nc", {"Input text a{ENTER}b{ENTER}c"}},
         {"a\n\rb\r\n", {"Input text a{ENTER}{ENTER}b{ENTER}"}},
     };
-    for (const auto& c : cases) {
-        SetText(IDC_KEY_PAGE_TEXT, c.text);
-        EXPECT_EQ(Click(IDC_KEY_PAGE_INSERT_TEXT), c.expected) << c.text;
-        EXPECT_EQ(Text(IDC_KEY_PAGE_TEXT), c.text);
+    for (const auto& [text, expected] : cases) {
+        SetText(IDC_KEY_PAGE_TEXT, text);
+        EXPECT_EQ(Click(IDC_KEY_PAGE_INSERT_TEXT), expected) << text;
+        EXPECT_EQ(Text(IDC_KEY_PAGE_TEXT), text);
     }
 }
 
-TEST_F(MousePageTest, DefaultsWithAPointAddThreeLinesAndFocusTheList)
+TEST_F(MousePageTest, AddClickBuildsMoveClickAndWaitLines)
 {
+    // Click type, interval, unit, click line and wait line; the first case keeps the page's defaults.
+    const std::tuple<int, const char*, int, const char*, const char*> cases[] = {
+        {-1, nullptr, -1, "Mouse Left Click", "Wait 2 seconds"},
+        {1, "150", 0, "Mouse Right Click", "Wait 150 milliseconds"},
+        {2, "2.9", 1, "Mouse Double Click", "Wait 2 seconds"},
+        {3, "2", 2, "Mouse Left Down", "Wait 2 minutes"},
+        {4, "1", 1, "Mouse Left Up", "Wait 1 seconds"},
+    };
     SetText(IDC_MOUSE_PAGE_X, "120");
     SetText(IDC_MOUSE_PAGE_Y, "45");
-    EXPECT_EQ(Click(IDC_MOUSE_PAGE_ADD_CLICK), (Lines{"Mouse move to 120, 45", "Mouse Left Click", "Wait 2 seconds"}));
-    EXPECT_EQ(editor.focusCalls, 1);
+    for (const auto& [type, interval, unit, click, wait] : cases) {
+        if (interval) {
+            Select(IDC_MOUSE_PAGE_CLICK_TYPE, type);
+            SetText(IDC_MOUSE_PAGE_INTERVAL, interval);
+            Select(IDC_MOUSE_PAGE_INTERVAL_UNIT, unit);
+        }
+        EXPECT_EQ(Click(IDC_MOUSE_PAGE_ADD_CLICK), (Lines{"Mouse move to 120, 45", click, wait})) << type;
+    }
+    EXPECT_EQ(editor.focusCalls, 5);
 }
 
-TEST_F(MousePageTest, ClickTypesAndIntervals)
+TEST_F(MousePageTest, EmptiedPointBoxReadsAsZero)
 {
-    const struct
-    {
-        int type;
-        const char* interval;
-        int unit;
-        Lines expected;
-    } cases[] = {
-        {0, "2", 2, {"Mouse move to 0, 0", "Mouse Left Click", "Wait 2 minutes"}},
-        {1, "150", 0, {"Mouse move to 0, 0", "Mouse Right Click", "Wait 150 milliseconds"}},
-        {2, "2.9", 1, {"Mouse move to 0, 0", "Mouse Double Click", "Wait 2 seconds"}},
-        {3, "1", 1, {"Mouse move to 0, 0", "Mouse Left Down", "Wait 1 seconds"}},
-        {4, "1", 1, {"Mouse move to 0, 0", "Mouse Left Up", "Wait 1 seconds"}},
-    };
-    for (const auto& c : cases) {
-        Select(IDC_MOUSE_PAGE_CLICK_TYPE, c.type);
-        SetText(IDC_MOUSE_PAGE_INTERVAL, c.interval);
-        Select(IDC_MOUSE_PAGE_INTERVAL_UNIT, c.unit);
-        EXPECT_EQ(Click(IDC_MOUSE_PAGE_ADD_CLICK), c.expected) << c.type;
-    }
+    SetText(IDC_MOUSE_PAGE_X, "");
+    SetText(IDC_MOUSE_PAGE_Y, "45");
+    EXPECT_EQ(Click(IDC_MOUSE_PAGE_ADD_CLICK).front(), "Mouse move to 0, 45");
+    EXPECT_EQ(Text(IDC_MOUSE_PAGE_X), "0");
 }
 
 TEST_F(MousePageTest, ClickWhereverTheMouseIsLeavesOutTheMove)
@@ -161,19 +150,9 @@ TEST_F(MousePageTest, ClickWhereverTheMouseIsLeavesOutTheMove)
         EXPECT_FALSE(IsWindowVisible(Item(id))) << id;
     EXPECT_TRUE(IsWindowVisible(Item(IDC_MOUSE_PAGE_LIVE_X)));
     EXPECT_EQ(Click(IDC_MOUSE_PAGE_ADD_CLICK), (Lines{"Mouse Left Click", "Wait 2 seconds"}));
-
     CheckDlgButton(page, IDC_MOUSE_PAGE_WHEREVER, BST_UNCHECKED);
     Click(IDC_MOUSE_PAGE_WHEREVER);
-    EXPECT_TRUE(IsWindowVisible(Item(IDC_MOUSE_PAGE_X)));
-    EXPECT_EQ(Click(IDC_MOUSE_PAGE_ADD_CLICK).size(), 3u);
-}
-
-TEST_F(MousePageTest, EmptiedPointBoxesReadAsZero)
-{
-    SetText(IDC_MOUSE_PAGE_X, "");
-    SetText(IDC_MOUSE_PAGE_Y, "45");
-    EXPECT_EQ(Click(IDC_MOUSE_PAGE_ADD_CLICK).front(), "Mouse move to 0, 45");
-    EXPECT_EQ(Text(IDC_MOUSE_PAGE_X), "0");
+    EXPECT_TRUE(IsWindowVisible(Item(IDC_MOUSE_PAGE_HINT)));
 }
 
 TEST_F(MousePageTest, KeyTakesTheCursorPositionOnceATickHasReadIt)
@@ -182,16 +161,13 @@ TEST_F(MousePageTest, KeyTakesTheCursorPositionOnceATickHasReadIt)
     SetText(IDC_MOUSE_PAGE_Y, "8");
     MSG key = {Item(IDC_MOUSE_PAGE_X), WM_KEYDOWN, VK_SHIFT, 0, 0, {0, 0}};
     page.PreTranslateMessage(&key);
-    EXPECT_EQ(Text(IDC_MOUSE_PAGE_X), "7");
-    EXPECT_EQ(Text(IDC_MOUSE_PAGE_Y), "8");
+    EXPECT_EQ(Text(IDC_MOUSE_PAGE_X) + "," + Text(IDC_MOUSE_PAGE_Y), "7,8");
 
     SetCursorPos(321, 234);
-    EXPECT_TRUE(window_test::PumpUntil(
-        [&] { return Text(IDC_MOUSE_PAGE_LIVE_X) == "321" && Text(IDC_MOUSE_PAGE_LIVE_Y) == "234"; }, 3000));
+    EXPECT_TRUE(window_test::PumpUntil([&] { return Text(IDC_MOUSE_PAGE_LIVE_Y) == "234"; }, 3000));
     PostMessageA(Item(IDC_MOUSE_PAGE_X), WM_KEYDOWN, VK_SHIFT, 0);
     window_test::PumpFor(50);
-    EXPECT_EQ(Text(IDC_MOUSE_PAGE_X), "321");
-    EXPECT_EQ(Text(IDC_MOUSE_PAGE_Y), "234");
+    EXPECT_EQ(Text(IDC_MOUSE_PAGE_X) + "," + Text(IDC_MOUSE_PAGE_Y), "321,234");
 }
 
 }  // namespace
