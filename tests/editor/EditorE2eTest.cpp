@@ -30,10 +30,11 @@ protected:
 
     void TearDown() override { e2e::EndStartedProcesses(); }
 
-    // Starts the program and opens the editor with Add, or with Edit on the
-    // first row.
-    HWND OpenEditor(bool edit = false)
+    // Starts the program and opens the editor with the command: Add,
+    // Record, or Edit on the first row.
+    HWND OpenEditor(int command = IDC_ADD_ROBOT)
     {
+        const bool edit = command == IDC_EDIT_ROBOT;
         m_started = e2e::StartProgram("Tapforge.exe");
         m_main = e2e::WaitForWindow(kBoxCaption, kTimeoutMs);
         EXPECT_TRUE(m_main);
@@ -43,7 +44,7 @@ protected:
         if (edit) {
             EXPECT_TRUE(e2e::SelectListRow(list, 0));
         }
-        PostMessageA(m_main, WM_COMMAND, edit ? IDC_EDIT_ROBOT : IDC_ADD_ROBOT, 0);
+        PostMessageA(m_main, WM_COMMAND, command, 0);
         m_editor = e2e::WaitForWindow(edit ? "Edit Robot" : "Add Robot", kTimeoutMs);
         EXPECT_TRUE(m_editor);
         return m_editor;
@@ -94,7 +95,7 @@ protected:
         return e2e::WaitUntil([&] { return e2e::FocusOfThread(m_editor) == Item(id); }, kTimeoutMs);
     }
 
-    bool SavedAndClosed() const
+    bool EditorClosed() const
     {
         return e2e::WaitUntil([&] { return !IsWindow(m_editor); }, kTimeoutMs);
     }
@@ -170,7 +171,7 @@ TEST_F(EditorE2eTest, SaveWritesTheRobotFileAndListsTheRobot)
     SetText(IDC_EDITOR_NAME, "Clicker");
     SetText(IDC_EDITOR_START_KEY, "Ctrl + <F3>");
     Save();
-    ASSERT_TRUE(SavedAndClosed());
+    ASSERT_TRUE(EditorClosed());
     const std::vector<std::string> lines = e2e::ReadLines(RobotFile("Clicker"));
     ASSERT_EQ(lines.size(), 17u);
     EXPECT_EQ(ScriptLines("Clicker"),
@@ -202,7 +203,7 @@ TEST_F(EditorE2eTest, KeyPageLinesAndTheirScriptLines)
     SetText(IDC_EDITOR_NAME, "Keys");
     SetText(IDC_EDITOR_START_KEY, "Ctrl + <F3>");
     Save();
-    ASSERT_TRUE(SavedAndClosed());
+    ASSERT_TRUE(EditorClosed());
     const std::vector<std::string> lines = ScriptLines("Keys");
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[2], "KeySend(\"\",\"\",\"\",\",\", 2)");
@@ -233,7 +234,7 @@ TEST_F(EditorE2eTest, MousePageLinesAndTheirScriptLines)
     SetText(IDC_EDITOR_NAME, "Mouse");
     SetText(IDC_EDITOR_START_KEY, "Ctrl + <F3>");
     Save();
-    ASSERT_TRUE(SavedAndClosed());
+    ASSERT_TRUE(EditorClosed());
     const std::vector<std::string> lines = ScriptLines("Mouse");
     ASSERT_EQ(lines.size(), 12u);
     EXPECT_EQ(lines[11], "WAITLONG(120000)");
@@ -269,12 +270,12 @@ TEST_F(EditorE2eTest, KeysSetTheClickPointAndTheListIsEdited)
 TEST_F(EditorE2eTest, EditShowsTheRobotAndSaveEnablesIt)
 {
     WriteRobot("Looper", 1);
-    ASSERT_TRUE(OpenEditor(true));
+    ASSERT_TRUE(OpenEditor(IDC_EDIT_ROBOT));
     EXPECT_EQ(Text(IDC_EDITOR_NAME), "Looper");
     EXPECT_EQ(Text(IDC_EDITOR_REPEAT_LABEL), "Run until pressing end key");
     EXPECT_EQ(RowsOnceThere(2), std::vector<std::string>({"1 Mouse Left Click", "2 Wait 2000 milliseconds"}));
     Save();
-    ASSERT_TRUE(SavedAndClosed());
+    ASSERT_TRUE(EditorClosed());
     const std::string text = e2e::ReadWholeFile(RobotFile("Looper"));
     EXPECT_NE(text.find("\r\nEnable=1\r\n"), std::string::npos);
     EXPECT_NE(text.find("\r\nRepeatOption=1\r\nRepeatTimes=1\r\n"), std::string::npos);
@@ -306,7 +307,7 @@ TEST_F(EditorE2eTest, FailedSaveKeepsTheEditorAndTheOldFile)
 {
     WriteRobot("Old");
     ASSERT_TRUE(CreateDirectoryA(RobotFile("Taken").c_str(), nullptr));
-    ASSERT_TRUE(OpenEditor(true));
+    ASSERT_TRUE(OpenEditor(IDC_EDIT_ROBOT));
     RowsOnceThere(2);
     SetText(IDC_EDITOR_NAME, "Taken");
     Save();
@@ -319,14 +320,26 @@ TEST_F(EditorE2eTest, FailedSaveKeepsTheEditorAndTheOldFile)
 TEST_F(EditorE2eTest, RenamingOnlyTheCaseKeepsTheFile)
 {
     WriteRobot("robot");
-    ASSERT_TRUE(OpenEditor(true));
+    ASSERT_TRUE(OpenEditor(IDC_EDIT_ROBOT));
     RowsOnceThere(2);
     SetText(IDC_EDITOR_NAME, "Robot");
     Save();
-    ASSERT_TRUE(SavedAndClosed());
+    ASSERT_TRUE(EditorClosed());
     EXPECT_EQ(ScriptLines("Robot"), std::vector<std::string>({"MouseClick(\"left\", 1)", "WAIT(2000)"}));
     EXPECT_TRUE(e2e::WaitUntil([&] { return e2e::ListCellText(GetDlgItem(m_main, IDC_ROBOT_LIST), 0, 1) == "Robot"; },
                                kTimeoutMs));
+}
+
+TEST_F(EditorE2eTest, RecordOpensTheEditorForANewRobotWithoutARecorder)
+{
+    ASSERT_TRUE(OpenEditor(IDC_RECORD_ROBOT));
+    // The recorder would start on the editor's first timer tick.
+    Sleep(200);
+    EXPECT_TRUE(IsWindowVisible(m_editor));
+    EXPECT_FALSE(e2e::WaitForTextBox(m_started.pid, kBoxCaption, 0));
+    PostMessageA(m_editor, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(EditorClosed());
+    EXPECT_TRUE(e2e::WaitUntil([&] { return !IsIconic(m_main); }, kTimeoutMs));
 }
 
 TEST_F(EditorE2eTest, ClosingDuringAPaneAnimation)
@@ -342,7 +355,7 @@ TEST_F(EditorE2eTest, ClosingDuringAPaneAnimation)
     ASSERT_TRUE(title);
     PostMessageA(title, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 5));
     PostMessageA(m_editor, WM_COMMAND, IDCANCEL, 0);
-    ASSERT_TRUE(SavedAndClosed());
+    ASSERT_TRUE(EditorClosed());
     EXPECT_EQ(WaitForSingleObject(m_started.process, 500), static_cast<DWORD>(WAIT_TIMEOUT));
     EXPECT_TRUE(e2e::WaitUntil([&] { return !IsIconic(m_main); }, kTimeoutMs));
 }
