@@ -1,6 +1,6 @@
 // The robot editor in this process: Save's checks in their order, the hotkey
-// rules, where new action lines go, the robot Save writes, and a failed or
-// case-only save.
+// rules, where new action lines go, the robot Save writes, and the repeat
+// count's range.
 #include "editor/CInputRobotDlg.h"
 #include "editor/CRobotRepeatOption.h"
 #include "editor/IHotkeyAvailability.h"
@@ -32,7 +32,6 @@ const char kF12[] =
     "Please use another hotkey.";
 const char kSame[] =
     "Start Hotkey and End Hotkey can not be same.\nPlease use different key for Start Hotkey and End Hotkey.";
-const char kSaveFailed[] = "Failed to save the robot file.";
 
 // Answers the editor's key questions as the test sets them, and counts them.
 class FakeHotkeys : public IHotkeyAvailability
@@ -120,17 +119,6 @@ protected:
 
     static std::string RobotFile(const std::string& name) { return e2e::ScriptFolder() + "\\" + name + ".txt"; }
     static bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-    static CRobot StoredRobot(const char* name)
-    {
-        CRobot robot;
-        robot.m_strName = name;
-        robot.m_strStartKey = "Ctrl + <F2>";
-        robot.m_strEndKey = "<F11>";
-        robot.m_nRepeatTimes = 1;
-        robot.m_arrScriptLines.Add("MouseClick(\"left\", 1)");
-        return robot;
-    }
 
     FakeHotkeys m_hotkeys;
     std::unique_ptr<CInputRobotDlg> m_editor;
@@ -231,7 +219,11 @@ TEST_F(EditorDialogTest, NewLinesGoInFrontOfTheSelectedRowWhichStaysSelected)
 
 TEST_F(EditorDialogTest, EditShowsTheRobotAndSaveKeepsWhatTheEditorDoesNotShow)
 {
-    CRobot robot = StoredRobot("Kept");
+    CRobot robot;
+    robot.m_strName = "Kept";
+    robot.m_strStartKey = "Ctrl + <F2>";
+    robot.m_strEndKey = "<F11>";
+    robot.m_arrScriptLines.Add("MouseClick(\"left\", 1)");
     robot.m_strDescription = "what it does";
     robot.m_strTriggerRobot = "Next";
     robot.m_nSpeedMode = 2;
@@ -265,41 +257,6 @@ TEST_F(EditorDialogTest, EditShowsTheRobotAndSaveKeepsWhatTheEditorDoesNotShow)
     ASSERT_TRUE(reread.LoadFromFile(RobotFile("Kept").c_str()));
     EXPECT_EQ(reread.m_bEnable, 1);
     EXPECT_EQ(reread.m_arrScriptLines.GetSize(), 2);
-}
-
-TEST_F(EditorDialogTest, FailedSaveKeepsTheDialogAndTheOldFile)
-{
-    CRobot robot = StoredRobot("Old Name");
-    ASSERT_TRUE(robot.SaveToFile(e2e::ScriptFolder().c_str()));
-    ASSERT_TRUE(CreateDirectoryA(RobotFile("Taken").c_str(), nullptr));
-    Open(&robot);
-    SetText(IDC_EDITOR_NAME, "Taken");
-    EXPECT_EQ(Save().first, kSaveFailed);
-    EXPECT_TRUE(IsWindowVisible(m_editor->m_hWnd));
-    EXPECT_TRUE(Exists(RobotFile("Old Name")));
-    EXPECT_EQ(m_editor->GetRobot().m_strName, "Old Name");
-    RemoveDirectoryA(RobotFile("Taken").c_str());
-}
-
-TEST_F(EditorDialogTest, RenamingOnlyTheCaseKeepsTheFileAndARealRenameDropsTheOld)
-{
-    CRobot robot = StoredRobot("robot");
-    ASSERT_TRUE(robot.SaveToFile(e2e::ScriptFolder().c_str()));
-    Open(&robot);
-    SetText(IDC_EDITOR_NAME, "Robot");
-    EXPECT_EQ(Save().first, "");
-    EXPECT_EQ(m_editor->GetRobot().m_strName, "Robot");
-    EXPECT_TRUE(Exists(RobotFile("Robot")));
-    WIN32_FIND_DATAA found;
-    FindClose(FindFirstFileA(RobotFile("Robot").c_str(), &found));
-    EXPECT_STREQ(found.cFileName, "Robot.txt");
-
-    robot.m_strName = "Robot";
-    Open(&robot);
-    SetText(IDC_EDITOR_NAME, "Renamed");
-    EXPECT_EQ(Save().first, "");
-    EXPECT_TRUE(Exists(RobotFile("Renamed")));
-    EXPECT_FALSE(Exists(RobotFile("Robot")));
 }
 
 TEST(RobotRepeatOption, CountIsKeptInRange)

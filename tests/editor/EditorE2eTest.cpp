@@ -326,6 +326,10 @@ TEST_F(EditorE2eTest, RenamingOnlyTheCaseKeepsTheFile)
     Save();
     ASSERT_TRUE(EditorClosed());
     EXPECT_EQ(ScriptLines("Robot"), std::vector<std::string>({"MouseClick(\"left\", 1)", "WAIT(2000)"}));
+    // The file takes the new case, since the robot's name is read from it.
+    WIN32_FIND_DATAA found;
+    FindClose(FindFirstFileA(RobotFile("Robot").c_str(), &found));
+    EXPECT_STREQ(found.cFileName, "Robot.txt");
     EXPECT_TRUE(e2e::WaitUntil([&] { return e2e::ListCellText(GetDlgItem(m_main, IDC_ROBOT_LIST), 0, 1) == "Robot"; },
                                kTimeoutMs));
 }
