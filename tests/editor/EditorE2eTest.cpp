@@ -160,7 +160,7 @@ TEST_F(EditorE2eTest, SaveChecksTellTheUserAndWriteNothing)
     EXPECT_FALSE(Exists(RobotFile("New")));
 }
 
-TEST_F(EditorE2eTest, SaveWritesTheRobotFileAndListsTheRobot)
+TEST_F(EditorE2eTest, SaveWritesTheRobotFileAndListsTheRobotWithItsKeys)
 {
     ASSERT_TRUE(OpenEditor());
     SetText(IDC_MOUSE_PAGE_X, "120");
@@ -179,6 +179,15 @@ TEST_F(EditorE2eTest, SaveWritesTheRobotFileAndListsTheRobot)
     HWND list = GetDlgItem(m_main, IDC_ROBOT_LIST);
     EXPECT_TRUE(e2e::WaitUntil([&] { return e2e::ListCellText(list, 0, 1) == "Clicker"; }, kTimeoutMs));
     EXPECT_EQ(SendMessageA(list, LVM_GETITEMSTATE, 0, LVIS_STATEIMAGEMASK) >> 12, 2);
+    // Its start key now starts it: nobody else may register the chord.
+    EXPECT_TRUE(e2e::WaitUntil(
+        [] {
+            if (!RegisterHotKey(nullptr, 0x7001, MOD_CONTROL, VK_F3))
+                return true;
+            UnregisterHotKey(nullptr, 0x7001);
+            return false;
+        },
+        kTimeoutMs));
 }
 
 TEST_F(EditorE2eTest, KeyPageLinesAndTheirScriptLines)
