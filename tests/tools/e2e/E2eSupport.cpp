@@ -483,6 +483,15 @@ void LeftClickAt(POINT screen)
     DWORD ax = static_cast<DWORD>((static_cast<long long>(screen.x) * 65535 + (w - 1) / 2) / (w - 1));
     DWORD ay = static_cast<DWORD>((static_cast<long long>(screen.y) * 65535 + (h - 1) / 2) / (h - 1));
     mouse_event(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, ax, ay, 0, 0);
+    // A button pressed before the display server has seen the move can land
+    // at the pointer's previous place: let the move arrive first.
+    WaitUntil(
+        [&] {
+            POINT now = {};
+            return GetCursorPos(&now) && now.x == screen.x && now.y == screen.y;
+        },
+        500);
+    Sleep(50);
     mouse_event(MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE, ax, ay, 0, 0);
     mouse_event(MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE, ax, ay, 0, 0);
 }
