@@ -1,4 +1,5 @@
 #include "robot/CActiveWinPath.h"
+#include "framework/CNonCopyable.h"
 #include "tests/tools/e2e/E2eSupport.h"
 
 #include <gtest/gtest.h>
@@ -212,7 +213,7 @@ TEST_F(ActiveWinPath, AWindowClosedBeforeRestoreGivesNothing)
 namespace {
 
 // A hidden top-level window of this process with the given class and title.
-class LocalWindow
+class LocalWindow : private CNonCopyable
 {
 public:
     LocalWindow(const char* className, const char* title)
@@ -226,8 +227,6 @@ public:
                                  windowClass.hInstance, nullptr);
     }
     ~LocalWindow() { DestroyWindow(m_hWnd); }
-    LocalWindow(const LocalWindow&) = delete;
-    LocalWindow& operator=(const LocalWindow&) = delete;
 
     HWND Get() const { return m_hWnd; }
 
