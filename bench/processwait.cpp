@@ -3,6 +3,7 @@
 // whole process list each time), median of 20 tries. The process is a copy
 // of this program under a name of its own that ends after a short while.
 #include "bench/BenchClock.h"
+#include "bench/BenchReactions.h"
 #include "engine/CMarionet_Script.h"
 #include "engine/CMarionet_ScriptFile.h"
 #include "engine/ScriptBuiltinNames.h"
@@ -10,7 +11,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -80,12 +80,5 @@ int main(int argc, char** argv)
             reactions.push_back(endedAt - createdAt);
     }
     DeleteFileA(child.c_str());
-    std::sort(reactions.begin(), reactions.end());
-    if (reactions.empty()) {
-        std::printf("ProcessWait reaction: no wait ended by its process\n");
-        return 1;
-    }
-    std::printf("ProcessWait reaction over %zu tries: median %.1f ms, min %.1f ms, max %.1f ms\n", reactions.size(),
-                reactions[reactions.size() / 2], reactions.front(), reactions.back());
-    return 0;
+    return PrintReactions("ProcessWait", "no wait ended by its process", reactions);
 }

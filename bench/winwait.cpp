@@ -1,6 +1,7 @@
 // WinWait reaction: the time from a window's creation to the end of a WinWait
 // that was waiting for it (the wait polls every 10 ms), median of 20 tries.
 #include "bench/BenchClock.h"
+#include "bench/BenchReactions.h"
 #include "engine/CMarionet_Script.h"
 #include "engine/CMarionet_ScriptFile.h"
 #include "engine/ScriptBuiltinNames.h"
@@ -8,7 +9,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <thread>
 #include <vector>
@@ -61,12 +61,5 @@ int main()
         if (result.GetInteger() == 1)
             reactions.push_back(endedAt - createdAt);
     }
-    std::sort(reactions.begin(), reactions.end());
-    if (reactions.empty()) {
-        std::printf("WinWait reaction: no wait ended by its window\n");
-        return 1;
-    }
-    std::printf("WinWait reaction over %zu tries: median %.1f ms, min %.1f ms, max %.1f ms\n", reactions.size(),
-                reactions[reactions.size() / 2], reactions.front(), reactions.back());
-    return 0;
+    return PrintReactions("WinWait", "no wait ended by its window", reactions);
 }
