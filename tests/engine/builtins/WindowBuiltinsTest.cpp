@@ -1,6 +1,7 @@
 // Window built-ins run from scripts against tapwin.exe windows.
 #include "engine/builtins/WindowSearch.h"
 #include "tests/engine/builtins/BuiltinScriptRun.h"
+#include "tests/support/TextCase.h"
 #include "tests/tools/e2e/E2eSupport.h"
 
 #include <gtest/gtest.h>
@@ -27,27 +28,26 @@ HWND WindowBuiltinsTest::s_window = nullptr;
 
 TEST_F(WindowBuiltinsTest, TitleAndTextMatchModes)
 {
-    ScriptOutcome run = RunPutScript({
-        "Put(WinExists(\"Untitled\"))",
-        "Put(WinExists(\"untitled\"))",
-        "Put(WinExists(\"Tapeditor\"))",
-        "Opt(\"WinTitleMatchMode\", 2)",
-        "Put(WinExists(\"Tapeditor\"))",
-        "Put(WinExists(\"tapeditor\"))",
-        "Opt(\"WinTitleMatchMode\", 3)",
-        "Put(WinExists(\"Untitled\"))",
-        "Put(WinExists(\"Untitled - Tapeditor\"))",
-        "Opt(\"WinTitleMatchMode\", 1)",
-        "Put(WinExists(\"Untitled\", \"static text\"))",
-        "Put(WinExists(\"Untitled\", \"Static Text\"))",
-        "Opt(\"WinTextMatchMode\", 2)",
-        "Put(WinExists(\"Untitled\", \"second line\"))",
-        "Put(WinExists(\"Untitled\", \"Press\"))",
-        "Put(WinExists(\"\", \"\"))",
-    });
-    EXPECT_EQ(0, run.exitCode) << run.output;
-    std::vector<std::string> expected = {"1", "0", "0", "1", "0", "0", "1", "1", "0", "0", "1", "1"};
-    EXPECT_EQ(expected, run.values) << run.output;
+    EXPECT_TRUE(PutsExactly(
+        {
+            "Put(WinExists(\"Untitled\"))",
+            "Put(WinExists(\"untitled\"))",
+            "Put(WinExists(\"Tapeditor\"))",
+            "Opt(\"WinTitleMatchMode\", 2)",
+            "Put(WinExists(\"Tapeditor\"))",
+            "Put(WinExists(\"tapeditor\"))",
+            "Opt(\"WinTitleMatchMode\", 3)",
+            "Put(WinExists(\"Untitled\"))",
+            "Put(WinExists(\"Untitled - Tapeditor\"))",
+            "Opt(\"WinTitleMatchMode\", 1)",
+            "Put(WinExists(\"Untitled\", \"static text\"))",
+            "Put(WinExists(\"Untitled\", \"Static Text\"))",
+            "Opt(\"WinTextMatchMode\", 2)",
+            "Put(WinExists(\"Untitled\", \"second line\"))",
+            "Put(WinExists(\"Untitled\", \"Press\"))",
+            "Put(WinExists(\"\", \"\"))",
+        },
+        {"1", "0", "0", "1", "0", "0", "1", "1", "0", "0", "1", "1"}));
 }
 
 TEST_F(WindowBuiltinsTest, SpecialTitlesOfAdvancedMode)
@@ -56,34 +56,32 @@ TEST_F(WindowBuiltinsTest, SpecialTitlesOfAdvancedMode)
     std::string lower = handle;
     for (char& c : lower)
         c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
-    ScriptOutcome run = RunPutScript({
-        "Opt(\"WinTitleMatchMode\", 4)",
-        "Put(WinGetHandle(\"classname=TapWinClass\"))",
-        "Put(WinExists(\"handle=" + lower + "\"))",
-        "Put(WinGetTitle(\"last\"))",
-        "Put(WinGetTitle(\"\"))",
-        "Put(WinExists(\"classname=NoSuchClass\"))",
-        "Put(WinExists(\"last\"))",
-        "Put(WinGetHandle(\"active\") = WinGetHandle(\"classname=TapWinClass\"))",
-    });
-    EXPECT_EQ(0, run.exitCode) << run.output;
-    std::vector<std::string> expected = {handle, "1", kEditor, kEditor, "0", "0", "1"};
-    EXPECT_EQ(expected, run.values) << run.output;
+    EXPECT_TRUE(PutsExactly(
+        {
+            "Opt(\"WinTitleMatchMode\", 4)",
+            "Put(WinGetHandle(\"classname=TapWinClass\"))",
+            "Put(WinExists(\"handle=" + lower + "\"))",
+            "Put(WinGetTitle(\"last\"))",
+            "Put(WinGetTitle(\"\"))",
+            "Put(WinExists(\"classname=NoSuchClass\"))",
+            "Put(WinExists(\"last\"))",
+            "Put(WinGetHandle(\"active\") = WinGetHandle(\"classname=TapWinClass\"))",
+        },
+        {handle, "1", kEditor, kEditor, "0", "0", "1"}));
 }
 
 TEST_F(WindowBuiltinsTest, FailedSearchNeverClosesAnotherWindowThroughLast)
 {
-    ScriptOutcome run = RunPutScript({
-        "Opt(\"WinTitleMatchMode\", 4)",
-        "Opt(\"WinWaitDelay\", 0)",
-        "Put(WinExists(\"Untitled\"))",
-        "Put(WinExists(\"NoSuch\"))",
-        "WinClose(\"last\")",
-        "Put(WinExists(\"Untitled\"))",
-    });
-    EXPECT_EQ(0, run.exitCode) << run.output;
-    std::vector<std::string> expected = {"1", "0", "1"};
-    EXPECT_EQ(expected, run.values) << run.output;
+    EXPECT_TRUE(PutsExactly(
+        {
+            "Opt(\"WinTitleMatchMode\", 4)",
+            "Opt(\"WinWaitDelay\", 0)",
+            "Put(WinExists(\"Untitled\"))",
+            "Put(WinExists(\"NoSuch\"))",
+            "WinClose(\"last\")",
+            "Put(WinExists(\"Untitled\"))",
+        },
+        {"1", "0", "1"}));
     EXPECT_TRUE(IsWindow(s_window));
 }
 
@@ -210,12 +208,7 @@ TEST_F(WindowBuiltinsTest, HungWindowDoesNotBlockTheTextSearch)
 // hung program.
 TEST_F(WindowBuiltinsTest, HungWindowGivesEachBuiltinsFailureResult)
 {
-    struct HungCase
-    {
-        const char* call;
-        const char* expected;
-    };
-    const HungCase cases[] = {
+    const TextCase cases[] = {
         {"ControlGetText(\"Hung Tapwin\", \"\", \"Edit1\")", "|1"},
         {"WinGetText(\"Hung Tapwin\")", "1|0"},
         {"ControlSetText(\"Hung Tapwin\", \"\", \"Edit1\", \"new\")", "0|0"},
@@ -231,8 +224,8 @@ TEST_F(WindowBuiltinsTest, HungWindowGivesEachBuiltinsFailureResult)
     Sleep(200);
     std::vector<std::string> lines = {"Opt(\"WinWaitDelay\", 0)"};
     std::vector<std::string> expected;
-    for (const HungCase& c : cases) {
-        lines.push_back(std::string("Put(") + c.call + " & \"|\" & @error)");
+    for (const TextCase& c : cases) {
+        lines.push_back(std::string("Put(") + c.input + " & \"|\" & @error)");
         expected.push_back(c.expected);
     }
     lines.push_back("WinKill(\"Hung Tapwin\")");
