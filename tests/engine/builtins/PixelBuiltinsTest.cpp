@@ -2,6 +2,7 @@
 // at client (300,180)-(340,210) and (0x12,0x34,0x56) at (350,180)-(380,210).
 #include "engine/builtins/PixelBuiltins.h"
 #include "tests/engine/builtins/BuiltinScriptRun.h"
+#include "tests/engine/builtins/TapwinSuite.h"
 #include "tests/tools/e2e/E2eSupport.h"
 
 #include <gtest/gtest.h>
@@ -10,15 +11,13 @@ namespace {
 
 const char kTitle[] = "Pixel Tapwin";
 
-class PixelBuiltinsTest : public ::testing::Test
+class PixelBuiltinsTest : public TapwinSuite
 {
 protected:
-    static void SetUpTestSuite() { s_window = StartTapwin(kTitle, "", "100,100"); }
-    static void TearDownTestSuite() { e2e::EndStartedProcesses(); }
+    static void SetUpTestSuite() { StartTarget(kTitle, "100,100"); }
     void SetUp() override
     {
-        ASSERT_NE(nullptr, s_window);
-        SetForegroundWindow(s_window);
+        TapwinSuite::SetUp();
         SetWindowPos(s_window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         Sleep(300);
     }
@@ -47,11 +46,7 @@ protected:
         ReleaseDC(nullptr, screen);
         return (high << 16) | low;
     }
-
-    static HWND s_window;
 };
-
-HWND PixelBuiltinsTest::s_window = nullptr;
 
 TEST(PixelColourOrderTest, SwapExchangesRedAndBlue)
 {

@@ -1,6 +1,7 @@
 // Window built-ins run from scripts against tapwin.exe windows.
 #include "engine/builtins/WindowSearch.h"
 #include "tests/engine/builtins/BuiltinScriptRun.h"
+#include "tests/engine/builtins/TapwinSuite.h"
 #include "tests/support/TextCase.h"
 #include "tests/tools/e2e/E2eSupport.h"
 
@@ -10,21 +11,11 @@ namespace {
 
 const char kEditor[] = "Untitled - Tapeditor";
 
-class WindowBuiltinsTest : public ::testing::Test
+class WindowBuiltinsTest : public TapwinSuite
 {
 protected:
-    static void SetUpTestSuite() { s_window = StartTapwin(kEditor, "", "60,60"); }
-    static void TearDownTestSuite() { e2e::EndStartedProcesses(); }
-    void SetUp() override
-    {
-        ASSERT_NE(nullptr, s_window);
-        SetForegroundWindow(s_window);
-    }
-
-    static HWND s_window;
+    static void SetUpTestSuite() { StartTarget(kEditor, "60,60"); }
 };
-
-HWND WindowBuiltinsTest::s_window = nullptr;
 
 TEST_F(WindowBuiltinsTest, TitleAndTextMatchModes)
 {
