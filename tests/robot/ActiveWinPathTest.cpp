@@ -217,14 +217,8 @@ class LocalWindow : private CNonCopyable
 {
 public:
     LocalWindow(const char* className, const char* title)
+        : m_hWnd(e2e::CreateTestWindow(className, DefWindowProcA, title, WS_OVERLAPPEDWINDOW, {30, 40, 260, 180}))
     {
-        WNDCLASSA windowClass = {};
-        windowClass.lpfnWndProc = DefWindowProcA;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = className;
-        RegisterClassA(&windowClass);
-        m_hWnd = CreateWindowExA(0, className, title, WS_OVERLAPPEDWINDOW, 30, 40, 230, 140, nullptr, nullptr,
-                                 windowClass.hInstance, nullptr);
     }
     ~LocalWindow() { DestroyWindow(m_hWnd); }
 
