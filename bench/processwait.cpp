@@ -4,10 +4,6 @@
 // of this program under a name of its own that ends after a short while.
 #include "bench/BenchClock.h"
 #include "bench/BenchReactions.h"
-#include "engine/CMarionet_Script.h"
-#include "engine/CMarionet_ScriptFile.h"
-#include "engine/ScriptBuiltinNames.h"
-#include "engine/builtins/BuiltinRegistry.h"
 
 #include <windows.h>
 
@@ -54,12 +50,7 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    CMarionet_ScriptFile scriptFile;
-    CMarionet_Script engine(scriptFile);
-    InstallScriptBuiltins(engine);
-    engine.m_nWinWaitDelay = 0;
-    const int processWait = FindScriptBuiltin("PROCESSWAIT", 11);
-
+    CBenchWait processWait("PROCESSWAIT");
     std::vector<double> reactions;
     for (int i = 0; i < 20; ++i) {
         double createdAt = 0;
@@ -68,15 +59,14 @@ int main(int argc, char** argv)
         CScriptValueList args;
         args.AppendNew().SetString(kChildName);
         args.AppendNew().SetInteger(10);
-        CScriptValue result;
-        engine.CallBuiltinFunction(processWait, args, result);
+        const bool ended = processWait.Wait(args);
         const double endedAt = NowMs();
         starter.join();
         if (process) {
             WaitForSingleObject(process, INFINITE);
             CloseHandle(process);
         }
-        if (result.GetInteger() == 1)
+        if (ended)
             reactions.push_back(endedAt - createdAt);
     }
     DeleteFileA(child.c_str());
