@@ -21,9 +21,8 @@ ScriptOutcome RunPutScript(const std::vector<std::string>& lines)
     return outcome;
 }
 
-::testing::AssertionResult PutsExactly(const std::vector<std::string>& lines, const std::vector<std::string>& expected)
+::testing::AssertionResult EndedWithValues(const ScriptOutcome& run, const std::vector<std::string>& expected)
 {
-    const ScriptOutcome run = RunPutScript(lines);
     if (run.exitCode == 0 && run.values == expected)
         return ::testing::AssertionSuccess();
     ::testing::AssertionResult failure = ::testing::AssertionFailure();
@@ -34,6 +33,11 @@ ScriptOutcome RunPutScript(const std::vector<std::string>& lines)
     for (const std::string& value : expected)
         failure << " [" << value << "]";
     return failure << " was expected\n" << run.output;
+}
+
+::testing::AssertionResult PutsExactly(const std::vector<std::string>& lines, const std::vector<std::string>& expected)
+{
+    return EndedWithValues(RunPutScript(lines), expected);
 }
 
 std::string ScriptLiteral(const std::string& text)

@@ -148,9 +148,7 @@ TEST_F(ControlBuiltinsTest, EditCommands)
         "ControlCommand(\"Control Tapwin\", \"\", \"Edit2\", \"EditPaste\", \"NEW\")",
         PutCommand("Edit2", "GetLine", "2"),
     });
-    EXPECT_EQ(0, run.exitCode) << run.output;
-    std::vector<std::string> expected = {"3/0", "2/0", "1/0", "second line/0", "1/1", "1/1"};
-    EXPECT_EQ(expected, run.values) << run.output;
+    EXPECT_TRUE(EndedWithValues(run, {"3/0", "2/0", "1/0", "second line/0", "1/1", "1/1"}));
     EXPECT_EQ(std::vector<std::string>({"second/0", "NEW line/0"}), selected.values) << selected.output;
 }
 

@@ -138,16 +138,15 @@ TEST_F(WindowBuiltinsTest, FocusedControlAndCaret)
 {
     e2e::LeftClickAt(e2e::ClientToScreenPoint(s_window, 30, 230));
     Sleep(300);
-    ScriptOutcome run = RunPutScript({
-        "Put(ControlGetFocus(\"Untitled\"))",
-        "$c = WinGetCaretPos()",
-        "Put(@error)",
-        "$x = ControlGetFocus(\"NoSuch Window\")",
-        "Put(@error)",
-    });
-    EXPECT_EQ(0, run.exitCode) << run.output;
-    std::vector<std::string> expected = {"Edit2", "0", "1"};
-    EXPECT_EQ(expected, run.values) << run.output;
+    EXPECT_TRUE(PutsExactly(
+        {
+            "Put(ControlGetFocus(\"Untitled\"))",
+            "$c = WinGetCaretPos()",
+            "Put(@error)",
+            "$x = ControlGetFocus(\"NoSuch Window\")",
+            "Put(@error)",
+        },
+        {"Edit2", "0", "1"}));
 }
 
 TEST_F(WindowBuiltinsTest, MenuOfAnotherProgramAndToolTip)
@@ -188,9 +187,7 @@ TEST_F(WindowBuiltinsTest, HungWindowDoesNotBlockTheTextSearch)
         "Put(WinExists(\"Untitled\", \"static text\"))",
         "Put(WinExists(\"Untitled\"))",
     });
-    EXPECT_EQ(0, run.exitCode) << run.output;
-    std::vector<std::string> expected = {"0", "1"};
-    EXPECT_EQ(expected, run.values) << run.output;
+    EXPECT_TRUE(EndedWithValues(run, {"0", "1"}));
 }
 
 // A window whose thread stopped pumping messages: each built-in that would
