@@ -1,5 +1,6 @@
 #include "editor/CRobotRepeatOption.h"
 
+#include "editor/CountSpin.h"
 #include "framework/CDataExchange.h"
 #include "res/EditorResource.h"
 #include "robot/NumberText.h"
@@ -24,10 +25,8 @@ void CRobotRepeatOption::DoDataExchange(CDataExchange* exchange)
 BOOL CRobotRepeatOption::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    m_CountSpin.SetBuddy(&m_CountEdit);
-    m_CountSpin.SetRange(static_cast<float>(MIN_COUNT), static_cast<float>(MAX_COUNT));
-    m_CountSpin.SetValue(1);
-    m_CountSpin.SetStep(1);
+    static_assert(MIN_COUNT == 1, "the count spin counts from 1");
+    SetUpCountSpin(m_CountSpin, m_CountEdit, static_cast<float>(MAX_COUNT), 1);
     return TRUE;
 }
 
