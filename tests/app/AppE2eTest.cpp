@@ -9,6 +9,7 @@
 #include "tests/schedule/ScheduleTestJobs.h"
 
 #include "e2e/E2eSupport.h"
+#include "e2e/ProgramTest.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -30,19 +31,19 @@ const int kShareCommand = 1148;
 const int kShareBrowserId = 1068;
 const char kTipsCaption[] = "Tips of the day";
 
-class AppE2eTest : public ::testing::Test
+class AppE2eTest : public e2e::ProgramTest
 {
 protected:
     void SetUp() override
     {
-        e2e::EmptyDataFolder();
+        ProgramTest::SetUp();
         m_output = e2e::TempFilePath("app_e2e");
         DeleteFileA(m_output.c_str());
     }
 
     void TearDown() override
     {
-        e2e::EndStartedProcesses();
+        ProgramTest::TearDown();
         DeleteFileA(m_output.c_str());
     }
 
@@ -55,23 +56,6 @@ protected:
     std::string WriteLine(const std::string& text) const
     {
         return "FileWriteLine(\"" + m_output + "\", \"" + text + "\")";
-    }
-
-    e2e::Started StartTapforge(const std::string& args = "")
-    {
-        e2e::Started started = e2e::StartProgram("Tapforge.exe", args);
-        EXPECT_NE(started.pid, 0u);
-        return started;
-    }
-
-    HWND WaitForMainDialog()
-    {
-        HWND dialog = WaitForRunningMainDialog(kStartTimeoutMs, 100);
-        EXPECT_TRUE(dialog);
-        // The window shows once its initialisation, the list included, is done.
-        if (dialog)
-            e2e::WaitUntil([&] { return IsWindowVisible(dialog) != FALSE; }, kStartTimeoutMs);
-        return dialog;
     }
 
     size_t OutputLineCount() const { return e2e::ReadLines(m_output).size(); }

@@ -7,6 +7,7 @@
 #include "res/TapforgeResource.h"
 
 #include "e2e/E2eSupport.h"
+#include "e2e/ProgramTest.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -19,25 +20,22 @@ namespace {
 const DWORD kTimeoutMs = 30000;
 const char kBoxCaption[] = "Orvantis Tapforge";
 
-class EditorE2eTest : public ::testing::Test
+class EditorE2eTest : public e2e::ProgramTest
 {
 protected:
     void SetUp() override
     {
-        e2e::EmptyDataFolder();
+        ProgramTest::SetUp();
         CreateDirectoryA(e2e::ScriptFolder().c_str(), nullptr);
     }
-
-    void TearDown() override { e2e::EndStartedProcesses(); }
 
     // Starts the program and opens the editor with the command: Add,
     // Record, or Edit on the first row.
     HWND OpenEditor(int command = IDC_ADD_ROBOT)
     {
         const bool edit = command == IDC_EDIT_ROBOT;
-        m_started = e2e::StartProgram("Tapforge.exe");
-        m_main = e2e::WaitForWindow(kBoxCaption, kTimeoutMs);
-        EXPECT_TRUE(m_main);
+        m_started = StartTapforge();
+        m_main = WaitForMainDialog();
         if (!m_main)
             return nullptr;
         HWND list = GetDlgItem(m_main, IDC_ROBOT_LIST);
@@ -98,6 +96,16 @@ protected:
     bool EditorClosed() const
     {
         return e2e::WaitUntil([&] { return !IsWindow(m_editor); }, kTimeoutMs);
+    }
+
+    // Names the new robot, gives it a start key no other robot has and saves
+    // it; false when the editor stayed open.
+    bool SaveAs(const std::string& name) const
+    {
+        SetText(IDC_EDITOR_NAME, name);
+        SetText(IDC_EDITOR_START_KEY, "Ctrl + <F3>");
+        Save();
+        return EditorClosed();
     }
 
     static std::string RobotFile(const std::string& name) { return e2e::ScriptFolder() + "\\" + name + ".txt"; }
@@ -168,10 +176,7 @@ TEST_F(EditorE2eTest, SaveWritesTheRobotFileAndListsTheRobotWithItsKeys)
     Click(IDC_MOUSE_PAGE_ADD_CLICK);
     EXPECT_EQ(RowsOnceThere(3),
               std::vector<std::string>({"1 Mouse move to 120, 45", "2 Mouse Left Click", "3 Wait 2 seconds"}));
-    SetText(IDC_EDITOR_NAME, "Clicker");
-    SetText(IDC_EDITOR_START_KEY, "Ctrl + <F3>");
-    Save();
-    ASSERT_TRUE(EditorClosed());
+    ASSERT_TRUE(SaveAs("Clicker"));
     const std::vector<std::string> lines = e2e::ReadLines(RobotFile("Clicker"));
     ASSERT_EQ(lines.size(), 17u);
     EXPECT_EQ(ScriptLines("Clicker"),
@@ -209,10 +214,7 @@ TEST_F(EditorE2eTest, KeyPageLinesAndTheirScriptLines)
     Click(IDC_KEY_PAGE_INSERT_TEXT);
     EXPECT_EQ(RowsOnceThere(4), std::vector<std::string>({"1 Key Press A", "2 Key Down A, 3 times",
                                                           "3 Key Press ,, 2 times", "4 Input text hello"}));
-    SetText(IDC_EDITOR_NAME, "Keys");
-    SetText(IDC_EDITOR_START_KEY, "Ctrl + <F3>");
-    Save();
-    ASSERT_TRUE(EditorClosed());
+    ASSERT_TRUE(SaveAs("Keys"));
     const std::vector<std::string> lines = ScriptLines("Keys");
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[2], "KeySend(\"\",\"\",\"\",\",\", 2)");
@@ -240,10 +242,7 @@ TEST_F(EditorE2eTest, MousePageLinesAndTheirScriptLines)
         EXPECT_EQ(rows[2 * type + 1], std::to_string(2 * type + 2) + " Wait 2 seconds");
     }
     EXPECT_EQ(rows[11], "12 Wait 2 minutes");
-    SetText(IDC_EDITOR_NAME, "Mouse");
-    SetText(IDC_EDITOR_START_KEY, "Ctrl + <F3>");
-    Save();
-    ASSERT_TRUE(EditorClosed());
+    ASSERT_TRUE(SaveAs("Mouse"));
     const std::vector<std::string> lines = ScriptLines("Mouse");
     ASSERT_EQ(lines.size(), 12u);
     EXPECT_EQ(lines[11], "WAITLONG(120000)");

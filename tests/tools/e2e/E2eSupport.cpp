@@ -20,6 +20,7 @@ std::vector<Started>& StartedList()
 struct WindowSearch
 {
     std::string caption;
+    int itemId = 0;  // 0: any window of the caption
     HWND found = nullptr;
 };
 
@@ -28,16 +29,16 @@ BOOL CALLBACK MatchCaption(HWND hwnd, LPARAM lParam)
     auto* search = reinterpret_cast<WindowSearch*>(lParam);
     char text[512] = "";
     GetWindowTextA(hwnd, text, sizeof text);
-    if (search->caption == text && IsWindowVisible(hwnd)) {
+    if (search->caption == text && IsWindowVisible(hwnd) && (!search->itemId || GetDlgItem(hwnd, search->itemId))) {
         search->found = hwnd;
         return FALSE;
     }
     return TRUE;
 }
 
-HWND FindTopLevel(const std::string& caption)
+HWND FindTopLevel(const std::string& caption, int itemId = 0)
 {
-    WindowSearch search{caption};
+    WindowSearch search{caption, itemId};
     EnumWindows(MatchCaption, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
@@ -219,6 +220,13 @@ HWND WaitForWindow(const std::string& caption, DWORD timeoutMs)
 {
     HWND found = nullptr;
     WaitUntil([&] { return (found = FindTopLevel(caption)) != nullptr; }, timeoutMs);
+    return found;
+}
+
+HWND WaitForWindowWithItem(const std::string& caption, int itemId, DWORD timeoutMs)
+{
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = FindTopLevel(caption, itemId)) != nullptr; }, timeoutMs);
     return found;
 }
 

@@ -41,6 +41,9 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs, DWORD pa
 
 // A visible top-level window whose caption is exactly this text; null on timeout.
 HWND WaitForWindow(const std::string& caption, DWORD timeoutMs);
+// The same for a window that holds a child with the control id, so that a
+// message box of the same caption never counts; null on timeout.
+HWND WaitForWindowWithItem(const std::string& caption, int itemId, DWORD timeoutMs);
 
 // Waits until no top-level window has this caption; false on timeout.
 bool WaitForWindowGone(const std::string& caption, DWORD timeoutMs);
