@@ -107,59 +107,70 @@ CString Shutdown(const CString& action)
     return CString();
 }
 
+CString SameText(const CString& s)
+{
+    return s;
+}
+
+CString Wheel(const CString& s)
+{
+    const CString argument = WithoutLastChar(TrimmedLeft(s.Mid(TextLength("MouseWheel("))));
+    return argument.CompareNoCase("\"up\"") == 0 ? "Mouse Scroll Up" : "Mouse Scroll Down";
+}
+
+CString Wait(const CString& s)
+{
+    return "Wait " + Slice(s, s.Find('(') + 1, s.ReverseFind(')')) + " milliseconds";
+}
+
+CString Loop(const CString& s)
+{
+    CString id = Slice(s, TextLength("For $count"), s.Find('='));
+    id.TrimRight();
+    return "Start loop" + id + ", loop " + s.Mid(s.ReverseFind(' ') + 1) + " times";
+}
+
+// A kind of action line: the text it starts with and how it reads.
+struct ActionKind
+{
+    const char* prefix;
+    CString (*describe)(const CString& action);
+};
+
+// The first row whose prefix starts the line describes it.
+const ActionKind kActionKinds[] = {
+    {"MouseClick(", [](const CString& s) { return Counted("Mouse " + ButtonWord(s) + " Click", ClickCount(s)); }},
+    {"MouseDoubleClick(", [](const CString& s) { return Counted("Mouse Double Click", ClickCount(s)); }},
+    {"MouseWheel(", Wheel},
+    {"MouseDown(", [](const CString& s) { return "Mouse " + ButtonWord(s) + " Down"; }},
+    {"MouseUp(", [](const CString& s) { return "Mouse " + ButtonWord(s) + " Up"; }},
+    {"MouseMove(", [](const CString& s) { return MouseMove(s, "Mouse move to "); }},
+    {"MouseRelativeMove(", [](const CString& s) { return MouseMove(s, "Relative mouse move "); }},
+    {"KeySend(", [](const CString& s) { return KeyAction(s, "Key Press "); }},
+    {"KeyUp(", [](const CString& s) { return KeyAction(s, "Key Up "); }},
+    {"KeyDown(", [](const CString& s) { return KeyAction(s, "Key Down "); }},
+    {"WAIT(", Wait},
+    {"WAITLONG(", Wait},
+    {"Send(", [](const CString& s) { return "Input text " + Slice(s, s.Find('"') + 1, s.ReverseFind('"')); }},
+    {"TAG $", [](const CString& s) { return "TAG " + s.Mid(TextLength("TAG $")); }},
+    {"GOTO $", [](const CString& s) { return "Switch to TAG " + s.Mid(TextLength("GOTO $")); }},
+    {"For $count", Loop},
+    {"Next", [](const CString&) { return CString("End loop block"); }},
+    {"Comment:", SameText},
+    {"If CheckColor(", CheckColor},
+    {"Else", SameText},
+    {"EndIf", SameText},
+    {"RunReadyInput(", [](const CString& s) { return Run(s, "1"); }},
+    {"RunWait(", [](const CString& s) { return Run(s, "2"); }},
+    {"Run(", [](const CString& s) { return Run(s, "0"); }},
+    {"Shutdown(", Shutdown},
+};
+
 CString ConvertAction(const CString& s)
 {
-    if (StartsWith(s, "MouseClick("))
-        return Counted("Mouse " + ButtonWord(s) + " Click", ClickCount(s));
-    if (StartsWith(s, "MouseDoubleClick("))
-        return Counted("Mouse Double Click", ClickCount(s));
-    if (StartsWith(s, "MouseWheel(")) {
-        const CString argument = WithoutLastChar(TrimmedLeft(s.Mid(TextLength("MouseWheel("))));
-        return argument.CompareNoCase("\"up\"") == 0 ? "Mouse Scroll Up" : "Mouse Scroll Down";
-    }
-    if (StartsWith(s, "MouseDown("))
-        return "Mouse " + ButtonWord(s) + " Down";
-    if (StartsWith(s, "MouseUp("))
-        return "Mouse " + ButtonWord(s) + " Up";
-    if (StartsWith(s, "MouseMove("))
-        return MouseMove(s, "Mouse move to ");
-    if (StartsWith(s, "MouseRelativeMove("))
-        return MouseMove(s, "Relative mouse move ");
-    if (StartsWith(s, "KeySend("))
-        return KeyAction(s, "Key Press ");
-    if (StartsWith(s, "KeyUp("))
-        return KeyAction(s, "Key Up ");
-    if (StartsWith(s, "KeyDown("))
-        return KeyAction(s, "Key Down ");
-    if (StartsWith(s, "WAIT(") || StartsWith(s, "WAITLONG("))
-        return "Wait " + Slice(s, s.Find('(') + 1, s.ReverseFind(')')) + " milliseconds";
-    if (StartsWith(s, "Send("))
-        return "Input text " + Slice(s, s.Find('"') + 1, s.ReverseFind('"'));
-    if (StartsWith(s, "TAG $"))
-        return "TAG " + s.Mid(TextLength("TAG $"));
-    if (StartsWith(s, "GOTO $"))
-        return "Switch to TAG " + s.Mid(TextLength("GOTO $"));
-    if (StartsWith(s, "For $count")) {
-        CString id = Slice(s, TextLength("For $count"), s.Find('='));
-        id.TrimRight();
-        return "Start loop" + id + ", loop " + s.Mid(s.ReverseFind(' ') + 1) + " times";
-    }
-    if (StartsWith(s, "Next"))
-        return "End loop block";
-    if (StartsWith(s, "Comment:"))
-        return s;
-    if (StartsWith(s, "If CheckColor("))
-        return CheckColor(s);
-    if (StartsWith(s, "Else") || StartsWith(s, "EndIf"))
-        return s;
-    if (StartsWith(s, "RunReadyInput("))
-        return Run(s, "1");
-    if (StartsWith(s, "RunWait("))
-        return Run(s, "2");
-    if (StartsWith(s, "Run("))
-        return Run(s, "0");
-    if (StartsWith(s, "Shutdown("))
-        return Shutdown(s);
+    for (const ActionKind& kind : kActionKinds)
+        if (StartsWith(s, kind.prefix))
+            return kind.describe(s);
     return CString();
 }
 }  // namespace
