@@ -133,6 +133,9 @@ private:
     // The selected row and its Name cell; when no row is selected, shows the
     // message and gives false.
     bool GetSelectedRobot(const char* noSelectionMessage, int& row, CString& name);
+    // The Name cell of the selected row; empty, after the message, when no
+    // row is selected.
+    CString SelectedRobotName(const char* noSelectionMessage);
     // Registers or withdraws the start keys, and unless startOnly the end
     // keys, of every enabled robot.
     void ForEachEnabledRobotKey(int startOnly, int (CMarionetDlg::*action)(const CString&));

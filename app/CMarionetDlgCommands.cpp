@@ -19,10 +19,8 @@ const char kFeedbackAddress[] = "https://www.orvantis.example/tapforge/feedback"
 
 void CMarionetDlg::OnScheduleRobot()
 {
-    int row = -1;
-    CString name;
-    if (!GetSelectedRobot("No robot selected! Please select a robot from list above to run.", row, name) ||
-        name.IsEmpty())
+    const CString name = SelectedRobotName("No robot selected! Please select a robot from list above to run.");
+    if (name.IsEmpty())
         return;
     CRobotJobTexts job;
     if (FindScheduledJob(name, job)) {
@@ -66,9 +64,8 @@ void CMarionetDlg::OnFeedback()
 
 void CMarionetDlg::OnShareRobot()
 {
-    int row = -1;
-    CString name;
-    if (!GetSelectedRobot("Please select a robot from list above to share!", row, name) || name.IsEmpty())
+    const CString name = SelectedRobotName("Please select a robot from list above to share!");
+    if (name.IsEmpty())
         return;
     CRobotUploadDlg dialog;
     dialog.m_strRobotFilePath = RobotFilePath(name);

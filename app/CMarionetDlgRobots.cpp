@@ -65,6 +65,14 @@ bool CMarionetDlg::GetSelectedRobot(const char* noSelectionMessage, int& row, CS
     return true;
 }
 
+CString CMarionetDlg::SelectedRobotName(const char* noSelectionMessage)
+{
+    int row = -1;
+    CString name;
+    GetSelectedRobot(noSelectionMessage, row, name);
+    return name;
+}
+
 int CMarionetDlg::RobotIndexOfName(const CString& name) const
 {
     for (int i = 0; i < m_arrRobots.GetSize(); ++i) {

@@ -75,10 +75,8 @@ LRESULT CMarionetDlg::OnRunRobotByIndex(WPARAM, LPARAM lParam)
 
 void CMarionetDlg::OnRunRobot()
 {
-    int row = -1;
-    CString name;
-    if (!GetSelectedRobot("No robot selected! Please select a robot from list above to run.", row, name) ||
-        name.IsEmpty())
+    const CString name = SelectedRobotName("No robot selected! Please select a robot from list above to run.");
+    if (name.IsEmpty())
         return;
     m_strPendingRobotPath = RobotFilePath(name);
     RunRobot(m_strPendingRobotPath);
