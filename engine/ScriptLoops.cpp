@@ -123,7 +123,7 @@ int CMarionet_Script::ExecuteFor(CScriptTokenList& tokens, int& nPos, int& nLine
     const CScriptToken& varToken = tokens[nPos];
     if (varToken.m_nType != TOKEN_VARIABLE)
         return ReportScriptError(kForBadlyFormatted, varToken.m_nColumn);
-    const CScriptString strName = varToken.m_vValue.GetString();
+    const CScriptString& strName = varToken.m_vValue.GetString();
     if (!FindVariable(strName, SCOPE_AUTO)) {
         if (m_bMustDeclareVars)
             return ReportScriptError("Variable used without being declared.", varToken.m_nColumn);
@@ -179,21 +179,28 @@ int CMarionet_Script::ExecuteNext(CScriptTokenList& tokens, int& nPos, int& nLin
         return 1;
     if (!TopLoopIs(BLOCK_FOR))
         return InvalidKeyword();
-    const CScriptBlock block = m_LoopStack.Top();
-    m_LoopStack.Pop();
-
-    CScriptTokenList forTokens;
-    const char* pszForLine = LineText(block.m_nStartLine);
-    if (!pszForLine || TokeniseLine(pszForLine, forTokens))
+    // The block stays on the stack while the loop goes on; it is dropped
+    // when the loop ends or its variable is gone.
+    CScriptBlock& block = m_LoopStack.Top();
+    const int nForLine = block.m_nStartLine;
+    CScriptTokenList scratch;
+    const char* pszForLine = LineText(nForLine);
+    CScriptTokenList* pForTokens = pszForLine ? LineTokens(nForLine, pszForLine, scratch) : nullptr;
+    if (!pForTokens) {
+        m_LoopStack.Pop();
         return 1;
-    CScriptValue* pVar = FindVariable(forTokens[1].m_vValue.GetString(), SCOPE_AUTO);
-    if (!pVar)
-        return ReportScriptError("Variable used without being declared.", forTokens[1].m_nColumn);
-    pVar->Add(block.m_vStep);
-    if (ForLoopContinues(*pVar, block.m_vEnd, block.m_vStep)) {
-        m_LoopStack.Push(block);
-        nLine = block.m_nStartLine + 1;
     }
+    const CScriptToken& varToken = (*pForTokens)[1];
+    CScriptValue* pVar = FindVariable(varToken.m_vValue.GetString(), SCOPE_AUTO);
+    if (!pVar) {
+        m_LoopStack.Pop();
+        return ReportScriptError("Variable used without being declared.", varToken.m_nColumn);
+    }
+    pVar->Add(block.m_vStep);
+    if (ForLoopContinues(*pVar, block.m_vEnd, block.m_vStep))
+        nLine = nForLine + 1;
+    else
+        m_LoopStack.Pop();
     return 0;
 }
 
