@@ -12,6 +12,8 @@
 #include "robot/CRobot.h"
 #include "schedule/CTaskScheduler.h"
 
+#include <string>
+
 // Runs the robot whose file is at that position of the script folder's
 // listing (lParam); sent by a second instance started with "-a".
 const UINT WM_RUNROBOTBYINDEX = WM_USER + 2;
@@ -151,8 +153,10 @@ private:
     CHotkeyIdentifierCache m_HotkeyIds;
     CString m_strScriptFolder;
     // While the list is filled: the robot whose file was just read whole, -1
-    // for none.
+    // for none, and the file's bytes, which its row check's save compares
+    // instead of reading the file again.
     int m_nJustReadRobot = -1;
+    std::string m_strJustReadBytes;
     CTaskScheduler m_TaskScheduler;
     int m_nEditedRow = -1;
     int m_bShowTips = 1;

@@ -293,6 +293,10 @@ private:
     bool TopLoopBelongsToThisRun();
     bool TopLoopIs(int nKind);
     void PushLoopBlock(int nKind, int nStartLine, int nEndLine, const CScriptValue* pEnd, const CScriptValue* pStep);
+    // Enters the loop opened on nStartLine (its block pushed, on at the next
+    // line) or skips it, on past its closing line nEndLine (0: none).
+    void EnterOrSkipLoop(bool bEnter, int nKind, int nStartLine, int nEndLine, const CScriptValue* pEnd,
+                         const CScriptValue* pStep, int& nLine);
     void PopStacksToLoopDepths();
     int ExecuteDeclaration(CScriptTokenList& tokens, int& nPos, int nKeyword);
     int DeclareArray(CScriptTokenList& tokens, int& nPos, const CScriptString& strName, int nScope, bool bKeep);

@@ -35,6 +35,17 @@ void CMarionet_Script::PushLoopBlock(int nKind, int nStartLine, int nEndLine, co
     m_LoopStack.Push(block);
 }
 
+void CMarionet_Script::EnterOrSkipLoop(bool bEnter, int nKind, int nStartLine, int nEndLine, const CScriptValue* pEnd,
+                                       const CScriptValue* pStep, int& nLine)
+{
+    if (bEnter) {
+        PushLoopBlock(nKind, nStartLine, nEndLine, pEnd, pStep);
+        nLine = nStartLine + 1;
+    } else {
+        nLine = nEndLine > 0 ? nEndLine + 1 : PastLastLine();
+    }
+}
+
 bool CMarionet_Script::TopLoopBelongsToThisRun()
 {
     return m_LoopStack.GetCount() > m_nLoopBase && m_LoopStack.Top().m_aSaved[2] == m_nDepth;
@@ -61,12 +72,7 @@ int CMarionet_Script::ExecuteWhile(CScriptTokenList& tokens, int& nPos, int& nLi
     const int nWEndLine = FindPartnerLine(nWhileLine + 1, KEYWORD_WHILE, KEYWORD_WEND);
     if (nWEndLine < 0)
         return 1;
-    if (bCondition) {
-        PushLoopBlock(BLOCK_WHILE, nWhileLine, nWEndLine, nullptr, nullptr);
-        nLine = nWhileLine + 1;
-    } else {
-        nLine = nWEndLine > 0 ? nWEndLine + 1 : PastLastLine();
-    }
+    EnterOrSkipLoop(bCondition, BLOCK_WHILE, nWhileLine, nWEndLine, nullptr, nullptr, nLine);
     return 0;
 }
 
@@ -164,12 +170,7 @@ int CMarionet_Script::ExecuteFor(CScriptTokenList& tokens, int& nPos, int& nLine
     if (nNextLine < 0)
         return 1;
     CScriptValue* pVar = FindVariable(strName, SCOPE_AUTO);
-    if (pVar && ForLoopContinues(*pVar, end, step)) {
-        PushLoopBlock(BLOCK_FOR, nForLine, nNextLine, &end, &step);
-        nLine = nForLine + 1;
-    } else {
-        nLine = nNextLine > 0 ? nNextLine + 1 : PastLastLine();
-    }
+    EnterOrSkipLoop(pVar && ForLoopContinues(*pVar, end, step), BLOCK_FOR, nForLine, nNextLine, &end, &step, nLine);
     return 0;
 }
 
