@@ -44,12 +44,17 @@ int CMarionet_Script::TokeniseLine(const char* pszLine, CScriptTokenList& tokens
     return TokeniseScriptLine(pszLine, tokens, m_bExpandEnvStrings != 0, m_LexerReporter);
 }
 
+void CMarionet_Script::SyncLineTokens()
+{
+    m_LineTokens.Sync(m_ScriptFile.GetGeneration(), m_ScriptFile.GetLineCount());
+}
+
 CScriptTokenList* CMarionet_Script::LineTokens(int nLine, const char* pszText, CScriptTokenList& scratch)
 {
     // With the expansion on, a literal's "%NAME%" takes the variable's value
     // at the time the line runs, so such a line is tokenised every time.
     const bool bExpandsNow = m_bExpandEnvStrings && std::strchr(pszText, '%');
-    m_LineTokens.Sync(m_ScriptFile.GetGeneration(), m_ScriptFile.GetLineCount());
+    SyncLineTokens();
     if (!bExpandsNow) {
         if (CScriptTokenList* pKept = m_LineTokens.Find(nLine))
             return pKept;
@@ -80,7 +85,7 @@ int CMarionet_Script::LoadAndCheckScript(const char* pszPath)
 {
     // No statement runs while a script loads: the tokens kept for the
     // script before can go now rather than at the start of the run.
-    m_LineTokens.Sync(m_ScriptFile.GetGeneration(), m_ScriptFile.GetLineCount());
+    SyncLineTokens();
     m_LineTokens.FreeDropped();
     m_UserFunctions.FreeAll();
     ForgetLabels();

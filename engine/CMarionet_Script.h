@@ -248,6 +248,8 @@ private:
     // again whenever it is reached. The scratch list holds the tokens of a
     // line that cannot be kept.
     CScriptTokenList* LineTokens(int nLine, const char* pszText, CScriptTokenList& scratch);
+    // Drops what was kept for the lines when the line store has changed.
+    void SyncLineTokens();
     const char* LineText(int nLine);
     int ExecuteStatement(CScriptTokenList& tokens, int& nLine);
     int ExecuteStatementAt(CScriptTokenList& tokens, int nPos, int& nLine);

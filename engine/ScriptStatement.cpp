@@ -122,6 +122,7 @@ CMarionet_Script::EScanStep CMarionet_Script::ScanError(const char* pszMessage, 
 int CMarionet_Script::FindPartnerLine(int nFromLine, int nOpen, int nClose)
 {
     int nPartner = 0;
+    SyncLineTokens();
     if (m_LineTokens.FindPartner(nFromLine - 1, nOpen, nPartner))
         return nPartner;
     const int nCurrentLine = m_nCurrentLine;
