@@ -2,6 +2,7 @@
 
 #include "framework/AfxMessageBox.h"
 #include "framework/CFile.h"
+#include "robot/AppFolders.h"
 #include "robot/NumberText.h"
 #include "robot/RecordedWindowLines.h"
 #include "robot/RobotFileFormat.h"
@@ -153,12 +154,12 @@ CString CRobot::FileBytes() const
 
 int CRobot::SaveToFile(const CString& folder) const
 {
-    return WriteFileIfChanged(folder + "\\" + m_strName + ".txt", FileBytes()) ? 1 : 0;
+    return WriteFileIfChanged(RobotFilePath(folder, m_strName), FileBytes()) ? 1 : 0;
 }
 
 int CRobot::SaveToFile(const CString& folder, const std::string& held) const
 {
-    return WriteFileIfChanged(folder + "\\" + m_strName + ".txt", FileBytes(), held) ? 1 : 0;
+    return WriteFileIfChanged(RobotFilePath(folder, m_strName), FileBytes(), held) ? 1 : 0;
 }
 
 int CRobot::LoadFromFile(const CString& path)
