@@ -333,6 +333,21 @@ bool WriteRobotFile(const std::string& folder, const std::string& name, const st
     return static_cast<bool>(out.flush());
 }
 
+std::string WriteTempRobotFile(const std::string& name, const std::vector<std::string>& lines)
+{
+    const std::string folder = TempFilePath(name);
+    CreateDirectoryA(folder.c_str(), nullptr);
+    if (!WriteRobotFile(folder, name, lines))
+        return std::string();
+    return folder + "\\" + name + ".txt";
+}
+
+void RemoveTempRobotFile(const std::string& path)
+{
+    DeleteFileA(path.c_str());
+    RemoveDirectoryA(path.substr(0, path.rfind('\\')).c_str());
+}
+
 namespace {
 
 struct BoxSearch
@@ -469,6 +484,17 @@ bool SelectListRow(HWND list, int row)
     return selected;
 }
 
+HWND CreateTestWindow(const char* className, WNDPROC proc, const char* title, DWORD style, RECT place, HWND parent)
+{
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = proc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = className;
+    RegisterClassA(&windowClass);
+    return CreateWindowExA(0, className, title, style, place.left, place.top, place.right - place.left,
+                           place.bottom - place.top, parent, nullptr, windowClass.hInstance, nullptr);
+}
+
 POINT ClientToScreenPoint(HWND hwnd, int x, int y)
 {
     POINT pt = {x, y};
@@ -483,6 +509,15 @@ void LeftClickAt(POINT screen)
     DWORD ax = static_cast<DWORD>((static_cast<long long>(screen.x) * 65535 + (w - 1) / 2) / (w - 1));
     DWORD ay = static_cast<DWORD>((static_cast<long long>(screen.y) * 65535 + (h - 1) / 2) / (h - 1));
     mouse_event(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, ax, ay, 0, 0);
+    // A button pressed before the display server has seen the move can land
+    // at the pointer's previous place: let the move arrive first.
+    WaitUntil(
+        [&] {
+            POINT now = {};
+            return GetCursorPos(&now) && now.x == screen.x && now.y == screen.y;
+        },
+        500);
+    Sleep(50);
     mouse_event(MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE, ax, ay, 0, 0);
     mouse_event(MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE, ax, ay, 0, 0);
 }
