@@ -14,6 +14,8 @@
 #include "robot/CRobot.h"
 #include "schedule/CTaskScheduler.h"
 
+#include <string>
+
 class CInputRobotDlg;
 
 // Runs the robot whose file is at that position of the script folder's
@@ -170,8 +172,10 @@ private:
     CHotkeyIdentifierCache m_HotkeyIds;
     CString m_strScriptFolder;
     // While the list is filled: the robot whose file was just read whole, -1
-    // for none.
+    // for none, and the file's bytes, which its row check's save compares
+    // instead of reading the file again.
     int m_nJustReadRobot = -1;
+    std::string m_strJustReadBytes;
     CTaskScheduler m_TaskScheduler;
     int m_nEditedRow = -1;
     int m_bShowTips = 1;

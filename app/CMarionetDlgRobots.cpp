@@ -23,7 +23,7 @@ void CMarionetDlg::LoadRobots()
     m_RobotList.DeleteAllItems();
     for (const CString& path : ListRobotFiles(m_strScriptFolder)) {
         CRobot robot;
-        const int readWhole = robot.LoadFromFile(path);
+        const int readWhole = robot.LoadFromFile(path, m_strJustReadBytes);
         // A file that cannot be opened still gets its row, under its file name.
         if (robot.m_strName.IsEmpty())
             robot.m_strName = RobotFileBaseName(path);
@@ -31,6 +31,7 @@ void CMarionetDlg::LoadRobots()
         m_nJustReadRobot = readWhole ? index : -1;
         AddRobotRow(robot);
         m_nJustReadRobot = -1;
+        m_strJustReadBytes.clear();
     }
     m_RobotList.SetRedraw(TRUE);
     m_RobotList.Invalidate();
@@ -110,7 +111,10 @@ void CMarionetDlg::OnRobotListItemChanged(NMHDR* header, LRESULT* result)
     if (index == m_nJustReadRobot || robot.LoadFromFile(RobotFilePath(folder, m_arrRobots[index].m_strName))) {
         robot.m_bEnable = newCheck;
         CreateDirectoryPath(folder);
-        robot.SaveToFile(folder);
+        if (index == m_nJustReadRobot)
+            robot.SaveToFile(folder, m_strJustReadBytes);
+        else
+            robot.SaveToFile(folder);
         m_arrRobots[index] = robot;
     } else {
         // Only a file read whole is written back: a vanished or damaged file

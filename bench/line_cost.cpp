@@ -78,16 +78,6 @@ double Median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
-double PumpCallUs()
-{
-    const int kPumps = 1000000;
-    MSG msg;
-    const double start = NowMs();
-    for (int i = 0; i < kPumps; ++i)
-        PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);
-    return (NowMs() - start) * 1000.0 / kPumps;
-}
-
 }  // namespace
 
 int main()

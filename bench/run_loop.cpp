@@ -1,5 +1,6 @@
 // Lines per second through the real run loop, beside the cost of the per-line
 // message pump alone, and the memory of a polling robot's TAG/If/GOTO loop.
+#include "bench/BenchClock.h"
 #include "bench/BenchLoops.h"
 #include "engine/builtins/BuiltinRegistry.h"
 #include "framework/CMessageBoxCapture.h"
@@ -62,15 +63,8 @@ int main()
     for (const BenchLoop& loop : BenchLoops(50000))
         Report(loop.name, RunScript(file, engine, loop.lines), loop.executedLines);
 
-    const int kPumps = 1000000;
-    LARGE_INTEGER start;
-    QueryPerformanceCounter(&start);
-    MSG msg;
-    for (int i = 0; i < kPumps; ++i)
-        PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);
-    const double pumpSeconds = Seconds(start);
-    std::printf("%-28s %10.0f pumps/s  (the floor of one line: %.2f us)\n", "PeekMessageA alone", kPumps / pumpSeconds,
-                pumpSeconds / kPumps * 1e6);
+    const double pumpUs = PumpCallUs();
+    std::printf("%-28s %10.0f pumps/s  (the floor of one line: %.2f us)\n", "PeekMessageA alone", 1e6 / pumpUs, pumpUs);
 
     RunScript(file, engine, PollingLoop(1000));
     const size_t before = PrivateBytes();

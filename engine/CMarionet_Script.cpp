@@ -8,6 +8,7 @@
 
 #include <mmsystem.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,26 @@ int CMarionet_Script::TokeniseLine(const char* pszLine, CScriptTokenList& tokens
     return TokeniseScriptLine(pszLine, tokens, m_bExpandEnvStrings != 0, m_LexerReporter);
 }
 
+void CMarionet_Script::SyncLineTokens()
+{
+    m_LineTokens.Sync(m_ScriptFile.GetGeneration(), m_ScriptFile.GetLineCount());
+}
+
+CScriptTokenList* CMarionet_Script::LineTokens(int nLine, const char* pszText, CScriptTokenList& scratch)
+{
+    // With the expansion on, a literal's "%NAME%" takes the variable's value
+    // at the time the line runs, so such a line is tokenised every time.
+    const bool bExpandsNow = m_bExpandEnvStrings && std::strchr(pszText, '%');
+    SyncLineTokens();
+    if (!bExpandsNow) {
+        if (CScriptTokenList* pKept = m_LineTokens.Find(nLine))
+            return pKept;
+    }
+    if (TokeniseLine(pszText, scratch))
+        return nullptr;
+    return bExpandsNow ? &scratch : m_LineTokens.Keep(nLine, scratch);
+}
+
 void CMarionet_Script::SetBuiltinHandler(int nIndex, ScriptBuiltinHandler handler)
 {
     if (nIndex >= 0 && nIndex < kScriptBuiltinCount)
@@ -62,6 +83,10 @@ void CMarionet_Script::ClearBuiltinHandlers()
 
 int CMarionet_Script::LoadAndCheckScript(const char* pszPath)
 {
+    // No statement runs while a script loads: the tokens kept for the
+    // script before can go now rather than at the start of the run.
+    SyncLineTokens();
+    m_LineTokens.FreeDropped();
     m_UserFunctions.FreeAll();
     ForgetLabels();
     if (RegisterUserFunctions() || CheckUserFunctionCalls())

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "engine/CScriptFileTable.h"
+#include "engine/CScratchPool.h"
 #include "engine/CScriptHotkeyQueue.h"
+#include "engine/CScriptLineTokens.h"
 #include "engine/CScriptString.h"
 #include "engine/CScriptValue.h"
 #include "engine/CScriptTokenList.h"
@@ -12,13 +14,13 @@
 #include "engine/IScriptErrorReporter.h"
 #include "engine/ScriptBuiltinNames.h"
 #include "engine/ScriptEngineHooks.h"
+#include "engine/ScriptScratch.h"
 #include "engine/ScriptStacks.h"
 #include "engine/ScriptTokenTypes.h"
 #include "robot/RecordedWindowInfo.h"
 
 #include <windows.h>
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -232,7 +234,7 @@ private:
     void BeginTopLevelRun();
     void EndTopLevelRun();
     int ServiceWaitStates();
-    void ExecuteLine(const char* pszText, CScriptTokenList& tokens, int& nLine);
+    void ExecuteLine(const char* pszText, CScriptTokenList& scratch, int& nLine);
     bool PollAdlib();
     bool DispatchPendingHotkey();
     int RunUserFunctionNested(const char* pszName);
@@ -240,6 +242,14 @@ private:
 
     // Lines and statements.
     int TokeniseLine(const char* pszLine, CScriptTokenList& tokens);
+    // The tokens of line nLine, whose text is given: the kept ones, else the
+    // line tokenised (and kept). Null after a lexer error, which has been
+    // reported: a line that does not tokenise is never kept, so it reports
+    // again whenever it is reached. The scratch list holds the tokens of a
+    // line that cannot be kept.
+    CScriptTokenList* LineTokens(int nLine, const char* pszText, CScriptTokenList& scratch);
+    // Drops what was kept for the lines when the line store has changed.
+    void SyncLineTokens();
     const char* LineText(int nLine);
     int ExecuteStatement(CScriptTokenList& tokens, int& nLine);
     int ExecuteStatementAt(CScriptTokenList& tokens, int nPos, int& nLine);
@@ -255,12 +265,14 @@ private:
         SCAN_STOP,
         SCAN_ERROR  // the visitor has reported the error
     };
-    using LineVisitor = std::function<EScanStep(CScriptTokenList& tokens, int& nLine)>;
-    // Tokenises the lines from nFromLine on and hands each to the visitor,
-    // which may move nLine on to skip lines. m_nCurrentLine names the line
-    // being scanned, so an error names it; the caller puts it back. Returns 1
-    // after an error, 0 when the visitor stops or the script runs out.
-    int ScanLines(int nFromLine, const LineVisitor& visit);
+    // Hands the tokens of the lines from nFromLine on to the visitor, an
+    // EScanStep (CScriptTokenList& tokens, int& nLine), which may move nLine
+    // on to skip lines. m_nCurrentLine names the line being scanned, so an
+    // error names it; the caller puts it back. Returns 1 after an error, 0
+    // when the visitor stops or the script runs out. Defined in
+    // ScriptLineScan.h.
+    template <class Visitor>
+    int ScanLines(int nFromLine, Visitor&& visit);
     EScanStep ScanError(const char* pszMessage, int nColumn = -1);
 
     int ExecuteIf(CScriptTokenList& tokens, int& nPos, int& nLine);
@@ -283,10 +295,15 @@ private:
     bool TopLoopBelongsToThisRun();
     bool TopLoopIs(int nKind);
     void PushLoopBlock(int nKind, int nStartLine, int nEndLine, const CScriptValue* pEnd, const CScriptValue* pStep);
+    // Enters the loop opened on nStartLine (its block pushed, on at the next
+    // line) or skips it, on past its closing line nEndLine (0: none).
+    void EnterOrSkipLoop(bool bEnter, int nKind, int nStartLine, int nEndLine, const CScriptValue* pEnd,
+                         const CScriptValue* pStep, int& nLine);
     void PopStacksToLoopDepths();
     int ExecuteDeclaration(CScriptTokenList& tokens, int& nPos, int nKeyword);
     int DeclareArray(CScriptTokenList& tokens, int& nPos, const CScriptString& strName, int nScope, bool bKeep);
     int ExecuteAssignment(CScriptTokenList& tokens, int& nPos);
+    bool AppendInPlace(CScriptTokenList& tokens, int& nPos, CScriptValue* pTarget);
     int ExecuteReturn(CScriptTokenList& tokens, int& nPos);
     int ExecuteExit(CScriptTokenList& tokens, int& nPos);
     int ExecuteFuncSkip(CScriptTokenList& tokens, int& nLine);
@@ -337,7 +354,10 @@ private:
     int m_nSelectBase = 0;
     // Calls nested inside expressions, bounded so that the stack never runs out.
     int m_nExpressionDepth = 0;
+    CScratchPool<CExpressionStacks> m_ExpressionStacks;
+    CScratchPool<std::vector<CBoundArgument>> m_BoundArguments;
 
     std::unordered_map<std::string, int> m_Labels;
     bool m_bLabelsRegistered = false;
+    CScriptLineTokens m_LineTokens;
 };

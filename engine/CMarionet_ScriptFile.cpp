@@ -24,6 +24,7 @@ void CMarionet_ScriptFile::AddScriptLine(int nLineNumber, const char* pszText, i
 {
     // The line array points into the lines: any change leaves it stale.
     m_aLineArray.clear();
+    ++m_uGeneration;
     if (!m_aLines.empty()) {
         const std::string& last = m_aLines.back().text;
         if (last.empty() || last[0] == ';')
@@ -90,6 +91,7 @@ const char* CMarionet_ScriptFile::GetIncludeFileName(int nFileIndex) const
 
 void CMarionet_ScriptFile::BuildLineArray()
 {
+    ++m_uGeneration;
     m_aLineArray.clear();
     m_aLineArray.reserve(m_aLines.size());
     for (const ScriptLine& line : m_aLines)
@@ -98,6 +100,7 @@ void CMarionet_ScriptFile::BuildLineArray()
 
 void CMarionet_ScriptFile::UnloadScript()
 {
+    ++m_uGeneration;
     m_aLineArray.clear();
     m_aLines.clear();
     m_aScriptFiles.clear();

@@ -38,6 +38,9 @@ public:
     int GetLineNumber(int nLine) const;
     int GetLineFileIndex(int nLine) const;
     int GetLineCount() const;
+    // Changes whenever a line is added, the line array is built or the script
+    // is unloaded: what was derived from the lines before is then stale.
+    unsigned GetGeneration() const { return m_uGeneration; }
 
     // Full path at that index; null outside 0..63 or for an empty slot.
     const char* GetIncludeFileName(int nFileIndex) const;
@@ -90,4 +93,5 @@ private:
     std::vector<const char*> m_aLineArray;
     std::vector<ScriptFileEntry> m_aScriptFiles;
     std::vector<CString> m_arrIncludeDirs;
+    unsigned m_uGeneration = 0;
 };

@@ -55,7 +55,7 @@ private:
 
 CScriptVarList* CScriptVarTable::TopFrame()
 {
-    return m_aFrames.empty() ? nullptr : &m_aFrames.back();
+    return m_nFrames > 0 ? &m_aFrames[static_cast<std::size_t>(m_nFrames) - 1] : nullptr;
 }
 
 bool CScriptVarTable::Assign(const char* name, const CScriptValue& value, int scope)
@@ -117,17 +117,20 @@ int CScriptVarTable::DeclaredWhere(const char* name)
 
 void CScriptVarTable::PushFrame()
 {
-    m_aFrames.emplace_back();
+    if (m_nFrames == static_cast<int>(m_aFrames.size()))
+        m_aFrames.emplace_back();
+    ++m_nFrames;
 }
 
 void CScriptVarTable::PopFrame()
 {
-    if (!m_aFrames.empty())
-        m_aFrames.pop_back();
+    if (m_nFrames > 0)
+        m_aFrames[static_cast<std::size_t>(--m_nFrames)].Clear();
 }
 
 void CScriptVarTable::FreeAll()
 {
     m_aFrames.clear();
+    m_nFrames = 0;
     m_Globals = CScriptVarList();
 }

@@ -33,12 +33,15 @@ public:
     int DeclaredWhere(const char* name);
     void PushFrame();
     void PopFrame();
-    int GetFrameCount() const { return static_cast<int>(m_aFrames.size()); }
+    int GetFrameCount() const { return m_nFrames; }
     void FreeAll();
 
 private:
     CScriptVarList* TopFrame();
 
     CScriptVarList m_Globals;
+    // The frames in use are the first m_nFrames; a popped frame is cleared
+    // and kept for the next call.
     std::vector<CScriptVarList> m_aFrames;
+    int m_nFrames = 0;
 };

@@ -13,16 +13,6 @@ const char kParseCall[] = "Error parsing function call.";
 const char kParameterCount[] = "Incorrect number of parameters in function call.";
 const char kExpectedVariable[] = "Expected a variable in user function call.";
 
-// One argument of a user-function call, ready to be bound in the new frame.
-struct CBoundArgument
-{
-    CScriptString strName;
-    bool bByRef = false;
-    CScriptValue* pTarget = nullptr;
-    std::shared_ptr<CScriptValue> keepTarget;
-    CScriptValue value;
-};
-
 }  // namespace
 
 // The local frame and the call block of one user-function call, removed
@@ -134,12 +124,16 @@ int CMarionet_Script::CallUserFunction(CScriptTokenList& tokens, int& nPos, CScr
     if (FindCallEnd(tokens, nPos, nColumn, false, nClose))
         return 1;
 
-    CScriptTokenList params;
+    CScriptTokenList scratch;
     const char* pszFuncLine = LineText(nFuncLine);
-    if (!pszFuncLine || TokeniseLine(pszFuncLine, params))
+    CScriptTokenList* pParams = pszFuncLine ? LineTokens(nFuncLine, pszFuncLine, scratch) : nullptr;
+    if (!pParams)
         return 1;
+    CScriptTokenList& params = *pParams;
 
-    std::vector<CBoundArgument> bound;
+    CScratchLease<std::vector<CBoundArgument>> lease(m_BoundArguments);
+    std::vector<CBoundArgument>& bound = lease.Get();
+    bound.clear();
     int nArgPos = nPos + 1;
     for (int nParam = 3; params[nParam].m_nType != TOKEN_END && params[nParam].m_nType != TOKEN_RIGHT_PAREN; ++nParam) {
         CBoundArgument argument;
@@ -149,7 +143,7 @@ int CMarionet_Script::CallUserFunction(CScriptTokenList& tokens, int& nPos, CScr
         }
         if (params[nParam].m_nType != TOKEN_VARIABLE)
             continue;
-        argument.strName = params[nParam].m_vValue.GetString();
+        argument.pName = &params[nParam].m_vValue.GetString();
         if (nArgPos >= nClose)
             return ReportScriptError(kParameterCount, nColumn);
         if (argument.bByRef) {
@@ -185,9 +179,9 @@ int CMarionet_Script::CallUserFunction(CScriptTokenList& tokens, int& nPos, CScr
     CCallFrame frame(*this, nFuncLine);
     for (CBoundArgument& argument : bound) {
         if (argument.bByRef)
-            m_Variables.AddByRef(argument.strName, argument.pTarget);
+            m_Variables.AddByRef(*argument.pName, argument.pTarget);
         else
-            m_Variables.Assign(argument.strName, argument.value, SCOPE_LOCAL);
+            m_Variables.Assign(*argument.pName, argument.value, SCOPE_LOCAL);
     }
     m_vResult.SetInteger(0);
     const int nStatus = ExecuteNested(nFuncLine + 1, 0, 0);

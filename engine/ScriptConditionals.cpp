@@ -1,5 +1,6 @@
 #include "engine/CMarionet_Script.h"
 
+#include "engine/ScriptLineScan.h"
 #include "engine/ScriptTokenTests.h"
 
 namespace {
@@ -13,6 +14,15 @@ bool OpensIfBlock(CScriptTokenList& tokens)
     while (tokens[nLast + 1].m_nType != TOKEN_END)
         ++nLast;
     return nLast > 0 && IsKeywordToken(tokens[nLast], KEYWORD_THEN);
+}
+
+void PushBlock(CScriptBlockStack& stack, int nKind, int nStartLine, int nEndLine)
+{
+    CScriptBlock block;
+    block.m_nKind = nKind;
+    block.m_nStartLine = nStartLine;
+    block.m_nEndLine = nEndLine;
+    stack.Push(block);
 }
 
 }  // namespace
@@ -86,11 +96,7 @@ int CMarionet_Script::ExecuteIf(CScriptTokenList& tokens, int& nPos, int& nLine)
         return 1;
     m_nCurrentLine = nIfLine;
 
-    CScriptBlock block;
-    block.m_nKind = BLOCK_IF;
-    block.m_nStartLine = nIfLine;
-    block.m_nEndLine = nEndLine;
-    m_IfStack.Push(block);
+    PushBlock(m_IfStack, BLOCK_IF, nIfLine, nEndLine);
     nLine = nTarget;
     return 0;
 }
@@ -174,11 +180,7 @@ int CMarionet_Script::ExecuteSelect(CScriptTokenList& tokens, int& nPos, int& nL
     if (!nEndLine || !bCaseSeen)
         return ReportScriptError("\"Select\" statement is missing \"EndSelect\" or \"Case\" statement.", -1);
 
-    CScriptBlock block;
-    block.m_nKind = BLOCK_SELECT;
-    block.m_nStartLine = nSelectLine;
-    block.m_nEndLine = nEndLine;
-    m_SelectStack.Push(block);
+    PushBlock(m_SelectStack, BLOCK_SELECT, nSelectLine, nEndLine);
     nLine = bChosen ? nTarget : nEndLine;
     return 0;
 }

@@ -52,7 +52,7 @@ int CMarionet_Script::ExecuteDeclaration(CScriptTokenList& tokens, int& nPos, in
         if (token.m_nType != TOKEN_VARIABLE)
             return ReportScriptError("No variable given for \"Dim\", \"Local\" or \"Global\" statement.",
                                      tokens[nPos - 1].m_nColumn);
-        const CScriptString strName = token.m_vValue.GetString();
+        const CScriptString& strName = token.m_vValue.GetString();
         if (!FindVariable(strName, nScope)) {
             CScriptValue empty;
             empty.SetString("");
@@ -80,7 +80,7 @@ int CMarionet_Script::ExecuteDeclaration(CScriptTokenList& tokens, int& nPos, in
 int CMarionet_Script::ExecuteAssignment(CScriptTokenList& tokens, int& nPos)
 {
     const CScriptToken& token = tokens[nPos];
-    const CScriptString strName = token.m_vValue.GetString();
+    const CScriptString& strName = token.m_vValue.GetString();
     const int nColumn = token.m_nColumn;
     ++nPos;
     CScriptValue* pTarget = FindVariable(strName, SCOPE_AUTO);
@@ -101,9 +101,37 @@ int CMarionet_Script::ExecuteAssignment(CScriptTokenList& tokens, int& nPos)
     if (tokens[nPos].m_nType != TOKEN_EQUAL)
         return ReportScriptError("Expected a = operator in assignment statement.", tokens[nPos].m_nColumn);
     ++nPos;
+    if (AppendInPlace(tokens, nPos, pTarget))
+        return 0;
     CScriptValue value;
     if (EvaluateExpression(tokens, nPos, value) || RequireLineEnd(tokens, nPos))
         return 1;
-    *pTarget = value;
+    *pTarget = std::move(value);
     return 0;
+}
+
+// "$s = $s & x" with x a literal or a plain variable: the text is appended
+// where it stands instead of being copied out and back, which would make a
+// string built up line by line cost time quadratic in its length. The
+// result is the one the expression gives; anything else (an array, a
+// missing variable, more after x) goes the general way.
+bool CMarionet_Script::AppendInPlace(CScriptTokenList& tokens, int& nPos, CScriptValue* pTarget)
+{
+    const CScriptToken& source = tokens[nPos];
+    const CScriptToken& operand = tokens[nPos + 2];
+    if (source.m_nType != TOKEN_VARIABLE || tokens[nPos + 1].m_nType != TOKEN_CONCAT ||
+        tokens[nPos + 3].m_nType != TOKEN_END)
+        return false;
+    if (FindVariable(source.m_vValue.GetString(), SCOPE_AUTO) != pTarget)
+        return false;
+    const CScriptValue* pOperand = nullptr;
+    if (operand.m_nType == TOKEN_LITERAL)
+        pOperand = &operand.m_vValue;
+    else if (operand.m_nType == TOKEN_VARIABLE)
+        pOperand = FindVariable(operand.m_vValue.GetString(), SCOPE_AUTO);
+    if (!pOperand || pTarget->IsArray() || pTarget->IsReference() || pOperand->IsArray() || pOperand->IsReference())
+        return false;
+    pTarget->Concatenate(*pOperand);
+    nPos += 3;
+    return true;
 }

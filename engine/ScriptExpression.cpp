@@ -3,7 +3,6 @@
 #include "engine/ScriptOperatorTable.h"
 
 #include <cmath>
-#include <memory>
 #include <vector>
 
 namespace {
@@ -23,51 +22,6 @@ public:
 
 private:
     int& m_nDepth;
-};
-
-// The value and operator stacks of the expressions being evaluated, one pair
-// for each level of nesting on this thread, kept from line to line so that a
-// warm expression allocates nothing. A lease takes the next level's pair,
-// emptied, for the time of one evaluation.
-class CExpressionStacksLease
-{
-public:
-    CExpressionStacksLease() : m_Stacks(Acquire())
-    {
-        m_Stacks.values.clear();
-        m_Stacks.operators.assign(1, OP_END);
-    }
-    ~CExpressionStacksLease() { --Level(); }
-    CExpressionStacksLease(const CExpressionStacksLease&) = delete;
-    CExpressionStacksLease& operator=(const CExpressionStacksLease&) = delete;
-
-    std::vector<CScriptValue>& Values() { return m_Stacks.values; }
-    std::vector<int>& Operators() { return m_Stacks.operators; }
-
-private:
-    struct Stacks
-    {
-        std::vector<CScriptValue> values;
-        std::vector<int> operators;
-    };
-
-    static int& Level()
-    {
-        thread_local int level = 0;
-        return level;
-    }
-
-    static Stacks& Acquire()
-    {
-        // Pointers, so that a deeper level added later never moves a pair in use.
-        thread_local std::vector<std::unique_ptr<Stacks>> levels;
-        const int level = Level()++;
-        if (static_cast<int>(levels.size()) <= level)
-            levels.push_back(std::make_unique<Stacks>());
-        return *levels[static_cast<size_t>(level)];
-    }
-
-    Stacks& m_Stacks;
 };
 
 // The operator code of a token, or -1 for an operand.
@@ -221,9 +175,11 @@ int CMarionet_Script::EvaluateExpression(CScriptTokenList& tokens, int& nPos, CS
     if (m_nExpressionDepth > kMaxExpressionDepth)
         return ReportScriptError(kRecursionMessage, -1);
 
-    CExpressionStacksLease stacks;
-    std::vector<CScriptValue>& values = stacks.Values();
-    std::vector<int>& operators = stacks.Operators();
+    CScratchLease<CExpressionStacks> stacks(m_ExpressionStacks);
+    std::vector<CScriptValue>& values = stacks.Get().values;
+    std::vector<int>& operators = stacks.Get().operators;
+    values.clear();
+    operators.assign(1, OP_END);
     const int nFirstColumn = tokens[nPos].m_nColumn;
     bool bAfterOperand = false;
     int nOpenBrackets = 0;

@@ -1,5 +1,6 @@
 #include "engine/CMarionet_Script.h"
 
+#include "engine/ScriptLineScan.h"
 #include "engine/ScriptTokenTests.h"
 
 #include "engine/CMarionet_ScriptFile.h"

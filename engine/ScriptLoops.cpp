@@ -35,6 +35,17 @@ void CMarionet_Script::PushLoopBlock(int nKind, int nStartLine, int nEndLine, co
     m_LoopStack.Push(block);
 }
 
+void CMarionet_Script::EnterOrSkipLoop(bool bEnter, int nKind, int nStartLine, int nEndLine, const CScriptValue* pEnd,
+                                       const CScriptValue* pStep, int& nLine)
+{
+    if (bEnter) {
+        PushLoopBlock(nKind, nStartLine, nEndLine, pEnd, pStep);
+        nLine = nStartLine + 1;
+    } else {
+        nLine = nEndLine > 0 ? nEndLine + 1 : PastLastLine();
+    }
+}
+
 bool CMarionet_Script::TopLoopBelongsToThisRun()
 {
     return m_LoopStack.GetCount() > m_nLoopBase && m_LoopStack.Top().m_aSaved[2] == m_nDepth;
@@ -61,12 +72,7 @@ int CMarionet_Script::ExecuteWhile(CScriptTokenList& tokens, int& nPos, int& nLi
     const int nWEndLine = FindPartnerLine(nWhileLine + 1, KEYWORD_WHILE, KEYWORD_WEND);
     if (nWEndLine < 0)
         return 1;
-    if (bCondition) {
-        PushLoopBlock(BLOCK_WHILE, nWhileLine, nWEndLine, nullptr, nullptr);
-        nLine = nWhileLine + 1;
-    } else {
-        nLine = nWEndLine > 0 ? nWEndLine + 1 : PastLastLine();
-    }
+    EnterOrSkipLoop(bCondition, BLOCK_WHILE, nWhileLine, nWEndLine, nullptr, nullptr, nLine);
     return 0;
 }
 
@@ -123,7 +129,7 @@ int CMarionet_Script::ExecuteFor(CScriptTokenList& tokens, int& nPos, int& nLine
     const CScriptToken& varToken = tokens[nPos];
     if (varToken.m_nType != TOKEN_VARIABLE)
         return ReportScriptError(kForBadlyFormatted, varToken.m_nColumn);
-    const CScriptString strName = varToken.m_vValue.GetString();
+    const CScriptString& strName = varToken.m_vValue.GetString();
     if (!FindVariable(strName, SCOPE_AUTO)) {
         if (m_bMustDeclareVars)
             return ReportScriptError("Variable used without being declared.", varToken.m_nColumn);
@@ -164,12 +170,7 @@ int CMarionet_Script::ExecuteFor(CScriptTokenList& tokens, int& nPos, int& nLine
     if (nNextLine < 0)
         return 1;
     CScriptValue* pVar = FindVariable(strName, SCOPE_AUTO);
-    if (pVar && ForLoopContinues(*pVar, end, step)) {
-        PushLoopBlock(BLOCK_FOR, nForLine, nNextLine, &end, &step);
-        nLine = nForLine + 1;
-    } else {
-        nLine = nNextLine > 0 ? nNextLine + 1 : PastLastLine();
-    }
+    EnterOrSkipLoop(pVar && ForLoopContinues(*pVar, end, step), BLOCK_FOR, nForLine, nNextLine, &end, &step, nLine);
     return 0;
 }
 
@@ -179,21 +180,28 @@ int CMarionet_Script::ExecuteNext(CScriptTokenList& tokens, int& nPos, int& nLin
         return 1;
     if (!TopLoopIs(BLOCK_FOR))
         return InvalidKeyword();
-    const CScriptBlock block = m_LoopStack.Top();
-    m_LoopStack.Pop();
-
-    CScriptTokenList forTokens;
-    const char* pszForLine = LineText(block.m_nStartLine);
-    if (!pszForLine || TokeniseLine(pszForLine, forTokens))
+    // The block stays on the stack while the loop goes on; it is dropped
+    // when the loop ends or its variable is gone.
+    CScriptBlock& block = m_LoopStack.Top();
+    const int nForLine = block.m_nStartLine;
+    CScriptTokenList scratch;
+    const char* pszForLine = LineText(nForLine);
+    CScriptTokenList* pForTokens = pszForLine ? LineTokens(nForLine, pszForLine, scratch) : nullptr;
+    if (!pForTokens) {
+        m_LoopStack.Pop();
         return 1;
-    CScriptValue* pVar = FindVariable(forTokens[1].m_vValue.GetString(), SCOPE_AUTO);
-    if (!pVar)
-        return ReportScriptError("Variable used without being declared.", forTokens[1].m_nColumn);
-    pVar->Add(block.m_vStep);
-    if (ForLoopContinues(*pVar, block.m_vEnd, block.m_vStep)) {
-        m_LoopStack.Push(block);
-        nLine = block.m_nStartLine + 1;
     }
+    const CScriptToken& varToken = (*pForTokens)[1];
+    CScriptValue* pVar = FindVariable(varToken.m_vValue.GetString(), SCOPE_AUTO);
+    if (!pVar) {
+        m_LoopStack.Pop();
+        return ReportScriptError("Variable used without being declared.", varToken.m_nColumn);
+    }
+    pVar->Add(block.m_vStep);
+    if (ForLoopContinues(*pVar, block.m_vEnd, block.m_vStep))
+        nLine = nForLine + 1;
+    else
+        m_LoopStack.Pop();
     return 0;
 }
 

@@ -29,6 +29,7 @@ void CMarionet_Script::BeginTopLevelRun()
     m_nIfBase = m_nLoopBase = m_nSelectBase = 0;
     m_nExpressionDepth = 0;
     m_nDepth = 0;
+    m_LineTokens.FreeDropped();
 }
 
 void CMarionet_Script::EndTopLevelRun()
@@ -93,7 +94,7 @@ int CMarionet_Script::ExecuteFromLine(int nStartLine, int bTopLevel)
     EnsureLabelsRegistered();
 
     int nLine = nStartLine;
-    CScriptTokenList tokens;
+    CScriptTokenList scratch;
     while (!m_bQuit && !m_bReturn) {
         if (g_pfnLinePump)
             g_pfnLinePump(*this);
@@ -116,7 +117,7 @@ int CMarionet_Script::ExecuteFromLine(int nStartLine, int bTopLevel)
             EndWaitLong();
             m_nWaitState = WAIT_FINISHED;
         } else {
-            ExecuteLine(pszText, tokens, nLine);
+            ExecuteLine(pszText, scratch, nLine);
         }
     }
 
@@ -128,13 +129,13 @@ int CMarionet_Script::ExecuteFromLine(int nStartLine, int bTopLevel)
     return 0;
 }
 
-void CMarionet_Script::ExecuteLine(const char* pszText, CScriptTokenList& tokens, int& nLine)
+void CMarionet_Script::ExecuteLine(const char* pszText, CScriptTokenList& scratch, int& nLine)
 {
     // Memory that cannot be had (a string or array grown past what the
     // process can hold) ends the script with a report instead of the program.
     try {
-        if (TokeniseLine(pszText, tokens) == 0)
-            ExecuteStatement(tokens, nLine);
+        if (CScriptTokenList* pTokens = LineTokens(m_nCurrentLine, pszText, scratch))
+            ExecuteStatement(*pTokens, nLine);
     } catch (const std::bad_alloc&) {
         ReportScriptError("Error allocating memory.", -1);
     }

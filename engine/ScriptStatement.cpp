@@ -1,6 +1,7 @@
 #include "engine/CMarionet_Script.h"
 
 #include "engine/CMarionet_ScriptFile.h"
+#include "engine/ScriptLineScan.h"
 #include "engine/ScriptTokenTests.h"
 
 const char* CMarionet_Script::LineText(int nLine)
@@ -109,22 +110,6 @@ int CMarionet_Script::ExecuteKeyword(CScriptTokenList& tokens, int& nPos, int& n
     }
 }
 
-int CMarionet_Script::ScanLines(int nFromLine, const LineVisitor& visit)
-{
-    CScriptTokenList tokens;
-    for (int nLine = nFromLine;; ++nLine) {
-        const char* pszText = LineText(nLine);
-        if (!pszText)
-            return 0;
-        m_nCurrentLine = nLine;
-        if (TokeniseLine(pszText, tokens))
-            return 1;
-        const EScanStep step = visit(tokens, nLine);
-        if (step != SCAN_NEXT)
-            return step == SCAN_ERROR ? 1 : 0;
-    }
-}
-
 CMarionet_Script::EScanStep CMarionet_Script::ScanError(const char* pszMessage, int nColumn)
 {
     ReportScriptError(pszMessage, nColumn);
@@ -136,9 +121,12 @@ CMarionet_Script::EScanStep CMarionet_Script::ScanError(const char* pszMessage, 
 // (which names the scanned line).
 int CMarionet_Script::FindPartnerLine(int nFromLine, int nOpen, int nClose)
 {
+    int nPartner = 0;
+    SyncLineTokens();
+    if (m_LineTokens.FindPartner(nFromLine - 1, nOpen, nPartner))
+        return nPartner;
     const int nCurrentLine = m_nCurrentLine;
     int nNesting = 0;
-    int nPartner = 0;
     const int nError = ScanLines(nFromLine, [&](CScriptTokenList& tokens, int& nLine) {
         if (IsKeywordToken(tokens[0], nOpen)) {
             ++nNesting;
@@ -154,5 +142,6 @@ int CMarionet_Script::FindPartnerLine(int nFromLine, int nOpen, int nClose)
     if (nError)
         return -1;
     m_nCurrentLine = nCurrentLine;
+    m_LineTokens.KeepPartner(nFromLine - 1, nOpen, nPartner);
     return nPartner;
 }

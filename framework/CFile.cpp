@@ -110,11 +110,11 @@ bool CFile::MoveTo(LONGLONG offset, DWORD method)
     return IsOpen() && SetFilePointerEx(m_hFile, distance, nullptr, method);
 }
 
-bool CFile::ReadAll(const char* path, std::string& bytes)
+bool CFile::ReadAll(const char* path, std::string& bytes, UINT flags)
 {
     bytes.clear();
     CFile file;
-    if (!file.Open(path, modeRead | shareDenyWrite))
+    if (!file.Open(path, flags))
         return false;
     const ULONGLONG length = file.GetLength();
     if (length >= std::numeric_limits<UINT>::max())

@@ -45,8 +45,9 @@ public:
     bool SeekToEnd();
     bool Flush();
 
-    // The whole content of a file; false when it cannot be opened or read.
-    static bool ReadAll(const char* path, std::string& bytes);
+    // The whole content of a file, opened with the given mode and sharing
+    // flags; false when it cannot be opened or read.
+    static bool ReadAll(const char* path, std::string& bytes, UINT flags = modeRead | shareDenyWrite);
     // Creates or truncates the file and writes bytes; false on any failure.
     static bool WriteAll(const char* path, const void* bytes, size_t count);
 

@@ -1,7 +1,7 @@
 #include "robot/CRobot.h"
 
 #include "framework/AfxMessageBox.h"
-#include "framework/CStdioFile.h"
+#include "framework/CFile.h"
 #include "robot/AppFolders.h"
 #include "robot/NumberText.h"
 #include "robot/RecordedWindowLines.h"
@@ -18,19 +18,29 @@ CString ValueAfterKey(const CString& line, RobotHeaderKey key)
     return line.Mid(static_cast<int>(std::strlen(kRobotHeaderKeys[key])));
 }
 
-// Reads the file line by line; past the end every line reads as empty.
+// Reads a file's text line by line as CStdioFile reads the file: a line ends
+// at LF, a CR before the LF goes with it, and a final line end makes no extra
+// line. Past the end every line reads as empty.
 class LineSource
 {
 public:
-    explicit LineSource(CStdioFile& file) : m_File(file) {}
+    explicit LineSource(const std::string& text) : m_Text(text) {}
 
     bool Next(CString& line)
     {
-        if (m_bEnded || !m_File.ReadString(line)) {
-            m_bEnded = true;
+        if (m_nNext >= m_Text.size()) {
             line.Empty();
             return false;
         }
+        const size_t end = m_Text.find('\n', m_nNext);
+        if (end == std::string::npos) {
+            line.Str().assign(m_Text, m_nNext, std::string::npos);
+            m_nNext = m_Text.size();
+            return true;
+        }
+        const size_t stop = end > m_nNext && m_Text[end - 1] == '\r' ? end - 1 : end;
+        line.Str().assign(m_Text, m_nNext, stop - m_nNext);
+        m_nNext = end + 1;
         return true;
     }
 
@@ -42,8 +52,8 @@ public:
     }
 
 private:
-    CStdioFile& m_File;
-    bool m_bEnded = false;
+    const std::string& m_Text;
+    size_t m_nNext = 0;
 };
 
 // The text after the last "\" and before the last "." of that text; the whole
@@ -134,22 +144,37 @@ CString CRobot::FileText() const
     return text;
 }
 
-int CRobot::SaveToFile(const CString& folder) const
+CString CRobot::FileBytes() const
 {
     // Lines end in CR LF on disk, as a text-mode write would store them.
     CString bytes = FileText();
     bytes.Replace("\n", "\r\n");
-    return WriteFileIfChanged(RobotFilePath(folder, m_strName), bytes) ? 1 : 0;
+    return bytes;
+}
+
+int CRobot::SaveToFile(const CString& folder) const
+{
+    return WriteFileIfChanged(RobotFilePath(folder, m_strName), FileBytes()) ? 1 : 0;
+}
+
+int CRobot::SaveToFile(const CString& folder, const std::string& held) const
+{
+    return WriteFileIfChanged(RobotFilePath(folder, m_strName), FileBytes(), held) ? 1 : 0;
 }
 
 int CRobot::LoadFromFile(const CString& path)
 {
+    std::string bytes;
+    return LoadFromFile(path, bytes);
+}
+
+int CRobot::LoadFromFile(const CString& path, std::string& bytes)
+{
     m_arrScriptLines.RemoveAll();
     m_vecRecWinInfo.clear();
-    CStdioFile file;
-    if (!file.Open(path, CFile::modeRead))
+    if (!CFile::ReadAll(path, bytes, CFile::modeRead))
         return 0;
-    LineSource source(file);
+    LineSource source(bytes);
     CString line;
     source.Next(line);
 
@@ -190,7 +215,6 @@ int CRobot::LoadFromFile(const CString& path)
         if (kind == RecordLine::Complete)
             m_vecRecWinInfo.push_back(scratch);
         else if (kind == RecordLine::Malformed) {
-            file.Close();
             AfxMessageBox(kRecordLineFailureMessage, MB_OK);
             return 0;
         }

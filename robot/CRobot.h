@@ -4,6 +4,7 @@
 #include "framework/CStringArray.h"
 #include "robot/RecordedWindowInfo.h"
 
+#include <string>
 #include <vector>
 
 // One robot: a named macro with its hotkeys, repeat and speed options, its
@@ -23,12 +24,17 @@ public:
     // when complete, so a failure leaves the old file whole. 1 on success,
     // 0 on failure.
     int SaveToFile(const CString& folder) const;
+    // As SaveToFile for a file whose present bytes the caller has just read
+    // (held): nothing is written when they are already the record's bytes.
+    int SaveToFile(const CString& folder, const std::string& held) const;
 
     // Fills the record from the robot file at path. The file's base name wins
     // over the name stored in it. 0 when the file cannot be opened (script
     // lines and records emptied, the rest unchanged) or when a record's
     // rectangle is malformed (after a message box; what was read stays).
     int LoadFromFile(const CString& path);
+    // As LoadFromFile, also giving the file's bytes as read.
+    int LoadFromFile(const CString& path, std::string& bytes);
 
     void AddRecordedWindow(const RecordedWindowInfo& record);
 
@@ -58,4 +64,6 @@ public:
 
 private:
     CString FileText() const;
+    // FileText with the line ends stored on disk.
+    CString FileBytes() const;
 };

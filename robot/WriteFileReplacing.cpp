@@ -37,7 +37,14 @@ bool WriteFileReplacing(const CString& path, const CString& bytes)
 bool WriteFileIfChanged(const CString& path, const CString& bytes)
 {
     std::string held;
-    if (CFile::ReadAll(path, held) && held.size() == static_cast<size_t>(bytes.GetLength()) &&
+    if (!CFile::ReadAll(path, held))
+        return WriteFileReplacing(path, bytes);
+    return WriteFileIfChanged(path, bytes, held);
+}
+
+bool WriteFileIfChanged(const CString& path, const CString& bytes, const std::string& held)
+{
+    if (held.size() == static_cast<size_t>(bytes.GetLength()) &&
         std::memcmp(held.data(), bytes.GetString(), held.size()) == 0)
         return true;
     return WriteFileReplacing(path, bytes);

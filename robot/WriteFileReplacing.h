@@ -2,6 +2,8 @@
 
 #include "framework/CString.h"
 
+#include <string>
+
 // Writes bytes as the whole new content of the file at path. They go to a
 // temporary file in the same folder first, which replaces the file only after
 // a complete write: on any failure the old file stays whole and the result is
@@ -11,3 +13,7 @@ bool WriteFileReplacing(const CString& path, const CString& bytes);
 // As WriteFileReplacing, but leaves the file alone when it already holds
 // exactly these bytes: saving an unchanged record then costs one read.
 bool WriteFileIfChanged(const CString& path, const CString& bytes);
+
+// As WriteFileIfChanged for a file whose present content the caller has just
+// read: held is compared instead of reading the file again.
+bool WriteFileIfChanged(const CString& path, const CString& bytes, const std::string& held);

@@ -134,6 +134,8 @@ void ClickOn(HWND window, const POINT* clientPoint)
             return at.x == screen.x && at.y == screen.y;
         },
         2000);
+    // The display server's echo of the warp arrives through this thread's queue.
+    PumpFor(50);
     e2e::LeftClickAt(screen);
     PumpFor(100);
 }

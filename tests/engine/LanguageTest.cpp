@@ -258,6 +258,10 @@ protected:
             {"forglobal",
              {"Global $fg = 0", "CountUp()", "FileWriteLine(\"%OUT%\", \"fg\" & $fg)", "Func CountUp()",
               "For $fg = 1 To 3", "Next", "EndFunc"}},
+            {"appends",
+             {"$c = 5", "$c = $c & $c", "$c = $c & 0.5", "FileWriteLine(\"%OUT%\", $c)", "Opt(\"ExpandEnvStrings\", 1)",
+              "$s = \"\"", "For $i = 1 To 3", "EnvSet(\"Q1PASS\", $i)", "$s = $s & \"%Q1PASS%\"", "Next",
+              "Opt(\"ExpandEnvStrings\", 0)", "FileWriteLine(\"%OUT%\", $s)"}},
             {"exit", {"FileWriteLine(\"%OUT%\", \"before\")", "Exit", "FileWriteLine(\"%OUT%\", \"after\")"}},
             {"comments",
              {"; a comment", "", "FileWriteLine(\"%OUT%\", \"a\") ; trailing", "FileWriteLine(\"%OUT%\", \"b\")",
@@ -350,6 +354,12 @@ TEST_F(LanguageTest, ArraysDimReDimAndLists)
 TEST_F(LanguageTest, LabelsAndGoto)
 {
     ExpectLines("labels", {"pass1", "pass2", "pass3", "out2", "done"});
+}
+
+// The environment is read when a line runs, on every pass of a loop.
+TEST_F(LanguageTest, AppendsAndExpandedStringsInLoops)
+{
+    ExpectLines("appends", {"550.5", "123"});
 }
 
 TEST_F(LanguageTest, ExitEndsTheScript)

@@ -143,6 +143,34 @@ TEST_F(RunLoopTest, ScriptHotkeyRunsItsFunctionFromTheThreadQueue)
     EXPECT_EQ(nullptr, m_engine.m_pHotkeySlots[3]) << "the end of the run frees the script's hotkeys";
 }
 
+TEST_F(RunLoopTest, KeptTokensAndBlockEndsGiveWayWhenTheLinesChange)
+{
+    ASSERT_EQ(0, Load({"$kv = 1", "While $kv < 3", "$kv = $kv + 1", "WEnd"}));
+    m_engine.ExecuteFromLine(1, 1);
+    EXPECT_EQ("3", Global("KV"));
+    // The same line numbers hold other text now, and the loop ends a line later.
+    ASSERT_EQ(0, Load({"$kv = 10", "While $kv < 13", "$kv = $kv + 2", "$kw = $kv", "WEnd"}));
+    m_engine.ExecuteFromLine(1, 1);
+    EXPECT_EQ("14", Global("KV"));
+    EXPECT_EQ("14", Global("KW"));
+    EXPECT_EQ(0, m_boxes.Count());
+}
+
+TEST_F(RunLoopTest, ALineThatDoesNotTokeniseReportsWheneverItIsReached)
+{
+    // Stored without the load check, which would have refused it.
+    m_file.UnloadScript();
+    m_file.AddScriptLine(1, "$tk = 1", -1);
+    m_file.AddScriptLine(2, "$tk = \"open", -1);
+    m_file.BuildLineArray();
+    for (int run = 0; run < 2; ++run) {
+        m_engine.m_bStopRequested = 0;
+        m_engine.ExecuteFromLine(1, 1);
+    }
+    ASSERT_EQ(2, m_boxes.Count());
+    EXPECT_EQ(std::string(m_boxes.Requests()[0].text), std::string(m_boxes.Requests()[1].text));
+}
+
 TEST(HotkeyQueueTest, FullQueueDropsTheNewestId)
 {
     CScriptHotkeyQueue queue;

@@ -181,7 +181,9 @@ TEST(RobotFile, ReadsLfOnlyAndOlderFilesAndTheFileNameWins)
     CRobot robot;
     robot.m_bUseRecWin = 1;
     robot.m_strTriggerRobot = "stale";
-    ASSERT_EQ(1, robot.LoadFromFile(path.c_str()));
+    std::string read;
+    ASSERT_EQ(1, robot.LoadFromFile(path.c_str(), read));
+    EXPECT_EQ(ReadBytes(path), read);
     EXPECT_EQ("New", robot.m_strName);
     EXPECT_EQ("Alt + Z", robot.m_strStartKey);
     EXPECT_EQ(1, robot.m_nRepeatOption);
@@ -304,5 +306,13 @@ TEST(RobotFile, SaveWritesOnlyWhenTheBytesDiffer)
     damaged[damaged.size() - 3] ^= 1;
     WriteBytes(path, damaged);
     ASSERT_EQ(1, robot.SaveToFile(folder.Path().c_str()));
+    EXPECT_EQ(kTwoWindowFile, ReadBytes(path));
+
+    // Given the bytes just read, the save compares them and reads nothing:
+    // equal ones leave even a changed file alone, others write it.
+    WriteBytes(path, damaged);
+    ASSERT_EQ(1, robot.SaveToFile(folder.Path().c_str(), std::string(kTwoWindowFile)));
+    EXPECT_EQ(damaged, ReadBytes(path));
+    ASSERT_EQ(1, robot.SaveToFile(folder.Path().c_str(), damaged));
     EXPECT_EQ(kTwoWindowFile, ReadBytes(path));
 }
