@@ -275,7 +275,8 @@ LRESULT CRecordRobotDlg::OnMouseHook(WPARAM wParam, LPARAM lParam)
 
 void CRecordRobotDlg::RecordMove(LPARAM position, DWORD now)
 {
-    const bool previousIsMove = m_arrLines.GetSize() > 0 && StartsWith(m_arrLines[m_arrLines.GetUpperBound()], kMovePrefix);
+    const bool previousIsMove =
+        m_arrLines.GetSize() > 0 && StartsWith(m_arrLines[m_arrLines.GetUpperBound()], kMovePrefix);
     const bool leftOut = previousIsMove && now - m_dwLastKeptTime < kMoveThinningMs && !m_bRecordAllMoves;
     AddWaitLine(TakeGap(now), kMouseWaitMs, previousIsMove);
     if (!leftOut)
@@ -361,7 +362,8 @@ void CRecordRobotDlg::AddWaitLine(DWORD gap, DWORD longerThan, bool speedMarker)
 {
     if (gap <= longerThan)
         return;
-    m_arrLines.Add(kWaitPrefix + IntToString(static_cast<int>(gap)) + " milliseconds" + (speedMarker ? kSpeedMarker : ""));
+    m_arrLines.Add(kWaitPrefix + IntToString(static_cast<int>(gap)) + " milliseconds" +
+                   (speedMarker ? kSpeedMarker : ""));
 }
 
 bool CRecordRobotDlg::IsRecorderInFront() const
