@@ -202,6 +202,9 @@ void CRecordRobotDlg::OnStart()
     if (auto install = ProcAddress<InstallHookFunction>(m_hHookLibrary, "InstallHook"))
         install(m_hHookLibrary, m_hWnd);
     GetDlgItem(IDC_RECORD_STOP)->EnableWindow(TRUE);
+    // The focus leaves "start" before it is disabled: a dialog without a focus
+    // gets its keys as system keys, and Esc would no longer end it.
+    GotoDlgCtrl(GetDlgItem(IDC_RECORD_STOP));
     GetDlgItem(IDC_RECORD_START)->EnableWindow(FALSE);
     m_dwLastEventTime = m_dwLastKeptTime = m_Environment.fnNow();
 }
