@@ -4,13 +4,17 @@
 #include "app/RobotScheduledJob.h"
 #include "controls/CButtonST.h"
 #include "controls/CSortListCtrl.h"
+#include "editor/IHotkeyAvailability.h"
 #include "engine/CScriptString.h"
 #include "framework/CArray.h"
 #include "framework/CDialog.h"
 #include "framework/CGdiObject.h"
 #include "framework/CString.h"
+#include "framework/CStringArray.h"
 #include "robot/CRobot.h"
 #include "schedule/CTaskScheduler.h"
+
+class CInputRobotDlg;
 
 // Runs the robot whose file is at that position of the script folder's
 // listing (lParam); sent by a second instance started with "-a".
@@ -29,7 +33,7 @@ const UINT WM_RUNROBOTBYINDEX = WM_USER + 2;
 //                             the enable check boxes, the editor's key questions
 //   CMarionetDlgRunner.cpp    running robots: Run, Test, "-a" and the
 //                             second instance's request
-class CMarionetDlg : public CDialog
+class CMarionetDlg : public CDialog, public IHotkeyAvailability
 {
 public:
     enum
@@ -47,9 +51,15 @@ public:
     ~CMarionetDlg() override;
 
     // The robot editor's questions; 1 when free, 0 when taken (the user has
-    // been told).
-    int IsStartHotKeyFree(const CString& key);
-    int IsEndHotKeyFree(const CString& key);
+    // been told). The robot being edited holds none of the keys.
+    int IsStartHotKeyFree(const CString& key) override;
+    int IsEndHotKeyFree(const CString& key) override;
+
+    // The ends of an editor run without a modal loop of its own: Done adds
+    // the saved robot as Add does; both give the hotkeys back and restore the
+    // window.
+    void OnRobotInputDone(const CInputRobotDlg& editor);
+    void OnRobotInputCancelled();
 
     // The base name of the n-th robot file of the script folder; empty when
     // there is none.
@@ -139,6 +149,12 @@ private:
     // The tips dialog, unless the user turned it off or there are no tips.
     void ShowTipsIfWanted();
     void AddRobotRow(const CRobot& robot);
+    // Add and Record: runs the editor for a new robot and lists what it saved.
+    void RunEditorForNewRobot(int recordOnOpen);
+    // Lists the robot that the editor saved as a new row, checked.
+    void AddSavedRobot(const CInputRobotDlg& editor);
+    // The names of the robots, but for the array element skipped (-1: none).
+    CStringArray RobotNamesExcept(int skipIndex) const;
     // The script folder as looked up when the robots were loaded.
     CString ScriptFolder() const;
     int RunLoadedRobot(const CRobot& robot, const CString& path);

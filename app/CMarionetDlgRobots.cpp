@@ -3,12 +3,15 @@
 #include "app/HotkeyConflicts.h"
 #include "app/ListCheckState.h"
 #include "app/RobotFolder.h"
+#include "editor/CInputRobotDlg.h"
 #include "framework/AfxMessageBox.h"
 #include "robot/AppFolders.h"
 
 namespace {
 
 const int kNameColumn = 1;
+const int kStartKeyColumn = 2;
+const int kEndKeyColumn = 3;
 
 }  // namespace
 
@@ -115,17 +118,45 @@ void CMarionetDlg::OnRobotListItemChanged(NMHDR* header, LRESULT* result)
     }
 }
 
-void CMarionetDlg::OnAddRobot()
+CStringArray CMarionetDlg::RobotNamesExcept(int skipIndex) const
+{
+    CStringArray names;
+    for (int i = 0; i < m_arrRobots.GetSize(); ++i) {
+        if (i != skipIndex)
+            names.Add(m_arrRobots[i].m_strName);
+    }
+    return names;
+}
+
+void CMarionetDlg::AddSavedRobot(const CInputRobotDlg& editor)
+{
+    CRobot robot = editor.GetRobot();
+    m_arrRobots.Add(robot);
+    // The editor saves robots enabled, so the new row is checked.
+    AddRobotRow(robot);
+}
+
+void CMarionetDlg::RunEditorForNewRobot(int recordOnOpen)
 {
     UnregisterAllHotKeys(0);
+    CInputRobotDlg editor(this, this);
+    editor.SetExistingRobotNames(RobotNamesExcept(-1));
+    editor.m_bRecordOnOpen = recordOnOpen;
     ShowWindow(SW_SHOWMINIMIZED);
+    if (editor.DoModal() == IDOK)
+        AddSavedRobot(editor);
     RegisterAllHotKeys(0);
     ShowWindow(SW_RESTORE);
 }
 
+void CMarionetDlg::OnAddRobot()
+{
+    RunEditorForNewRobot(0);
+}
+
 void CMarionetDlg::OnRecordRobot()
 {
-    OnAddRobot();
+    RunEditorForNewRobot(1);
 }
 
 void CMarionetDlg::OnEditRobot()
@@ -137,8 +168,43 @@ void CMarionetDlg::OnEditRobot()
     ShowWindow(SW_SHOWMINIMIZED);
     UnregisterAllHotKeys(0);
     m_nEditedRow = row;
+    if (!name.IsEmpty()) {
+        const int index = RobotIndexOfRow(row);
+        CRobot robot;
+        robot.LoadFromFile(RobotFilePath(ScriptFolder(), name));
+        // A file that cannot be opened is edited under its row's name.
+        if (robot.m_strName.IsEmpty())
+            robot.m_strName = name;
+        CInputRobotDlg editor(this, this);
+        editor.SetExistingRobotNames(RobotNamesExcept(index));
+        editor.m_bEditMode = 1;
+        editor.m_Robot = robot;
+        if (editor.DoModal() == IDOK) {
+            m_RobotList.SetItemText(row, kNameColumn, editor.GetRobotName());
+            m_RobotList.SetItemText(row, kStartKeyColumn, editor.GetStartKey());
+            m_RobotList.SetItemText(row, kEndKeyColumn, editor.GetEndKey());
+            CRobot saved = editor.GetRobot();
+            if (index >= 0)
+                m_arrRobots[index] = saved;
+            else
+                m_arrRobots.Add(saved);
+            m_RobotList.SetCheck(row, TRUE);
+        }
+    }
     RegisterAllHotKeys(0);
     m_nEditedRow = -1;
+    ShowWindow(SW_RESTORE);
+}
+
+void CMarionetDlg::OnRobotInputDone(const CInputRobotDlg& editor)
+{
+    AddSavedRobot(editor);
+    OnRobotInputCancelled();
+}
+
+void CMarionetDlg::OnRobotInputCancelled()
+{
+    RegisterAllHotKeys(0);
     ShowWindow(SW_RESTORE);
 }
 

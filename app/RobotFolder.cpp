@@ -17,21 +17,6 @@ bool HasExtension(const CString& fileName, const char* extension)
 
 }  // namespace
 
-CString GetScriptFolder()
-{
-    return GetUserDataFolder() + "\\script";
-}
-
-CString RobotFilePath(const CString& robotName)
-{
-    return RobotFilePath(GetScriptFolder(), robotName);
-}
-
-CString RobotFilePath(const CString& folder, const CString& robotName)
-{
-    return folder + "\\" + robotName + kRobotExtension;
-}
-
 std::vector<CString> ListFilesWithExtension(const CString& folder, const char* extension)
 {
     std::vector<CString> paths;

@@ -1,19 +1,12 @@
 #pragma once
 
 #include "framework/CString.h"
+#include "robot/AppFolders.h"
 
 #include <vector>
 
 // The folder of robot files and the listing that the main dialog's rows, the
 // "-a" hand-over between instances and WM_RUNROBOTBYINDEX all count in.
-
-// The per-user data folder's "script" sub-folder, without a trailing "\".
-CString GetScriptFolder();
-
-// "<script folder>\<name>.txt".
-CString RobotFilePath(const CString& robotName);
-// "<folder>\<name>.txt", for a script folder already looked up.
-CString RobotFilePath(const CString& folder, const CString& robotName);
 
 // The files of a folder in the file system's enumeration order: every entry
 // that is not a directory and whose name ends in the extension (any case).

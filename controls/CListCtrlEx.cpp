@@ -81,6 +81,16 @@ void CListCtrlEx::SelectItem(int index, BOOL focus)
     SetItemState(index, state, state);
 }
 
+void CListCtrlEx::RenumberFrom(int row)
+{
+    const int count = GetItemCount();
+    for (; row < count; ++row) {
+        CString number;
+        number.Format("%d", row + 1);
+        SetItemText(row, 0, number);
+    }
+}
+
 void CListCtrlEx::DeselectItem(int index)
 {
     SetItemState(index, 0, LVIS_SELECTED | LVIS_FOCUSED);
@@ -143,12 +153,8 @@ void CListCtrlEx::DeleteSelected()
         if (!DeleteItem(row))
             break;
     }
+    RenumberFrom(smallest);
     const int count = GetItemCount();
-    for (int row = smallest; row < count; ++row) {
-        CString number;
-        number.Format("%d", row + 1);
-        SetItemText(row, 0, number);
-    }
     if (count > 0)
         SelectItem(std::min(smallest, count - 1), TRUE);
 }

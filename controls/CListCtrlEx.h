@@ -34,6 +34,9 @@ public:
     // Rewrites "dcm.ini", creating the data folder first.
     void SaveDeleteConfirm(BOOL doNotAsk);
 
+    // Sets the step number of every row from row on to its position + 1.
+    void RenumberFrom(int row);
+
     void SelectItem(int index, BOOL focus);
     void DeselectItem(int index);
 

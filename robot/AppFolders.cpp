@@ -24,6 +24,21 @@ CString GetUserDataFolder()
     return AppendPathPart(AppendPathPart(appData, "orvantis"), "Tapwright");
 }
 
+CString GetScriptFolder()
+{
+    return GetUserDataFolder() + "\\script";
+}
+
+CString RobotFilePath(const CString& robotName)
+{
+    return RobotFilePath(GetScriptFolder(), robotName);
+}
+
+CString RobotFilePath(const CString& folder, const CString& robotName)
+{
+    return folder + "\\" + robotName + ".txt";
+}
+
 CString GetModuleFilePath()
 {
     // A path that fills the buffer may have been cut: retry with a larger one.

@@ -7,6 +7,15 @@
 // the small option files. Callers create it where they write into it.
 CString GetUserDataFolder();
 
+// The per-user data folder's "script" sub-folder of robot files, without a
+// trailing "\".
+CString GetScriptFolder();
+
+// "<script folder>\<name>.txt".
+CString RobotFilePath(const CString& robotName);
+// "<folder>\<name>.txt", for a script folder already looked up.
+CString RobotFilePath(const CString& folder, const CString& robotName);
+
 // Full path of the program file; empty when the system gives none.
 CString GetModuleFilePath();
 

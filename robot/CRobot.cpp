@@ -2,6 +2,7 @@
 
 #include "framework/AfxMessageBox.h"
 #include "framework/CStdioFile.h"
+#include "robot/AppFolders.h"
 #include "robot/NumberText.h"
 #include "robot/RecordedWindowLines.h"
 #include "robot/RobotFileFormat.h"
@@ -138,7 +139,7 @@ int CRobot::SaveToFile(const CString& folder) const
     // Lines end in CR LF on disk, as a text-mode write would store them.
     CString bytes = FileText();
     bytes.Replace("\n", "\r\n");
-    return WriteFileIfChanged(folder + "\\" + m_strName + ".txt", bytes) ? 1 : 0;
+    return WriteFileIfChanged(RobotFilePath(folder, m_strName), bytes) ? 1 : 0;
 }
 
 int CRobot::LoadFromFile(const CString& path)

@@ -341,6 +341,8 @@ struct BoxSearch
     DWORD pid;
     HWND exclude;
     HWND found;
+    // Set for a message box: the caption it must have.
+    const char* caption = nullptr;
 };
 
 BOOL CALLBACK FindBox(HWND window, LPARAM param)
@@ -353,15 +355,18 @@ BOOL CALLBACK FindBox(HWND window, LPARAM param)
     if (pid != search->pid || window == search->exclude || std::string(className) != "#32770" ||
         !IsWindowVisible(window))
         return TRUE;
+    if (search->caption) {
+        char caption[128] = {};
+        GetWindowTextA(window, caption, sizeof caption);
+        if (!GetDlgItem(window, 0xFFFF) || std::string(caption) != search->caption)
+            return TRUE;
+    }
     search->found = window;
     return FALSE;
 }
 
-}  // namespace
-
-HWND WaitForMessageBox(DWORD pid, HWND exclude, DWORD timeoutMs)
+HWND WaitForBox(BoxSearch search, DWORD timeoutMs)
 {
-    BoxSearch search{pid, exclude, nullptr};
     WaitUntil(
         [&] {
             EnumWindows(FindBox, reinterpret_cast<LPARAM>(&search));
@@ -369,6 +374,38 @@ HWND WaitForMessageBox(DWORD pid, HWND exclude, DWORD timeoutMs)
         },
         timeoutMs);
     return search.found;
+}
+
+}  // namespace
+
+HWND WaitForMessageBox(DWORD pid, HWND exclude, DWORD timeoutMs)
+{
+    return WaitForBox({pid, exclude, nullptr}, timeoutMs);
+}
+
+HWND WaitForTextBox(DWORD pid, const std::string& caption, DWORD timeoutMs)
+{
+    return WaitForBox({pid, nullptr, nullptr, caption.c_str()}, timeoutMs);
+}
+
+HWND FindDescendant(HWND root, int id)
+{
+    for (HWND child = GetWindow(root, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (GetDlgCtrlID(child) == id)
+            return child;
+        if (HWND found = FindDescendant(child, id))
+            return found;
+    }
+    return nullptr;
+}
+
+HWND FocusOfThread(HWND window)
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info))
+        return nullptr;
+    return info.hwndFocus;
 }
 
 std::string MessageBoxText(HWND box)

@@ -84,8 +84,17 @@ bool WriteRobotFile(const std::string& folder, const std::string& name, const st
 // A visible dialog window (message boxes included) of the process, other than
 // the one excluded; null on timeout.
 HWND WaitForMessageBox(DWORD pid, HWND exclude, DWORD timeoutMs);
+// A visible message box of the process with this caption: a dialog with its
+// text in static 65535, so that a dialog of the same caption with no such
+// static never counts; null on timeout.
+HWND WaitForTextBox(DWORD pid, const std::string& caption, DWORD timeoutMs);
 // The text of a message box.
 std::string MessageBoxText(HWND box);
+
+// The first window below root, at any depth, with the control id; null when none.
+HWND FindDescendant(HWND root, int id);
+// The window that has the keyboard focus in the window's thread; null when none.
+HWND FocusOfThread(HWND window);
 
 // The text of a list-view cell in another process.
 std::string ListCellText(HWND list, int row, int column);

@@ -1,0 +1,23 @@
+// Identifiers of the robot editor and its repeat options dialog.
+#pragma once
+
+#define IDD_REPEAT_OPTIONS 140
+#define IDD_INPUT_ROBOT 155
+
+// The robot editor.
+#define IDC_EDITOR_NAME 1028
+#define IDC_EDITOR_START_KEY 1032
+#define IDC_EDITOR_END_KEY 1033
+#define IDC_EDITOR_REPEAT_OPTIONS 1035
+#define IDC_EDITOR_REPEAT_LABEL 1036
+#define IDC_EDITOR_ACTIONS 1039
+#define IDC_EDITOR_MOVE_UP 1045
+#define IDC_EDITOR_MOVE_DOWN 1046
+#define IDC_EDITOR_DELETE 1048
+#define IDC_EDITOR_RUN_AT_BACKGROUND 1152
+
+// The repeat options.
+#define IDC_REPEAT_TIMES_OPTION 1040
+#define IDC_REPEAT_COUNT 1041
+#define IDC_REPEAT_UNTIL_END_KEY 1043
+#define IDC_REPEAT_SPIN 1044
