@@ -1,9 +1,12 @@
 // The recorder's rules, fed with hook messages at chosen times while the
 // clock, the foreground window and the window records are the test's own.
+#include "editor/CInputRobotDlg.h"
 #include "editor/CRecordPane.h"
 #include "editor/CRecordRobotDlg.h"
 #include "editor/automation/HookMessages.h"
+#include "res/EditorResource.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <map>
@@ -302,11 +305,16 @@ FakeSystem g_PaneSystem;
 bool g_bPaneKeys = false;
 int g_nPaneEnd = IDC_RECORD_STOP;
 
+int g_nRecorderRuns = 0;
+bool g_bRecorderVisible = false;
+
 BOOL CALLBACK DriveRecorder(HWND hWnd, LPARAM)
 {
     auto* recorder = dynamic_cast<CRecordRobotDlg*>(CWnd::FromHandlePermanent(hWnd));
     if (!recorder)
         return TRUE;
+    ++g_nRecorderRuns;
+    g_bRecorderVisible = recorder->IsWindowVisible() != FALSE;
     recorder->SetEnvironment(g_PaneSystem.Environment());
     if (g_bPaneKeys) {
         Key(*recorder, g_PaneSystem, 1000, 'A', true);
@@ -349,6 +357,53 @@ TEST(RecordPaneTest, RecordingIntoTheRobotHandsOverLinesAndWindows)
         pane.RecordIntoRobot();
         EXPECT_EQ(editor.m_arrCalls, c.calls);
     }
+}
+
+Lines ActionRows(const CInputRobotDlg& editor)
+{
+    HWND list = GetDlgItem(editor.m_hWnd, IDC_EDITOR_ACTIONS);
+    Lines rows;
+    for (int row = 0; row < ListView_GetItemCount(list); ++row) {
+        char line[256] = "";
+        ListView_GetItemText(list, row, 1, line, sizeof line);
+        rows.push_back(line);
+    }
+    return rows;
+}
+
+TEST(RecordPaneTest, TheEditorRecordsOnlyThroughAnAttachedPaneWithAWindow)
+{
+    g_bPaneKeys = true;
+    g_nPaneEnd = IDC_RECORD_STOP;
+    g_nRecorderRuns = 0;
+    CInputRobotDlg editor(nullptr, nullptr);
+    ASSERT_TRUE(editor.Create(CInputRobotDlg::IDD, nullptr));
+    editor.ShowWindow(SW_SHOW);
+    CRecordPane pane(&editor);
+    // A recorder opened by either call would be ended by the timer's first tick.
+    ::SetTimer(nullptr, 0, 10, OnRecorderOpen);
+    editor.StartRecordIntoList();
+    editor.AttachRecordPane(&pane);
+    editor.StartRecordIntoList();
+    EXPECT_EQ(g_nRecorderRuns, 0);
+
+    ASSERT_TRUE(pane.Create(CRecordPane::IDD, &editor));
+    editor.StartRecordIntoList();
+    EXPECT_EQ(g_nRecorderRuns, 1);
+    EXPECT_TRUE(g_bRecorderVisible);
+    EXPECT_EQ(ActionRows(editor), (Lines{"Comment: ==== Start recorded actions ====", "Key Down A At Win [0]",
+                                         "Key Up A", "Comment: ==== End of recorded actions ===="}));
+    EXPECT_EQ(editor.GetRobot().m_vecRecWinInfo.size(), 1u);
+    EXPECT_TRUE(editor.IsWindowVisible());
+
+    // The quick recording starts hidden and leaves the editor hidden.
+    ::SetTimer(nullptr, 0, 10, OnRecorderOpen);
+    editor.StartQuickRecord();
+    EXPECT_EQ(g_nRecorderRuns, 2);
+    EXPECT_FALSE(g_bRecorderVisible);
+    EXPECT_FALSE(editor.IsWindowVisible());
+    pane.DestroyWindow();
+    editor.DestroyWindow();
 }
 
 }  // namespace
