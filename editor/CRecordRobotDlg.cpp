@@ -92,9 +92,11 @@ bool IsQuickRecordHotkeyKey(UINT vk)
     }
 }
 
+// Screens left of or above the primary one have negative coordinates.
 CString MoveLine(LPARAM position)
 {
-    return kMovePrefix + IntToString(LOWORD(position)) + ", " + IntToString(HIWORD(position));
+    return kMovePrefix + IntToString(static_cast<short>(LOWORD(position))) + ", " +
+           IntToString(static_cast<short>(HIWORD(position)));
 }
 
 // The key name of a "Key Down " line: "<...>" through the first ">", else the

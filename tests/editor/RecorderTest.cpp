@@ -3,7 +3,9 @@
 // the record pane and the editor with a stand-in or the real editor.
 #include "editor/CInputRobotDlg.h"
 #include "editor/CRecordPane.h"
+#include "controls/ShellOpen.h"
 #include "editor/automation/HookMessages.h"
+#include "framework/CMessageBoxCapture.h"
 #include "res/EditorResource.h"
 
 #include <commctrl.h>
@@ -191,7 +193,7 @@ TEST(RecorderTest, StopDropsUnansweredAndTrailingLinesAndKeepsPausedMovesAtFaste
 TEST(RecorderTest, MouseEventsRecordTheirWindowsNumberedPerProgram)
 {
     TestRecorder recorder;
-    recorder.SendMessage(WM_HOOK_CURSOR, 0, MAKELPARAM(7, 8));
+    recorder.SendMessage(WM_HOOK_CURSOR, 0, MAKELPARAM(-7, 8));
     const std::pair<UINT, LPARAM> kEvents[] = {
         {WM_RBUTTONDOWN, Window(1)},
         {WM_NCLBUTTONDBLCLK, Window(1)},
@@ -211,10 +213,31 @@ TEST(RecorderTest, MouseEventsRecordTheirWindowsNumberedPerProgram)
     TestRecorder::s_hForeground = recorder.m_hWnd;
     recorder.Mouse(time += 10, WM_MOUSEWHEEL, 1);
     EXPECT_EQ(recorder.Recorded(),
-              (Lines{"Mouse move to 7, 8", "Mouse Right Down At Win [0]", "Mouse Double Click",
+              (Lines{"Mouse move to -7, 8", "Mouse Right Down At Win [0]", "Mouse Double Click",
                      "Mouse Right Down At Win [1]", "Mouse Left Down At Win [2]", "Mouse Left Down At Win [3]",
                      "Mouse Left Down", "Mouse Scroll Up", "Mouse Scroll Down", "Mouse Right Up"}));
     EXPECT_EQ(recorder.WinIndexes(), (std::vector<int>{1, 2, 1, 1}));
+}
+
+TEST(RecorderTest, TheHelpLinkOpensTheHelpPageOrSaysItCannot)
+{
+    TestRecorder recorder;
+    for (BOOL opened : {TRUE, FALSE}) {
+        std::string target;
+        const ShellOpenFunction previous = SetShellOpenFunction([&](HWND, const char* address) {
+            target = address;
+            return opened;
+        });
+        CMessageBoxCapture boxes;
+        NMHDR click = {::GetDlgItem(recorder, IDC_RECORD_HELP), IDC_RECORD_HELP, CLabel::NM_LINKCLICK};
+        recorder.SendMessage(WM_NOTIFY, IDC_RECORD_HELP, reinterpret_cast<LPARAM>(&click));
+        SetShellOpenFunction(previous);
+        EXPECT_EQ(target, "https://www.orvantis.example/tapforge/recording-help");
+        ASSERT_EQ(boxes.Requests().size(), opened ? 0u : 1u);
+        if (!opened) {
+            EXPECT_EQ(boxes.Requests()[0].text, "Unable to load web " + target + ".");
+        }
+    }
 }
 
 // Plays the part of the editor, writing down what the pane asks of it.
