@@ -492,8 +492,11 @@ POINT AbsoluteMousePoint(POINT screen)
 
 void LeftClickAt(POINT screen)
 {
+    // A button pressed before the display server has seen the move can land
+    // at the pointer's previous place: let the move arrive first.
+    MoveMouseTo(screen, 500);
+    Sleep(50);
     const POINT a = AbsoluteMousePoint(screen);
-    mouse_event(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, a.x, a.y, 0, 0);
     mouse_event(MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE, a.x, a.y, 0, 0);
     mouse_event(MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE, a.x, a.y, 0, 0);
 }
