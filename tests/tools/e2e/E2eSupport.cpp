@@ -492,11 +492,17 @@ POINT AbsoluteMousePoint(POINT screen)
 
 void LeftClickAt(POINT screen)
 {
+    const POINT a = AbsoluteMousePoint(screen);
+    mouse_event(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, a.x, a.y, 0, 0);
     // A button pressed before the display server has seen the move can land
     // at the pointer's previous place: let the move arrive first.
-    MoveMouseTo(screen, 500);
+    WaitUntil(
+        [&] {
+            POINT now = {};
+            return GetCursorPos(&now) && now.x == screen.x && now.y == screen.y;
+        },
+        500);
     Sleep(50);
-    const POINT a = AbsoluteMousePoint(screen);
     mouse_event(MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE, a.x, a.y, 0, 0);
     mouse_event(MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE, a.x, a.y, 0, 0);
 }
