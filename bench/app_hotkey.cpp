@@ -5,6 +5,7 @@
 #include "app/RunningInstanceWindow.h"
 #include "bench/BenchClock.h"
 #include "bench/BenchRobots.h"
+#include "tests/tools/e2e/E2eSupport.h"
 
 #include <windows.h>
 
@@ -87,13 +88,8 @@ double MedianPress(int otherRobots, HWND target)
 
 int main()
 {
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = TargetProc;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = "BenchHotkeyTarget";
-    RegisterClassA(&windowClass);
-    HWND target = CreateWindowExA(0, windowClass.lpszClassName, "Bench Hotkey Target", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                                  50, 50, 300, 200, nullptr, nullptr, windowClass.hInstance, nullptr);
+    HWND target = e2e::CreateTestWindow("BenchHotkeyTarget", TargetProc, "Bench Hotkey Target",
+                                        WS_OVERLAPPEDWINDOW | WS_VISIBLE, {50, 50, 350, 250});
     const double alone = MedianPress(0, target);
     const double beside = MedianPress(1000, target);
     std::printf("hotkey to first key: alone %.1f ms, beside 1,000 robots %.1f ms, ratio %.2f (goal 1.5)\n", alone,

@@ -3,14 +3,10 @@
 // whole process list each time), median of 20 tries. The process is a copy
 // of this program under a name of its own that ends after a short while.
 #include "bench/BenchClock.h"
-#include "engine/CMarionet_Script.h"
-#include "engine/CMarionet_ScriptFile.h"
-#include "engine/ScriptBuiltinNames.h"
-#include "engine/builtins/BuiltinRegistry.h"
+#include "bench/BenchReactions.h"
 
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -54,12 +50,7 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    CMarionet_ScriptFile scriptFile;
-    CMarionet_Script engine(scriptFile);
-    InstallScriptBuiltins(engine);
-    engine.m_nWinWaitDelay = 0;
-    const int processWait = FindScriptBuiltin("PROCESSWAIT", 11);
-
+    CBenchWait processWait("PROCESSWAIT");
     std::vector<double> reactions;
     for (int i = 0; i < 20; ++i) {
         double createdAt = 0;
@@ -68,24 +59,16 @@ int main(int argc, char** argv)
         CScriptValueList args;
         args.AppendNew().SetString(kChildName);
         args.AppendNew().SetInteger(10);
-        CScriptValue result;
-        engine.CallBuiltinFunction(processWait, args, result);
+        const bool ended = processWait.Wait(args);
         const double endedAt = NowMs();
         starter.join();
         if (process) {
             WaitForSingleObject(process, INFINITE);
             CloseHandle(process);
         }
-        if (result.GetInteger() == 1)
+        if (ended)
             reactions.push_back(endedAt - createdAt);
     }
     DeleteFileA(child.c_str());
-    std::sort(reactions.begin(), reactions.end());
-    if (reactions.empty()) {
-        std::printf("ProcessWait reaction: no wait ended by its process\n");
-        return 1;
-    }
-    std::printf("ProcessWait reaction over %zu tries: median %.1f ms, min %.1f ms, max %.1f ms\n", reactions.size(),
-                reactions[reactions.size() / 2], reactions.front(), reactions.back());
-    return 0;
+    return PrintReactions("ProcessWait", "no wait ended by its process", reactions);
 }

@@ -1,14 +1,10 @@
 // WinWait reaction: the time from a window's creation to the end of a WinWait
 // that was waiting for it (the wait polls every 10 ms), median of 20 tries.
 #include "bench/BenchClock.h"
-#include "engine/CMarionet_Script.h"
-#include "engine/CMarionet_ScriptFile.h"
-#include "engine/ScriptBuiltinNames.h"
-#include "engine/builtins/BuiltinRegistry.h"
+#include "bench/BenchReactions.h"
 
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <thread>
 #include <vector>
@@ -35,12 +31,7 @@ void OpenWindowLater(const char* title, double& createdAt, HANDLE closeEvent)
 
 int main()
 {
-    CMarionet_ScriptFile scriptFile;
-    CMarionet_Script engine(scriptFile);
-    InstallScriptBuiltins(engine);
-    engine.m_nWinWaitDelay = 0;
-    const int winWait = FindScriptBuiltin("WINWAIT", 7);
-
+    CBenchWait winWait("WINWAIT");
     std::vector<double> reactions;
     for (int i = 0; i < 20; ++i) {
         char title[64];
@@ -52,21 +43,13 @@ int main()
         args.AppendNew().SetString(title);
         args.AppendNew().SetString("");
         args.AppendNew().SetInteger(10);
-        CScriptValue result;
-        engine.CallBuiltinFunction(winWait, args, result);
-        double endedAt = NowMs();
+        const bool ended = winWait.Wait(args);
+        const double endedAt = NowMs();
         SetEvent(closeEvent);
         opener.join();
         CloseHandle(closeEvent);
-        if (result.GetInteger() == 1)
+        if (ended)
             reactions.push_back(endedAt - createdAt);
     }
-    std::sort(reactions.begin(), reactions.end());
-    if (reactions.empty()) {
-        std::printf("WinWait reaction: no wait ended by its window\n");
-        return 1;
-    }
-    std::printf("WinWait reaction over %zu tries: median %.1f ms, min %.1f ms, max %.1f ms\n", reactions.size(),
-                reactions[reactions.size() / 2], reactions.front(), reactions.back());
-    return 0;
+    return PrintReactions("WinWait", "no wait ended by its window", reactions);
 }

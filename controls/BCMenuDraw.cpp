@@ -23,6 +23,22 @@ int RoundedHalf(int extent, int size)
     return std::max(0, static_cast<int>(std::lround((extent - size) / 2.0)));
 }
 
+struct ItemState
+{
+    bool grayed;
+    bool checked;
+    bool selected;
+};
+
+// How an item is drawn: grayed, checked, and selected (a grayed item only
+// when the style lets disabled items be selected).
+ItemState StateOf(const DRAWITEMSTRUCT& item, bool selectDisabled)
+{
+    const bool grayed = (item.itemState & ODS_GRAYED) != 0;
+    const bool selected = (item.itemState & ODS_SELECTED) && (!grayed || selectDisabled);
+    return {grayed, (item.itemState & ODS_CHECKED) != 0, selected};
+}
+
 }  // namespace
 
 COLORREF BCMenu::LightenColor(COLORREF color, double factor)
@@ -143,9 +159,7 @@ void BCMenu::DrawClassic(LPDRAWITEMSTRUCT item, const BCMenuData& data)
 {
     CDC* dc = CDC::FromHandle(item->hDC);
     CRect rect(item->rcItem);
-    const bool grayed = (item->itemState & ODS_GRAYED) != 0;
-    const bool checked = (item->itemState & ODS_CHECKED) != 0;
-    const bool selected = (item->itemState & ODS_SELECTED) && (!grayed || s_bSelectDisabledClassic);
+    const auto [grayed, checked, selected] = StateOf(*item, s_bSelectDisabledClassic);
     const COLORREF background = ::GetSysColor(IsThemedXP() ? COLOR_BTNFACE : COLOR_MENU);
     FillColour(dc, rect, background);
     if (data.m_nFlags & MF_SEPARATOR) {
@@ -195,9 +209,7 @@ void BCMenu::DrawFlat(LPDRAWITEMSTRUCT item, const BCMenuData& data)
 {
     CDC* target = CDC::FromHandle(item->hDC);
     CRect rect(item->rcItem);
-    const bool grayed = (item->itemState & ODS_GRAYED) != 0;
-    const bool checked = (item->itemState & ODS_CHECKED) != 0;
-    const bool selected = (item->itemState & ODS_SELECTED) && (!grayed || s_bSelectDisabledFlat);
+    const auto [grayed, checked, selected] = StateOf(*item, s_bSelectDisabledFlat);
     const bool themed = IsThemedXP() != FALSE;
     // A grayed item that is not drawn selected is drawn off screen first.
     std::unique_ptr<BCMenuMemDC> offscreen;

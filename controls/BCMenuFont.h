@@ -6,14 +6,14 @@
 
 #include <string>
 
+#include "framework/CNonCopyable.h"
+
 // Selects the system's menu font into a device context while it lives.
-class CMenuFontSelection
+class CMenuFontSelection : private CNonCopyable
 {
 public:
     explicit CMenuFontSelection(HDC dc);
     ~CMenuFontSelection();
-    CMenuFontSelection(const CMenuFontSelection&) = delete;
-    CMenuFontSelection& operator=(const CMenuFontSelection&) = delete;
 
 private:
     HDC m_hDC;

@@ -21,8 +21,6 @@ public:
         m_pTarget->BitBlt(m_rc.left, m_rc.top, m_rc.Width(), m_rc.Height(), this, m_rc.left, m_rc.top, SRCCOPY);
         SelectObject(m_pOldBitmap);
     }
-    BCMenuMemDC(const BCMenuMemDC&) = delete;
-    BCMenuMemDC& operator=(const BCMenuMemDC&) = delete;
 
 private:
     CDC* m_pTarget;

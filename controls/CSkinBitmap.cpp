@@ -1,6 +1,7 @@
 #include "controls/CSkinBitmap.h"
 
 #include "framework/AfxResource.h"
+#include "framework/TopDownBitmap.h"
 
 #include <algorithm>
 #include <vector>
@@ -131,16 +132,9 @@ BOOL CSkinBitmap::RegionFromBitmap(HBITMAP bitmap, COLORREF key, COLORREF tolera
     const int height = std::abs(info.bmHeight);
 
     // A top-down 32-bit copy, so that every pixel reads the same way whatever the source.
-    BITMAPINFO copyInfo{};
-    copyInfo.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    copyInfo.bmiHeader.biWidth = width;
-    copyInfo.bmiHeader.biHeight = -height;
-    copyInfo.bmiHeader.biPlanes = 1;
-    copyInfo.bmiHeader.biBitCount = 32;
-    copyInfo.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     CBitmap copy;
-    if (!copy.Attach(::CreateDIBSection(nullptr, &copyInfo, DIB_RGB_COLORS, &bits, nullptr, 0)) || !bits)
+    if (!copy.Attach(CreateTopDownBitmap(nullptr, width, height, &bits)) || !bits)
         return FALSE;
     {
         CDC source;

@@ -72,6 +72,16 @@ VARIANT BytesVariant(const void* bytes, DWORD count)
     return value;
 }
 
+// The answer of a call that hands back no object: the out pointer, where the
+// caller gave one, is cleared first.
+template <class T>
+HRESULT NoObject(T** out, HRESULT answer)
+{
+    if (out)
+        *out = nullptr;
+    return answer;
+}
+
 }  // namespace
 
 CWebBrowserSite* CWebBrowserSite::Create(HWND window, IWebBrowserEvents* events)
@@ -212,38 +222,14 @@ ULONG CWebBrowserSite::Release()
     return static_cast<ULONG>(remaining);
 }
 
-HRESULT CWebBrowserSite::SaveObject()
-{
-    return E_NOTIMPL;
-}
-
 HRESULT CWebBrowserSite::GetMoniker(DWORD, DWORD, IMoniker** moniker)
 {
-    if (moniker)
-        *moniker = nullptr;
-    return E_NOTIMPL;
+    return NoObject(moniker, E_NOTIMPL);
 }
 
 HRESULT CWebBrowserSite::GetContainer(IOleContainer** container)
 {
-    if (container)
-        *container = nullptr;
-    return E_NOINTERFACE;
-}
-
-HRESULT CWebBrowserSite::ShowObject()
-{
-    return S_OK;
-}
-
-HRESULT CWebBrowserSite::OnShowWindow(WINBOOL)
-{
-    return S_OK;
-}
-
-HRESULT CWebBrowserSite::RequestNewObjectLayout()
-{
-    return E_NOTIMPL;
+    return NoObject(container, E_NOINTERFACE);
 }
 
 HRESULT CWebBrowserSite::GetWindow(HWND* window)
@@ -251,26 +237,6 @@ HRESULT CWebBrowserSite::GetWindow(HWND* window)
     if (!window)
         return E_POINTER;
     *window = m_hWindow;
-    return S_OK;
-}
-
-HRESULT CWebBrowserSite::ContextSensitiveHelp(WINBOOL)
-{
-    return E_NOTIMPL;
-}
-
-HRESULT CWebBrowserSite::CanInPlaceActivate()
-{
-    return S_OK;
-}
-
-HRESULT CWebBrowserSite::OnInPlaceActivate()
-{
-    return S_OK;
-}
-
-HRESULT CWebBrowserSite::OnUIActivate()
-{
     return S_OK;
 }
 
@@ -291,86 +257,11 @@ HRESULT CWebBrowserSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceU
     return S_OK;
 }
 
-HRESULT CWebBrowserSite::Scroll(SIZE)
-{
-    return E_NOTIMPL;
-}
-
-HRESULT CWebBrowserSite::OnUIDeactivate(WINBOOL)
-{
-    return S_OK;
-}
-
-HRESULT CWebBrowserSite::OnInPlaceDeactivate()
-{
-    return S_OK;
-}
-
-HRESULT CWebBrowserSite::DiscardUndoState()
-{
-    return E_NOTIMPL;
-}
-
-HRESULT CWebBrowserSite::DeactivateAndUndo()
-{
-    return E_NOTIMPL;
-}
-
 HRESULT CWebBrowserSite::OnPosRectChange(LPCRECT position)
 {
     if (position)
         SetRect(*position);
     return S_OK;
-}
-
-HRESULT CWebBrowserSite::GetBorder(LPRECT)
-{
-    return INPLACE_E_NOTOOLSPACE;
-}
-
-HRESULT CWebBrowserSite::RequestBorderSpace(LPCBORDERWIDTHS)
-{
-    return INPLACE_E_NOTOOLSPACE;
-}
-
-HRESULT CWebBrowserSite::SetBorderSpace(LPCBORDERWIDTHS)
-{
-    return S_OK;
-}
-
-HRESULT CWebBrowserSite::SetActiveObject(IOleInPlaceActiveObject*, LPCOLESTR)
-{
-    return S_OK;
-}
-
-HRESULT CWebBrowserSite::InsertMenus(HMENU, LPOLEMENUGROUPWIDTHS)
-{
-    return E_NOTIMPL;
-}
-
-HRESULT CWebBrowserSite::SetMenu(HMENU, HOLEMENU, HWND)
-{
-    return S_OK;
-}
-
-HRESULT CWebBrowserSite::RemoveMenus(HMENU)
-{
-    return E_NOTIMPL;
-}
-
-HRESULT CWebBrowserSite::SetStatusText(LPCOLESTR)
-{
-    return S_OK;
-}
-
-HRESULT CWebBrowserSite::EnableModeless(WINBOOL)
-{
-    return S_OK;
-}
-
-HRESULT CWebBrowserSite::TranslateAccelerator(LPMSG, WORD)
-{
-    return S_FALSE;
 }
 
 HRESULT CWebBrowserSite::ShowContextMenu(DWORD, POINT*, IUnknown*, IDispatch*)
@@ -388,75 +279,29 @@ HRESULT CWebBrowserSite::GetHostInfo(DOCHOSTUIINFO* info)
     return S_OK;
 }
 
-HRESULT CWebBrowserSite::ShowUI(DWORD, IOleInPlaceActiveObject*, IOleCommandTarget*, IOleInPlaceFrame*,
-                                IOleInPlaceUIWindow*)
-{
-    return S_OK;
-}
-
-HRESULT CWebBrowserSite::HideUI()
-{
-    return S_OK;
-}
-
-HRESULT CWebBrowserSite::UpdateUI()
-{
-    return S_OK;
-}
-
-HRESULT CWebBrowserSite::OnDocWindowActivate(WINBOOL)
-{
-    return S_OK;
-}
-
-HRESULT CWebBrowserSite::OnFrameWindowActivate(WINBOOL)
-{
-    return S_OK;
-}
-
-HRESULT CWebBrowserSite::ResizeBorder(LPCRECT, IOleInPlaceUIWindow*, WINBOOL)
-{
-    return S_OK;
-}
-
-HRESULT CWebBrowserSite::TranslateAccelerator(LPMSG, const GUID*, DWORD)
-{
-    return S_FALSE;
-}
-
 HRESULT CWebBrowserSite::GetOptionKeyPath(LPOLESTR* key, DWORD)
 {
-    if (key)
-        *key = nullptr;
-    return E_NOTIMPL;
+    return NoObject(key, E_NOTIMPL);
 }
 
 HRESULT CWebBrowserSite::GetDropTarget(IDropTarget*, IDropTarget** replacement)
 {
-    if (replacement)
-        *replacement = nullptr;
-    return E_NOTIMPL;
+    return NoObject(replacement, E_NOTIMPL);
 }
 
 HRESULT CWebBrowserSite::GetExternal(IDispatch** external)
 {
-    if (external)
-        *external = nullptr;
-    return S_FALSE;
+    return NoObject(external, S_FALSE);
 }
 
 HRESULT CWebBrowserSite::TranslateUrl(DWORD, LPWSTR, LPWSTR* translated)
 {
-    if (translated)
-        *translated = nullptr;
-    return S_FALSE;
+    return NoObject(translated, S_FALSE);
 }
 
 HRESULT CWebBrowserSite::FilterDataObject(IDataObject*, IDataObject** replacement)
 {
-    if (replacement)
-        *replacement = nullptr;
-    return S_FALSE;
+    return NoObject(replacement, S_FALSE);
 }
 
 HRESULT CWebBrowserSite::GetTypeInfoCount(UINT* count)
@@ -469,14 +314,7 @@ HRESULT CWebBrowserSite::GetTypeInfoCount(UINT* count)
 
 HRESULT CWebBrowserSite::GetTypeInfo(UINT, LCID, ITypeInfo** info)
 {
-    if (info)
-        *info = nullptr;
-    return E_NOTIMPL;
-}
-
-HRESULT CWebBrowserSite::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*)
-{
-    return E_NOTIMPL;
+    return NoObject(info, E_NOTIMPL);
 }
 
 HRESULT CWebBrowserSite::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*)

@@ -12,8 +12,6 @@ public:
     // The rectangle in the target's logical units; its clip box when null.
     explicit CXMemDC(CDC* target, const RECT* rect = nullptr);
     ~CXMemDC() override;
-    CXMemDC(const CXMemDC&) = delete;
-    CXMemDC& operator=(const CXMemDC&) = delete;
 
 private:
     CDC* m_pTarget;

@@ -4,16 +4,16 @@
 
 #include <vector>
 
+#include "framework/CNonCopyable.h"
+
 // A binary archive of 32-bit little-endian integers, as stored values such as
 // saved column widths lay them out. A loading archive reads a byte buffer
 // that must outlive it; a storing archive appends to a byte vector.
-class CArchive
+class CArchive : private CNonCopyable
 {
 public:
     CArchive(const BYTE* data, size_t size) : m_pData(data), m_nSize(size) {}
     explicit CArchive(std::vector<BYTE>& output) : m_pOutput(&output) {}
-    CArchive(const CArchive&) = delete;
-    CArchive& operator=(const CArchive&) = delete;
 
     bool IsLoading() const { return m_pOutput == nullptr; }
     bool IsStoring() const { return m_pOutput != nullptr; }

@@ -7,17 +7,15 @@
 #include <windows.h>
 
 #include "framework/CGdiObject.h"
+#include "framework/CNonCopyable.h"
 #include "framework/CPoint.h"
 #include "framework/CRect.h"
 #include "framework/CSize.h"
 
-class CDC
+class CDC : private CNonCopyable
 {
 public:
-    CDC() = default;
     virtual ~CDC();
-    CDC(const CDC&) = delete;
-    CDC& operator=(const CDC&) = delete;
 
     // Wraps a context without owning it.
     BOOL Attach(HDC dc);

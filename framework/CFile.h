@@ -4,11 +4,12 @@
 
 #include <string>
 
+#include "framework/CNonCopyable.h"
 #include "framework/CString.h"
 
 // A file opened by name, read and written as raw bytes. Open reports failure
 // by its result (GetLastError tells why); nothing throws.
-class CFile
+class CFile : private CNonCopyable
 {
 public:
     enum OpenFlags : UINT
@@ -27,10 +28,7 @@ public:
         modeNoTruncate = 0x2000,
     };
 
-    CFile() = default;
     ~CFile() { Close(); }
-    CFile(const CFile&) = delete;
-    CFile& operator=(const CFile&) = delete;
 
     bool Open(const char* path, UINT flags);
     void Close();

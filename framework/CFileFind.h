@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "framework/CNonCopyable.h"
 #include "framework/CString.h"
 
 // A search of a folder for names matching a wildcard pattern, yielding the
@@ -18,13 +19,10 @@
 //
 // FindNextFile makes the next entry current and tells whether another one
 // follows; the entry it makes current is valid even when it answers false.
-class CFileFind
+class CFileFind : private CNonCopyable
 {
 public:
-    CFileFind() = default;
     ~CFileFind() { Close(); }
-    CFileFind(const CFileFind&) = delete;
-    CFileFind& operator=(const CFileFind&) = delete;
 
     // Starts a search; false when nothing matches or the folder is missing.
     bool FindFile(const char* pattern = "*.*");

@@ -5,17 +5,15 @@
 
 #include <windows.h>
 
+#include "framework/CNonCopyable.h"
 #include "framework/TemporaryMap.h"
 
 class CDC;
 
-class CGdiObject
+class CGdiObject : private CNonCopyable
 {
 public:
-    CGdiObject() = default;
     virtual ~CGdiObject();
-    CGdiObject(const CGdiObject&) = delete;
-    CGdiObject& operator=(const CGdiObject&) = delete;
 
     // Takes ownership of the object; FALSE when this wrapper holds one already or it is null.
     BOOL Attach(HGDIOBJ object);

@@ -4,15 +4,14 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "framework/CNonCopyable.h"
+
 class CDC;
 
-class CImageList
+class CImageList : private CNonCopyable
 {
 public:
-    CImageList() = default;
     ~CImageList() { DeleteImageList(); }
-    CImageList(const CImageList&) = delete;
-    CImageList& operator=(const CImageList&) = delete;
 
     BOOL Create(int width, int height, UINT flags, int initial, int grow);
     BOOL DeleteImageList();

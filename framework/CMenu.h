@@ -4,18 +4,16 @@
 
 #include <windows.h>
 
+#include "framework/CNonCopyable.h"
 #include "framework/CString.h"
 #include "framework/TemporaryMap.h"
 
 class CWnd;
 
-class CMenu
+class CMenu : private CNonCopyable
 {
 public:
-    CMenu() = default;
     virtual ~CMenu();
-    CMenu(const CMenu&) = delete;
-    CMenu& operator=(const CMenu&) = delete;
 
     virtual BOOL LoadMenu(UINT resourceId);
     virtual BOOL LoadMenu(const char* resourceName);

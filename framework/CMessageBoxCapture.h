@@ -5,11 +5,12 @@
 #include <vector>
 
 #include "framework/AfxMessageBox.h"
+#include "framework/CNonCopyable.h"
 
 // For tests and test tools: while alive, records every message box instead
 // of showing it and answers with the queued answers in order, then with the
 // default answer. Restores the previous sink when destroyed.
-class CMessageBoxCapture
+class CMessageBoxCapture : private CNonCopyable
 {
 public:
     explicit CMessageBoxCapture(int defaultAnswer = IDOK) : m_nDefaultAnswer(defaultAnswer)
@@ -25,8 +26,6 @@ public:
         });
     }
     ~CMessageBoxCapture() { SetMessageBoxSink(m_fnPrevious); }
-    CMessageBoxCapture(const CMessageBoxCapture&) = delete;
-    CMessageBoxCapture& operator=(const CMessageBoxCapture&) = delete;
 
     void QueueAnswer(int answer)
     {

@@ -13,24 +13,12 @@ CPaintDC::~CPaintDC()
     ::EndPaint(m_hWnd, &m_ps);
 }
 
-CClientDC::CClientDC(CWnd* window) : m_hWnd(window ? window->m_hWnd : nullptr)
+CReleasedDC::CReleasedDC(CWnd* window, GetContext get) : m_hWnd(window ? window->m_hWnd : nullptr)
 {
-    Attach(::GetDC(m_hWnd));
+    Attach(get(m_hWnd));
 }
 
-CClientDC::~CClientDC()
-{
-    HDC dc = Detach();
-    if (dc)
-        ::ReleaseDC(m_hWnd, dc);
-}
-
-CWindowDC::CWindowDC(CWnd* window) : m_hWnd(window ? window->m_hWnd : nullptr)
-{
-    Attach(::GetWindowDC(m_hWnd));
-}
-
-CWindowDC::~CWindowDC()
+CReleasedDC::~CReleasedDC()
 {
     HDC dc = Detach();
     if (dc)

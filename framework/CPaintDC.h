@@ -19,22 +19,26 @@ private:
     HWND m_hWnd;
 };
 
-class CClientDC : public CDC
+// A context of GetDC or GetWindowDC, given back with ReleaseDC.
+class CReleasedDC : public CDC
 {
-public:
-    explicit CClientDC(CWnd* window);
-    ~CClientDC() override;
+protected:
+    using GetContext = HDC(WINAPI*)(HWND);
+    CReleasedDC(CWnd* window, GetContext get);
+    ~CReleasedDC() override;
 
 private:
     HWND m_hWnd;
 };
 
-class CWindowDC : public CDC
+class CClientDC : public CReleasedDC
 {
 public:
-    explicit CWindowDC(CWnd* window);
-    ~CWindowDC() override;
+    explicit CClientDC(CWnd* window) : CReleasedDC(window, ::GetDC) {}
+};
 
-private:
-    HWND m_hWnd;
+class CWindowDC : public CReleasedDC
+{
+public:
+    explicit CWindowDC(CWnd* window) : CReleasedDC(window, ::GetWindowDC) {}
 };

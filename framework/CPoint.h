@@ -6,27 +6,11 @@
 class CPoint : public POINT
 {
 public:
-    CPoint()
-    {
-        x = 0;
-        y = 0;
-    }
-    CPoint(int initX, int initY)
-    {
-        x = initX;
-        y = initY;
-    }
-    CPoint(POINT p)
-    {
-        x = p.x;
-        y = p.y;
-    }
+    CPoint() : POINT{0, 0} {}
+    CPoint(int initX, int initY) : POINT{initX, initY} {}
+    CPoint(POINT p) : POINT(p) {}
     // A point packed into a message's long parameter (x low word, y high word, both signed).
-    explicit CPoint(LPARAM packed)
-    {
-        x = static_cast<short>(LOWORD(packed));
-        y = static_cast<short>(HIWORD(packed));
-    }
+    explicit CPoint(LPARAM packed) : POINT{static_cast<short>(LOWORD(packed)), static_cast<short>(HIWORD(packed))} {}
 
     void Offset(int dx, int dy)
     {

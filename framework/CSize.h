@@ -6,21 +6,9 @@
 class CSize : public SIZE
 {
 public:
-    CSize()
-    {
-        cx = 0;
-        cy = 0;
-    }
-    CSize(int initCx, int initCy)
-    {
-        cx = initCx;
-        cy = initCy;
-    }
-    CSize(SIZE s)
-    {
-        cx = s.cx;
-        cy = s.cy;
-    }
+    CSize() : SIZE{0, 0} {}
+    CSize(int initCx, int initCy) : SIZE{initCx, initCy} {}
+    CSize(SIZE s) : SIZE(s) {}
 
     bool operator==(SIZE s) const { return cx == s.cx && cy == s.cy; }
     bool operator!=(SIZE s) const { return !(*this == s); }

@@ -10,13 +10,12 @@
 
 #include <vector>
 
-class CToolBarResource
+#include "framework/CNonCopyable.h"
+
+class CToolBarResource : private CNonCopyable
 {
 public:
-    CToolBarResource() = default;
     ~CToolBarResource();
-    CToolBarResource(const CToolBarResource&) = delete;
-    CToolBarResource& operator=(const CToolBarResource&) = delete;
 
     // Reads the layout from the module, or from this program when the module lacks it.
     BOOL Load(HINSTANCE module, UINT id);

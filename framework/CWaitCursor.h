@@ -2,14 +2,14 @@
 
 #include <windows.h>
 
+#include "framework/CNonCopyable.h"
+
 // Shows the wait cursor while it lives, then the cursor that was there before.
-class CWaitCursor
+class CWaitCursor : private CNonCopyable
 {
 public:
     CWaitCursor() : m_hPrevious(::SetCursor(::LoadCursorA(nullptr, IDC_WAIT))) {}
     ~CWaitCursor() { ::SetCursor(m_hPrevious); }
-    CWaitCursor(const CWaitCursor&) = delete;
-    CWaitCursor& operator=(const CWaitCursor&) = delete;
 
 private:
     HCURSOR m_hPrevious;

@@ -5,15 +5,15 @@
 
 #include <windows.h>
 
+#include "framework/CNonCopyable.h"
+
 class CWnd;
 
-class CWinApp
+class CWinApp : private CNonCopyable
 {
 public:
     explicit CWinApp(const char* appName = nullptr);
     virtual ~CWinApp();
-    CWinApp(const CWinApp&) = delete;
-    CWinApp& operator=(const CWinApp&) = delete;
 
     // FALSE ends the program at once (with the result of ExitInstance).
     virtual BOOL InitInstance();

@@ -4,15 +4,15 @@
 
 #include <windows.h>
 
+#include "framework/CNonCopyable.h"
+
 using AFX_THREADPROC = UINT (*)(LPVOID parameter);
 
-class CWinThread
+class CWinThread : private CNonCopyable
 {
 public:
     CWinThread(AFX_THREADPROC procedure, LPVOID parameter);
     ~CWinThread();
-    CWinThread(const CWinThread&) = delete;
-    CWinThread& operator=(const CWinThread&) = delete;
 
     DWORD ResumeThread() { return ::ResumeThread(m_hThread); }
     BOOL SetThreadPriority(int priority) { return ::SetThreadPriority(m_hThread, priority); }

@@ -9,18 +9,16 @@
 
 #include "framework/CDC.h"
 #include "framework/CMenu.h"
+#include "framework/CNonCopyable.h"
 #include "framework/CPoint.h"
 #include "framework/CRect.h"
 #include "framework/CString.h"
 #include "framework/MessageMap.h"
 
-class CWnd
+class CWnd : private CNonCopyable
 {
 public:
-    CWnd() = default;
     virtual ~CWnd();
-    CWnd(const CWnd&) = delete;
-    CWnd& operator=(const CWnd&) = delete;
 
     // --- Handles and objects ---
     static CWnd* FromHandle(HWND hwnd);

@@ -5,15 +5,15 @@
 
 #include <windows.h>
 
+#include "framework/CNonCopyable.h"
+
 class CWnd;
 
-class CWndCreationHook
+class CWndCreationHook : private CNonCopyable
 {
 public:
     explicit CWndCreationHook(CWnd* window);
     ~CWndCreationHook();
-    CWndCreationHook(const CWndCreationHook&) = delete;
-    CWndCreationHook& operator=(const CWndCreationHook&) = delete;
 
 private:
     static LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam);

@@ -2,16 +2,15 @@
 
 #include <objbase.h>
 
+#include "framework/CNonCopyable.h"
+
 // Owns one COM interface pointer and releases it when it goes out of scope, so
 // that every early return lets go of what it holds.
 template <class T>
-class CComHolder
+class CComHolder : private CNonCopyable
 {
 public:
-    CComHolder() = default;
     ~CComHolder() { Release(); }
-    CComHolder(const CComHolder&) = delete;
-    CComHolder& operator=(const CComHolder&) = delete;
 
     T* Get() const { return m_pInterface; }
     T* operator->() const { return m_pInterface; }
@@ -40,7 +39,7 @@ private:
 
 // COM initialised on this thread for as long as it lives (for a call that
 // needs it once); uninitialised only when it was started here.
-class CComSession
+class CComSession : private CNonCopyable
 {
 public:
     CComSession() : m_bStarted(SUCCEEDED(CoInitialize(nullptr))) {}
@@ -49,8 +48,6 @@ public:
         if (m_bStarted)
             CoUninitialize();
     }
-    CComSession(const CComSession&) = delete;
-    CComSession& operator=(const CComSession&) = delete;
 
 private:
     bool m_bStarted;

@@ -8,18 +8,18 @@
 #include <map>
 #include <memory>
 
+#include "framework/CNonCopyable.h"
+
 // Frees every temporary wrapper of the calling thread.
 void AfxFreeTemporaryObjects();
 // The number of temporary wrappers the calling thread holds.
 size_t AfxTemporaryObjectCount();
 
-class TemporaryMapBase
+class TemporaryMapBase : private CNonCopyable
 {
 public:
     TemporaryMapBase();
     virtual ~TemporaryMapBase();
-    TemporaryMapBase(const TemporaryMapBase&) = delete;
-    TemporaryMapBase& operator=(const TemporaryMapBase&) = delete;
 
     virtual void FreeAll() = 0;
     virtual size_t Count() const = 0;

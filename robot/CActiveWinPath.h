@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/CNonCopyable.h"
 #include "framework/CString.h"
 #include "robot/RecordedWindowInfo.h"
 
@@ -10,13 +11,11 @@
 // Identifies the top-level window and program an action went to, and later
 // finds that window again among the live windows and brings it back to the
 // front at its recorded place. One object serves one identification or search.
-class CActiveWinPath
+class CActiveWinPath : private CNonCopyable
 {
 public:
     CActiveWinPath();
     virtual ~CActiveWinPath();
-    CActiveWinPath(const CActiveWinPath&) = delete;
-    CActiveWinPath& operator=(const CActiveWinPath&) = delete;
 
     // Fills title, program path, rectangle and parent depth of the top-level
     // window that is or contains hWnd. WinIndex is left alone. 1 on success.

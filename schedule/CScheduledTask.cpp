@@ -6,11 +6,6 @@
 
 namespace {
 const DWORD defaultFlags = TASK_FLAG_DONT_START_IF_ON_BATTERIES | TASK_FLAG_KILL_IF_GOING_ON_BATTERIES;
-
-CString TextOrEmpty(const char* text)
-{
-    return CString(text ? text : "");
-}
 }  // namespace
 
 CScheduledTask::CScheduledTask() : m_Triggers(10)
@@ -21,7 +16,7 @@ CScheduledTask::CScheduledTask() : m_Triggers(10)
 CScheduledTask::CScheduledTask(const char* jobName, BOOL loaded) : m_Triggers(10)
 {
     Reset();
-    m_strJobName = TextOrEmpty(jobName);
+    m_strJobName = jobName;
     m_bLoaded = loaded;
 }
 
@@ -42,36 +37,6 @@ void CScheduledTask::Reset()
     m_nIdleDeadline = 0;
     m_Triggers.RemoveAll();
     m_bNtFamily = (GetVersion() & 0x80000000) == 0;
-}
-
-void CScheduledTask::SetApplicationName(const char* path)
-{
-    m_strApplicationName = TextOrEmpty(path);
-}
-
-void CScheduledTask::SetParameters(const char* parameters)
-{
-    m_strParameters = TextOrEmpty(parameters);
-}
-
-void CScheduledTask::SetWorkingDirectory(const char* directory)
-{
-    m_strWorkingDirectory = TextOrEmpty(directory);
-}
-
-void CScheduledTask::SetAccountName(const char* account)
-{
-    m_strAccountName = TextOrEmpty(account);
-}
-
-void CScheduledTask::SetPassword(const char* password)
-{
-    m_strPassword = TextOrEmpty(password);
-}
-
-void CScheduledTask::SetComment(const char* comment)
-{
-    m_strComment = TextOrEmpty(comment);
 }
 
 void CScheduledTask::SetIdleWait(WORD idleMinutes, WORD deadlineMinutes)

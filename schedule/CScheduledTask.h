@@ -20,12 +20,12 @@ public:
 
     void Reset();
 
-    void SetApplicationName(const char* path);
-    void SetParameters(const char* parameters);
-    void SetWorkingDirectory(const char* directory);
-    void SetAccountName(const char* account);
-    void SetPassword(const char* password);
-    void SetComment(const char* comment);
+    void SetApplicationName(const char* path) { m_strApplicationName = path; }
+    void SetParameters(const char* parameters) { m_strParameters = parameters; }
+    void SetWorkingDirectory(const char* directory) { m_strWorkingDirectory = directory; }
+    void SetAccountName(const char* account) { m_strAccountName = account; }
+    void SetPassword(const char* password) { m_strPassword = password; }
+    void SetComment(const char* comment) { m_strComment = comment; }
     void SetFlags(DWORD flags) { m_dwFlags = flags; }
     void SetPriority(DWORD priority) { m_dwPriority = priority; }
     void SetMaxRunTime(DWORD milliseconds) { m_dwMaxRunTime = milliseconds; }

@@ -1,5 +1,6 @@
 #include "schedule/CTaskScheduler.h"
 
+#include "framework/CNonCopyable.h"
 #include "schedule/CTaskSchedulerSession.h"
 #include "schedule/ScheduleText.h"
 
@@ -7,13 +8,10 @@ namespace {
 const ULONG namesPerBatch = 5;
 
 // The names of one batch of the service's job listing, freed with the batch.
-class CJobNameBatch
+class CJobNameBatch : private CNonCopyable
 {
 public:
-    CJobNameBatch() = default;
     ~CJobNameBatch() { Free(); }
-    CJobNameBatch(const CJobNameBatch&) = delete;
-    CJobNameBatch& operator=(const CJobNameBatch&) = delete;
 
     HRESULT Next(IEnumWorkItems* enumerator)
     {

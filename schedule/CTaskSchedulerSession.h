@@ -3,18 +3,17 @@
 #include <windows.h>
 #include <mstask.h>
 
+#include "framework/CNonCopyable.h"
 #include "framework/ComHolder.h"
 
 // One scheduler operation's use of COM: initialises COM for the calling
 // thread and connects to the service on construction, lets go of both on
 // destruction. No interface outlives the operation that opened it.
-class CTaskSchedulerSession
+class CTaskSchedulerSession : private CNonCopyable
 {
 public:
     CTaskSchedulerSession();
     ~CTaskSchedulerSession();
-    CTaskSchedulerSession(const CTaskSchedulerSession&) = delete;
-    CTaskSchedulerSession& operator=(const CTaskSchedulerSession&) = delete;
 
     // S_OK (or S_FALSE) when the service is connected; otherwise the failing code.
     HRESULT GetResult() const { return m_hrResult; }

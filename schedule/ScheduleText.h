@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "framework/CNonCopyable.h"
 #include "framework/CString.h"
 
 // The service speaks UTF-16; the program keeps 8-bit text in the thread's ANSI
@@ -18,13 +19,10 @@ CString FromServiceText(const wchar_t* text);
 std::wstring ToServiceJobName(const char* jobName);
 
 // A text that the service allocated; freed with CoTaskMemFree.
-class CCoTaskText
+class CCoTaskText : private CNonCopyable
 {
 public:
-    CCoTaskText() = default;
     ~CCoTaskText() { Free(); }
-    CCoTaskText(const CCoTaskText&) = delete;
-    CCoTaskText& operator=(const CCoTaskText&) = delete;
 
     LPWSTR* Out()
     {

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -32,6 +33,26 @@ const Modifier kModifiers[] = {
     {VK_MENU, CKeySender::kAltHeld},
     {VK_SHIFT, CKeySender::kShiftHeld},
     {VK_LWIN, CKeySender::kLWinHeld},
+};
+
+// The keys of {CTRLDOWN} and the like: the items that press and release each
+// modifier, the bit that says the script holds it, the bit it sets for the
+// next key and its virtual key.
+struct HeldKey
+{
+    int down;
+    int up;
+    unsigned heldBit;
+    unsigned oneKeyBit;
+    BYTE vk;
+};
+
+const HeldKey kHeldKeys[] = {
+    {kSendCtrlDown, kSendCtrlUp, CKeySender::kCtrlHeld, 0, VK_CONTROL},
+    {kSendAltDown, kSendAltUp, CKeySender::kAltHeld, CKeySender::kAlt, VK_MENU},
+    {kSendShiftDown, kSendShiftUp, CKeySender::kShiftHeld, 0, VK_SHIFT},
+    {kSendLWinDown, kSendLWinUp, CKeySender::kLWinHeld, 0, VK_LWIN},
+    {kSendRWinDown, kSendRWinUp, CKeySender::kRWinHeld, 0, VK_RWIN},
 };
 
 bool IsBlank(char c)
@@ -245,27 +266,13 @@ void CKeySender::SendKeyword(const char* item)
         return;
     }
 
+    for (const HeldKey& held : kHeldKeys) {
+        if (entry->value == held.down || entry->value == held.up) {
+            HoldModifier(held.heldBit, held.oneKeyBit, held.vk, entry->value == held.down);
+            return;
+        }
+    }
     switch (entry->value) {
-    case kSendCtrlDown:
-    case kSendCtrlUp:
-        HoldModifier(kCtrlHeld, 0, VK_CONTROL, entry->value == kSendCtrlDown);
-        break;
-    case kSendAltDown:
-    case kSendAltUp:
-        HoldModifier(kAltHeld, kAlt, VK_MENU, entry->value == kSendAltDown);
-        break;
-    case kSendShiftDown:
-    case kSendShiftUp:
-        HoldModifier(kShiftHeld, 0, VK_SHIFT, entry->value == kSendShiftDown);
-        break;
-    case kSendLWinDown:
-    case kSendLWinUp:
-        HoldModifier(kLWinHeld, 0, VK_LWIN, entry->value == kSendLWinDown);
-        break;
-    case kSendRWinDown:
-    case kSendRWinUp:
-        HoldModifier(kRWinHeld, 0, VK_RWIN, entry->value == kSendRWinDown);
-        break;
     case kSendAsc:
         SendAltCode(arg.c_str());
         break;
@@ -419,29 +426,36 @@ void CKeySender::PrepareModifiers()
     SetKeyboardState(state);
 }
 
+void CKeySender::ModifierKeys(bool up)
+{
+    const struct
+    {
+        unsigned bit;
+        BYTE vk;
+        BYTE scan;
+    } keys[] = {
+        {kWin, VK_LWIN, m_nScanLWin},
+        {kShift, VK_SHIFT, m_nScanShift},
+        {kCtrl, VK_CONTROL, m_nScanCtrl},
+        {kAlt, VK_MENU, m_nScanAlt},
+    };
+    const int count = static_cast<int>(std::size(keys));
+    for (int i = 0; i < count; ++i) {
+        const auto& key = keys[up ? count - 1 - i : i];
+        if (m_uModifiers & key.bit)
+            KeyEvent(key.vk, key.scan, false, up);
+    }
+}
+
 void CKeySender::PressModifiers()
 {
-    if (m_uModifiers & kWin)
-        KeyEvent(VK_LWIN, m_nScanLWin, false, false);
-    if (m_uModifiers & kShift)
-        KeyEvent(VK_SHIFT, m_nScanShift, false, false);
-    if (m_uModifiers & kCtrl)
-        KeyEvent(VK_CONTROL, m_nScanCtrl, false, false);
-    if (m_uModifiers & kAlt)
-        KeyEvent(VK_MENU, m_nScanAlt, false, false);
+    ModifierKeys(false);
     PreciseSleep(m_nKeyDownDelay);
 }
 
 void CKeySender::ReleaseModifiers()
 {
-    if (m_uModifiers & kAlt)
-        KeyEvent(VK_MENU, m_nScanAlt, false, true);
-    if (m_uModifiers & kCtrl)
-        KeyEvent(VK_CONTROL, m_nScanCtrl, false, true);
-    if (m_uModifiers & kShift)
-        KeyEvent(VK_SHIFT, m_nScanShift, false, true);
-    if (m_uModifiers & kWin)
-        KeyEvent(VK_LWIN, m_nScanLWin, false, true);
+    ModifierKeys(true);
     PreciseSleep(m_nKeyDelay);
 }
 

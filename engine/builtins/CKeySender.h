@@ -65,6 +65,9 @@ private:
     void SendChar(unsigned char ch, int count);
     void SendUnicodeChar(unsigned char ch);
     void PrepareModifiers();
+    // The modifiers of the key (Win, Shift, Ctrl, Alt) go down in that order
+    // and come up in the reverse one.
+    void ModifierKeys(bool up);
     void PressModifiers();
     void ReleaseModifiers();
     void SendAltCode(const char* digits);

@@ -144,20 +144,16 @@ int ControlGetPos(CMarionet_Script& engine, CScriptValueList& args, CScriptValue
 
 int ControlMove(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
 {
-    RECT rect;
-    if (!FindControlOfArguments(engine, args) || !GetWindowRect(FoundControl(engine), &rect)) {
-        result.SetInteger(0);
-        return 0;
-    }
-    CWindowThreadAttach attach(WindowSearchOf(engine).FoundWindow());
-    if (!attach.Answers()) {
-        result.SetInteger(0);
-        return 0;
-    }
-    int width = args.GetCount() >= 6 ? args[5].GetInteger() : rect.right - rect.left;
-    int height = args.GetCount() >= 7 ? args[6].GetInteger() : rect.bottom - rect.top;
-    MoveWindow(FoundControl(engine), args[3].GetInteger(), args[4].GetInteger(), width, height, TRUE);
-    return 0;
+    return WithControl(engine, args, result, [&](HWND control) {
+        RECT rect;
+        if (!GetWindowRect(control, &rect)) {
+            result.SetInteger(0);
+            return;
+        }
+        const int width = args.GetCount() >= 6 ? args[5].GetInteger() : rect.right - rect.left;
+        const int height = args.GetCount() >= 7 ? args[6].GetInteger() : rect.bottom - rect.top;
+        MoveWindow(control, args[3].GetInteger(), args[4].GetInteger(), width, height, TRUE);
+    });
 }
 
 int ControlEnable(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)

@@ -194,10 +194,8 @@ int DriveMapDel(CMarionet_Script&, CScriptValueList& args, CScriptValue& result)
 int DriveMapGet(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
 {
     std::string share;
-    if (!GetMappedShare(args[0].GetText(), share))
-        engine.SetErrorCode(1);
-    result.SetString(share.c_str());
-    return 0;
+    const bool bDone = GetMappedShare(args[0].GetText(), share);
+    return TextUnlessError(engine, bDone, share, result);
 }
 
 int CdTray(CMarionet_Script&, CScriptValueList& args, CScriptValue& result)

@@ -10,11 +10,14 @@
 namespace {
 
 // Option bits of the progress and splash windows.
-const int kOptionNoCaption = 1;
-const int kOptionNotTopmost = 2;
-const int kOptionAlignLeft = 4;
-const int kOptionAlignRight = 8;
-const int kOptionMovable = 16;
+enum PopupOption
+{
+    kOptionNoCaption = 1,
+    kOptionNotTopmost = 2,
+    kOptionAlignLeft = 4,
+    kOptionAlignRight = 8,
+    kOptionMovable = 16,
+};
 
 const DWORD kPopupStyle = WS_POPUP | WS_DISABLED | WS_CAPTION;
 const DWORD kProgressNoCaptionStyle = WS_POPUP | WS_DISABLED;

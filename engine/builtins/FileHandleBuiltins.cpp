@@ -60,13 +60,21 @@ int OpenFileArgument(CMarionet_Script& engine, CScriptValue& argument, const cha
     return 0;
 }
 
-// A read needs a stream open for reading; otherwise @error becomes 1.
-bool IsReadable(CMarionet_Script& engine, const CFileArgument& file)
+// Opens the argument to read from, with the empty text as the result, and
+// hands it to the action, whose result is the built-in's. A read needs a
+// stream open for reading; otherwise @error becomes 1.
+template <class Action>
+int WithFileToRead(CMarionet_Script& engine, CScriptValue& argument, CScriptValue& result, Action action)
 {
-    if (file.m_pStream && file.m_nMode == CScriptFileHandle::MODE_READ)
-        return true;
-    engine.SetErrorCode(1);
-    return false;
+    result.SetString("");
+    CFileArgument file;
+    if (OpenFileArgument(engine, argument, "rb", CScriptFileHandle::MODE_READ, file))
+        return 1;
+    if (!file.m_pStream || file.m_nMode != CScriptFileHandle::MODE_READ) {
+        engine.SetErrorCode(1);
+        return 0;
+    }
+    return action(file);
 }
 
 int FileOpen(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
@@ -97,58 +105,50 @@ int FileClose(CMarionet_Script& engine, CScriptValueList& args, CScriptValue&)
 
 int FileReadLine(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
 {
-    result.SetString("");
-    CFileArgument file;
-    if (OpenFileArgument(engine, args[0], "rb", CScriptFileHandle::MODE_READ, file))
-        return 1;
-    if (!IsReadable(engine, file))
-        return 0;
-    int nLines = 1;
-    if (args.GetCount() > 1) {
-        nLines = args[1].GetInteger();
-        if (nLines < 1)
-            return 0;
-        std::rewind(file.m_pStream);
-    }
-    std::string line;
-    for (int i = 0; i < nLines; ++i) {
-        if (!ReadStreamLine(file.m_pStream, line)) {
-            engine.SetErrorCode(-1);
-            return 0;
+    return WithFileToRead(engine, args[0], result, [&](CFileArgument& file) {
+        int nLines = 1;
+        if (args.GetCount() > 1) {
+            nLines = args[1].GetInteger();
+            if (nLines < 1)
+                return 0;
+            std::rewind(file.m_pStream);
         }
-    }
-    // Like FILEREAD, the line ends at its first zero byte.
-    result.SetString(line.c_str());
-    return 0;
+        std::string line;
+        for (int i = 0; i < nLines; ++i) {
+            if (!ReadStreamLine(file.m_pStream, line)) {
+                engine.SetErrorCode(-1);
+                return 0;
+            }
+        }
+        // Like FILEREAD, the line ends at its first zero byte.
+        result.SetString(line.c_str());
+        return 0;
+    });
 }
 
 int FileRead(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
 {
-    result.SetString("");
-    CFileArgument file;
-    if (OpenFileArgument(engine, args[0], "rb", CScriptFileHandle::MODE_READ, file))
-        return 1;
-    if (!IsReadable(engine, file))
+    return WithFileToRead(engine, args[0], result, [&](CFileArgument& file) {
+        const double dCount = args[1].GetNumber();
+        size_t nWanted = dCount >= 1 ? (dCount >= 4.0e9 ? static_cast<size_t>(-1) : static_cast<size_t>(dCount)) : 0;
+        std::string data;
+        while (nWanted > 0) {
+            const size_t nChunk = nWanted < kReadChunk ? nWanted : kReadChunk;
+            const size_t nOld = data.size();
+            data.resize(nOld + nChunk);
+            const size_t nRead = std::fread(&data[nOld], 1, nChunk, file.m_pStream);
+            data.resize(nOld + nRead);
+            if (nRead < nChunk)
+                break;
+            nWanted -= nRead;
+        }
+        if (data.empty()) {
+            engine.SetErrorCode(-1);
+            return 0;
+        }
+        result.SetString(data.c_str());
         return 0;
-    const double dCount = args[1].GetNumber();
-    size_t nWanted = dCount >= 1 ? (dCount >= 4.0e9 ? static_cast<size_t>(-1) : static_cast<size_t>(dCount)) : 0;
-    std::string data;
-    while (nWanted > 0) {
-        const size_t nChunk = nWanted < kReadChunk ? nWanted : kReadChunk;
-        const size_t nOld = data.size();
-        data.resize(nOld + nChunk);
-        const size_t nRead = std::fread(&data[nOld], 1, nChunk, file.m_pStream);
-        data.resize(nOld + nRead);
-        if (nRead < nChunk)
-            break;
-        nWanted -= nRead;
-    }
-    if (data.empty()) {
-        engine.SetErrorCode(-1);
-        return 0;
-    }
-    result.SetString(data.c_str());
-    return 0;
+    });
 }
 
 int WriteText(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result, bool bLine)

@@ -200,10 +200,8 @@ int FileGetVersion(CMarionet_Script& engine, CScriptValueList& args, CScriptValu
 int FileGetLongName(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
 {
     std::string longName;
-    if (!GetLongFileName(args[0].GetText(), longName))
-        engine.SetErrorCode(1);
-    result.SetString(longName.c_str());
-    return 0;
+    const bool bDone = GetLongFileName(args[0].GetText(), longName);
+    return TextUnlessError(engine, bDone, longName, result);
 }
 
 int FileGetShortName(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)

@@ -14,6 +14,8 @@ namespace {
 
 using UnaryFunction = long double (*)(long double);
 
+// The C library's long-double functions serve as they are; the overloads of
+// <cmath> cannot be named as one function.
 template <UnaryFunction F>
 int UnaryMath(CMarionet_Script&, CScriptValueList& args, CScriptValue& result)
 {
@@ -21,38 +23,6 @@ int UnaryMath(CMarionet_Script&, CScriptValueList& args, CScriptValue& result)
     return 0;
 }
 
-long double Exp(long double x)
-{
-    return std::exp(x);
-}
-long double Log(long double x)
-{
-    return std::log(x);
-}
-long double Sin(long double x)
-{
-    return std::sin(x);
-}
-long double Cos(long double x)
-{
-    return std::cos(x);
-}
-long double Tan(long double x)
-{
-    return std::tan(x);
-}
-long double Atan(long double x)
-{
-    return std::atan(x);
-}
-long double Abs(long double x)
-{
-    return std::fabs(x);
-}
-long double Sqrt(long double x)
-{
-    return std::sqrt(x);
-}
 // The two arc functions through atan2, so that ACOS(-1) is exactly pi.
 long double Asin(long double x)
 {
@@ -132,16 +102,16 @@ int AdlibDisable(CMarionet_Script& engine, CScriptValueList&, CScriptValue&)
 void RegisterMathBuiltins(CMarionet_Script& engine)
 {
     static const BuiltinBinding kBindings[] = {
-        {"EXP", UnaryMath<Exp>},
-        {"LOG", UnaryMath<Log>},
-        {"SIN", UnaryMath<Sin>},
-        {"COS", UnaryMath<Cos>},
-        {"TAN", UnaryMath<Tan>},
+        {"EXP", UnaryMath<expl>},
+        {"LOG", UnaryMath<logl>},
+        {"SIN", UnaryMath<sinl>},
+        {"COS", UnaryMath<cosl>},
+        {"TAN", UnaryMath<tanl>},
         {"ASIN", UnaryMath<Asin>},
         {"ACOS", UnaryMath<Acos>},
-        {"ATAN", UnaryMath<Atan>},
-        {"ABS", UnaryMath<Abs>},
-        {"SQRT", UnaryMath<Sqrt>},
+        {"ATAN", UnaryMath<atanl>},
+        {"ABS", UnaryMath<fabsl>},
+        {"SQRT", UnaryMath<sqrtl>},
         {"MOD", Mod},
         {"ROUND", Round},
         {"INT", Int},

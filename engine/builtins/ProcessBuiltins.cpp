@@ -2,8 +2,8 @@
 
 #include "engine/ScriptNumber.h"
 #include "engine/builtins/BuiltinBinding.h"
+#include "engine/builtins/PolledWait.h"
 #include "engine/system/COsVersion.h"
-#include "engine/system/PreciseSleep.h"
 #include "engine/system/ProcAddress.h"
 #include "engine/system/SystemProcess.h"
 
@@ -114,8 +114,7 @@ int PollProcessWait(CMarionet_Script& engine)
     Sleep(kPollPauseMs);
     if (engine.m_Wait.ProcessWaitTimedOut()) {
         engine.m_vResult.SetInteger(0);
-        engine.m_bReturn = 1;
-        engine.m_nWaitState = CMarionet_Script::WAIT_RUNNING;
+        EndPolledWait(engine);
         return 1;
     }
     DWORD dwId = 0;
@@ -126,9 +125,7 @@ int PollProcessWait(CMarionet_Script& engine)
         return 1;
     }
     if (bFound == (nState == CMarionet_Script::WAIT_PROCESS)) {
-        engine.m_bReturn = 1;
-        engine.m_nWaitState = CMarionet_Script::WAIT_RUNNING;
-        PreciseSleep(engine.m_nWinWaitDelay);
+        EndMetWait(engine);
     }
     return 1;
 }

@@ -16,32 +16,43 @@ const char kKeyMessage[] = "Unable to read/write the requested registry key.";
 // Values above this size are not read, and binary data is written up to it.
 const DWORD kValueMax = 65535;
 const size_t kMultiTextMax = 65536;
-const DWORD kDeleteAccess = KEY_READ | KEY_SET_VALUE | KEY_CREATE_SUB_KEY;
 
-// Opens the key of argument 1. 1 after the fatal error of an unknown root;
-// else 0, with bOpened false for the built-in's soft failure.
-int OpenKeyOfArgument(CMarionet_Script& engine, CRegistryKey& key, CScriptValueList& args, REGSAM access, bool& bOpened,
-                      bool bCreate = false)
+// What a built-in opens argument 1's key for: the access it asks, whether a
+// missing key is made, and whether it reads. A key that cannot be opened is the
+// built-in's soft failure: a read gives the empty text with @error 1, a change
+// gives 0.
+struct KeyUse
 {
+    REGSAM access;
+    bool bCreate;
+    bool bRead;
+};
+const KeyUse kReadKey = {KEY_READ, false, true};
+const KeyUse kWriteKey = {KEY_WRITE, true, false};
+const KeyUse kDeleteKey = {KEY_READ | KEY_SET_VALUE | KEY_CREATE_SUB_KEY, false, false};
+
+// Opens the key of argument 1 and hands it to the action, whose result is the
+// built-in's; 1 after the fatal error of an unknown root. A read's result is
+// the empty text until the action sets it.
+template <class Action>
+int WithKeyOfArgument(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result, const KeyUse& use,
+                      Action action)
+{
+    if (use.bRead)
+        result.SetString("");
+    CRegistryKey key;
     const CRegistryKey::EOpen open =
-        bCreate ? key.Create(args[0].GetText(), access) : key.Open(args[0].GetText(), access);
+        use.bCreate ? key.Create(args[0].GetText(), use.access) : key.Open(args[0].GetText(), use.access);
     if (open == CRegistryKey::UNKNOWN_ROOT)
         return engine.ReportScriptError(kKeyMessage, -1);
-    bOpened = open == CRegistryKey::OPENED;
-    return 0;
-}
-
-// Opens argument 1's key to read from, with the empty text as the result; a
-// key that cannot be opened sets @error 1 and bOpened false.
-int OpenKeyToRead(CMarionet_Script& engine, CRegistryKey& key, CScriptValueList& args, CScriptValue& result,
-                  bool& bOpened)
-{
-    result.SetString("");
-    if (OpenKeyOfArgument(engine, key, args, KEY_READ, bOpened))
-        return 1;
-    if (!bOpened)
-        engine.SetErrorCode(1);
-    return 0;
+    if (open != CRegistryKey::OPENED) {
+        if (use.bRead)
+            engine.SetErrorCode(1);
+        else
+            result.SetInteger(0);
+        return 0;
+    }
+    return action(key);
 }
 
 std::string HexText(const std::vector<BYTE>& data, DWORD dwSize)
@@ -88,30 +99,26 @@ bool ValueOfData(DWORD dwType, const std::vector<BYTE>& data, DWORD dwSize, CScr
 
 int RegRead(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
 {
-    CRegistryKey key;
-    bool bOpened = false;
-    if (OpenKeyToRead(engine, key, args, result, bOpened))
-        return 1;
-    if (!bOpened)
+    return WithKeyOfArgument(engine, args, result, kReadKey, [&](CRegistryKey& key) {
+        const char* pszName = args[1].GetText();
+        DWORD dwType = 0;
+        DWORD dwSize = 0;
+        if (RegQueryValueExA(key.Key(), pszName, nullptr, &dwType, nullptr, &dwSize) != ERROR_SUCCESS) {
+            engine.SetErrorCode(-1);
+            return 0;
+        }
+        // Room after the data: a text stored without its terminator still ends,
+        // and a REG_DWORD shorter than 4 bytes reads as zeros.
+        std::vector<BYTE> data(dwSize + sizeof(DWORD), 0);
+        DWORD dwRead = static_cast<DWORD>(data.size());
+        if (dwSize > kValueMax ||
+            RegQueryValueExA(key.Key(), pszName, nullptr, &dwType, data.data(), &dwRead) != ERROR_SUCCESS ||
+            dwRead > kValueMax || !ValueOfData(dwType, data, dwRead, result)) {
+            result.SetString("");
+            engine.SetErrorCode(-2);
+        }
         return 0;
-    const char* pszName = args[1].GetText();
-    DWORD dwType = 0;
-    DWORD dwSize = 0;
-    if (RegQueryValueExA(key.Key(), pszName, nullptr, &dwType, nullptr, &dwSize) != ERROR_SUCCESS) {
-        engine.SetErrorCode(-1);
-        return 0;
-    }
-    // Room after the data: a text stored without its terminator still ends,
-    // and a REG_DWORD shorter than 4 bytes reads as zeros.
-    std::vector<BYTE> data(dwSize + sizeof(DWORD), 0);
-    DWORD dwRead = static_cast<DWORD>(data.size());
-    if (dwSize > kValueMax ||
-        RegQueryValueExA(key.Key(), pszName, nullptr, &dwType, data.data(), &dwRead) != ERROR_SUCCESS ||
-        dwRead > kValueMax || !ValueOfData(dwType, data, dwRead, result)) {
-        result.SetString("");
-        engine.SetErrorCode(-2);
-    }
-    return 0;
+    });
 }
 
 // The bytes of a hexadecimal text, up to kValueMax; false for an odd length
@@ -180,56 +187,44 @@ int RegWrite(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& res
         result.SetInteger(0);
         return 0;
     }
-    CRegistryKey key;
-    bool bOpened = false;
-    if (OpenKeyOfArgument(engine, key, args, KEY_WRITE, bOpened, true))
-        return 1;
-    if (!bOpened) {
-        result.SetInteger(0);
+    return WithKeyOfArgument(engine, args, result, kWriteKey, [&](CRegistryKey& key) {
+        if (nCount == 1)
+            return 0;
+        DWORD dwType = 0;
+        std::vector<BYTE> data;
+        bool bKnownType = true;
+        if (!DataOfValue(args[2].GetText(), args[3], dwType, data, bKnownType)) {
+            if (!bKnownType)
+                return engine.ReportScriptError(kKeyMessage, -1);
+            result.SetInteger(0);
+            return 0;
+        }
+        if (RegSetValueExA(key.Key(), args[1].GetText(), 0, dwType, data.data(), static_cast<DWORD>(data.size())) !=
+            ERROR_SUCCESS)
+            result.SetInteger(0);
         return 0;
-    }
-    if (nCount == 1)
-        return 0;
-    DWORD dwType = 0;
-    std::vector<BYTE> data;
-    bool bKnownType = true;
-    if (!DataOfValue(args[2].GetText(), args[3], dwType, data, bKnownType)) {
-        if (!bKnownType)
-            return engine.ReportScriptError(kKeyMessage, -1);
-        result.SetInteger(0);
-        return 0;
-    }
-    if (RegSetValueExA(key.Key(), args[1].GetText(), 0, dwType, data.data(), static_cast<DWORD>(data.size())) !=
-        ERROR_SUCCESS)
-        result.SetInteger(0);
-    return 0;
+    });
 }
 
 int RegDelete(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
 {
-    CRegistryKey key;
-    bool bOpened = false;
-    if (OpenKeyOfArgument(engine, key, args, kDeleteAccess, bOpened))
-        return 1;
-    if (!bOpened) {
-        result.SetInteger(0);
-        return 0;
-    }
-    if (args.GetCount() == 1) {
-        if (key.NamesRootOnly()) {
-            result.SetInteger(2);
+    return WithKeyOfArgument(engine, args, result, kDeleteKey, [&](CRegistryKey& key) {
+        if (args.GetCount() == 1) {
+            if (key.NamesRootOnly()) {
+                result.SetInteger(2);
+                return 0;
+            }
+            const bool bEmptied = DeleteRegistryTree(key.Key());
+            key.CloseKey();
+            if (!bEmptied || RegDeleteKeyA(key.Root(), key.Subkey().c_str()) != ERROR_SUCCESS)
+                result.SetInteger(2);
             return 0;
         }
-        const bool bEmptied = DeleteRegistryTree(key.Key());
-        key.CloseKey();
-        if (!bEmptied || RegDeleteKeyA(key.Root(), key.Subkey().c_str()) != ERROR_SUCCESS)
-            result.SetInteger(2);
+        const LONG status = RegDeleteValueA(key.Key(), args[1].GetText());
+        if (status != ERROR_SUCCESS)
+            result.SetInteger(status == ERROR_FILE_NOT_FOUND ? 0 : 2);
         return 0;
-    }
-    const LONG status = RegDeleteValueA(key.Key(), args[1].GetText());
-    if (status != ERROR_SUCCESS)
-        result.SetInteger(status == ERROR_FILE_NOT_FOUND ? 0 : 2);
-    return 0;
+    });
 }
 
 // REGENUMKEY and REGENUMVAL: the name at a 1-based instance.
@@ -237,21 +232,17 @@ template <class EnumName>
 int EnumerateKey(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result, DWORD dwNameMax,
                  EnumName enumName)
 {
-    CRegistryKey key;
-    bool bOpened = false;
-    if (OpenKeyToRead(engine, key, args, result, bOpened))
-        return 1;
-    if (!bOpened)
+    return WithKeyOfArgument(engine, args, result, kReadKey, [&](CRegistryKey& key) {
+        std::vector<char> name(dwNameMax + 1);
+        DWORD dwLength = dwNameMax + 1;
+        const DWORD dwIndex = static_cast<DWORD>(args[1].GetInteger() - 1);
+        if (enumName(key.Key(), dwIndex, name.data(), &dwLength) != ERROR_SUCCESS) {
+            engine.SetErrorCode(-1);
+            return 0;
+        }
+        result.SetString(name.data(), static_cast<int>(dwLength));
         return 0;
-    std::vector<char> name(dwNameMax + 1);
-    DWORD dwLength = dwNameMax + 1;
-    const DWORD dwIndex = static_cast<DWORD>(args[1].GetInteger() - 1);
-    if (enumName(key.Key(), dwIndex, name.data(), &dwLength) != ERROR_SUCCESS) {
-        engine.SetErrorCode(-1);
-        return 0;
-    }
-    result.SetString(name.data(), static_cast<int>(dwLength));
-    return 0;
+    });
 }
 
 int RegEnumKey(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)

@@ -1,5 +1,7 @@
 #include "engine/builtins/ScreenCapture.h"
 
+#include "framework/TopDownBitmap.h"
+
 #include <algorithm>
 
 bool CScreenCapture::Capture(const RECT& inclusive)
@@ -23,16 +25,9 @@ bool CScreenCapture::Capture(const RECT& inclusive)
     if (visible.right > visible.left && visible.bottom > visible.top) {
         int width = visible.right - visible.left;
         int height = visible.bottom - visible.top;
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
         void* bits = nullptr;
         HDC memory = CreateCompatibleDC(screen);
-        HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        HBITMAP bitmap = CreateTopDownBitmap(screen, width, height, &bits);
         captured = memory && bitmap;
         if (captured) {
             HGDIOBJ old = SelectObject(memory, bitmap);

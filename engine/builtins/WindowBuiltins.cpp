@@ -37,54 +37,49 @@ int WinActive(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& re
     return 0;
 }
 
-int WinActivate(CMarionet_Script& engine, CScriptValueList& args, CScriptValue&)
+// The action on the window found, then the pause after a window action;
+// nothing when no window was found.
+template <class Action>
+int ActOnFoundWindow(CMarionet_Script& engine, bool bFound, Action action)
 {
-    if (FindWindowOfArguments(engine, args)) {
-        ForceForeground(Found(engine));
+    if (bFound) {
+        action(Found(engine));
         PauseAfterWindowAction(engine);
     }
     return 0;
+}
+
+int WinActivate(CMarionet_Script& engine, CScriptValueList& args, CScriptValue&)
+{
+    return ActOnFoundWindow(engine, FindWindowOfArguments(engine, args), ForceForeground);
 }
 
 int WinSetState(CMarionet_Script& engine, CScriptValueList& args, CScriptValue&)
 {
-    if (FindAnsweringWindow(engine, args)) {
-        ShowWindow(Found(engine), args[2].GetInteger());
-        PauseAfterWindowAction(engine);
-    }
-    return 0;
+    return ActOnFoundWindow(engine, FindAnsweringWindow(engine, args),
+                            [&](HWND window) { ShowWindow(window, args[2].GetInteger()); });
 }
 
 int WinMove(CMarionet_Script& engine, CScriptValueList& args, CScriptValue&)
 {
-    if (!FindAnsweringWindow(engine, args))
-        return 0;
-    HWND window = Found(engine);
-    RECT rect = {};
-    GetWindowRect(window, &rect);
-    int width = args.GetCount() >= 5 ? args[4].GetInteger() : rect.right - rect.left;
-    int height = args.GetCount() >= 6 ? args[5].GetInteger() : rect.bottom - rect.top;
-    MoveWindow(window, args[2].GetInteger(), args[3].GetInteger(), width, height, TRUE);
-    PauseAfterWindowAction(engine);
-    return 0;
+    return ActOnFoundWindow(engine, FindAnsweringWindow(engine, args), [&](HWND window) {
+        RECT rect = {};
+        GetWindowRect(window, &rect);
+        const int width = args.GetCount() >= 5 ? args[4].GetInteger() : rect.right - rect.left;
+        const int height = args.GetCount() >= 6 ? args[5].GetInteger() : rect.bottom - rect.top;
+        MoveWindow(window, args[2].GetInteger(), args[3].GetInteger(), width, height, TRUE);
+    });
 }
 
 int WinClose(CMarionet_Script& engine, CScriptValueList& args, CScriptValue&)
 {
-    if (FindWindowOfArguments(engine, args)) {
-        PostMessageA(Found(engine), WM_CLOSE, 0, 0);
-        PauseAfterWindowAction(engine);
-    }
-    return 0;
+    return ActOnFoundWindow(engine, FindWindowOfArguments(engine, args),
+                            [](HWND window) { PostMessageA(window, WM_CLOSE, 0, 0); });
 }
 
 int WinKill(CMarionet_Script& engine, CScriptValueList& args, CScriptValue&)
 {
-    if (FindWindowOfArguments(engine, args)) {
-        CloseWindowOrKill(Found(engine));
-        PauseAfterWindowAction(engine);
-    }
-    return 0;
+    return ActOnFoundWindow(engine, FindWindowOfArguments(engine, args), CloseWindowOrKill);
 }
 
 int WinSetTitle(CMarionet_Script& engine, CScriptValueList& args, CScriptValue&)

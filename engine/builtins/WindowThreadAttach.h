@@ -4,8 +4,9 @@
 #pragma once
 
 #include "engine/system/SystemWindows.h"
+#include "framework/CNonCopyable.h"
 
-class CWindowThreadAttach
+class CWindowThreadAttach : private CNonCopyable
 {
 public:
     explicit CWindowThreadAttach(HWND window) : m_bAnswers(!IsWindowHung(window))
@@ -14,8 +15,6 @@ public:
             AttachToWindowThread(window, true);
     }
     ~CWindowThreadAttach() { AttachToWindowThread(nullptr, false); }
-    CWindowThreadAttach(const CWindowThreadAttach&) = delete;
-    CWindowThreadAttach& operator=(const CWindowThreadAttach&) = delete;
 
     // False for a window that did not answer: it is not attached, and the
     // built-in gives its result for a window it cannot read or change rather

@@ -1,8 +1,8 @@
 #include "engine/builtins/WindowWaitBuiltins.h"
 
-#include "engine/system/PreciseSleep.h"
 #include "engine/ScriptNumber.h"
 #include "engine/builtins/BuiltinBinding.h"
+#include "engine/builtins/PolledWait.h"
 #include "engine/builtins/WindowBuiltinSupport.h"
 
 #include <mmsystem.h>
@@ -76,14 +76,11 @@ int PollWindowWait(CMarionet_Script& engine)
     if (engine.m_Wait.WindowWaitTimedOut()) {
         if (state != CMarionet_Script::WAIT_DELAY)
             engine.m_vResult.SetInteger(0);
-        engine.m_bReturn = 1;
-        engine.m_nWaitState = CMarionet_Script::WAIT_RUNNING;
+        EndPolledWait(engine);
         return 1;
     }
     if (WaitConditionHolds(engine)) {
-        engine.m_bReturn = 1;
-        engine.m_nWaitState = CMarionet_Script::WAIT_RUNNING;
-        PreciseSleep(engine.m_nWinWaitDelay);
+        EndMetWait(engine);
     }
     return 1;
 }

@@ -3,14 +3,12 @@
 #pragma once
 
 #include "engine/system/ScriptPopupWindow.h"
+#include "framework/CNonCopyable.h"
 
-class CProgressWindow
+class CProgressWindow : private CNonCopyable
 {
 public:
-    CProgressWindow() = default;
     ~CProgressWindow() { Destroy(); }
-    CProgressWindow(const CProgressWindow&) = delete;
-    CProgressWindow& operator=(const CProgressWindow&) = delete;
 
     // Closes an open window first; the frame's client size is fixed here.
     void Open(CPopupFrame frame, const char* mainText, const char* subText, HWND owner);

@@ -7,7 +7,9 @@
 
 #include <string>
 
-class CRegistryKey
+#include "framework/CNonCopyable.h"
+
+class CRegistryKey : private CNonCopyable
 {
 public:
     enum EOpen
@@ -19,10 +21,7 @@ public:
         NOT_OPENED
     };
 
-    CRegistryKey() = default;
     ~CRegistryKey();
-    CRegistryKey(const CRegistryKey&) = delete;
-    CRegistryKey& operator=(const CRegistryKey&) = delete;
 
     EOpen Open(const char* pszPath, REGSAM access);
     // Opens the key, creating it and the keys above it when missing.

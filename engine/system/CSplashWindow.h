@@ -3,16 +3,14 @@
 #pragma once
 
 #include "engine/system/ScriptPopupWindow.h"
+#include "framework/CNonCopyable.h"
 
 struct IPicture;
 
-class CSplashWindow
+class CSplashWindow : private CNonCopyable
 {
 public:
-    CSplashWindow() = default;
     ~CSplashWindow() { Destroy(); }
-    CSplashWindow(const CSplashWindow&) = delete;
-    CSplashWindow& operator=(const CSplashWindow&) = delete;
 
     // Both close an open window first. textStyle holds the alignment of the
     // text (SS_LEFT, SS_CENTER or SS_RIGHT).

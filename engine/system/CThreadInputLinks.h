@@ -7,12 +7,11 @@
 #include <utility>
 #include <vector>
 
-class CThreadInputLinks
+#include "framework/CNonCopyable.h"
+
+class CThreadInputLinks : private CNonCopyable
 {
 public:
-    CThreadInputLinks() = default;
-    CThreadInputLinks(const CThreadInputLinks&) = delete;
-    CThreadInputLinks& operator=(const CThreadInputLinks&) = delete;
     ~CThreadInputLinks() { DetachAll(); }
 
     // Attaches the input of thread "from" to thread "to"; false (and nothing

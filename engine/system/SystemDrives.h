@@ -5,18 +5,18 @@
 
 #include <string>
 
+#include "framework/CNonCopyable.h"
+
 // The root "x:\" form of a drive argument: a trailing "\" is added when missing.
 std::string DriveRoot(const char* drive);
 
 // While it lives, critical errors fail silently instead of asking the user
 // to insert a disk.
-class CSilentCriticalErrors
+class CSilentCriticalErrors : private CNonCopyable
 {
 public:
     CSilentCriticalErrors() : m_uPrevious(SetErrorMode(SEM_FAILCRITICALERRORS)) {}
     ~CSilentCriticalErrors() { SetErrorMode(m_uPrevious); }
-    CSilentCriticalErrors(const CSilentCriticalErrors&) = delete;
-    CSilentCriticalErrors& operator=(const CSilentCriticalErrors&) = delete;
 
 private:
     UINT m_uPrevious;

@@ -21,6 +21,39 @@ std::string FolderOf(const std::string& path)
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
+// What a walk over the entries of a pattern met: an entry other than "." and
+// "..", a file, an action that failed.
+struct MatchWalk
+{
+    bool bEntry = false;
+    bool bFile = false;
+    bool bFailed = false;
+};
+
+// Hands each file (not folder) that the full pattern matches to the action,
+// as its full path and its name, in the system's order, until one fails.
+template <class Action>
+MatchWalk WalkMatchingFiles(const std::string& full, Action action)
+{
+    MatchWalk walk;
+    const std::string folder = FolderOf(full);
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA(full.c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE)
+        return walk;
+    do {
+        if (IsDotEntry(data.cFileName))
+            continue;
+        walk.bEntry = true;
+        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            continue;
+        walk.bFile = true;
+        walk.bFailed = !action(folder + data.cFileName, data.cFileName);
+    } while (!walk.bFailed && FindNextFileA(find, &data));
+    FindClose(find);
+    return walk;
+}
+
 // A full path; a folder stands for all its files. False when the system
 // refuses the path.
 bool FullPattern(const char* path, std::string& full)
@@ -106,23 +139,9 @@ bool DeleteFiles(const char* pattern)
     std::string full;
     if (!FullPattern(pattern, full))
         return false;
-    std::string folder = FolderOf(full);
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA(full.c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE)
-        return false;
-    bool deleted = false;
-    bool failed = false;
-    do {
-        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            continue;
-        if (!DeleteFileA((folder + data.cFileName).c_str()))
-            failed = true;
-        else
-            deleted = true;
-    } while (!failed && FindNextFileA(find, &data));
-    FindClose(find);
-    return deleted && !failed;
+    const MatchWalk walk =
+        WalkMatchingFiles(full, [](const std::string& path, const char*) { return DeleteFileA(path.c_str()) != 0; });
+    return walk.bFile && !walk.bFailed;
 }
 
 void MakeTargetName(const char* sourceName, const char* destination, std::string& target)
@@ -156,25 +175,12 @@ bool CopyMoveFiles(const char* source, const char* destination, bool overwrite, 
     std::string to;
     if (!FullPattern(source, from) || !FullPattern(destination, to))
         return false;
-    std::string folder = FolderOf(from);
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA(from.c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE)
-        return false;
-    bool matched = false;
-    bool failed = false;
-    do {
-        if (IsDotEntry(data.cFileName))
-            continue;
-        matched = true;
-        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            continue;
+    const MatchWalk walk = WalkMatchingFiles(from, [&](const std::string& path, const char* name) {
         std::string target;
-        MakeTargetName(data.cFileName, to.c_str(), target);
-        failed = !CopyOrMoveOne(folder + data.cFileName, target, overwrite, move);
-    } while (!failed && FindNextFileA(find, &data));
-    FindClose(find);
-    return matched && !failed;
+        MakeTargetName(name, to.c_str(), target);
+        return CopyOrMoveOne(path, target, overwrite, move);
+    });
+    return walk.bEntry && !walk.bFailed;
 }
 
 bool MakeDirectoryPath(const char* path)

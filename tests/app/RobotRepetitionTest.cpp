@@ -51,10 +51,8 @@ TEST(RobotRepetition, WhichRunStarts)
 // engine's pump has met WM_QUIT.
 TEST(RobotRepetition, QuittingEndsTheRunsOfTheSequence)
 {
-    const std::string folder = e2e::TempFilePath("repetition");
-    CreateDirectoryA(folder.c_str(), nullptr);
-    ASSERT_TRUE(e2e::WriteRobotFile(folder, "repeated", {"$x = 1"}));
-    const std::string path = folder + "\\repeated.txt";
+    const std::string path = e2e::WriteTempRobotFile("repeated", {"$x = 1"});
+    ASSERT_FALSE(path.empty());
     CRobot robot;
     ASSERT_TRUE(robot.LoadFromFile(path.c_str()));
     CMessageBoxCapture boxes;
@@ -72,8 +70,7 @@ TEST(RobotRepetition, QuittingEndsTheRunsOfTheSequence)
     MSG msg;
     while (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
     }
-    DeleteFileA(path.c_str());
-    RemoveDirectoryA(folder.c_str());
+    e2e::RemoveTempRobotFile(path);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "controls/CListCtrlEx.h"
 #include "framework/CMessageBoxCapture.h"
 #include "res/ControlsResource.h"
+#include "tests/support/TextCase.h"
 #include "tests/tools/e2e/E2eSupport.h"
 
 #include <gtest/gtest.h>
@@ -279,22 +280,19 @@ TEST(KeyEditE2e, BothModes)
     CKeyEditCtrl& plain = dialog.m_KeyEdit;
     CKeyEditCtrl& hotkey = dialog.m_HotkeyEdit;
 
+    // The chords pressed in turn and what the control shows after each.
+    const auto expectShown = [](CKeyEditCtrl& edit, const std::vector<TextCase>& presses) {
+        for (const TextCase& press : presses) {
+            PressKeys(press.input);
+            EXPECT_STREQ(edit.GetWindowText(), press.expected) << press.input;
+        }
+    };
     FocusControl(dialog, plain);
-    PressKeys("delete");
-    EXPECT_STREQ(plain.GetWindowText(), "<Delete>");
-    PressKeys("ctrl+f11");
-    EXPECT_STREQ(plain.GetWindowText(), "<F11>");
-    PressKeys("backspace");
-    EXPECT_STREQ(plain.GetWindowText(), "<BackSpace>");
+    expectShown(plain, {{"delete", "<Delete>"}, {"ctrl+f11", "<F11>"}, {"backspace", "<BackSpace>"}});
 
     FocusControl(dialog, hotkey);
     hotkey.SetWindowText("None");
-    PressKeys("delete");
-    EXPECT_STREQ(hotkey.GetWindowText(), "None");
-    PressKeys("ctrl+f11");
-    EXPECT_STREQ(hotkey.GetWindowText(), "Ctrl + <F11>");
-    PressKeys("ctrl+shift+a");
-    EXPECT_STREQ(hotkey.GetWindowText(), "Ctrl + Shift + A");
+    expectShown(hotkey, {{"delete", "None"}, {"ctrl+f11", "Ctrl + <F11>"}, {"ctrl+shift+a", "Ctrl + Shift + A"}});
 
     // Tab still moves on through the dialog.
     PressKeys("tab");

@@ -6,6 +6,7 @@
 #include "framework/CGdiObject.h"
 #include "res/ControlsResource.h"
 #include "tests/controls/BCMenuTestIds.h"
+#include "tests/tools/e2e/E2eSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -246,12 +247,7 @@ LRESULT CALLBACK CommandReceiverProc(HWND window, UINT message, WPARAM wParam, L
 
 HWND CreateCommandReceiver()
 {
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = CommandReceiverProc;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = "BCMenuTestReceiver";
-    RegisterClassA(&windowClass);
-    return CreateWindowExA(0, "BCMenuTestReceiver", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    return e2e::CreateTestWindow("BCMenuTestReceiver", CommandReceiverProc, "", 0, {0, 0, 0, 0}, HWND_MESSAGE);
 }
 
 // Presses keys once a popup menu shows, from a thread of its own while the

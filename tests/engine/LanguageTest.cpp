@@ -1,6 +1,7 @@
 // The script language end to end: robot files run by runrobot.exe, each
 // writing what it computes to its result file.
 #include "tests/engine/ScriptRunSupport.h"
+#include "tests/support/TextCase.h"
 
 #include <gtest/gtest.h>
 
@@ -13,13 +14,7 @@ namespace {
 using scripttest::Result;
 using Lines = std::vector<std::string>;
 
-struct ExpressionCase
-{
-    const char* expression;
-    const char* expected;
-};
-
-const ExpressionCase kExpressions[] = {
+const TextCase kExpressions[] = {
     {"1 + 2 * 3", "7"},
     {"(1 + 2) * 3", "9"},
     {"2 ^ 3 ^ 2", "64"},
@@ -89,8 +84,8 @@ const ExpressionCase kExpressions[] = {
 Lines ExpressionScript()
 {
     Lines lines;
-    for (const ExpressionCase& c : kExpressions)
-        lines.push_back(std::string("FileWriteLine(\"%OUT%\", ") + c.expression + ")");
+    for (const TextCase& c : kExpressions)
+        lines.push_back(std::string("FileWriteLine(\"%OUT%\", ") + c.input + ")");
     return lines;
 }
 
@@ -313,7 +308,7 @@ TEST_F(LanguageTest, OperatorsPrecedenceAndConversions)
     const Lines lines = result.OutputLines();
     ASSERT_EQ(sizeof kExpressions / sizeof kExpressions[0], lines.size());
     for (size_t i = 0; i < lines.size(); ++i)
-        EXPECT_EQ(kExpressions[i].expected, lines[i]) << kExpressions[i].expression;
+        EXPECT_EQ(kExpressions[i].expected, lines[i]) << kExpressions[i].input;
 }
 
 TEST_F(LanguageTest, AndOrSkipTheirRightOperand)

@@ -309,10 +309,8 @@ TEST_F(RunLoopTest, SimilarWindowStandsInForTheRecordedOneAndIsRemembered)
 
 TEST_F(RunLoopTest, FatalErrorStopsTheRemainingRunsOfARobot)
 {
-    const std::string folder = e2e::TempFilePath("counted");
-    CreateDirectoryA(folder.c_str(), nullptr);
-    ASSERT_TRUE(e2e::WriteRobotFile(folder, "counted", {"$countedruns = $countedruns + 1", "$q = (1"}));
-    const std::string path = folder + "\\counted.txt";
+    const std::string path = e2e::WriteTempRobotFile("counted", {"$countedruns = $countedruns + 1", "$q = (1"});
+    ASSERT_FALSE(path.empty());
     CRobot robot;
     ASSERT_TRUE(robot.LoadFromFile(path.c_str()));
     InstallScriptBuiltins(m_engine);
@@ -333,10 +331,8 @@ TEST_F(RunLoopTest, FatalErrorStopsTheRemainingRunsOfARobot)
 
 TEST_F(RunLoopTest, RunInBackgroundPostsTheKeysToTheTargetWindow)
 {
-    const std::string folder = e2e::TempFilePath("background");
-    CreateDirectoryA(folder.c_str(), nullptr);
-    ASSERT_TRUE(e2e::WriteRobotFile(folder, "background", {"$bgline = 1"}));
-    const std::string path = folder + "\\background.txt";
+    const std::string path = e2e::WriteTempRobotFile("background", {"$bgline = 1"});
+    ASSERT_FALSE(path.empty());
     CRobot robot;
     ASSERT_TRUE(robot.LoadFromFile(path.c_str()));
     robot.m_bRunAtBackground = 1;

@@ -3,15 +3,15 @@
 #include <string>
 #include <vector>
 
+#include "framework/CNonCopyable.h"
+
 // A robot file written by a test into the temporary folder and deleted again.
-class TempRobotFile
+class TempRobotFile : private CNonCopyable
 {
 public:
     // Writes the lines verbatim, each followed by lineEnd.
     explicit TempRobotFile(const std::vector<std::string>& lines, const char* lineEnd = "\r\n");
     ~TempRobotFile();
-    TempRobotFile(const TempRobotFile&) = delete;
-    TempRobotFile& operator=(const TempRobotFile&) = delete;
 
     const char* Path() const { return m_path.c_str(); }
 

@@ -1,6 +1,7 @@
 #include "engine/ScriptBuiltinNames.h"
 #include "engine/ScriptLexer.h"
 #include "engine/ScriptTokenTypes.h"
+#include "tests/support/TextCase.h"
 
 #include <gtest/gtest.h>
 
@@ -75,12 +76,7 @@ Lexed Lex(const char* line, bool expand = false)
 
 TEST(ScriptLexer, TokenTable)
 {
-    struct Case
-    {
-        const char* line;
-        const char* tokens;
-    };
-    const Case cases[] = {
+    const TextCase cases[] = {
         {"", "END"},
         {"   \t ", "END"},
         {"$a=-5", "$a = - N:5 END"},
@@ -116,11 +112,11 @@ TEST(ScriptLexer, TokenTable)
         {"$x;comment \"open", "$x END"},
         {"123456789012345678901234567890", "N:1.23456789012346e+29 END"},
     };
-    for (const Case& c : cases) {
-        Lexed lexed = Lex(c.line);
-        EXPECT_EQ(0, lexed.result) << c.line;
-        EXPECT_EQ(c.tokens, lexed.tokens) << c.line;
-        EXPECT_TRUE(lexed.reporter.messages.empty()) << c.line;
+    for (const TextCase& c : cases) {
+        Lexed lexed = Lex(c.input);
+        EXPECT_EQ(0, lexed.result) << c.input;
+        EXPECT_EQ(c.expected, lexed.tokens) << c.input;
+        EXPECT_TRUE(lexed.reporter.messages.empty()) << c.input;
     }
 }
 

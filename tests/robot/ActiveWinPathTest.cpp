@@ -1,4 +1,5 @@
 #include "robot/CActiveWinPath.h"
+#include "framework/CNonCopyable.h"
 #include "tests/tools/e2e/E2eSupport.h"
 
 #include <gtest/gtest.h>
@@ -212,22 +213,14 @@ TEST_F(ActiveWinPath, AWindowClosedBeforeRestoreGivesNothing)
 namespace {
 
 // A hidden top-level window of this process with the given class and title.
-class LocalWindow
+class LocalWindow : private CNonCopyable
 {
 public:
     LocalWindow(const char* className, const char* title)
+        : m_hWnd(e2e::CreateTestWindow(className, DefWindowProcA, title, WS_OVERLAPPEDWINDOW, {30, 40, 260, 180}))
     {
-        WNDCLASSA windowClass = {};
-        windowClass.lpfnWndProc = DefWindowProcA;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = className;
-        RegisterClassA(&windowClass);
-        m_hWnd = CreateWindowExA(0, className, title, WS_OVERLAPPEDWINDOW, 30, 40, 230, 140, nullptr, nullptr,
-                                 windowClass.hInstance, nullptr);
     }
     ~LocalWindow() { DestroyWindow(m_hWnd); }
-    LocalWindow(const LocalWindow&) = delete;
-    LocalWindow& operator=(const LocalWindow&) = delete;
 
     HWND Get() const { return m_hWnd; }
 

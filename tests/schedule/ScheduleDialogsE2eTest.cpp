@@ -234,7 +234,7 @@ TEST_F(ScheduleDialogsE2eTest, LogOnJobUnderAnotherAccount)
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(page, IDC_USER_NAME)));
     Click(page, IDC_OTHER_ACCOUNT);
     EXPECT_TRUE(WaitForEnabled(GetDlgItem(page, IDC_USER_NAME), true));
-    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(page, IDC_ACCOUNT_NOTE)));
+    EXPECT_TRUE(WaitForEnabled(GetDlgItem(page, IDC_ACCOUNT_NOTE), true));
     EXPECT_TRUE(WaitForEnabled(m_next, false)) << "no user name";
     SetItemText(page, IDC_USER_NAME, "kim");
     SetItemText(page, IDC_PASSWORD, "secret");

@@ -4,9 +4,11 @@
 
 #include <string>
 
+#include "framework/CNonCopyable.h"
+
 // A fresh folder under the temporary folder, removed with its files (one
 // level deep) when the test ends.
-class TempFolder
+class TempFolder : private CNonCopyable
 {
 public:
     TempFolder()
@@ -39,8 +41,6 @@ public:
         }
         RemoveDirectoryA(m_path.c_str());
     }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
 
     const std::string& Path() const { return m_path; }
     std::string File(const char* name) const { return m_path + "\\" + name; }

@@ -32,17 +32,21 @@
 
 namespace {
 
-const int kEditId = 101;
-const int kButtonId = 102;
-const int kListId = 103;
-const int kStaticId = 104;
-const int kStatusId = 105;
-const int kComboId = 106;
-const int kTabId = 107;
-const int kCheckId = 108;
-const int kMultiEditId = 109;
-const int kMenuOpenId = 201;
-const int kMenuFirstId = 202;
+// The ids that the log and the tests name.
+enum ControlId
+{
+    kEditId = 101,
+    kButtonId = 102,
+    kListId = 103,
+    kStaticId = 104,
+    kStatusId = 105,
+    kComboId = 106,
+    kTabId = 107,
+    kCheckId = 108,
+    kMultiEditId = 109,
+    kMenuOpenId = 201,
+    kMenuFirstId = 202,
+};
 const UINT kStopPumpingMessage = WM_APP + 1;
 const UINT kLongStatusMessage = WM_APP + 2;
 const RECT kRedRect = {300, 180, 340, 210};
@@ -65,46 +69,34 @@ int ControlId(HWND hwnd)
     return hwnd == g_main ? 0 : GetDlgCtrlID(hwnd);
 }
 
-std::string MouseName(UINT msg)
+struct MessageName
 {
-    switch (msg) {
-    case WM_LBUTTONDOWN:
-        return "WM_LBUTTONDOWN";
-    case WM_LBUTTONUP:
-        return "WM_LBUTTONUP";
-    case WM_LBUTTONDBLCLK:
-        return "WM_LBUTTONDBLCLK";
-    case WM_RBUTTONDOWN:
-        return "WM_RBUTTONDOWN";
-    case WM_RBUTTONUP:
-        return "WM_RBUTTONUP";
-    case WM_RBUTTONDBLCLK:
-        return "WM_RBUTTONDBLCLK";
-    case WM_MBUTTONDOWN:
-        return "WM_MBUTTONDOWN";
-    case WM_MBUTTONUP:
-        return "WM_MBUTTONUP";
-    case WM_MBUTTONDBLCLK:
-        return "WM_MBUTTONDBLCLK";
-    default:
-        return "";
-    }
-}
+    UINT message;
+    const char* name;
+};
 
-std::string KeyName(UINT msg)
+// The queued input messages that the log names.
+const MessageName kMouseMessages[] = {
+    {WM_LBUTTONDOWN, "WM_LBUTTONDOWN"}, {WM_LBUTTONUP, "WM_LBUTTONUP"}, {WM_LBUTTONDBLCLK, "WM_LBUTTONDBLCLK"},
+    {WM_RBUTTONDOWN, "WM_RBUTTONDOWN"}, {WM_RBUTTONUP, "WM_RBUTTONUP"}, {WM_RBUTTONDBLCLK, "WM_RBUTTONDBLCLK"},
+    {WM_MBUTTONDOWN, "WM_MBUTTONDOWN"}, {WM_MBUTTONUP, "WM_MBUTTONUP"}, {WM_MBUTTONDBLCLK, "WM_MBUTTONDBLCLK"},
+};
+const MessageName kKeyMessages[] = {
+    {WM_KEYDOWN, "WM_KEYDOWN"},
+    {WM_KEYUP, "WM_KEYUP"},
+    {WM_SYSKEYDOWN, "WM_SYSKEYDOWN"},
+    {WM_SYSKEYUP, "WM_SYSKEYUP"},
+};
+
+// The message's name in the table; empty when it is not there.
+template <size_t N>
+std::string NameIn(const MessageName (&table)[N], UINT message)
 {
-    switch (msg) {
-    case WM_KEYDOWN:
-        return "WM_KEYDOWN";
-    case WM_KEYUP:
-        return "WM_KEYUP";
-    case WM_SYSKEYDOWN:
-        return "WM_SYSKEYDOWN";
-    case WM_SYSKEYUP:
-        return "WM_SYSKEYUP";
-    default:
-        return "";
+    for (const MessageName& entry : table) {
+        if (entry.message == message)
+            return entry.name;
     }
+    return "";
 }
 
 int Down(int vk)
@@ -123,14 +115,14 @@ void LogQueued(const MSG& m)
 {
     char buf[512];
     int id = ControlId(m.hwnd);
-    std::string name = MouseName(m.message);
+    std::string name = NameIn(kMouseMessages, m.message);
     if (!name.empty()) {
         POINT pt = ToMainClient(m.hwnd, {GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam)});
         std::snprintf(buf, sizeof buf, "%s id=%d x=%ld y=%ld", name.c_str(), id, pt.x, pt.y);
         LogLine(buf);
         return;
     }
-    name = KeyName(m.message);
+    name = NameIn(kKeyMessages, m.message);
     if (!name.empty()) {
         unsigned scan = (m.lParam >> 16) & 0xFF;
         unsigned ext = (m.lParam >> 24) & 1;

@@ -21,6 +21,25 @@ ScriptOutcome RunPutScript(const std::vector<std::string>& lines)
     return outcome;
 }
 
+::testing::AssertionResult EndedWithValues(const ScriptOutcome& run, const std::vector<std::string>& expected)
+{
+    if (run.exitCode == 0 && run.values == expected)
+        return ::testing::AssertionSuccess();
+    ::testing::AssertionResult failure = ::testing::AssertionFailure();
+    failure << "exit code " << run.exitCode << ", put";
+    for (const std::string& value : run.values)
+        failure << " [" << value << "]";
+    failure << " where";
+    for (const std::string& value : expected)
+        failure << " [" << value << "]";
+    return failure << " was expected\n" << run.output;
+}
+
+::testing::AssertionResult PutsExactly(const std::vector<std::string>& lines, const std::vector<std::string>& expected)
+{
+    return EndedWithValues(RunPutScript(lines), expected);
+}
+
 std::string ScriptLiteral(const std::string& text)
 {
     std::string literal = "\"";

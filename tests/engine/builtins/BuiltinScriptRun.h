@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -15,6 +17,12 @@ struct ScriptOutcome
 };
 
 ScriptOutcome RunPutScript(const std::vector<std::string>& lines);
+
+// Whether the run ended well having put exactly the values expected:
+// EXPECT_TRUE(EndedWithValues(run, {"2"})).
+::testing::AssertionResult EndedWithValues(const ScriptOutcome& run, const std::vector<std::string>& expected);
+// The same for a run of the lines: EXPECT_TRUE(PutsExactly({"Put(1 + 1)"}, {"2"})).
+::testing::AssertionResult PutsExactly(const std::vector<std::string>& lines, const std::vector<std::string>& expected);
 
 // The text as a script string literal: in double quotes, each one doubled.
 std::string ScriptLiteral(const std::string& text);

@@ -51,23 +51,22 @@ TEST_F(RunBuiltinsTest, ProgramsStartWaitAndGiveTheirIds)
     const std::string folder = TempFolder();
     // Longer than the command line buffer the program once had.
     const std::string longTail = " /c exit 5 " + std::string(25000, 'x');
-    ScriptOutcome run = RunPutScript({
-        "Put(RunWait(" + ProgramLiteral("cmd.exe", " /c exit 3") + "))",
-        "Put(RunWait(" + ProgramLiteral("cmd.exe", " /c cd > cwd.txt") + ", " + ScriptLiteral(folder) + "))",
-        "Put(RunWait(" + ProgramLiteral("C:\\no such folder\\cmd.exe", " /c exit 4") + "))",
-        "RunWait(" + ProgramLiteral("cmd.exe", longTail) + ")",
-        "Put(@error)",
-        "$pid = Run(" + Tapwin("Run Tapwin") + ")",
-        "Put($pid > 0 And ProcessExists($pid) = $pid)",
-        "$ready = RunReadyInput(" + Tapwin("Ready Tapwin") + ")",
-        "Put(ProcessExists($ready) = $ready)",
-        "ProcessClose($pid)",
-        "ProcessClose($ready)",
-        "Put(ProcessWaitClose($pid, 10) + ProcessWaitClose($ready, 10))",
-    });
-    EXPECT_EQ(0, run.exitCode) << run.output;
-    std::vector<std::string> expected = {"3", "0", "4", "0", "1", "1", "2"};
-    EXPECT_EQ(expected, run.values) << run.output;
+    EXPECT_TRUE(PutsExactly(
+        {
+            "Put(RunWait(" + ProgramLiteral("cmd.exe", " /c exit 3") + "))",
+            "Put(RunWait(" + ProgramLiteral("cmd.exe", " /c cd > cwd.txt") + ", " + ScriptLiteral(folder) + "))",
+            "Put(RunWait(" + ProgramLiteral("C:\\no such folder\\cmd.exe", " /c exit 4") + "))",
+            "RunWait(" + ProgramLiteral("cmd.exe", longTail) + ")",
+            "Put(@error)",
+            "$pid = Run(" + Tapwin("Run Tapwin") + ")",
+            "Put($pid > 0 And ProcessExists($pid) = $pid)",
+            "$ready = RunReadyInput(" + Tapwin("Ready Tapwin") + ")",
+            "Put(ProcessExists($ready) = $ready)",
+            "ProcessClose($pid)",
+            "ProcessClose($ready)",
+            "Put(ProcessWaitClose($pid, 10) + ProcessWaitClose($ready, 10))",
+        },
+        {"3", "0", "4", "0", "1", "1", "2"}));
     std::vector<std::string> cwd = e2e::ReadLines(folder + "\\cwd.txt");
     ASSERT_EQ(1u, cwd.size());
     EXPECT_EQ(0, lstrcmpiA(folder.c_str(), cwd[0].c_str())) << cwd[0];

@@ -1,6 +1,8 @@
 // Window built-ins run from scripts against tapwin.exe windows.
 #include "engine/builtins/WindowSearch.h"
 #include "tests/engine/builtins/BuiltinScriptRun.h"
+#include "tests/engine/builtins/TapwinSuite.h"
+#include "tests/support/TextCase.h"
 #include "tests/tools/e2e/E2eSupport.h"
 
 #include <gtest/gtest.h>
@@ -9,45 +11,34 @@ namespace {
 
 const char kEditor[] = "Untitled - Tapeditor";
 
-class WindowBuiltinsTest : public ::testing::Test
+class WindowBuiltinsTest : public TapwinSuite
 {
 protected:
-    static void SetUpTestSuite() { s_window = StartTapwin(kEditor, "", "60,60"); }
-    static void TearDownTestSuite() { e2e::EndStartedProcesses(); }
-    void SetUp() override
-    {
-        ASSERT_NE(nullptr, s_window);
-        SetForegroundWindow(s_window);
-    }
-
-    static HWND s_window;
+    static void SetUpTestSuite() { StartTarget(kEditor, "60,60"); }
 };
-
-HWND WindowBuiltinsTest::s_window = nullptr;
 
 TEST_F(WindowBuiltinsTest, TitleAndTextMatchModes)
 {
-    ScriptOutcome run = RunPutScript({
-        "Put(WinExists(\"Untitled\"))",
-        "Put(WinExists(\"untitled\"))",
-        "Put(WinExists(\"Tapeditor\"))",
-        "Opt(\"WinTitleMatchMode\", 2)",
-        "Put(WinExists(\"Tapeditor\"))",
-        "Put(WinExists(\"tapeditor\"))",
-        "Opt(\"WinTitleMatchMode\", 3)",
-        "Put(WinExists(\"Untitled\"))",
-        "Put(WinExists(\"Untitled - Tapeditor\"))",
-        "Opt(\"WinTitleMatchMode\", 1)",
-        "Put(WinExists(\"Untitled\", \"static text\"))",
-        "Put(WinExists(\"Untitled\", \"Static Text\"))",
-        "Opt(\"WinTextMatchMode\", 2)",
-        "Put(WinExists(\"Untitled\", \"second line\"))",
-        "Put(WinExists(\"Untitled\", \"Press\"))",
-        "Put(WinExists(\"\", \"\"))",
-    });
-    EXPECT_EQ(0, run.exitCode) << run.output;
-    std::vector<std::string> expected = {"1", "0", "0", "1", "0", "0", "1", "1", "0", "0", "1", "1"};
-    EXPECT_EQ(expected, run.values) << run.output;
+    EXPECT_TRUE(PutsExactly(
+        {
+            "Put(WinExists(\"Untitled\"))",
+            "Put(WinExists(\"untitled\"))",
+            "Put(WinExists(\"Tapeditor\"))",
+            "Opt(\"WinTitleMatchMode\", 2)",
+            "Put(WinExists(\"Tapeditor\"))",
+            "Put(WinExists(\"tapeditor\"))",
+            "Opt(\"WinTitleMatchMode\", 3)",
+            "Put(WinExists(\"Untitled\"))",
+            "Put(WinExists(\"Untitled - Tapeditor\"))",
+            "Opt(\"WinTitleMatchMode\", 1)",
+            "Put(WinExists(\"Untitled\", \"static text\"))",
+            "Put(WinExists(\"Untitled\", \"Static Text\"))",
+            "Opt(\"WinTextMatchMode\", 2)",
+            "Put(WinExists(\"Untitled\", \"second line\"))",
+            "Put(WinExists(\"Untitled\", \"Press\"))",
+            "Put(WinExists(\"\", \"\"))",
+        },
+        {"1", "0", "0", "1", "0", "0", "1", "1", "0", "0", "1", "1"}));
 }
 
 TEST_F(WindowBuiltinsTest, SpecialTitlesOfAdvancedMode)
@@ -56,34 +47,32 @@ TEST_F(WindowBuiltinsTest, SpecialTitlesOfAdvancedMode)
     std::string lower = handle;
     for (char& c : lower)
         c = static_cast<char>(tolower(static_cast<unsigned char>(c)));
-    ScriptOutcome run = RunPutScript({
-        "Opt(\"WinTitleMatchMode\", 4)",
-        "Put(WinGetHandle(\"classname=TapWinClass\"))",
-        "Put(WinExists(\"handle=" + lower + "\"))",
-        "Put(WinGetTitle(\"last\"))",
-        "Put(WinGetTitle(\"\"))",
-        "Put(WinExists(\"classname=NoSuchClass\"))",
-        "Put(WinExists(\"last\"))",
-        "Put(WinGetHandle(\"active\") = WinGetHandle(\"classname=TapWinClass\"))",
-    });
-    EXPECT_EQ(0, run.exitCode) << run.output;
-    std::vector<std::string> expected = {handle, "1", kEditor, kEditor, "0", "0", "1"};
-    EXPECT_EQ(expected, run.values) << run.output;
+    EXPECT_TRUE(PutsExactly(
+        {
+            "Opt(\"WinTitleMatchMode\", 4)",
+            "Put(WinGetHandle(\"classname=TapWinClass\"))",
+            "Put(WinExists(\"handle=" + lower + "\"))",
+            "Put(WinGetTitle(\"last\"))",
+            "Put(WinGetTitle(\"\"))",
+            "Put(WinExists(\"classname=NoSuchClass\"))",
+            "Put(WinExists(\"last\"))",
+            "Put(WinGetHandle(\"active\") = WinGetHandle(\"classname=TapWinClass\"))",
+        },
+        {handle, "1", kEditor, kEditor, "0", "0", "1"}));
 }
 
 TEST_F(WindowBuiltinsTest, FailedSearchNeverClosesAnotherWindowThroughLast)
 {
-    ScriptOutcome run = RunPutScript({
-        "Opt(\"WinTitleMatchMode\", 4)",
-        "Opt(\"WinWaitDelay\", 0)",
-        "Put(WinExists(\"Untitled\"))",
-        "Put(WinExists(\"NoSuch\"))",
-        "WinClose(\"last\")",
-        "Put(WinExists(\"Untitled\"))",
-    });
-    EXPECT_EQ(0, run.exitCode) << run.output;
-    std::vector<std::string> expected = {"1", "0", "1"};
-    EXPECT_EQ(expected, run.values) << run.output;
+    EXPECT_TRUE(PutsExactly(
+        {
+            "Opt(\"WinTitleMatchMode\", 4)",
+            "Opt(\"WinWaitDelay\", 0)",
+            "Put(WinExists(\"Untitled\"))",
+            "Put(WinExists(\"NoSuch\"))",
+            "WinClose(\"last\")",
+            "Put(WinExists(\"Untitled\"))",
+        },
+        {"1", "0", "1"}));
     EXPECT_TRUE(IsWindow(s_window));
 }
 
@@ -149,16 +138,15 @@ TEST_F(WindowBuiltinsTest, FocusedControlAndCaret)
 {
     e2e::LeftClickAt(e2e::ClientToScreenPoint(s_window, 30, 230));
     Sleep(300);
-    ScriptOutcome run = RunPutScript({
-        "Put(ControlGetFocus(\"Untitled\"))",
-        "$c = WinGetCaretPos()",
-        "Put(@error)",
-        "$x = ControlGetFocus(\"NoSuch Window\")",
-        "Put(@error)",
-    });
-    EXPECT_EQ(0, run.exitCode) << run.output;
-    std::vector<std::string> expected = {"Edit2", "0", "1"};
-    EXPECT_EQ(expected, run.values) << run.output;
+    EXPECT_TRUE(PutsExactly(
+        {
+            "Put(ControlGetFocus(\"Untitled\"))",
+            "$c = WinGetCaretPos()",
+            "Put(@error)",
+            "$x = ControlGetFocus(\"NoSuch Window\")",
+            "Put(@error)",
+        },
+        {"Edit2", "0", "1"}));
 }
 
 TEST_F(WindowBuiltinsTest, MenuOfAnotherProgramAndToolTip)
@@ -199,9 +187,7 @@ TEST_F(WindowBuiltinsTest, HungWindowDoesNotBlockTheTextSearch)
         "Put(WinExists(\"Untitled\", \"static text\"))",
         "Put(WinExists(\"Untitled\"))",
     });
-    EXPECT_EQ(0, run.exitCode) << run.output;
-    std::vector<std::string> expected = {"0", "1"};
-    EXPECT_EQ(expected, run.values) << run.output;
+    EXPECT_TRUE(EndedWithValues(run, {"0", "1"}));
 }
 
 // A window whose thread stopped pumping messages: each built-in that would
@@ -210,12 +196,7 @@ TEST_F(WindowBuiltinsTest, HungWindowDoesNotBlockTheTextSearch)
 // hung program.
 TEST_F(WindowBuiltinsTest, HungWindowGivesEachBuiltinsFailureResult)
 {
-    struct HungCase
-    {
-        const char* call;
-        const char* expected;
-    };
-    const HungCase cases[] = {
+    const TextCase cases[] = {
         {"ControlGetText(\"Hung Tapwin\", \"\", \"Edit1\")", "|1"},
         {"WinGetText(\"Hung Tapwin\")", "1|0"},
         {"ControlSetText(\"Hung Tapwin\", \"\", \"Edit1\", \"new\")", "0|0"},
@@ -231,8 +212,8 @@ TEST_F(WindowBuiltinsTest, HungWindowGivesEachBuiltinsFailureResult)
     Sleep(200);
     std::vector<std::string> lines = {"Opt(\"WinWaitDelay\", 0)"};
     std::vector<std::string> expected;
-    for (const HungCase& c : cases) {
-        lines.push_back(std::string("Put(") + c.call + " & \"|\" & @error)");
+    for (const TextCase& c : cases) {
+        lines.push_back(std::string("Put(") + c.input + " & \"|\" & @error)");
         expected.push_back(c.expected);
     }
     lines.push_back("WinKill(\"Hung Tapwin\")");

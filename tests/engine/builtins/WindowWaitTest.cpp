@@ -33,9 +33,7 @@ TEST_F(WindowWaitTest, WinWaitEndsWhenTheWindowAppears)
 {
     ScriptOutcome run = RunWhile({"Put(WinWait(\"Late Tapwin\", \"\", 30))", "Put(WinExists(\"Late Tapwin\"))"},
                                  []() { e2e::StartProgram("tapwin.exe", "--title \"Late Tapwin\" --pos 500,300"); });
-    EXPECT_EQ(0, run.exitCode) << run.output;
-    std::vector<std::string> expected = {"1", "1"};
-    EXPECT_EQ(expected, run.values) << run.output;
+    EXPECT_TRUE(EndedWithValues(run, {"1", "1"}));
 }
 
 TEST_F(WindowWaitTest, WinWaitCloseEndsWhenTheWindowCloses)
@@ -44,9 +42,7 @@ TEST_F(WindowWaitTest, WinWaitCloseEndsWhenTheWindowCloses)
     ASSERT_NE(nullptr, window);
     ScriptOutcome run = RunWhile({"Put(WinWaitClose(\"Closing Soon\", \"\", 30))", "Put(WinExists(\"Closing Soon\"))"},
                                  [window]() { PostMessageA(window, WM_CLOSE, 0, 0); });
-    EXPECT_EQ(0, run.exitCode) << run.output;
-    std::vector<std::string> expected = {"1", "0"};
-    EXPECT_EQ(expected, run.values) << run.output;
+    EXPECT_TRUE(EndedWithValues(run, {"1", "0"}));
 }
 
 TEST_F(WindowWaitTest, WaitsTimeOut)
@@ -59,9 +55,7 @@ TEST_F(WindowWaitTest, WaitsTimeOut)
         "Put(WinWaitClose(\"Never Opened Window\"))",
     });
     EXPECT_GE(GetTickCount() - start, 2900u);
-    EXPECT_EQ(0, run.exitCode) << run.output;
-    std::vector<std::string> expected = {"0", "0", "1", "1"};
-    EXPECT_EQ(expected, run.values) << run.output;
+    EXPECT_TRUE(EndedWithValues(run, {"0", "0", "1", "1"}));
 }
 
 TEST_F(WindowWaitTest, WinWaitActiveEndsWhenTheWindowIsActivated)
@@ -86,9 +80,7 @@ TEST_F(WindowWaitTest, WinWaitActiveEndsWhenTheWindowIsActivated)
             SetForegroundWindow(first);
         });
     DeleteFileA(marker.c_str());
-    EXPECT_EQ(0, run.exitCode) << run.output;
-    std::vector<std::string> expected = {"0", "1", "1"};
-    EXPECT_EQ(expected, run.values) << run.output;
+    EXPECT_TRUE(EndedWithValues(run, {"0", "1", "1"}));
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "engine/system/SystemWindows.h"
 #include "engine/system/TimedMessageBox.h"
 #include "framework/CMessageBoxCapture.h"
+#include "tests/tools/e2e/E2eSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -162,13 +163,7 @@ TEST(SyslibProcess, PriorityClassesOnBothFamilies)
 
 HWND MakeWindow(const char* className, WNDPROC proc, const char* title)
 {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = proc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = className;
-    RegisterClassA(&wc);
-    return CreateWindowExA(0, className, title, WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr, wc.hInstance,
-                           nullptr);
+    return e2e::CreateTestWindow(className, proc, title, WS_OVERLAPPEDWINDOW, {0, 0, 200, 100});
 }
 
 TEST(SyslibProcess, CloseWindowOrKillNeverEndsThisProgram)

@@ -145,19 +145,25 @@ TEST(SyslibText, HexDigits)
 
 TEST(SyslibText, TargetNames)
 {
-    std::string target;
-    MakeTargetName("report.txt", "c:\\out\\*.bak", target);
-    EXPECT_EQ("c:\\out\\report.bak", target);
-    MakeTargetName("report.txt", "c:\\out\\x*", target);
-    EXPECT_EQ("c:\\out\\xreport.txt", target);
-    MakeTargetName("report.txt", "c:\\out\\*.*", target);
-    EXPECT_EQ("c:\\out\\report.txt", target);
-    MakeTargetName("report.txt", "c:\\out\\fixed.doc", target);
-    EXPECT_EQ("c:\\out\\fixed.doc", target);
-    MakeTargetName("README", "c:\\out\\*", target);
-    EXPECT_EQ("c:\\out\\README", target);
-    MakeTargetName("a.txt", "c:\\out\\*-**.old*", target);
-    EXPECT_EQ("c:\\out\\a-.oldtxt", target);
+    struct Case
+    {
+        const char* source;
+        const char* destination;
+        const char* target;
+    };
+    const Case cases[] = {
+        {"report.txt", "c:\\out\\*.bak", "c:\\out\\report.bak"},
+        {"report.txt", "c:\\out\\x*", "c:\\out\\xreport.txt"},
+        {"report.txt", "c:\\out\\*.*", "c:\\out\\report.txt"},
+        {"report.txt", "c:\\out\\fixed.doc", "c:\\out\\fixed.doc"},
+        {"README", "c:\\out\\*", "c:\\out\\README"},
+        {"a.txt", "c:\\out\\*-**.old*", "c:\\out\\a-.oldtxt"},
+    };
+    for (const Case& c : cases) {
+        std::string target;
+        MakeTargetName(c.source, c.destination, target);
+        EXPECT_EQ(c.target, target) << c.source << " to " << c.destination;
+    }
 }
 
 TEST(SyslibRandom, StandardSequenceAndClockSeeding)

@@ -334,6 +334,21 @@ bool WriteRobotFile(const std::string& folder, const std::string& name, const st
     return static_cast<bool>(out.flush());
 }
 
+std::string WriteTempRobotFile(const std::string& name, const std::vector<std::string>& lines)
+{
+    const std::string folder = TempFilePath(name);
+    CreateDirectoryA(folder.c_str(), nullptr);
+    if (!WriteRobotFile(folder, name, lines))
+        return std::string();
+    return folder + "\\" + name + ".txt";
+}
+
+void RemoveTempRobotFile(const std::string& path)
+{
+    DeleteFileA(path.c_str());
+    RemoveDirectoryA(path.substr(0, path.rfind('\\')).c_str());
+}
+
 namespace {
 
 struct BoxSearch
@@ -468,6 +483,17 @@ bool SelectListRow(HWND list, int row)
                                     reinterpret_cast<LPARAM>(remote)) != FALSE;
     });
     return selected;
+}
+
+HWND CreateTestWindow(const char* className, WNDPROC proc, const char* title, DWORD style, RECT place, HWND parent)
+{
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = proc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = className;
+    RegisterClassA(&windowClass);
+    return CreateWindowExA(0, className, title, style, place.left, place.top, place.right - place.left,
+                           place.bottom - place.top, parent, nullptr, windowClass.hInstance, nullptr);
 }
 
 POINT ClientToScreenPoint(HWND hwnd, int x, int y)

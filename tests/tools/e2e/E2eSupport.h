@@ -80,6 +80,11 @@ struct RobotHeader
 };
 bool WriteRobotFile(const std::string& folder, const std::string& name, const std::vector<std::string>& lines,
                     const RobotHeader& header = RobotHeader());
+// The robot file "<name>.txt" written into a folder of its own under the
+// temporary folder; its full path, empty when it could not be written.
+std::string WriteTempRobotFile(const std::string& name, const std::vector<std::string>& lines);
+// Deletes such a robot file and its folder.
+void RemoveTempRobotFile(const std::string& path);
 
 // A visible dialog window (message boxes included) of the process, other than
 // the one excluded; null on timeout.
@@ -100,6 +105,11 @@ HWND FocusOfThread(HWND window);
 std::string ListCellText(HWND list, int row, int column);
 // Selects and focuses a list-view row in another process; false on failure.
 bool SelectListRow(HWND list, int row);
+
+// A window of this process in a class of its own with the procedure given
+// (the class is registered on first use); null when it cannot be made.
+HWND CreateTestWindow(const char* className, WNDPROC proc, const char* title, DWORD style, RECT place,
+                      HWND parent = nullptr);
 
 // Client-area point of a window in screen coordinates.
 POINT ClientToScreenPoint(HWND hwnd, int x, int y);
