@@ -4,6 +4,7 @@
 #include "controls/CItemPane.h"
 #include "editor/CInputKeyDlg.h"
 #include "editor/CInputMouseDlg.h"
+#include "editor/CRecordPane.h"
 #include "editor/CRobotRepeatOption.h"
 #include "editor/IHotkeyAvailability.h"
 #include "framework/AfxMessageBox.h"
@@ -257,14 +258,21 @@ void CInputRobotDlg::ShowEditor(int nCmdShow)
     ShowWindow(nCmdShow);
 }
 
+bool CInputRobotDlg::HasRecordPane() const
+{
+    return m_pRecordPane && m_pRecordPane->IsWindow();
+}
+
 void CInputRobotDlg::StartRecordIntoList()
 {
-    // Recording needs a record pane, and none is attached to this editor.
+    if (HasRecordPane())
+        m_pRecordPane->RecordIntoRobot();
 }
 
 void CInputRobotDlg::StartQuickRecord()
 {
-    // Recording needs a record pane, and none is attached to this editor.
+    if (HasRecordPane())
+        m_pRecordPane->QuickRecord(0);
 }
 
 BOOL CInputRobotDlg::PreTranslateMessage(MSG* msg)

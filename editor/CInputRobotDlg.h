@@ -59,9 +59,13 @@ public:
     // Selects the row; with focus, gives the list the focus first and makes
     // the row the focused one too.
     void SelectActionRow(int row, BOOL focus);
-    // Hand over to the record pane; nothing happens while none is attached.
+    // Hand over to the record pane; nothing happens while none with a window
+    // is attached.
     void StartRecordIntoList();
     void StartQuickRecord();
+    // The record pane that recordings go through, owned by the caller; null
+    // detaches it. The program itself attaches none.
+    void AttachRecordPane(CRecordPane* pane) { m_pRecordPane = pane; }
 
     BOOL PreTranslateMessage(MSG* msg) override;
 
@@ -86,6 +90,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    bool HasRecordPane() const;
     BOOL CreateActionPanes();
     // A pane of the container around one page; FALSE when its window could
     // not be made.

@@ -302,6 +302,14 @@ TEST_F(EditorE2eTest, RepeatOptions)
         Click(IDC_EDITOR_REPEAT_OPTIONS);
         HWND options = e2e::WaitForWindow("Robot Repeat Options", kTimeoutMs);
         ASSERT_TRUE(options);
+        // The count box shows 1 once the dialog has set itself up; text put in before would be overwritten.
+        ASSERT_TRUE(e2e::WaitUntil(
+            [&] {
+                char count[16] = "";
+                GetWindowTextA(GetDlgItem(options, IDC_REPEAT_COUNT), count, sizeof count);
+                return IsWindowVisible(options) && std::string(count) == "1";
+            },
+            kTimeoutMs));
         SendMessageA(GetDlgItem(options, IDC_REPEAT_COUNT), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(choice.count));
         if (choice.untilEndKey)
             SendMessageA(GetDlgItem(options, IDC_REPEAT_UNTIL_END_KEY), BM_CLICK, 0, 0);

@@ -4,6 +4,7 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -510,13 +511,23 @@ POINT ClientToScreenPoint(HWND hwnd, int x, int y)
     return pt;
 }
 
-void LeftClickAt(POINT screen)
+namespace {
+
+// The screen point in mouse_event's absolute coordinates (0 to 65535).
+POINT AbsoluteMousePoint(POINT screen)
 {
     int w = GetSystemMetrics(SM_CXSCREEN);
     int h = GetSystemMetrics(SM_CYSCREEN);
-    DWORD ax = static_cast<DWORD>((static_cast<long long>(screen.x) * 65535 + (w - 1) / 2) / (w - 1));
-    DWORD ay = static_cast<DWORD>((static_cast<long long>(screen.y) * 65535 + (h - 1) / 2) / (h - 1));
-    mouse_event(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, ax, ay, 0, 0);
+    return {static_cast<LONG>((static_cast<long long>(screen.x) * 65535 + (w - 1) / 2) / (w - 1)),
+            static_cast<LONG>((static_cast<long long>(screen.y) * 65535 + (h - 1) / 2) / (h - 1))};
+}
+
+}  // namespace
+
+void LeftClickAt(POINT screen)
+{
+    const POINT a = AbsoluteMousePoint(screen);
+    mouse_event(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, a.x, a.y, 0, 0);
     // A button pressed before the display server has seen the move can land
     // at the pointer's previous place: let the move arrive first.
     WaitUntil(
@@ -526,8 +537,20 @@ void LeftClickAt(POINT screen)
         },
         500);
     Sleep(50);
-    mouse_event(MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE, ax, ay, 0, 0);
-    mouse_event(MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE, ax, ay, 0, 0);
+    mouse_event(MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE, a.x, a.y, 0, 0);
+    mouse_event(MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE, a.x, a.y, 0, 0);
+}
+
+bool MoveMouseTo(POINT screen, DWORD timeoutMs)
+{
+    const POINT a = AbsoluteMousePoint(screen);
+    mouse_event(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, a.x, a.y, 0, 0);
+    return WaitUntil(
+        [&] {
+            POINT cursor = {};
+            return GetCursorPos(&cursor) && labs(cursor.x - screen.x) <= 1 && labs(cursor.y - screen.y) <= 1;
+        },
+        timeoutMs, 10);
 }
 
 }  // namespace e2e

@@ -120,4 +120,9 @@ POINT ClientToScreenPoint(HWND hwnd, int x, int y);
 // Synthesises a left click at a screen point with absolute mouse_event moves.
 void LeftClickAt(POINT screen);
 
+// Synthesises an absolute move to a screen point and waits until the cursor is
+// there (within a pixel), so that a click right after lands at that point;
+// false on timeout.
+bool MoveMouseTo(POINT screen, DWORD timeoutMs);
+
 }  // namespace e2e
