@@ -328,14 +328,22 @@ TEST_F(AppE2eTest, ShareShowsTheRobotsPageMaximisedAndClosesCleanly)
     e2e::Started started = StartTapforge();
     HWND dialog = WaitForMainDialog();
     ASSERT_TRUE(dialog);
-    // A click on the first row's Name cell, just below the column headings.
+    // A click on the first row's Name cell, just below the column headings,
+    // clicked again while no row is selected: the window may still be moving
+    // into place when the first click comes. The pause between clicks is
+    // longer than a double click.
     HWND list = GetDlgItem(dialog, kRobotListId);
-    RECT headings;
-    GetWindowRect(reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0)), &headings);
-    e2e::LeftClickAt({headings.left + 80, headings.bottom + 5});
-    ASSERT_TRUE(
-        e2e::WaitUntil([&] { return SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) == 0; },
-                       kStartTimeoutMs));
+    HWND headings = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+    ASSERT_TRUE(e2e::WaitUntil(
+        [&] {
+            if (SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) == 0)
+                return true;
+            RECT place;
+            GetWindowRect(headings, &place);
+            e2e::LeftClickAt({place.left + 80, place.bottom + 5});
+            return false;
+        },
+        kStartTimeoutMs, 1000));
 
     PostMessageA(dialog, WM_COMMAND, kShareCommand, 0);
     HWND share = e2e::WaitForWindow("Upload Macro", kStartTimeoutMs);

@@ -302,18 +302,15 @@ TEST_F(EditorE2eTest, RepeatOptions)
         Click(IDC_EDITOR_REPEAT_OPTIONS);
         HWND options = e2e::WaitForWindow("Robot Repeat Options", kTimeoutMs);
         ASSERT_TRUE(options);
-        // The count box shows 1 once the dialog has set itself up; text put in before would be overwritten.
-        ASSERT_TRUE(e2e::WaitUntil(
-            [&] {
-                char count[16] = "";
-                GetWindowTextA(GetDlgItem(options, IDC_REPEAT_COUNT), count, sizeof count);
-                return IsWindowVisible(options) && std::string(count) == "1";
-            },
-            kTimeoutMs));
+        // Shown only after it has set its count up, which would overwrite ours.
+        ASSERT_TRUE(e2e::WaitUntil([&] { return IsWindowVisible(options) != FALSE; }, kTimeoutMs));
         SendMessageA(GetDlgItem(options, IDC_REPEAT_COUNT), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(choice.count));
         if (choice.untilEndKey)
             SendMessageA(GetDlgItem(options, IDC_REPEAT_UNTIL_END_KEY), BM_CLICK, 0, 0);
         PostMessageA(options, WM_COMMAND, IDOK, 0);
+        // The first label is the one the editor opened with: only the dialog's
+        // end says the choice has been taken.
+        ASSERT_TRUE(e2e::WaitForWindowGone("Robot Repeat Options", kTimeoutMs));
         EXPECT_TRUE(e2e::WaitUntil([&] { return Text(IDC_EDITOR_REPEAT_LABEL) == choice.label; }, kTimeoutMs))
             << choice.label;
     }
