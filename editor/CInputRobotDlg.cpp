@@ -13,6 +13,7 @@
 #include "res/EditorResource.h"
 #include "robot/ActionLines.h"
 #include "robot/AppFolders.h"
+#include "robot/HotkeyNotation.h"
 #include "robot/KeyNames.h"
 #include "robot/NumberText.h"
 
@@ -57,8 +58,6 @@ const char kF12Reserved[] =
     "Please use another hotkey.";
 
 const char* const kRecordingKeys[] = {"Ctrl + Alt + R", "Ctrl + Alt + S"};
-const char* const kBareModifiers[] = {
-    "Ctrl + Shift + Alt + ", "Ctrl + Shift + ", "Ctrl + Alt + ", "Shift + Alt + ", "Shift + ", "Ctrl + ", "Alt + "};
 
 bool EqualsAnyNoCase(const CString& text, const char* const* candidates, size_t count)
 {
@@ -345,7 +344,7 @@ BOOL CInputRobotDlg::CheckHotkey(const CString& hotkeyText)
         AfxMessageBox(kKeyReserved);
         return FALSE;
     }
-    if (EqualsAnyNoCase(hotkeyText, kBareModifiers, std::size(kBareModifiers))) {
+    if (IsModifiersOnly(hotkeyText)) {
         AfxMessageBox(BareModifierMessage(hotkeyText));
         return FALSE;
     }

@@ -18,7 +18,6 @@ namespace {
 
 const char kHookLibrary[] = "automation.dll";
 const char kHelpAddress[] = "https://www.orvantis.example/tapforge/recording-help";
-const char kSpeedMarker[] = "=> [remove on faster speed]";
 const char kMovePrefix[] = "Mouse move to ";
 const char kKeyDownPrefix[] = "Key Down ";
 const char kKeyUpPrefix[] = "Key Up ";
@@ -285,7 +284,7 @@ void CRecordRobotDlg::RecordMove(LPARAM position, DWORD now)
     const bool leftOut = previousIsMove && now - m_dwLastKeptTime < kMoveThinningMs && !m_bRecordAllMoves;
     AddWaitLine(TakeGap(now), kMouseWaitMs, previousIsMove);
     if (!leftOut)
-        m_arrLines.Add(MoveLine(position) + (previousIsMove ? kSpeedMarker : ""));
+        m_arrLines.Add(MoveLine(position) + (previousIsMove ? kFasterMarker : ""));
     EndEvent(now, !leftOut);
 }
 
@@ -368,7 +367,7 @@ void CRecordRobotDlg::AddWaitLine(DWORD gap, DWORD longerThan, bool speedMarker)
     if (gap <= longerThan)
         return;
     m_arrLines.Add(kWaitPrefix + IntToString(static_cast<int>(gap)) + " milliseconds" +
-                   (speedMarker ? kSpeedMarker : ""));
+                   (speedMarker ? kFasterMarker : ""));
 }
 
 bool CRecordRobotDlg::IsRecorderInFront() const
@@ -458,7 +457,7 @@ void CRecordRobotDlg::RemoveSpeedMarkers()
     for (int i = 1; i < m_arrLines.GetSize(); ++i) {
         const CString& previous = m_arrLines[i - 1];
         if (StartsWith(m_arrLines[i], kWaitPrefix) && StartsWith(previous, kMovePrefix) &&
-            EndsWith(previous, kSpeedMarker))
-            m_arrLines.SetAt(i - 1, WithoutSuffix(previous, kSpeedMarker));
+            EndsWith(previous, kFasterMarker))
+            m_arrLines.SetAt(i - 1, WithoutSuffix(previous, kFasterMarker));
     }
 }

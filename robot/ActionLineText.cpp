@@ -2,9 +2,7 @@
 
 #include <cstring>
 
-namespace {
 const char kFasterMarker[] = "=> [remove on faster speed]";
-}
 
 const ShutdownAction kShutdownActions[4] = {
     {"Shut down computer", "1"},

@@ -22,6 +22,9 @@ CString WithoutLastChar(const CString& text);
 
 CString TrimmedLeft(CString text);
 
+// Ends a wait or move line that the faster speed mode leaves out.
+extern const char kFasterMarker[];
+
 // The four shutdown actions: the description and the argument of
 // Shutdown( ) in the script line.
 struct ShutdownAction

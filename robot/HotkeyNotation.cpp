@@ -31,3 +31,12 @@ CString HotkeyTextToScriptNotation(const CString& hotkeyText)
     }
     return hotkeyText;
 }
+
+bool IsModifiersOnly(const CString& hotkeyText)
+{
+    for (const ModifierPrefix& prefix : kPrefixes) {
+        if (hotkeyText.CompareNoCase(prefix.text) == 0)
+            return true;
+    }
+    return false;
+}

@@ -7,3 +7,7 @@
 // "^" Ctrl, "+" Shift, "!" Alt, then the key name unchanged. A text without
 // a leading modifier, "None" included, comes back unchanged.
 CString HotkeyTextToScriptNotation(const CString& hotkeyText);
+
+// True when the text is modifiers with no key ("Ctrl + Alt + "), in any
+// letter case.
+bool IsModifiersOnly(const CString& hotkeyText);
