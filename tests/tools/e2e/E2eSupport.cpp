@@ -524,23 +524,6 @@ POINT AbsoluteMousePoint(POINT screen)
 
 }  // namespace
 
-void LeftClickAt(POINT screen)
-{
-    const POINT a = AbsoluteMousePoint(screen);
-    mouse_event(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, a.x, a.y, 0, 0);
-    // A button pressed before the display server has seen the move can land
-    // at the pointer's previous place: let the move arrive first.
-    WaitUntil(
-        [&] {
-            POINT now = {};
-            return GetCursorPos(&now) && now.x == screen.x && now.y == screen.y;
-        },
-        500);
-    Sleep(50);
-    mouse_event(MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE, a.x, a.y, 0, 0);
-    mouse_event(MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE, a.x, a.y, 0, 0);
-}
-
 bool MoveMouseTo(POINT screen, DWORD timeoutMs)
 {
     const POINT a = AbsoluteMousePoint(screen);
@@ -551,6 +534,17 @@ bool MoveMouseTo(POINT screen, DWORD timeoutMs)
             return GetCursorPos(&cursor) && labs(cursor.x - screen.x) <= 1 && labs(cursor.y - screen.y) <= 1;
         },
         timeoutMs, 10);
+}
+
+void LeftClickAt(POINT screen)
+{
+    // A button pressed before the display server has seen the move can land
+    // at the pointer's previous place: let the move arrive first.
+    MoveMouseTo(screen, 500);
+    Sleep(50);
+    const POINT a = AbsoluteMousePoint(screen);
+    mouse_event(MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE, a.x, a.y, 0, 0);
+    mouse_event(MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE, a.x, a.y, 0, 0);
 }
 
 }  // namespace e2e
