@@ -131,7 +131,7 @@ void CItemPane::OnPaint()
     dc.SetTextColor(m_crTitleText);
     dc.SelectObject(m_pTitleFont.get());
     CRect text(30, client.Height() - 19, client.Width() - 30, client.Height() - 5);
-    dc.DrawText(m_strCaption, &text, DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
+    dc.DrawText(m_strCaption, &text, DT_LEFT);
 }
 
 void CItemPane::OnLButtonDown(UINT, CPoint point)
