@@ -544,6 +544,9 @@ BOOL BCMenu::DestroyMenu()
         delete sub;
     }
     m_aSubMenus.clear();
+    // Popups appended by handle are destroyed with this menu.
+    for (int position = GetMenuItemCount() - 1; position >= 0; --position)
+        ForgetMenuHandle(s_aMenuHandles, ::GetSubMenu(m_hMenu, position));
     ForgetMenuHandle(s_aMenuHandles, m_hMenu);
     m_aMenuItems.clear();
     if (!m_bCheckMarksInherited)

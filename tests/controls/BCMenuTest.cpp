@@ -206,6 +206,11 @@ TEST_F(BCMenuTest, DestroyingForgetsEveryHandle)
                                menu->GetSubMenus()[0]->GetSubMenus()[0]->m_hMenu};
     for (HMENU handle : handles)
         EXPECT_TRUE(BCMenu::IsMenu(handle));
+    // A popup appended by its handle goes with the menu too.
+    HMENU raw = CreatePopupMenu();
+    ASSERT_TRUE(menu->AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(raw), "Raw"));
+    handles.push_back(raw);
+    EXPECT_TRUE(BCMenu::IsMenu(raw));
     menu->DestroyMenu();
     for (HMENU handle : handles)
         EXPECT_FALSE(BCMenu::IsMenu(handle));
