@@ -483,26 +483,42 @@ void BCMenu::AlignAccelerators()
 
 void BCMenu::SyncItemsWithMenu()
 {
+    for (const auto& data : m_aMenuItems)
+        data->m_bSynced = FALSE;
+    bool everyItemRead = true;
     const int count = GetMenuItemCount();
     for (int position = 0; position < count; ++position) {
         MENUITEMINFOA info = {};
         info.cbSize = sizeof(info);
         info.fMask = MIIM_DATA | MIIM_FTYPE | MIIM_ID | MIIM_SUBMENU;
-        if (!::GetMenuItemInfoA(m_hMenu, static_cast<UINT>(position), TRUE, &info))
+        if (!::GetMenuItemInfoA(m_hMenu, static_cast<UINT>(position), TRUE, &info)) {
+            everyItemRead = false;
             continue;
+        }
         const auto* known = reinterpret_cast<const BCMenuData*>(info.dwItemData);
-        const bool ours = std::any_of(m_aMenuItems.begin(), m_aMenuItems.end(),
-                                      [known](const std::unique_ptr<BCMenuData>& data) { return data.get() == known; });
-        if (ours)
+        const auto ours =
+            std::find_if(m_aMenuItems.begin(), m_aMenuItems.end(),
+                         [known](const std::unique_ptr<BCMenuData>& data) { return data.get() == known; });
+        if (ours != m_aMenuItems.end()) {
+            (*ours)->m_bSynced = TRUE;
             continue;
+        }
         // An item put on the menu past this object gets its record now.
         CString text;
         GetMenuString(static_cast<UINT>(position), text, MF_BYPOSITION);
         const UINT flags = (info.fType & MFT_SEPARATOR) ? MF_SEPARATOR : (info.hSubMenu ? MF_POPUP : MF_STRING);
         const UINT_PTR id = info.hSubMenu ? reinterpret_cast<UINT_PTR>(info.hSubMenu) : info.wID;
         BCMenuData* data = AddItemRecord(text, flags, info.hSubMenu ? 0 : info.wID);
+        data->m_bSynced = TRUE;
         ::ModifyMenuA(m_hMenu, static_cast<UINT>(position), MF_BYPOSITION | MF_OWNERDRAW | flags, id,
                       reinterpret_cast<const char*>(data));
+    }
+    // The record of an item taken off the menu past this object goes; only
+    // when every item was read, since a record still on the menu must stay.
+    if (everyItemRead) {
+        m_aMenuItems.erase(std::remove_if(m_aMenuItems.begin(), m_aMenuItems.end(),
+                                          [](const std::unique_ptr<BCMenuData>& data) { return !data->m_bSynced; }),
+                           m_aMenuItems.end());
     }
 }
 

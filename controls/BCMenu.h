@@ -21,6 +21,7 @@ struct BCMenuData
     int m_nGlobalImage = -1;  // in the shared icon list
     UINT m_nFlags = 0;
     UINT m_nID = 0;
+    BOOL m_bSynced = FALSE;  // met on the real menu by the latest synchronisation
 };
 
 // Where an item's icon comes from when it is appended.

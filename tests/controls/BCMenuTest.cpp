@@ -176,6 +176,11 @@ TEST_F(BCMenuTest, KeyboardShortcutsExecuteTheFirstMatch)
     // An item put on the menu behind the object's back is found too.
     ::AppendMenuA(menu, MF_STRING, 902, "E&xit");
     EXPECT_EQ(MAKELRESULT(2, MNC_EXECUTE), BCMenu::FindKeyboardShortcut('x', MF_POPUP, &menu));
+    EXPECT_EQ(3u, menu.GetItems().size());
+    // One taken off behind its back loses its record.
+    ::DeleteMenu(menu, 0, MF_BYPOSITION);
+    EXPECT_EQ(MAKELRESULT(1, MNC_EXECUTE), BCMenu::FindKeyboardShortcut('x', MF_POPUP, &menu));
+    EXPECT_EQ(2u, menu.GetItems().size());
 }
 
 TEST_F(BCMenuTest, LoadingATemplateAlignsAccelerators)
