@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cwctype>
+#include <functional>
 
 std::vector<HMENU> BCMenu::s_aMenuHandles;
 std::vector<UINT> BCMenu::s_aImageCommands;
@@ -58,6 +59,39 @@ HRSRC FindResourceOfProgram(const char* name, const char* type, HINSTANCE& modul
         found = ::FindResourceA(module, name, type);
     }
     return found;
+}
+
+// A copy of the icon with every pixel that differs from the background
+// recoloured; null when it cannot be made.
+HICON RecolouredCopy(HICON icon, COLORREF background, const std::function<COLORREF(COLORREF)>& recolour)
+{
+    ICONINFO info = {};
+    if (!::GetIconInfo(icon, &info))
+        return nullptr;
+    BITMAP bitmap = {};
+    ::GetObjectA(info.hbmColor, sizeof(bitmap), &bitmap);
+    HDC screen = ::GetDC(nullptr);
+    HDC work = ::CreateCompatibleDC(screen);
+    HGDIOBJ old = ::SelectObject(work, info.hbmColor);
+    for (int y = 0; y < bitmap.bmHeight; ++y) {
+        for (int x = 0; x < bitmap.bmWidth; ++x) {
+            const COLORREF pixel = ::GetPixel(work, x, y);
+            if (pixel != background)
+                ::SetPixel(work, x, y, recolour(pixel));
+        }
+    }
+    ::SelectObject(work, old);
+    ::DeleteDC(work);
+    ::ReleaseDC(nullptr, screen);
+    HICON copy = ::CreateIconIndirect(&info);
+    ::DeleteObject(info.hbmColor);
+    ::DeleteObject(info.hbmMask);
+    return copy;
+}
+
+void ForgetMenuHandle(std::vector<HMENU>& handles, HMENU menu)
+{
+    handles.erase(std::remove(handles.begin(), handles.end(), menu), handles.end());
 }
 
 }  // namespace
@@ -188,57 +222,77 @@ int BCMenu::BitmapColourCount(const BITMAPINFOHEADER& header)
 
 BOOL BCMenu::AddIcon(UINT command, HICON icon)
 {
-    CImageList& images = SharedImages();
-    std::vector<HICON> made;
-    made.push_back(icon);
+    std::vector<HICON> made{icon};
     // Raised icons of the flat look keep a faded and a shadow copy beside each icon.
     if (s_bRaisedIcons && GetMenuDrawMode() == LOOK_FLAT) {
         const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
         const COLORREF shadow =
             IsThemedXP() ? ::GetSysColor(COLOR_BTNSHADOW) : LightenColor(::GetSysColor(COLOR_BTNSHADOW), 0.49);
-        for (int copy = 0; copy < 2; ++copy) {
-            ICONINFO info = {};
-            if (!::GetIconInfo(icon, &info))
-                return FALSE;
-            BITMAP bitmap = {};
-            ::GetObjectA(info.hbmColor, sizeof(bitmap), &bitmap);
-            HDC screen = ::GetDC(nullptr);
-            HDC work = ::CreateCompatibleDC(screen);
-            HGDIOBJ old = ::SelectObject(work, info.hbmColor);
-            for (int y = 0; y < bitmap.bmHeight; ++y) {
-                for (int x = 0; x < bitmap.bmWidth; ++x) {
-                    const COLORREF pixel = ::GetPixel(work, x, y);
-                    if (pixel != face)
-                        ::SetPixel(work, x, y, copy == 0 ? LightenColor(pixel, 0.3) : shadow);
-                }
-            }
-            ::SelectObject(work, old);
-            ::DeleteDC(work);
-            ::ReleaseDC(nullptr, screen);
-            made.push_back(::CreateIconIndirect(&info));
-            ::DeleteObject(info.hbmColor);
-            ::DeleteObject(info.hbmMask);
+        HICON faded = RecolouredCopy(icon, face, [](COLORREF pixel) { return LightenColor(pixel, 0.3); });
+        HICON shadowed = RecolouredCopy(icon, face, [shadow](COLORREF) { return shadow; });
+        if (!faded || !shadowed) {
+            if (faded)
+                ::DestroyIcon(faded);
+            if (shadowed)
+                ::DestroyIcon(shadowed);
+            return FALSE;
         }
+        made.push_back(faded);
+        made.push_back(shadowed);
     }
-    // An icon for a command already listed replaces the command's images.
-    auto listed = std::find(s_aImageCommands.begin(), s_aImageCommands.end(), command);
-    if (listed != s_aImageCommands.end()) {
-        const int first = static_cast<int>(listed - s_aImageCommands.begin());
-        while (first < static_cast<int>(s_aImageCommands.size()) && s_aImageCommands[first] == command) {
-            images.Remove(first);
-            s_aImageCommands.erase(s_aImageCommands.begin() + first);
+    const BOOL stored = StoreImages(command, made);
+    for (size_t i = 1; i < made.size(); ++i)
+        ::DestroyIcon(made[i]);
+    return stored;
+}
+
+BOOL BCMenu::StoreImages(UINT command, const std::vector<HICON>& icons)
+{
+    CImageList& images = SharedImages();
+    const auto listed = std::find(s_aImageCommands.begin(), s_aImageCommands.end(), command);
+    const int first = static_cast<int>(listed - s_aImageCommands.begin());
+    const int count = ImageCountOf(command);
+    // As many images as before replace them in place, so that every item,
+    // of this command or another, keeps the index it was appended with.
+    if (count == static_cast<int>(icons.size())) {
+        BOOL replaced = TRUE;
+        for (int i = 0; i < count; ++i) {
+            if (!images.Replace(first + i, icons[static_cast<size_t>(i)]))
+                replaced = FALSE;
         }
+        return replaced;
     }
+    // Otherwise the command's images move to the end; items then find them by
+    // command when drawn (ImageOf).
+    for (int i = 0; i < count; ++i)
+        images.Remove(first);
+    s_aImageCommands.erase(listed, listed + count);
     BOOL added = TRUE;
-    for (HICON image : made) {
+    for (HICON image : icons) {
         if (images.Add(image) < 0)
             added = FALSE;
         else
             s_aImageCommands.push_back(command);
-        if (image != icon)
-            ::DestroyIcon(image);
     }
     return added;
+}
+
+int BCMenu::ImageCountOf(UINT command)
+{
+    return static_cast<int>(std::count(s_aImageCommands.begin(), s_aImageCommands.end(), command));
+}
+
+int BCMenu::ImageOf(const BCMenuData& data)
+{
+    if (data.m_nGlobalImage < 0)
+        return -1;
+    const auto at = static_cast<size_t>(data.m_nGlobalImage);
+    const bool current = at < s_aImageCommands.size() && s_aImageCommands[at] == data.m_nID &&
+                         (at == 0 || s_aImageCommands[at - 1] != data.m_nID);
+    if (current)
+        return data.m_nGlobalImage;
+    const auto listed = std::find(s_aImageCommands.begin(), s_aImageCommands.end(), data.m_nID);
+    return listed == s_aImageCommands.end() ? -1 : static_cast<int>(listed - s_aImageCommands.begin());
 }
 
 BOOL BCMenu::AddIcon(UINT command, const BCMenuIconSource& source)
@@ -429,26 +483,42 @@ void BCMenu::AlignAccelerators()
 
 void BCMenu::SyncItemsWithMenu()
 {
+    for (const auto& data : m_aMenuItems)
+        data->m_bSynced = FALSE;
+    bool everyItemRead = true;
     const int count = GetMenuItemCount();
     for (int position = 0; position < count; ++position) {
         MENUITEMINFOA info = {};
         info.cbSize = sizeof(info);
         info.fMask = MIIM_DATA | MIIM_FTYPE | MIIM_ID | MIIM_SUBMENU;
-        if (!::GetMenuItemInfoA(m_hMenu, static_cast<UINT>(position), TRUE, &info))
+        if (!::GetMenuItemInfoA(m_hMenu, static_cast<UINT>(position), TRUE, &info)) {
+            everyItemRead = false;
             continue;
+        }
         const auto* known = reinterpret_cast<const BCMenuData*>(info.dwItemData);
-        const bool ours = std::any_of(m_aMenuItems.begin(), m_aMenuItems.end(),
-                                      [known](const std::unique_ptr<BCMenuData>& data) { return data.get() == known; });
-        if (ours)
+        const auto ours =
+            std::find_if(m_aMenuItems.begin(), m_aMenuItems.end(),
+                         [known](const std::unique_ptr<BCMenuData>& data) { return data.get() == known; });
+        if (ours != m_aMenuItems.end()) {
+            (*ours)->m_bSynced = TRUE;
             continue;
+        }
         // An item put on the menu past this object gets its record now.
         CString text;
         GetMenuString(static_cast<UINT>(position), text, MF_BYPOSITION);
         const UINT flags = (info.fType & MFT_SEPARATOR) ? MF_SEPARATOR : (info.hSubMenu ? MF_POPUP : MF_STRING);
         const UINT_PTR id = info.hSubMenu ? reinterpret_cast<UINT_PTR>(info.hSubMenu) : info.wID;
         BCMenuData* data = AddItemRecord(text, flags, info.hSubMenu ? 0 : info.wID);
+        data->m_bSynced = TRUE;
         ::ModifyMenuA(m_hMenu, static_cast<UINT>(position), MF_BYPOSITION | MF_OWNERDRAW | flags, id,
                       reinterpret_cast<const char*>(data));
+    }
+    // The record of an item taken off the menu past this object goes; only
+    // when every item was read, since a record still on the menu must stay.
+    if (everyItemRead) {
+        m_aMenuItems.erase(std::remove_if(m_aMenuItems.begin(), m_aMenuItems.end(),
+                                          [](const std::unique_ptr<BCMenuData>& data) { return !data->m_bSynced; }),
+                           m_aMenuItems.end());
     }
 }
 
@@ -486,12 +556,14 @@ BOOL BCMenu::DestroyMenu()
             if (::GetSubMenu(m_hMenu, position) == sub->m_hMenu)
                 RemoveMenu(static_cast<UINT>(position), MF_BYPOSITION);
         }
-        s_aMenuHandles.erase(std::remove(s_aMenuHandles.begin(), s_aMenuHandles.end(), sub->m_hMenu),
-                             s_aMenuHandles.end());
+        ForgetMenuHandle(s_aMenuHandles, sub->m_hMenu);
         delete sub;
     }
     m_aSubMenus.clear();
-    s_aMenuHandles.erase(std::remove(s_aMenuHandles.begin(), s_aMenuHandles.end(), m_hMenu), s_aMenuHandles.end());
+    // Popups appended by handle are destroyed with this menu.
+    for (int position = GetMenuItemCount() - 1; position >= 0; --position)
+        ForgetMenuHandle(s_aMenuHandles, ::GetSubMenu(m_hMenu, position));
+    ForgetMenuHandle(s_aMenuHandles, m_hMenu);
     m_aMenuItems.clear();
     if (!m_bCheckMarksInherited)
         delete m_pCheckMarks;

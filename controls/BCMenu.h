@@ -21,6 +21,7 @@ struct BCMenuData
     int m_nGlobalImage = -1;  // in the shared icon list
     UINT m_nFlags = 0;
     UINT m_nID = 0;
+    BOOL m_bSynced = FALSE;  // met on the real menu by the latest synchronisation
 };
 
 // Where an item's icon comes from when it is appended.
@@ -102,6 +103,10 @@ public:
     static CImageList& SharedImages();
     static const std::vector<UINT>& SharedImageCommands() { return s_aImageCommands; }
     static const std::vector<HMENU>& MenuHandles() { return s_aMenuHandles; }
+    // The first image of the item's command in the shared list, -1 for none,
+    // and the number of images a command has there.
+    static int ImageOf(const BCMenuData& data);
+    static int ImageCountOf(UINT command);
     // A bitmap resource's colour count, by the rule of its header.
     static int BitmapColourCount(const BITMAPINFOHEADER& header);
 
@@ -114,6 +119,7 @@ private:
     void AlignAccelerators();
     void SyncItemsWithMenu();
     BCMenuData* AddItemRecord(const char* text, UINT flags, UINT id);
+    static BOOL StoreImages(UINT command, const std::vector<HICON>& icons);
     int MenuDrawMode(CDC* dc) const;
     void DrawClassic(LPDRAWITEMSTRUCT item, const BCMenuData& data);
     void DrawFlat(LPDRAWITEMSTRUCT item, const BCMenuData& data);

@@ -168,7 +168,8 @@ void BCMenu::DrawClassic(LPDRAWITEMSTRUCT item, const BCMenuData& data)
         dc->DrawEdge(&line, EDGE_ETCHED, BF_TOP);
         return;
     }
-    const bool hasBox = data.m_nGlobalImage >= 0 || checked;
+    const int image = ImageOf(data);
+    const bool hasBox = image >= 0 || checked;
     if (selected) {
         CRect highlight = rect;
         if (hasBox)
@@ -177,12 +178,12 @@ void BCMenu::DrawClassic(LPDRAWITEMSTRUCT item, const BCMenuData& data)
     }
     const int offset = std::max(0, (rect.Height() - m_nIconY - 4) / 2);
     CRect box(rect.left + 1, rect.top + offset, rect.left + 1 + m_nIconX + 4, rect.top + offset + m_nIconY + 4);
-    if (data.m_nGlobalImage >= 0) {
+    if (image >= 0) {
         const CPoint at(box.left + 2, box.top + 2);
         if (grayed)
-            DrawEmbossed(dc, SharedImages(), data.m_nGlobalImage, at, IsThemedXP() ? COLOR_BTNFACE : COLOR_MENU);
+            DrawEmbossed(dc, SharedImages(), image, at, IsThemedXP() ? COLOR_BTNFACE : COLOR_MENU);
         else
-            SharedImages().Draw(dc, data.m_nGlobalImage, at, ILD_TRANSPARENT);
+            SharedImages().Draw(dc, image, at, ILD_TRANSPARENT);
         if (selected && !grayed)
             dc->Draw3dRect(&box, ::GetSysColor(COLOR_BTNHIGHLIGHT), ::GetSysColor(COLOR_BTNSHADOW));
     } else if (checked) {
@@ -240,15 +241,16 @@ void BCMenu::DrawFlat(LPDRAWITEMSTRUCT item, const BCMenuData& data)
     }
     const CPoint at(rect.left + RoundedHalf(margin, m_nIconX), rect.top + RoundedHalf(rect.Height(), m_nIconY));
     CImageList& images = SharedImages();
-    if (data.m_nGlobalImage >= 0) {
-        const bool copies = s_bRaisedIcons && data.m_nGlobalImage + 2 < images.GetImageCount();
+    const int image = ImageOf(data);
+    if (image >= 0) {
+        const bool copies = s_bRaisedIcons && ImageCountOf(data.m_nID) == 3;
         if (grayed) {
-            DrawEmbossed(dc, images, data.m_nGlobalImage, at, COLOR_BTNFACE);
+            DrawEmbossed(dc, images, image, at, COLOR_BTNFACE);
         } else if (selected && copies) {
-            images.Draw(dc, data.m_nGlobalImage + 2, CPoint(at.x + 1, at.y + 1), ILD_TRANSPARENT);
-            images.Draw(dc, data.m_nGlobalImage, CPoint(at.x - 1, at.y - 1), ILD_TRANSPARENT);
+            images.Draw(dc, image + 2, CPoint(at.x + 1, at.y + 1), ILD_TRANSPARENT);
+            images.Draw(dc, image, CPoint(at.x - 1, at.y - 1), ILD_TRANSPARENT);
         } else {
-            images.Draw(dc, data.m_nGlobalImage + (copies ? 1 : 0), at, ILD_TRANSPARENT);
+            images.Draw(dc, image + (copies ? 1 : 0), at, ILD_TRANSPARENT);
         }
     } else if (checked) {
         CRect box(at.x - 1, at.y - 1, at.x + m_nIconX + 1, at.y + m_nIconY + 1);

@@ -64,7 +64,11 @@ DWORD CButtonST::SetIcon(int hoverIconId, int restIconId)
         return static_cast<HICON>(
             ::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(id), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR));
     };
+    // Without the hover icon the rest icon is not loaded at all: the button
+    // refuses both and would own neither.
     HICON hover = load(hoverIconId);
+    if (!hover)
+        return SetIcon(nullptr, nullptr);
     HICON rest = nullptr;
     if (restIconId == BTNST_AUTO_DARKER || restIconId == BTNST_AUTO_GRAY)
         rest = reinterpret_cast<HICON>(static_cast<INT_PTR>(restIconId));
@@ -160,13 +164,14 @@ HBITMAP CButtonST::CreateBitmapMask(HBITMAP source, int width, int height, COLOR
 
 bool CButtonST::StoreBitmap(BitmapEntry& entry, HBITMAP bitmap, COLORREF transparent)
 {
+    // The button owns the bitmap from here on, also when it cannot use it.
+    entry.bitmap = bitmap;
     BITMAP info{};
     if (!bitmap || !::GetObjectA(bitmap, sizeof info, &info))
         return false;
     entry.mask = CreateBitmapMask(bitmap, info.bmWidth, info.bmHeight, transparent);
     if (!entry.mask)
         return false;
-    entry.bitmap = bitmap;
     entry.width = info.bmWidth;
     entry.height = info.bmHeight;
     entry.transparent = transparent;
@@ -177,8 +182,10 @@ DWORD CButtonST::SetBitmaps(HBITMAP hoverBitmap, COLORREF hoverTransparent, HBIT
                             COLORREF restTransparent)
 {
     ReleaseImages(TRUE);
-    if (!StoreBitmap(m_bitmaps[0], hoverBitmap, hoverTransparent) ||
-        (restBitmap && !StoreBitmap(m_bitmaps[1], restBitmap, restTransparent))) {
+    // Both are stored before either is refused, so that a refusal deletes both.
+    const bool hoverStored = StoreBitmap(m_bitmaps[0], hoverBitmap, hoverTransparent);
+    const bool restStored = !restBitmap || StoreBitmap(m_bitmaps[1], restBitmap, restTransparent);
+    if (!hoverStored || !restStored) {
         ReleaseImages(TRUE);
         return BTNST_INVALIDRESOURCE;
     }

@@ -131,16 +131,17 @@ void CItemPane::OnPaint()
     dc.SetTextColor(m_crTitleText);
     dc.SelectObject(m_pTitleFont.get());
     CRect text(30, client.Height() - 19, client.Width() - 30, client.Height() - 5);
-    dc.DrawText(m_strCaption, &text, DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
+    dc.DrawText(m_strCaption, &text, DT_LEFT);
 }
 
 void CItemPane::OnLButtonDown(UINT, CPoint point)
 {
     if (!m_bAnimating) {
         const bool expand = m_nState == STATE_COLLAPSED;
-        StartAnimation(expand ? &CItemPane::ExpandProc : &CItemPane::CollapseProc);
-        m_nState = expand ? STATE_EXPANDED : STATE_COLLAPSED;
-        RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        if (StartAnimation(expand ? &CItemPane::ExpandProc : &CItemPane::CollapseProc)) {
+            m_nState = expand ? STATE_EXPANDED : STATE_COLLAPSED;
+            RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        }
     }
     CRect client;
     GetClientRect(&client);
@@ -148,7 +149,7 @@ void CItemPane::OnLButtonDown(UINT, CPoint point)
         ::SetCursor(m_hCursor);
 }
 
-void CItemPane::StartAnimation(AFX_THREADPROC procedure)
+bool CItemPane::StartAnimation(AFX_THREADPROC procedure)
 {
     CloseWorker();
     m_bStopAnimation = false;
@@ -157,12 +158,24 @@ void CItemPane::StartAnimation(AFX_THREADPROC procedure)
     CWinThread* thread = AfxBeginThread(procedure, this, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
     if (!thread) {
         m_bAnimating = false;
-        return;
+        return false;
+    }
+    if (!::DuplicateHandle(::GetCurrentProcess(), thread->m_hThread, ::GetCurrentProcess(), &m_hWorker, SYNCHRONIZE,
+                           FALSE, 0)) {
+        // Without a handle of our own, closing the pane could not wait for the
+        // worker. It ends at once, before it touches a window, and is deleted here.
+        m_hWorker = nullptr;
+        m_bStopAnimation = true;
+        thread->m_bAutoDelete = FALSE;
+        thread->ResumeThread();
+        ::WaitForSingleObject(thread->m_hThread, INFINITE);
+        delete thread;
+        m_bAnimating = false;
+        return false;
     }
     thread->m_bAutoDelete = TRUE;
-    ::DuplicateHandle(::GetCurrentProcess(), thread->m_hThread, ::GetCurrentProcess(), &m_hWorker, SYNCHRONIZE, FALSE,
-                      0);
     thread->ResumeThread();
+    return true;
 }
 
 UINT CItemPane::ExpandProc(LPVOID pane)
@@ -183,6 +196,10 @@ UINT CItemPane::CollapseProc(LPVOID pane)
 // handles them whenever it pumps messages.
 void CItemPane::Animate(const std::vector<int>& heights, bool expand)
 {
+    if (m_bStopAnimation) {
+        m_bAnimating = false;
+        return;
+    }
     m_bAnimating = true;
     ::ShowWindow(m_hBody, SW_SHOWNA);
     for (int height : heights) {

@@ -63,7 +63,8 @@ protected:
 
 private:
     void Animate(const std::vector<int>& heights, bool expand);
-    void StartAnimation(AFX_THREADPROC procedure);
+    // FALSE when the pane refuses to animate: no worker, or none it could wait for.
+    bool StartAnimation(AFX_THREADPROC procedure);
     void CloseWorker();
 
     CExplorerPane* m_pContainer;

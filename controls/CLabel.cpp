@@ -75,7 +75,7 @@ UINT CLabel::TextFormat(DWORD style, const CString& text)
 {
     if (style & SS_CENTERIMAGE) {
         if (text.Find("\r\n") >= 0)
-            return DT_CENTER | DT_WORDBREAK;
+            return DT_CENTER;
         return DT_CENTER | DT_VCENTER | DT_SINGLELINE;
     }
     switch (style & SS_TYPEMASK) {

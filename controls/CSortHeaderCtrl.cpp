@@ -63,7 +63,7 @@ void CSortHeaderCtrl::DrawItem(LPDRAWITEMSTRUCT drawItem)
     HDITEMA item{};
     item.mask = HDI_TEXT | HDI_FORMAT;
     item.pszText = text;
-    item.cchTextMax = sizeof text - 1;
+    item.cchTextMax = sizeof text;
     GetItem(static_cast<int>(drawItem->itemID), &item);
     UINT format = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_NOCLIP | DT_END_ELLIPSIS;
     if (item.fmt & HDF_CENTER)

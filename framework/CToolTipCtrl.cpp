@@ -2,9 +2,8 @@
 
 BOOL CToolTipCtrl::Create(CWnd* owner, DWORD style)
 {
-    return CreateEx(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP | style,
-                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner ? owner->m_hWnd : nullptr,
-                    nullptr);
+    return CreateEx(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | style, CW_USEDEFAULT, CW_USEDEFAULT,
+                    CW_USEDEFAULT, CW_USEDEFAULT, owner ? owner->m_hWnd : nullptr, nullptr);
 }
 
 TOOLINFOA CToolTipCtrl::ToolInfo(CWnd* window, UINT_PTR toolId) const
@@ -19,8 +18,9 @@ TOOLINFOA CToolTipCtrl::ToolInfo(CWnd* window, UINT_PTR toolId) const
 
 BOOL CToolTipCtrl::AddTool(CWnd* window, const char* text, LPCRECT rect, UINT_PTR toolId)
 {
+    // No TTF_SUBCLASS: the owners relay their mouse messages themselves, and a
+    // subclassing tool would hand the tooltip each of them a second time.
     TOOLINFOA info = ToolInfo(window, toolId);
-    info.uFlags = TTF_SUBCLASS;
     info.lpszText = const_cast<char*>(text ? text : LPSTR_TEXTCALLBACKA);
     if (rect) {
         info.rect = *rect;

@@ -13,7 +13,8 @@ public:
     // A tooltip owned by the window; FALSE when it cannot be made.
     BOOL Create(CWnd* owner, DWORD style = 0);
     void Activate(BOOL activate) { SendMessage(TTM_ACTIVATE, activate); }
-    // A tool over the window's rectangle (the whole client area when none) with the id.
+    // A tool over the window's rectangle (the whole client area when none) with
+    // the id. The tooltip sees the tool's mouse messages only through RelayEvent.
     BOOL AddTool(CWnd* window, const char* text, LPCRECT rect = nullptr, UINT_PTR toolId = 0);
     void DelTool(CWnd* window, UINT_PTR toolId = 0);
     void UpdateTipText(const char* text, CWnd* window, UINT_PTR toolId = 0);

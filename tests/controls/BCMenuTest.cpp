@@ -176,6 +176,11 @@ TEST_F(BCMenuTest, KeyboardShortcutsExecuteTheFirstMatch)
     // An item put on the menu behind the object's back is found too.
     ::AppendMenuA(menu, MF_STRING, 902, "E&xit");
     EXPECT_EQ(MAKELRESULT(2, MNC_EXECUTE), BCMenu::FindKeyboardShortcut('x', MF_POPUP, &menu));
+    EXPECT_EQ(3u, menu.GetItems().size());
+    // One taken off behind its back loses its record.
+    ::DeleteMenu(menu, 0, MF_BYPOSITION);
+    EXPECT_EQ(MAKELRESULT(1, MNC_EXECUTE), BCMenu::FindKeyboardShortcut('x', MF_POPUP, &menu));
+    EXPECT_EQ(2u, menu.GetItems().size());
 }
 
 TEST_F(BCMenuTest, LoadingATemplateAlignsAccelerators)
@@ -206,10 +211,108 @@ TEST_F(BCMenuTest, DestroyingForgetsEveryHandle)
                                menu->GetSubMenus()[0]->GetSubMenus()[0]->m_hMenu};
     for (HMENU handle : handles)
         EXPECT_TRUE(BCMenu::IsMenu(handle));
+    // A popup appended by its handle goes with the menu too.
+    HMENU raw = CreatePopupMenu();
+    ASSERT_TRUE(menu->AppendMenu(MF_POPUP, reinterpret_cast<UINT_PTR>(raw), "Raw"));
+    handles.push_back(raw);
+    EXPECT_TRUE(BCMenu::IsMenu(raw));
     menu->DestroyMenu();
     for (HMENU handle : handles)
         EXPECT_FALSE(BCMenu::IsMenu(handle));
     EXPECT_TRUE(menu->GetItems().empty());
+}
+
+// A 16 x 15 icon of one colour.
+HICON SolidIcon(COLORREF colour)
+{
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 16, 15);
+    HBITMAP mask = CreateBitmap(16, 15, 1, 1, nullptr);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    RECT all{0, 0, 16, 15};
+    HBRUSH brush = CreateSolidBrush(colour);
+    FillRect(memory, &all, brush);
+    DeleteObject(brush);
+    SelectObject(memory, mask);
+    PatBlt(memory, 0, 0, 16, 15, BLACKNESS);
+    SelectObject(memory, old);
+    ICONINFO info{TRUE, 0, 0, mask, bitmap};
+    HICON icon = CreateIconIndirect(&info);
+    DeleteObject(bitmap);
+    DeleteObject(mask);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return icon;
+}
+
+// The colour channel ('r', 'g' or 'b') that clearly leads in the pixels an
+// item draws where its icon goes; '?' when none or more than one does.
+char DrawnIconHue(BCMenu& menu, const BCMenuData& data)
+{
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 200, 24);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    DRAWITEMSTRUCT item = {};
+    item.CtlType = ODT_MENU;
+    item.itemID = data.m_nID;
+    item.itemAction = ODA_DRAWENTIRE;
+    item.hDC = memory;
+    item.rcItem = {0, 0, 200, 24};
+    item.itemData = reinterpret_cast<ULONG_PTR>(&data);
+    menu.DrawItem(&item);
+    std::string hues;
+    for (int y = 0; y < 24; ++y) {
+        for (int x = 0; x < 30; ++x) {
+            const COLORREF pixel = GetPixel(memory, x, y);
+            const int channels[3] = {GetRValue(pixel), GetGValue(pixel), GetBValue(pixel)};
+            for (int c = 0; c < 3; ++c) {
+                const int a = channels[(c + 1) % 3];
+                const int b = channels[(c + 2) % 3];
+                if (channels[c] > 150 && a * 5 < channels[c] * 3 && b * 5 < channels[c] * 3 &&
+                    hues.find("rgb"[c]) == std::string::npos)
+                    hues += "rgb"[c];
+            }
+        }
+    }
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return hues.size() == 1 ? hues[0] : '?';
+}
+
+TEST_F(BCMenuTest, ReplacingAnIconKeepsEveryItemOnItsOwnImage)
+{
+    struct Case
+    {
+        const char* name;
+        int lookOfReplacement;  // the version code in force when the first icon is replaced
+    };
+    // The same look replaces the images in place; the flat look's raised
+    // copies change their number.
+    const Case cases[] = {{"same count", BCMenu::WIN_NT}, {"count differs", BCMenu::WIN_XP}};
+    UINT command = 970;
+    for (const Case& c : cases) {
+        BCMenu::SetLookInputs(BCMenu::WIN_NT, FALSE);
+        const UINT first = command++;
+        const UINT second = command++;
+        HICON red = SolidIcon(RGB(255, 0, 0));
+        HICON green = SolidIcon(RGB(0, 255, 0));
+        HICON blue = SolidIcon(RGB(0, 0, 255));
+        ASSERT_TRUE(BCMenu().AddIcon(first, red));
+        ASSERT_TRUE(BCMenu().AddIcon(second, blue));
+        BCMenu menu;
+        menu.AppendMenu(MF_STRING, first, "First");
+        menu.AppendMenu(MF_STRING, second, "Second");
+        BCMenu::SetLookInputs(c.lookOfReplacement, FALSE);
+        ASSERT_TRUE(BCMenu().AddIcon(first, green));
+        EXPECT_EQ('g', DrawnIconHue(menu, *menu.GetItems()[0])) << c.name;
+        EXPECT_EQ('b', DrawnIconHue(menu, *menu.GetItems()[1])) << c.name;
+        for (HICON icon : {red, green, blue})
+            DestroyIcon(icon);
+    }
 }
 
 TEST_F(BCMenuTest, IconSources)

@@ -93,9 +93,14 @@ TEST(ButtonST, TooltipAndPaintingInEveryMode)
     CControlsTestDialog dialog;
     CButtonST& button = dialog.m_button;
     button.SetIcon(IDI_TEST_ICON, CButtonST::BTNST_AUTO_GRAY);
+    const LONG_PTR procedure = GetWindowLongPtrA(button.m_hWnd, GWLP_WNDPROC);
     button.SetTooltipText("Run the selected robot", TRUE);
     button.SetTooltipText("Run it", TRUE);
     EXPECT_EQ(button.GetTooltip().GetToolCount(), 1);
+    // The button relays its mouse messages itself: the tool does not subclass
+    // it, and the tip shows only while the dialog is active.
+    EXPECT_EQ(GetWindowLongPtrA(button.m_hWnd, GWLP_WNDPROC), procedure);
+    EXPECT_FALSE(button.GetTooltip().GetStyle() & (TTS_ALWAYSTIP | TTS_NOPREFIX));
     for (BYTE align = 0; align <= 3; ++align) {
         button.SetAlign(align, TRUE);
         button.UpdateWindow();
