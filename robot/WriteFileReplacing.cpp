@@ -30,15 +30,24 @@ std::wstring WidePathAnyLength(const CString& path)
     return L"\\\\?\\" + wide;
 }
 
-// A new, empty file of a name of its own in the folder; its path, or empty
-// when none could be made. The name is made here rather than by the system,
-// whose temporary names stop at the classic path limit.
-std::wstring MakeTemporaryFile(const std::wstring& folder)
+CString FolderOf(const CString& path)
+{
+    const int slash = path.ReverseFind('\\');
+    return slash < 0 ? CString(".") : path.Left(slash);
+}
+
+// A new, empty file of a name of its own in the folder; its path as the wide
+// calls take it, or empty when none could be made. The name is made here
+// rather than by the system, whose temporary names stop at the classic path
+// limit.
+std::wstring MakeTemporaryFile(const CString& folder)
 {
     static DWORD s_counter = GetTickCount();
     for (int attempt = 0; attempt < 100; ++attempt) {
         const DWORD unique = (GetCurrentProcessId() << 16) ^ ++s_counter;
-        const std::wstring path = folder + L"\\tap" + std::to_wstring(unique) + L".tmp";
+        const std::wstring path = WidePathAnyLength(folder + "\\tap" + std::to_string(unique).c_str() + ".tmp");
+        if (path.empty())
+            break;
         const HANDLE file =
             CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE) {
@@ -64,7 +73,7 @@ bool WriteFileReplacing(const CString& path, const CString& bytes)
     const std::wstring target = WidePathAnyLength(path);
     if (target.empty())
         return false;
-    const std::wstring temporary = MakeTemporaryFile(target.substr(0, target.rfind(L'\\')));
+    const std::wstring temporary = MakeTemporaryFile(FolderOf(path));
     if (temporary.empty())
         return false;
     if (WriteAndFlush(temporary, bytes) &&
