@@ -19,14 +19,30 @@ const UINT kFolderBrowserFlags =
 const char kExportExtension[] = ".robo";
 const char kRobotExtension[] = ".txt";
 
-// IDYES when the target is free or the user lets it be replaced; IDNO to skip the
-// robot, IDCANCEL to stop. A target counts as present by its attributes, so a
-// read-only file is asked about too.
-int AskToOverwrite(const CString& target, const CString& question)
+// What becomes of one robot file. Only the user's Yes replaces a file; a
+// target that was not there when looked at is copied so that the copy fails
+// should one be there after all (one that appeared meanwhile, or one whose
+// attributes could not be read). A read-only target is asked about too.
+enum class Transfer
+{
+    CopyNew,
+    Replace,
+    Skip,
+    Stop,
+};
+
+Transfer DecideTransfer(const CString& target, const CString& question)
 {
     if (GetFileAttributesA(target) == INVALID_FILE_ATTRIBUTES)
-        return IDYES;
-    return AfxMessageBox(question, MB_YESNOCANCEL | MB_ICONQUESTION);
+        return Transfer::CopyNew;
+    switch (AfxMessageBox(question, MB_YESNOCANCEL | MB_ICONQUESTION)) {
+    case IDYES:
+        return Transfer::Replace;
+    case IDCANCEL:
+        return Transfer::Stop;
+    default:
+        return Transfer::Skip;
+    }
 }
 
 CString ExportQuestion(const CString& name)
@@ -38,6 +54,16 @@ CString ExportQuestion(const CString& name)
 CString ImportQuestion(const CString& name)
 {
     return "Orvantis Tapforge robot \"" + name + "\" already exists. Do you wish to overwrite existing robot?";
+}
+
+void ReportFailures(const char* heading, const std::vector<CString>& names)
+{
+    if (names.empty())
+        return;
+    CString message = heading;
+    for (const CString& name : names)
+        message += "\n" + name;
+    AfxMessageBox(message, MB_OK);
 }
 
 CString WithoutTrailingBackslash(const CString& folder)
@@ -74,22 +100,9 @@ void COptionsDlg::OnExport()
     const CString folder = WithoutTrailingBackslash(ChooseFolder());
     if (folder.IsEmpty())
         return;
-    std::vector<CString> failed;
-    for (const CString& path : ListRobotFiles(GetScriptFolder())) {
-        const CString name = RobotFileBaseName(path);
-        const CString target = folder + "\\" + name + kExportExtension;
-        const int answer = AskToOverwrite(target, ExportQuestion(name));
-        if (answer == IDCANCEL)
-            break;
-        if (answer == IDYES && !CopyFileA(path, target, FALSE))
-            failed.push_back(name);
-    }
-    if (failed.empty())
-        return;
-    CString message = "These robots could not be exported:";
-    for (const CString& name : failed)
-        message += "\n" + name;
-    AfxMessageBox(message, MB_OK);
+    const CTransferResult result =
+        TransferRobots(ListRobotFiles(GetScriptFolder()), folder, kExportExtension, ExportQuestion);
+    ReportFailures("These robots could not be exported:", result.m_arrFailed);
 }
 
 void COptionsDlg::OnImport()
@@ -100,18 +113,39 @@ void COptionsDlg::OnImport()
         return;
     const CString scriptFolder = GetScriptFolder();
     CreateDirectoryPath(scriptFolder);
-    bool copied = false;
-    for (const CString& path : ListFilesWithExtension(folder, kExportExtension)) {
-        const CString name = RobotFileBaseName(path);
-        const CString target = scriptFolder + "\\" + name + kRobotExtension;
-        const int answer = AskToOverwrite(target, ImportQuestion(name));
-        if (answer == IDCANCEL)
-            return;
-        if (answer == IDYES && CopyFileA(path, target, FALSE))
-            copied = true;
-    }
-    if (copied && m_mainCommands.m_fnLoadRobots)
+    const CTransferResult result =
+        TransferRobots(ListFilesWithExtension(folder, kExportExtension), scriptFolder, kRobotExtension, ImportQuestion);
+    ReportFailures("These robots could not be imported:", result.m_arrFailed);
+    if (result.m_bCopied && !result.m_bStopped && m_mainCommands.m_fnLoadRobots)
         m_mainCommands.m_fnLoadRobots();
+}
+
+COptionsDlg::CTransferResult COptionsDlg::TransferRobots(const std::vector<CString>& sources,
+                                                         const CString& targetFolder, const char* targetExtension,
+                                                         CString (*question)(const CString& name))
+{
+    CTransferResult result;
+    for (const CString& source : sources) {
+        const CString name = RobotFileBaseName(source);
+        const CString target = targetFolder + "\\" + name + targetExtension;
+        const Transfer transfer = DecideTransfer(target, question(name));
+        if (transfer == Transfer::Stop) {
+            result.m_bStopped = true;
+            break;
+        }
+        if (transfer == Transfer::Skip)
+            continue;
+        if (CopyRobotFile(source, target, transfer == Transfer::CopyNew))
+            result.m_bCopied = true;
+        else
+            result.m_arrFailed.push_back(name);
+    }
+    return result;
+}
+
+BOOL COptionsDlg::CopyRobotFile(const CString& source, const CString& target, BOOL failIfExists)
+{
+    return CopyFileA(source, target, failIfExists);
 }
 
 void COptionsDlg::OnStart()

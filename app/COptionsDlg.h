@@ -4,6 +4,7 @@
 #include "framework/CString.h"
 
 #include <functional>
+#include <vector>
 
 // The options dialog: exports every robot file to a chosen folder as a ".robo" file,
 // imports ".robo" files from a chosen folder back into the script folder, and opens the
@@ -37,10 +38,28 @@ protected:
     // The folder the user picks in the shell's folder browser; empty when none was
     // chosen. Tests answer in its place.
     virtual CString ChooseFolder();
+    // Copies one robot file to its target; with failIfExists an existing target
+    // makes it fail. Tests put a file in the target's way before the copy.
+    virtual BOOL CopyRobotFile(const CString& source, const CString& target, BOOL failIfExists);
 
     DECLARE_MESSAGE_MAP()
 
 private:
+    // What an export or an import did: the names of the robots whose copy
+    // failed, whether any copy was made, and whether the user stopped it.
+    struct CTransferResult
+    {
+        std::vector<CString> m_arrFailed;
+        bool m_bCopied = false;
+        bool m_bStopped = false;
+    };
+
+    // Copies every source file into the target folder under its base name and
+    // the target extension, asking before a target is replaced; question
+    // composes that question from the robot's name.
+    CTransferResult TransferRobots(const std::vector<CString>& sources, const CString& targetFolder,
+                                   const char* targetExtension, CString (*question)(const CString& name));
+
     CMainCommands m_mainCommands;
     int m_bStarted = 0;
 };

@@ -17,6 +17,15 @@ DWORD ShareModeOf(UINT flags)
     }
 }
 
+DWORD AccessOf(UINT flags)
+{
+    if ((flags & 3) == CFile::modeWrite)
+        return GENERIC_WRITE;
+    if ((flags & 3) == CFile::modeReadWrite)
+        return GENERIC_READ | GENERIC_WRITE;
+    return GENERIC_READ;
+}
+
 DWORD CreationOf(UINT flags)
 {
     if (flags & CFile::modeCreate)
@@ -28,16 +37,20 @@ DWORD CreationOf(UINT flags)
 bool CFile::Open(const char* path, UINT flags)
 {
     Close();
-    DWORD access = GENERIC_READ;
-    if ((flags & 3) == modeWrite)
-        access = GENERIC_WRITE;
-    else if ((flags & 3) == modeReadWrite)
-        access = GENERIC_READ | GENERIC_WRITE;
-    m_hFile = CreateFileA(path, access, ShareModeOf(flags), nullptr, CreationOf(flags), FILE_ATTRIBUTE_NORMAL, nullptr);
+    m_hFile = CreateFileA(path, AccessOf(flags), ShareModeOf(flags), nullptr, CreationOf(flags), FILE_ATTRIBUTE_NORMAL,
+                          nullptr);
     if (!IsOpen())
         return false;
     m_strPath = path;
     return true;
+}
+
+bool CFile::Open(const wchar_t* path, UINT flags)
+{
+    Close();
+    m_hFile = CreateFileW(path, AccessOf(flags), ShareModeOf(flags), nullptr, CreationOf(flags), FILE_ATTRIBUTE_NORMAL,
+                          nullptr);
+    return IsOpen();
 }
 
 void CFile::Close()

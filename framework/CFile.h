@@ -31,6 +31,9 @@ public:
     ~CFile() { Close(); }
 
     bool Open(const char* path, UINT flags);
+    // The same through the wide call, which takes a path of any length in its
+    // "\\?\" form. GetFilePath then stays empty.
+    bool Open(const wchar_t* path, UINT flags);
     void Close();
     bool IsOpen() const { return m_hFile != INVALID_HANDLE_VALUE; }
     const CString& GetFilePath() const { return m_strPath; }

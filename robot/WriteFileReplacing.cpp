@@ -1,6 +1,7 @@
 #include "robot/WriteFileReplacing.h"
 
 #include "framework/CFile.h"
+#include "framework/FullPathName.h"
 
 #include <windows.h>
 
@@ -8,29 +9,77 @@
 #include <string>
 
 namespace {
+// The path as the wide calls take it at any length. Beyond the classic limit
+// only the "\\?\" form is accepted, and that form is not parsed any further,
+// so it is given the full path.
+std::wstring WidePathAnyLength(const CString& path)
+{
+    std::string full;
+    if (!FullPathName(path, full))
+        return std::wstring();
+    const int length = MultiByteToWideChar(CP_ACP, 0, full.c_str(), -1, nullptr, 0);
+    if (length <= 0)
+        return std::wstring();
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, full.c_str(), -1, &wide[0], length);
+    wide.resize(static_cast<size_t>(length) - 1);
+    if (wide.size() < MAX_PATH || wide.compare(0, 4, L"\\\\?\\") == 0)
+        return wide;
+    if (wide.compare(0, 2, L"\\\\") == 0)
+        return L"\\\\?\\UNC\\" + wide.substr(2);
+    return L"\\\\?\\" + wide;
+}
+
 CString FolderOf(const CString& path)
 {
     const int slash = path.ReverseFind('\\');
     return slash < 0 ? CString(".") : path.Left(slash);
 }
 
-bool WriteAndFlush(const CString& path, const CString& bytes)
+// A new, empty file of a name of its own in the folder; its path as the wide
+// calls take it, or empty when none could be made. The name is made here
+// rather than by the system, whose temporary names stop at the classic path
+// limit.
+std::wstring MakeTemporaryFile(const CString& folder)
+{
+    static DWORD s_counter = GetTickCount();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const DWORD unique = (GetCurrentProcessId() << 16) ^ ++s_counter;
+        const std::wstring path = WidePathAnyLength(folder + "\\tap" + std::to_string(unique).c_str() + ".tmp");
+        if (path.empty())
+            break;
+        const HANDLE file =
+            CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE) {
+            CloseHandle(file);
+            return path;
+        }
+        if (GetLastError() != ERROR_FILE_EXISTS)
+            break;
+    }
+    return std::wstring();
+}
+
+bool WriteAndFlush(const std::wstring& path, const CString& bytes)
 {
     CFile file;
-    return file.Open(path, CFile::modeWrite | CFile::modeCreate | CFile::shareExclusive) &&
+    return file.Open(path.c_str(), CFile::modeWrite | CFile::modeCreate | CFile::shareExclusive) &&
            file.Write(bytes.GetString(), static_cast<UINT>(bytes.GetLength())) && file.Flush();
 }
 }  // namespace
 
 bool WriteFileReplacing(const CString& path, const CString& bytes)
 {
-    char temporary[MAX_PATH] = "";
-    if (!GetTempFileNameA(FolderOf(path), "tap", 0, temporary))
+    const std::wstring target = WidePathAnyLength(path);
+    if (target.empty())
+        return false;
+    const std::wstring temporary = MakeTemporaryFile(FolderOf(path));
+    if (temporary.empty())
         return false;
     if (WriteAndFlush(temporary, bytes) &&
-        MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
-    DeleteFileA(temporary);
+    DeleteFileW(temporary.c_str());
     return false;
 }
 

@@ -48,8 +48,11 @@ public:
 
     // Writes this object as the job of that name. An existing job is replaced
     // unless failIfExists is set; when the replacement cannot be completed the
-    // old job is written back. With an empty account and useAccount FALSE the
-    // job runs as the current user, only while that user is logged on.
+    // old job is written back (one under another account with an empty
+    // password) and the replacement's failure returned. When the write-back
+    // fails too, the old job is lost: a diagnostic line gives both failures and
+    // the write-back's is returned. With an empty account and useAccount FALSE
+    // the job runs as the current user, only while that user is logged on.
     HRESULT SaveTask(const char* jobName, BOOL failIfExists, BOOL useAccount);
 
     // The existing job of that name; fields the service could not give keep
@@ -66,6 +69,9 @@ protected:
     // Writes every setting and trigger of this object into a new, not yet
     // saved work item.
     virtual HRESULT WriteWorkItem(ITask* job, BOOL useAccount);
+    // Saves previous, the copy of a job that a failed replacement deleted,
+    // again under its name.
+    virtual HRESULT WriteBack(CScheduledTask& previous, const char* jobName);
 
 private:
     HRESULT CreateJob(ITaskScheduler* scheduler, const wchar_t* serviceName, BOOL useAccount);

@@ -1,6 +1,7 @@
 #include "schedule/CScheduledTask.h"
 
 #include "schedule/CTaskSchedulerSession.h"
+#include "schedule/ScheduleDiagnostic.h"
 #include "schedule/ScheduleText.h"
 
 namespace {
@@ -38,7 +39,8 @@ HRESULT CScheduledTask::SaveTask(const char* jobName, BOOL failIfExists, BOOL us
 
     // The job being replaced is deleted before the new one can be written, so
     // a copy of it is kept to write back if the new one cannot be completed.
-    // A job that cannot be copied whole is not replaced.
+    // A job that cannot be copied whole is not replaced. The copy has no
+    // password, since the service never gives one back.
     CScheduledTask previous(jobName, TRUE);
     bool replacing = false;
     {
@@ -58,9 +60,22 @@ HRESULT CScheduledTask::SaveTask(const char* jobName, BOOL failIfExists, BOOL us
             return deleteResult;
     }
     const HRESULT result = CreateJob(scheduler, serviceName.c_str(), useAccount);
-    if (FAILED(result) && replacing)
-        previous.SaveTask(jobName, FALSE, TRUE);
-    return result;
+    if (SUCCEEDED(result) || !replacing)
+        return result;
+    // When the old job cannot be written back either, it is gone: that is the
+    // failure the caller must hear of.
+    const HRESULT writeBackResult = WriteBack(previous, jobName);
+    if (SUCCEEDED(writeBackResult))
+        return result;
+    PrintScheduleDiagnostic(
+        L"Failed writing back the replaced job after its replacement failed with 0x%x; error = 0x%x\n", result,
+        writeBackResult);
+    return writeBackResult;
+}
+
+HRESULT CScheduledTask::WriteBack(CScheduledTask& previous, const char* jobName)
+{
+    return previous.SaveTask(jobName, FALSE, TRUE);
 }
 
 HRESULT CScheduledTask::CreateJob(ITaskScheduler* scheduler, const wchar_t* serviceName, BOOL useAccount)
@@ -113,8 +128,10 @@ HRESULT CScheduledTask::WriteAccount(ITask* job, BOOL useAccount)
     if (!m_bNtFamily)
         return S_OK;
     if (!m_strAccountName.IsEmpty()) {
-        // A job that runs only while its user is logged on takes no password;
-        // this is also how a job whose password cannot be read back is kept.
+        // A job that runs only while its user is logged on takes no password
+        // (a null one). Any other job gets the password it holds: a job under
+        // another account that is written back after a failed replacement
+        // holds an empty one, as passwords cannot be read back.
         const std::wstring password = ToServiceText(m_strPassword);
         const bool noPassword = m_strPassword.IsEmpty() && (m_dwFlags & TASK_FLAG_RUN_ONLY_IF_LOGGED_ON);
         return job->SetAccountInformation(ToServiceText(m_strAccountName).c_str(),

@@ -14,3 +14,9 @@ void PrintScheduleDiagnostic(const wchar_t* format, HRESULT result)
     wprintf(format, static_cast<unsigned>(result));
     fflush(stdout);
 }
+
+void PrintScheduleDiagnostic(const wchar_t* format, HRESULT first, HRESULT second)
+{
+    wprintf(format, static_cast<unsigned>(first), static_cast<unsigned>(second));
+    fflush(stdout);
+}

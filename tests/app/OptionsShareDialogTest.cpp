@@ -38,9 +38,17 @@ public:
     bool m_bClosedBeforeAdd = false;
     // A button clicked as soon as the dialog is up.
     int m_nClickAtStart = 0;
+    // A target that another program makes between the look at it and the copy.
+    std::string m_strAppearingTarget;
 
 protected:
     CString ChooseFolder() override { return m_strFolder.c_str(); }
+    BOOL CopyRobotFile(const CString& source, const CString& target, BOOL failIfExists) override
+    {
+        if (target.CompareNoCase(m_strAppearingTarget.c_str()) == 0)
+            e2e::WriteWholeFile(m_strAppearingTarget, "made meanwhile");
+        return COptionsDlg::CopyRobotFile(source, target, failIfExists);
+    }
     BOOL OnInitDialog() override
     {
         const BOOL result = COptionsDlg::OnInitDialog();
@@ -87,6 +95,11 @@ std::string ExportQuestion(const std::string& name)
 {
     return "Orvantis Tapforge robot \"" + name +
            "\" already exists in output folder. Do you wish to overwrite existing robot in output folder?";
+}
+
+std::string ImportQuestion(const std::string& name)
+{
+    return "Orvantis Tapforge robot \"" + name + "\" already exists. Do you wish to overwrite existing robot?";
 }
 
 }  // namespace
@@ -161,8 +174,7 @@ TEST_F(OptionsDialogTest, ImportAnswersKeepSkipAndStop)
     {
         CMessageBoxCapture capture(IDNO);
         m_dialog.Click(IDC_IMPORT_ROBOTS);
-        EXPECT_EQ(Texts(capture), std::vector<std::string>({"Orvantis Tapforge robot \"x\" already exists. Do you "
-                                                            "wish to overwrite existing robot?"}));
+        EXPECT_EQ(Texts(capture), std::vector<std::string>({ImportQuestion("x")}));
         EXPECT_EQ(e2e::ReadWholeFile(ScriptFile("x")), "old x");
         EXPECT_EQ(e2e::ReadWholeFile(ScriptFile("y")), "robot y");
         EXPECT_EQ(m_dialog.m_nLoads, 1);
@@ -174,7 +186,8 @@ TEST_F(OptionsDialogTest, ImportAnswersKeepSkipAndStop)
         EXPECT_EQ(m_dialog.m_nLoads, 1);
     }
     {
-        // A folder in the way: asked, answered Yes, and the failed copy is not counted.
+        // A folder in the way: asked, answered Yes, and the failed copy is
+        // reported by name and not counted.
         DeleteFileA(FolderFile("x.robo").c_str());
         DeleteFileA(FolderFile("y.robo").c_str());
         Write(FolderFile("z.robo"), "robot z");
@@ -182,9 +195,59 @@ TEST_F(OptionsDialogTest, ImportAnswersKeepSkipAndStop)
         CMessageBoxCapture capture(IDYES);
         m_dialog.Click(IDC_IMPORT_ROBOTS);
         RemoveDirectoryA(ScriptFile("z").c_str());
-        EXPECT_EQ(capture.Count(), 1);
+        ASSERT_EQ(capture.Count(), 2);
+        EXPECT_EQ(capture.Requests()[1].text, "These robots could not be imported:\nz");
+        EXPECT_EQ(capture.Requests()[1].caption, kApplicationTitle);
         EXPECT_EQ(m_dialog.m_nLoads, 1);
     }
+}
+
+TEST_F(OptionsDialogTest, ImportCancelledAfterAFailedCopyStillReportsIt)
+{
+    // Folders in the way of both robots: the first one asked about is let
+    // through and fails, the second question is cancelled.
+    for (const char* name : {"r", "s"}) {
+        Write(FolderFile(std::string(name) + ".robo"), "robot");
+        CreateDirectoryA(ScriptFile(name).c_str(), nullptr);
+    }
+    CMessageBoxCapture capture(IDCANCEL);
+    capture.QueueAnswer(IDYES);
+    m_dialog.Click(IDC_IMPORT_ROBOTS);
+    for (const char* name : {"r", "s"})
+        RemoveDirectoryA(ScriptFile(name).c_str());
+    const std::vector<std::string> texts = Texts(capture);
+    ASSERT_EQ(texts.size(), 3u);
+    const std::string first = texts[0] == ImportQuestion("r") ? "r" : "s";
+    EXPECT_EQ(texts[2], "These robots could not be imported:\n" + first);
+    EXPECT_EQ(m_dialog.m_nLoads, 0);
+}
+
+TEST_F(OptionsDialogTest, ATargetThatAppearsBeforeTheCopyIsNotReplaced)
+{
+    struct Case
+    {
+        const char* label;
+        int button;
+        std::string source;
+        std::string target;
+        const char* report;
+    };
+    const Case cases[] = {
+        {"export", IDC_EXPORT_ROBOTS, ScriptFile("n"), FolderFile("n.robo"), "These robots could not be exported:\nn"},
+        {"import", IDC_IMPORT_ROBOTS, FolderFile("n.robo"), ScriptFile("n"), "These robots could not be imported:\nn"},
+    };
+    for (const Case& row : cases) {
+        SCOPED_TRACE(row.label);
+        DeleteFileA(ScriptFile("n").c_str());
+        DeleteFileA(FolderFile("n.robo").c_str());
+        Write(row.source, "robot n");
+        m_dialog.m_strAppearingTarget = row.target;
+        CMessageBoxCapture capture(IDYES);
+        m_dialog.Click(row.button);
+        EXPECT_EQ(e2e::ReadWholeFile(row.target), "made meanwhile");
+        EXPECT_EQ(Texts(capture), std::vector<std::string>({row.report}));
+    }
+    EXPECT_EQ(m_dialog.m_nLoads, 0);
 }
 
 TEST_F(OptionsDialogTest, NoFolderChosenDoesNothing)

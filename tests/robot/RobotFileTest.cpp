@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "tests/support/TempFolder.h"
 
@@ -276,6 +277,58 @@ TEST(RobotFile, FailedSaveReportsAndLeavesTheOldFileWhole)
     EXPECT_EQ(INVALID_HANDLE_VALUE, search);
     if (search != INVALID_HANDLE_VALUE)
         FindClose(search);
+}
+
+TEST(RobotFile, SavesIntoAFolderOfThreeHundredCharacters)
+{
+    // Made, read and removed through the wide calls, which take any length in
+    // their "\\?\" form; the 8-bit calls stop at 260 characters.
+    TempFolder base;
+    std::string folder = base.Path();
+    std::vector<std::string> made;
+    while (300 - folder.size() > 70) {
+        folder += "\\" + std::string(50, 'd');
+        made.push_back(folder);
+    }
+    folder += "\\" + std::string(299 - folder.size(), 'e');
+    made.push_back(folder);
+    ASSERT_EQ(300u, folder.size());
+    const auto wide = [](const std::string& path) { return L"\\\\?\\" + std::wstring(path.begin(), path.end()); };
+    for (const std::string& path : made)
+        ASSERT_TRUE(CreateDirectoryW(wide(path).c_str(), nullptr));
+    const std::string path = folder + "\\Two Windows.txt";
+    const auto read = [&wide, &path]() {
+        const HANDLE file =
+            CreateFileW(wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+        std::string bytes(4096, '\0');
+        DWORD count = 0;
+        EXPECT_TRUE(ReadFile(file, &bytes[0], static_cast<DWORD>(bytes.size()), &count, nullptr));
+        CloseHandle(file);
+        bytes.resize(count);
+        return bytes;
+    };
+
+    CRobot robot = TwoWindowRobot();
+    EXPECT_EQ(1, robot.SaveToFile(folder.c_str()));
+    EXPECT_EQ(kTwoWindowFile, read());
+    robot.m_strDescription = "Clicks thrice";
+    EXPECT_EQ(1, robot.SaveToFile(folder.c_str()));
+    EXPECT_NE(std::string::npos, read().find("Description=Clicks thrice\r\n"));
+
+    // The replaced file is the folder's only entry: no temporary file is left.
+    WIN32_FIND_DATAW entry;
+    const HANDLE search = FindFirstFileW(wide(folder + "\\*").c_str(), &entry);
+    int entries = 0;
+    if (search != INVALID_HANDLE_VALUE) {
+        do
+            entries += entry.cFileName[0] != L'.';
+        while (FindNextFileW(search, &entry));
+        FindClose(search);
+    }
+    EXPECT_EQ(1, entries);
+    DeleteFileW(wide(path).c_str());
+    for (auto folderMade = made.rbegin(); folderMade != made.rend(); ++folderMade)
+        RemoveDirectoryW(wide(*folderMade).c_str());
 }
 
 TEST(RobotFile, SaveWritesOnlyWhenTheBytesDiffer)

@@ -50,11 +50,15 @@ std::vector<TriggerKind> WizardTriggerKinds()
 }
 
 // A job whose writing fails after every setting is in place, as a service
-// refusing the last step would.
+// refusing the last step would; with a write-back failure the service refuses
+// to write the replaced job back as well.
 class CFailingScheduledTask : public CScheduledTask
 {
 public:
-    CFailingScheduledTask(const CScheduledTask& task, HRESULT failure) : CScheduledTask(task), m_failure(failure) {}
+    CFailingScheduledTask(const CScheduledTask& task, HRESULT failure, HRESULT writeBackFailure = S_OK)
+        : CScheduledTask(task), m_failure(failure), m_writeBackFailure(writeBackFailure)
+    {
+    }
 
 protected:
     HRESULT WriteWorkItem(ITask* job, BOOL useAccount) override
@@ -62,9 +66,14 @@ protected:
         CScheduledTask::WriteWorkItem(job, useAccount);
         return m_failure;
     }
+    HRESULT WriteBack(CScheduledTask& previous, const char* jobName) override
+    {
+        return FAILED(m_writeBackFailure) ? m_writeBackFailure : CScheduledTask::WriteBack(previous, jobName);
+    }
 
 private:
     HRESULT m_failure;
+    HRESULT m_writeBackFailure;
 };
 
 void ExpectSameJob(const CScheduledTask& expected, const CScheduledTask& actual)
@@ -174,6 +183,23 @@ TEST_F(ScheduledTaskTest, FailedReplacementWritesTheOldJobBack)
     CFailingScheduledTask failing(MakeRobotTask("S1 New", MakeTrigger(TASK_EVENT_TRIGGER_AT_LOGON)), E_ACCESSDENIED);
     EXPECT_EQ(E_ACCESSDENIED, failing.SaveTask(jobName, FALSE, FALSE));
     ExpectSameJob(saved, CScheduledTask::LoadTask(jobName));
+}
+
+TEST_F(ScheduledTaskTest, FailedWriteBackOfTheReplacedJobIsReportedAndReturned)
+{
+    const CString jobName = UseJob("S1 Lost");
+    CScheduledTask old = MakeRobotTask("S1 Lost", MakeTrigger(TASK_TIME_TRIGGER_ONCE));
+    ASSERT_EQ(S_OK, old.SaveTask(jobName, FALSE, FALSE));
+
+    CFailingScheduledTask failing(MakeRobotTask("S1 New", MakeTrigger(TASK_EVENT_TRIGGER_AT_LOGON)), E_ACCESSDENIED,
+                                  E_OUTOFMEMORY);
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(E_OUTOFMEMORY, failing.SaveTask(jobName, FALSE, FALSE));
+    const std::string output = testing::internal::GetCapturedStdout();
+    EXPECT_NE(std::string::npos, output.find("Failed writing back the replaced job after its replacement failed with "
+                                             "0x80070005; error = 0x8007000e\n"))
+        << output;
+    EXPECT_TRUE(CScheduledTask::LoadTask(jobName).GetApplicationName().IsEmpty());
 }
 
 TEST_F(ScheduledTaskTest, FailedFirstSaveLeavesNoJob)
