@@ -183,12 +183,12 @@ bool DataOfValue(const char* pszType, const CScriptValue& value, DWORD& dwType, 
 int RegWrite(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
 {
     const int nCount = args.GetCount();
-    if (nCount == 2 || nCount == 3) {
-        result.SetInteger(0);
-        return 0;
-    }
     return WithKeyOfArgument(engine, args, result, kWriteKey, [&](CRegistryKey& key) {
-        if (nCount == 1)
+        // A value named without its type and data writes nothing, but its key
+        // is made all the same.
+        if (nCount == 2 || nCount == 3)
+            result.SetInteger(0);
+        if (nCount < 4)
             return 0;
         DWORD dwType = 0;
         std::vector<BYTE> data;
