@@ -218,9 +218,20 @@ TEST_F(WindowBuiltinsTest, HungWindowGivesEachBuiltinsFailureResult)
         {"ControlCommand(\"Hung Tapwin\", \"\", \"ListBox1\", \"FindString\", \"x\")", "1|1"},
         {"ControlCommand(\"Hung Tapwin\", \"\", \"Edit1\", \"GetLineCount\", \"\")", "1|1"},
         {"StatusBarGetText(\"Hung Tapwin\")", "|1"},
+        {"WinSetState(\"Hung Tapwin\", \"\", 9)", "1|0"},
+        {"WinSetOnTop(\"Hung Tapwin\", \"\", 1)", "1|0"},
+        {"ControlFocus(\"Hung Tapwin\", \"\", \"Edit1\")", "0|0"},
+        {"ControlMove(\"Hung Tapwin\", \"\", \"Edit1\", 5, 5)", "0|0"},
+        {"ControlEnable(\"Hung Tapwin\", \"\", \"Edit1\")", "0|0"},
+        {"ControlDisable(\"Hung Tapwin\", \"\", \"Edit1\")", "0|0"},
+        {"ControlShow(\"Hung Tapwin\", \"\", \"Edit1\")", "0|0"},
+        {"ControlHide(\"Hung Tapwin\", \"\", \"Edit1\")", "0|0"},
+        // Minimised, so activating it would restore it first.
+        {"WinActivate(\"Hung Tapwin\")", "1|0"},
     };
     HWND hung = StartTapwin("Hung Tapwin", "", "500,300");
     ASSERT_NE(nullptr, hung);
+    ShowWindow(hung, SW_MINIMIZE);
     PostMessageA(hung, WM_APP + 1, 120000, 0);
     Sleep(200);
     std::vector<std::string> lines = {"Opt(\"WinWaitDelay\", 0)"};
