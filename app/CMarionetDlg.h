@@ -163,6 +163,8 @@ private:
     // The script folder as looked up when the robots were loaded.
     CString ScriptFolder() const;
     int RunLoadedRobot(const CRobot& robot, const CString& path);
+    // Test: the test line, or a script file the user picks, run once.
+    void RunTestScript();
 
     HICON m_hIcon = nullptr;
     CBitmap m_Background;

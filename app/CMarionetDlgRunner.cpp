@@ -84,6 +84,17 @@ void CMarionetDlg::OnRunRobot()
 
 void CMarionetDlg::OnTest()
 {
+    // One run at a time: the engine and its line store are single, so a
+    // second run would free the lines of the one running.
+    if (m_bRobotRunning)
+        return;
+    m_bRobotRunning = 1;
+    RunTestScript();
+    m_bRobotRunning = 0;
+}
+
+void CMarionetDlg::RunTestScript()
+{
     CMarionet_ScriptFile& store = TheScriptFile();
     CMarionet_Script& engine = TheScriptEngine();
     // A test run is not started from a command line: its scripts see no

@@ -60,6 +60,18 @@ const PseudoName* PseudoNameOf(HWND hWnd, const CString& className)
     return nullptr;
 }
 
+// Hidden windows that a program never shows by themselves: its input-method
+// window (empty, or 1 x 1 of the input-method class) and the drop-down lists
+// of its combo boxes, which are children of the desktop. Restoring one would
+// show an empty frame or a stray list instead of the program.
+bool IsHelperWindow(HWND hWnd)
+{
+    RECT rect = {};
+    if (!GetWindowRect(hWnd, &rect) || IsRectEmpty(&rect))
+        return true;
+    return (GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD) != 0 || WindowClass(hWnd).CompareNoCase("IME") == 0;
+}
+
 bool IsPseudoRecord(const RecordedWindowInfo& info, const PseudoName& name)
 {
     return info.WinPath.CompareNoCase(name.path) == 0 && info.WinTitle.CompareNoCase(name.title) == 0;
@@ -201,10 +213,14 @@ bool CActiveWinPath::IsMatch(HWND hWnd)
         m_hMatch = hWnd;
         return true;
     }
-    // Hidden windows of the program (its input-method window, for one) are
-    // never what an action went to: restoring one would show it.
-    if (!m_hCandidate && IsWindowVisible(hWnd))
-        m_hCandidate = hWnd;
+    // A visible window is the likelier one the actions went to; a hidden one
+    // (a program hidden to the tray) is kept in case no visible one is found.
+    if (IsWindowVisible(hWnd)) {
+        if (!m_hCandidate)
+            m_hCandidate = hWnd;
+    } else if (!m_hHiddenCandidate && !IsHelperWindow(hWnd)) {
+        m_hHiddenCandidate = hWnd;
+    }
     return false;
 }
 
@@ -232,8 +248,11 @@ int CActiveWinPath::ActivateWin(RecordedWindowInfo& info, int bExactOnly)
     m_Target = info;
     // A search on the same object starts afresh; only a preset match is kept.
     m_hCandidate = nullptr;
+    m_hHiddenCandidate = nullptr;
     m_bFound = 0;
     EnumWindows(MatchWindowProc, reinterpret_cast<LPARAM>(this));
+    if (!m_hCandidate)
+        m_hCandidate = m_hHiddenCandidate;
     if (m_bFound)
         return RestoreWindowTo(m_hMatch, info);
     if (!bExactOnly && m_hCandidate)

@@ -49,6 +49,9 @@ private:
     void LoadProcessFunctions();
     void FreeProcessLibrary();
 
+    // The first hidden window of the program with the right depth, the
+    // candidate when the search finds no visible one.
+    HWND m_hHiddenCandidate = nullptr;
     HMODULE m_hLib = nullptr;
     EnumProcessModulesFn m_pEnumProcessModules = nullptr;
     GetModuleFileNameExAFn m_pGetModuleFileNameExA = nullptr;

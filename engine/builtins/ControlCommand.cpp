@@ -7,6 +7,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -14,6 +15,9 @@ namespace {
 
 const int kTextMargin = 256;
 const WORD kLineBufferChars = 0x8000;
+// Longest list item text read: another program's control may answer any
+// length, and the buffer is made for the length it answers.
+const LRESULT kListTextMax = 1 << 20;
 
 // One sub-command at work: the control, the searched control name the kind
 // tests look at, the option and where results go.
@@ -132,7 +136,7 @@ void GetCurrentSelection(const CCommandCall& call)
         return;
     LRESULT index = call.Send(combo ? CB_GETCURSEL : LB_GETCURSEL);
     LRESULT length = index == -1 ? -1 : call.Send(combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, index);
-    if (length == -1) {
+    if (length < 0 || length > kListTextMax) {
         call.Fail();
         return;
     }
@@ -190,7 +194,9 @@ void GetLine(const CCommandCall& call)
         call.Fail();
         return;
     }
-    call.result.SetString(text.data(), static_cast<int>(length));
+    // The control says how much it copied; more than the buffer holds is not
+    // there to read.
+    call.result.SetString(text.data(), static_cast<int>(std::min<LRESULT>(length, kLineBufferChars)));
 }
 
 // Runs the named sub-command; false for a name that is none of them.

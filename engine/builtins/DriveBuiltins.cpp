@@ -66,8 +66,8 @@ int DriveGetDrive(CMarionet_Script& engine, CScriptValueList& args, CScriptValue
         engine.SetErrorCode(1);
         return 0;
     }
-    drives[0] = std::to_string(drives.size() - 1);
-    SetStringArray(result, drives);
+    if (SetStringArray(result, drives))
+        ArrayElement1D(result, 0)->SetInteger(static_cast<int>(drives.size() - 1));
     return 0;
 }
 

@@ -1,6 +1,7 @@
 #include "engine/builtins/SystemBuiltinFamilies.h"
 
 #include "engine/ScriptGlobals.h"
+#include "engine/ScriptNumber.h"
 #include "engine/builtins/BuiltinBinding.h"
 #include "engine/system/COsVersion.h"
 #include "engine/system/SystemSound.h"
@@ -10,17 +11,14 @@
 #include <mmsystem.h>
 #include <shellapi.h>
 
-#include <algorithm>
-
 namespace {
 
-// Seconds of a script argument as milliseconds; none (0) when not positive.
+// Seconds of a script argument, fractions included, as milliseconds; none (0)
+// when not positive.
 DWORD SecondsToMs(const CScriptValue& seconds)
 {
-    const int nSeconds = seconds.GetInteger();
-    if (nSeconds <= 0)
-        return 0;
-    return std::min<DWORD>(static_cast<DWORD>(nSeconds), MAXDWORD / 1000) * 1000;
+    const int nMs = ScriptDoubleToInteger(seconds.GetNumber() * 1000.0);
+    return nMs > 0 ? static_cast<DWORD>(nMs) : 0;
 }
 
 int MsgBox(CMarionet_Script&, CScriptValueList& args, CScriptValue& result)

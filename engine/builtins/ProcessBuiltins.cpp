@@ -34,7 +34,7 @@ int ProcessClose(CMarionet_Script& engine, CScriptValueList& args, CScriptValue&
         return engine.ReportScriptError(kNoProcessList, -1);
     if (!bFound)
         return 0;
-    if (HANDLE hProcess = OpenProcess(PROCESS_ALL_ACCESS, FALSE, dwId)) {
+    if (HANDLE hProcess = OpenProcess(PROCESS_TERMINATE, FALSE, dwId)) {
         TerminateProcess(hProcess, 0);
         CloseHandle(hProcess);
     }

@@ -1,5 +1,6 @@
 #include "engine/builtins/RegistryBuiltins.h"
 
+#include "engine/ScriptNumber.h"
 #include "engine/TextHelpers.h"
 #include "engine/builtins/BuiltinBinding.h"
 #include "engine/system/CRegistryKey.h"
@@ -140,6 +141,17 @@ bool BytesOfHexText(const CScriptString& strText, std::vector<BYTE>& data)
     return true;
 }
 
+// A REG_DWORD's number. Numbers within the 64-bit range wrap, so that both -1
+// and 4294967295 give 0xFFFFFFFF; a not-a-number, the infinities and numbers
+// beyond that range, which have no 64-bit form, take the script's integer form.
+DWORD DwordOfNumber(double dNumber)
+{
+    const double dLimit = 9223372036854775808.0;  // 2^63
+    if (dNumber >= -dLimit && dNumber < dLimit)
+        return static_cast<DWORD>(static_cast<long long>(dNumber));
+    return static_cast<DWORD>(ScriptDoubleToInteger(dNumber));
+}
+
 // The data that REGWRITE stores for a type; false when the text is bad for
 // it. bKnownType false: no such type.
 bool DataOfValue(const char* pszType, const CScriptValue& value, DWORD& dwType, std::vector<BYTE>& data,
@@ -167,8 +179,7 @@ bool DataOfValue(const char* pszType, const CScriptValue& value, DWORD& dwType, 
     }
     if (lstrcmpiA(pszType, "REG_DWORD") == 0) {
         dwType = REG_DWORD;
-        // Negative numbers wrap, so that both -1 and 4294967295 give 0xFFFFFFFF.
-        const DWORD dwNumber = static_cast<DWORD>(static_cast<long long>(value.GetNumber()));
+        const DWORD dwNumber = DwordOfNumber(value.GetNumber());
         data.assign(reinterpret_cast<const BYTE*>(&dwNumber), reinterpret_cast<const BYTE*>(&dwNumber) + 4);
         return true;
     }
@@ -183,12 +194,12 @@ bool DataOfValue(const char* pszType, const CScriptValue& value, DWORD& dwType, 
 int RegWrite(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
 {
     const int nCount = args.GetCount();
-    if (nCount == 2 || nCount == 3) {
-        result.SetInteger(0);
-        return 0;
-    }
     return WithKeyOfArgument(engine, args, result, kWriteKey, [&](CRegistryKey& key) {
-        if (nCount == 1)
+        // A value named without its type and data writes nothing, but its key
+        // is made all the same.
+        if (nCount == 2 || nCount == 3)
+            result.SetInteger(0);
+        if (nCount < 4)
             return 0;
         DWORD dwType = 0;
         std::vector<BYTE> data;

@@ -58,9 +58,11 @@ int FileGetShortcut(CMarionet_Script& engine, CScriptValueList& args, CScriptVal
         engine.SetErrorCode(1);
         return 0;
     }
-    SetStringArray(result,
-                   {fields.m_strTarget, *fields.m_strWorkingDir, *fields.m_strArguments, *fields.m_strDescription,
-                    *fields.m_strIconFile, std::to_string(*fields.m_nIconIndex), std::to_string(*fields.m_nShowCmd)});
+    if (SetStringArray(result, {fields.m_strTarget, *fields.m_strWorkingDir, *fields.m_strArguments,
+                                *fields.m_strDescription, *fields.m_strIconFile, "", ""})) {
+        ArrayElement1D(result, 5)->SetInteger(*fields.m_nIconIndex);
+        ArrayElement1D(result, 6)->SetInteger(*fields.m_nShowCmd);
+    }
     return 0;
 }
 

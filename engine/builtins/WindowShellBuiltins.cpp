@@ -112,7 +112,8 @@ int ToolTip(CMarionet_Script& engine, CScriptValueList& args, CScriptValue&)
 
     CScriptString text = args[0].GetString();
     TOOLINFOA tool = {};
-    tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    // The whole record, reserved field included: 48 bytes on 32-bit systems.
+    tool.cbSize = sizeof tool;
     tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
     tool.lpszText = text.GetBuffer();
     if (engine.m_hToolTip) {

@@ -261,6 +261,22 @@ TEST_F(MainDialogTest, TestRunsItsScriptWithoutArguments)
     DeleteFileA(output.c_str());
 }
 
+TEST_F(MainDialogTest, TestWaitsWhileARobotRuns)
+{
+    const std::string output = e2e::TempFilePath("app_dialog_test_guard");
+    const std::string write = "FileWriteLine(\"" + output + "\", ";
+    WriteRobot("Probe", "None", "None", 0, {write + "\"tested\")"});
+    WriteRobot("Long", "None", "None", 0, {write + "\"first\")", "Delay(300)", write + "\"last\")"});
+    CMarionetDlg& dialog = OpenDialog();
+    dialog.SetTestScriptPath(RobotFile("Probe").c_str());
+    // Reaches the dialog while the robot runs, from the run's own message pump.
+    dialog.PostMessage(WM_COMMAND, MAKEWPARAM(IDC_TEST, BN_CLICKED), 0);
+    EXPECT_EQ(dialog.RunRobotByName("Long"), 1);
+    Command(IDC_TEST);
+    EXPECT_EQ(e2e::ReadLines(output), std::vector<std::string>({"first", "last", "tested"}));
+    DeleteFileA(output.c_str());
+}
+
 class ScheduleCommandTest : public ScheduleJobTest
 {
 protected:

@@ -252,19 +252,52 @@ TEST_F(RunLoopTest, LoadRefusesCallsToUndefinedFunctions)
     EXPECT_NE(std::string::npos, std::string(m_boxes.Requests()[0].text).find("Error: Unknown function name."));
 }
 
-// A robot file whose one line goes to the recorded window of that title and
-// program; by default one that does not exist.
-std::string WriteRecordedWindowRobot(const std::string& title = "No Such Window 4711",
-                                     const std::string& program = "C:\\nowhere\\nothing.exe")
+struct RecordedWindowRow
+{
+    std::string title;
+    std::string program;
+    int winIndex;
+};
+
+// A robot file of the lines and the recorded windows that they go to.
+std::string WriteRecordedWindowsRobot(const std::vector<std::string>& lines,
+                                      const std::vector<RecordedWindowRow>& records)
 {
     const std::string path = e2e::TempFilePath("recwin") + ".txt";
     std::ofstream out(path, std::ios::binary);
     out << "[General]\r\nName=recwin\r\nStartKey=None\r\nEndKey=None\r\nDescription=\r\nEnable=0\r\n"
            "RepeatOption=0\r\nRepeatTimes=1\r\nOriginalSpeed=1\r\nUseSimilarWin=0\r\nUseRecWin=1\r\n"
-           "TriggerRobot=\r\nRunAtBackground=0\r\n[Script]\r\n$recline = 1-> At Win [0]\r\n[RecWinInfo]\r\n"
-           "WinIndex=1\r\nWinTitle="
-        << title << "\r\nWinPath=" << program << "\r\nWinParentLevel=0\r\nWinRect=10,10,200,200\r\n";
+           "TriggerRobot=\r\nRunAtBackground=0\r\n[Script]\r\n";
+    for (const std::string& line : lines)
+        out << line << "\r\n";
+    out << "[RecWinInfo]\r\n";
+    for (const RecordedWindowRow& record : records) {
+        out << "WinIndex=" << record.winIndex << "\r\nWinTitle=" << record.title << "\r\nWinPath=" << record.program
+            << "\r\nWinParentLevel=0\r\nWinRect=10,10,200,200\r\n";
+    }
     return path;
+}
+
+// A robot file whose one line goes to the recorded window of that title and
+// program; by default one that does not exist.
+std::string WriteRecordedWindowRobot(const std::string& title = "No Such Window 4711",
+                                     const std::string& program = "C:\\nowhere\\nothing.exe")
+{
+    return WriteRecordedWindowsRobot({"$recline = 1-> At Win [0]"}, {{title, program, 1}});
+}
+
+HWND CreateLiveWindow(const char* title)
+{
+    return CreateWindowExA(0, "STATIC", title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 300, 200, nullptr, nullptr,
+                           GetModuleHandleA(nullptr), nullptr);
+}
+
+CString ProgramOf(HWND window)
+{
+    CString program;
+    CActiveWinPath identity;
+    identity.GetProcessPath(window, program);
+    return program;
 }
 
 TEST_F(RunLoopTest, RecordedWindowIsAwaitedFortyTimesThenTheRunStops)
@@ -306,14 +339,10 @@ TEST_F(RunLoopTest, RunBuiltinAsksForTheLongRecordedWindowLimitOnce)
 
 TEST_F(RunLoopTest, SimilarWindowStandsInForTheRecordedOneAndIsRemembered)
 {
-    HWND window = CreateWindowExA(0, "STATIC", "Renamed Window 5150", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 300,
-                                  200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND window = CreateLiveWindow("Renamed Window 5150");
     ASSERT_NE(nullptr, window);
-    CString program;
-    {
-        CActiveWinPath identity;
-        ASSERT_EQ(1, identity.GetProcessPath(window, program));
-    }
+    const CString program = ProgramOf(window);
+    ASSERT_FALSE(program.IsEmpty());
     ASSERT_EQ(0, LoadRobot(WriteRecordedWindowRobot("Recorded Window 5150", program.GetString())));
     m_engine.m_bUseRecWin = 1;
     m_engine.m_bUseSimilarWin = 1;
@@ -333,6 +362,37 @@ TEST_F(RunLoopTest, SimilarWindowStandsInForTheRecordedOneAndIsRemembered)
     EXPECT_EQ(10, placed.left);
     EXPECT_EQ(10, placed.top);
     DestroyWindow(window);
+}
+
+// Both titles changed since recording: the second recorded window of the
+// program passes over the live window that the first one took, and a record
+// of the first one's window index takes that same window again.
+TEST_F(RunLoopTest, TwoRecordedWindowsOfOneProgramGoToTwoLiveWindows)
+{
+    HWND one = CreateLiveWindow("Live Window One");
+    HWND two = CreateLiveWindow("Live Window Two");
+    ASSERT_NE(nullptr, one);
+    ASSERT_NE(nullptr, two);
+    const std::string program = ProgramOf(one).GetString();
+    ASSERT_EQ(0, LoadRobot(WriteRecordedWindowsRobot(
+                     {"$first = 1-> At Win [0]", "$second = 1-> At Win [1]", "$again = 1-> At Win [2]"},
+                     {{"Recorded One", program, 1}, {"Recorded Two", program, 2}, {"Recorded Again", program, 1}})));
+    m_engine.m_bUseRecWin = 1;
+    m_engine.m_bUseSimilarWin = 1;
+    m_engine.ExecuteFromLine(1, 1);
+    m_engine.m_bUseRecWin = 0;
+    m_engine.m_bUseSimilarWin = 0;
+
+    EXPECT_EQ("111", Global("FIRST") + Global("SECOND") + Global("AGAIN"));
+    EXPECT_EQ(0, m_boxes.Count());
+    const std::vector<RecordedWindowInfo>& records = m_file.m_vecRecWinInfo;
+    ASSERT_EQ(3u, records.size());
+    EXPECT_TRUE(records[0].hWnd == one || records[0].hWnd == two);
+    EXPECT_TRUE(records[1].hWnd == one || records[1].hWnd == two);
+    EXPECT_NE(records[0].hWnd, records[1].hWnd);
+    EXPECT_EQ(records[0].hWnd, records[2].hWnd);
+    DestroyWindow(one);
+    DestroyWindow(two);
 }
 
 TEST_F(RunLoopTest, FatalErrorStopsTheRemainingRunsOfARobot)

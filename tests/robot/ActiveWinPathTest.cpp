@@ -141,6 +141,25 @@ TEST_F(ActiveWinPath, ASimilarTitleIsTakenOnlyWhenAllowed)
     EXPECT_EQ("WinPath Gone", std::string(identity.m_Target.WinTitle));
 }
 
+TEST_F(ActiveWinPath, AHiddenWindowIsTheCandidateOnlyWhenNoVisibleOneIs)
+{
+    RecordedWindowInfo info = AlphaRecord({40, 40, 520, 300});
+    info.WinTitle = "WinPath Gone";
+    ShowWindow(s_alpha, SW_HIDE);
+    CActiveWinPath visibleFirst;
+    EXPECT_EQ(1, visibleFirst.ActivateWin(info, 0));
+    EXPECT_EQ(s_beta, info.hWnd);
+    EXPECT_FALSE(IsWindowVisible(s_alpha));
+
+    CActiveWinPath hiddenOnly;
+    hiddenOnly.m_SkipList.push_back(s_beta);
+    EXPECT_EQ(0, hiddenOnly.ActivateWin(info, 1));
+    EXPECT_EQ(1, hiddenOnly.ActivateWin(info, 0));
+    EXPECT_EQ(s_alpha, info.hWnd);
+    EXPECT_TRUE(IsWindowVisible(s_alpha));
+    EXPECT_TRUE(SameRect(info.WinRect, WindowRect(s_alpha)));
+}
+
 TEST_F(ActiveWinPath, SkippedWindowsAreNeverChosen)
 {
     RecordedWindowInfo info = AlphaRecord({40, 40, 520, 300});

@@ -1,8 +1,11 @@
 // Control built-ins and ControlCommand run from scripts against tapwin.exe:
 // edit, list box, button, check box, combo box, tab control and status bar.
+#include "tests/engine/builtins/BuiltinScriptRunner.h"
 #include "tests/engine/builtins/TapwinSuite.h"
 
 #include <gtest/gtest.h>
+
+#include <cstring>
 
 namespace {
 
@@ -163,6 +166,51 @@ TEST_F(ControlBuiltinsTest, StatusBarText)
             "Put(StatusBarGetText(\"NoSuch Window\") & \"/\" & @error)",
         },
         {"Part one", "Part two", "/1", "/1", "/1"}));
+}
+
+// A list box and an edit that overstate lengths: the list's selected item is
+// said to be 2^31 - 1 chars long, and a line the whole buffer and more.
+LRESULT CALLBACK OverstatingControl(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT kOverstated = 0x7FFFFFFF;
+    switch (message) {
+    case LB_GETCURSEL:
+        return 0;
+    case LB_GETTEXTLEN:
+        return kOverstated;
+    case EM_GETLINE: {
+        char* buffer = reinterpret_cast<char*>(lParam);
+        std::memset(buffer, 'x', *reinterpret_cast<WORD*>(buffer));
+        return kOverstated;
+    }
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+// In this process, where the answers reach the built-in as the control gives
+// them: a list item text longer than any read fails, and a line is no longer
+// than the buffer it went to.
+TEST(ControlCommandLengths, OverstatedByTheControl)
+{
+    HWND window = e2e::CreateTestWindow("OverstatingWindow", DefWindowProcA, "Overstating Lengths",
+                                        WS_OVERLAPPEDWINDOW | WS_VISIBLE, {40, 40, 400, 300});
+    ASSERT_NE(nullptr, window);
+    e2e::CreateTestWindow("ListBoxOverstating", OverstatingControl, "", WS_CHILD | WS_VISIBLE, {0, 0, 100, 100},
+                          window);
+    e2e::CreateTestWindow("EditOverstating", OverstatingControl, "", WS_CHILD | WS_VISIBLE, {100, 0, 200, 100}, window);
+    CBuiltinScriptRunner runner;
+    const bool ran = runner.Run({
+        "$item = ControlCommand(\"Overstating Lengths\", \"\", \"ListBoxOverstating1\", \"GetCurrentSelection\", \"\")",
+        "$itemError = @error",
+        "$line = ControlCommand(\"Overstating Lengths\", \"\", \"EditOverstating1\", \"GetLine\", 1)",
+        "$lineError = @error",
+    });
+    DestroyWindow(window);
+    ASSERT_TRUE(ran);
+    EXPECT_EQ("1/1", runner.Text("item") + "/" + runner.Text("itemError"));
+    EXPECT_EQ(std::string(0x8000, 'x'), runner.Text("line"));
+    EXPECT_EQ(0, runner.Var("lineError").GetInteger());
 }
 
 }  // namespace

@@ -199,7 +199,7 @@ TEST(FileBuiltins, Drives)
         "$l = DriveGetLabel($m)",
         "Put(@error & DriveSetLabel($m, \"x\"))",
         "$a = DriveGetDrive(\"FIXED\")",
-        "Put(($a[0] >= 2) & $a[1] & $a[$a[0]])",
+        "Put(($a[0] >= 2) & IsNumber($a[0]) & $a[1] & $a[$a[0]])",
         "$a = DriveGetDrive(\"all\")",
         "Put($a[0] >= 2)",
         "$a = DriveGetDrive(\"cdrom\")",
@@ -212,7 +212,7 @@ TEST(FileBuiltins, Drives)
         "Put(CDTray(\"c:\", \"open\") & CDTray($m, \"closed\"))",
     });
     EXPECT_EQ(0, run.exitCode) << run.output;
-    EXPECT_EQ((Lines{"FixedFixed", "1", "1110", "1", "READY0", "INVALID1", "NTFS0", "10", "0", "10", "1c:z:", "1", "1",
+    EXPECT_EQ((Lines{"FixedFixed", "1", "1110", "1", "READY0", "INVALID1", "NTFS0", "10", "0", "10", "11c:z:", "1", "1",
                      "1", "01", "[]10", "00"}),
               run.values);
 }
@@ -230,12 +230,13 @@ TEST(FileBuiltins, Shortcuts)
         "\"\\up.LNK\"))",
         "$s = FileGetShortcut($d & \"\\link\")",
         "Put(@error & IsArray($s))",
-        "Put(($s[0] = $t) & ($s[1] = $d) & \"|\" & $s[2] & \"|\" & $s[3] & \"|\" & ($s[4] = $t) & $s[5] & $s[6])",
+        "Put(($s[0] = $t) & ($s[1] = $d) & \"|\" & $s[2] & \"|\" & $s[3] & \"|\" & ($s[4] = $t) & $s[5] & $s[6] & "
+        "IsNumber($s[5]) & IsNumber($s[6]))",
         "$s = FileGetShortcut($d & \"\\missing\")",
         "Put(@error)",
     });
     EXPECT_EQ(0, run.exitCode) << run.output;
-    EXPECT_EQ((Lines{"1", "111", "01", "11|-a b|desc|121", "1"}), run.values);
+    EXPECT_EQ((Lines{"1", "111", "01", "11|-a b|desc|12111", "1"}), run.values);
     CShortcutFields fields;
     EXPECT_TRUE(ReadShortcut(folder + "\\link.lnk", fields));
     EXPECT_EQ(MAKEWORD('K', HOTKEYF_CONTROL | HOTKEYF_ALT | HOTKEYF_SHIFT), fields.m_wHotkey.value_or(0));

@@ -24,6 +24,7 @@ protected:
     {
         SHDeleteKeyA(HKEY_CURRENT_USER, m_subkey.c_str());
         SHDeleteKeyA(HKEY_CURRENT_USER, (m_subkey + "Big").c_str());
+        SHDeleteKeyA(HKEY_CURRENT_USER, (m_subkey + "Made").c_str());
     }
 
     DWORD StoredSize(const char* value)
@@ -76,10 +77,19 @@ TEST_F(RegistryBuiltinsTest, ValuesOfEveryTypeBothWays)
         "Put(RegWrite($k, \"long\", \"REG_MULTI_SZ\", $s) & \"/\" & RegRead($k, \"long\") & \"/\" & @error)",
         "Put(StringLen(RegRead($b, \"max\")) & \"/\" & StringLen(RegRead($b, \"maxtext\")))",
         "Put(RegRead($b, \"over\") & \"/\" & @error)",
+        // Without type and data nothing is written, but the key is made.
+        "$m = " + ScriptLiteral(m_key + "Made"),
+        "Put(RegWrite($m & \"\\deep\", \"v\", \"REG_SZ\") & RegEnumKey($m, 1) & RegWrite($m & \"\\two\", \"v\") & "
+        "RegEnumKey($m, 2) & RegEnumVal($m & \"\\deep\", 1) & @error)",
+        "Put(RegWrite($k, \"neg\", \"REG_DWORD\", -1) & RegRead($k, \"neg\") & \"/\" & RegWrite($k, \"nan\", "
+        "\"REG_DWORD\", 0 / 0) & RegRead($k, \"nan\"))",
+        "Put(RegWrite($k, \"inf\", \"REG_DWORD\", 1 / 0) & RegRead($k, \"inf\") & \"/\" & RegWrite($k, \"low\", "
+        "\"REG_DWORD\", -1e300) & RegRead($k, \"low\"))",
     });
     std::vector<std::string> expected = {"1text", "1%PATH%x", "1one",         "two",         "1/4294967295", "101AB",
                                          "00",    "001",      "1subonly",     "/-1//-1//-1", "/-1//1",       "1001",
                                          "/-1",   "1//-2",    "131070/65534", "/-2"};
+    expected.insert(expected.end(), {"0deep0two-1", "14294967295/10", "12147483647/12147483648"});
     EXPECT_EQ(expected, run.values) << run.output;
     EXPECT_EQ(65536u + 2, StoredSize("long"));
     EXPECT_EQ(0u, StoredSize("odd"));
@@ -100,6 +110,7 @@ TEST_F(RegistryBuiltinsTest, RemotePathsAndFatalErrors)
              "))"},
         {"RegWrite(" + ScriptLiteral(m_key) + ", \"v\", \"REG_QWORD\", 1)"},
         {"RegRead(\"HKXX\\Software\", \"v\")"},
+        {"RegWrite(\"HKXX\\Software\", \"v\", \"REG_SZ\")"},
     };
     std::vector<scripttest::Result> results = scripttest::RunScripts(scripts);
     EXPECT_EQ(std::vector<std::string>({"1far", "/1/001"}), results[0].OutputLines()) << results[0].FirstBox();

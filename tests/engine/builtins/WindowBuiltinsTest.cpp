@@ -1,10 +1,12 @@
 // Window built-ins run from scripts against tapwin.exe windows.
 #include "engine/builtins/WindowSearch.h"
 #include "tests/engine/builtins/BuiltinScriptRun.h"
+#include "tests/engine/builtins/BuiltinScriptRunner.h"
 #include "tests/engine/builtins/TapwinSuite.h"
 #include "tests/support/TextCase.h"
 #include "tests/tools/e2e/E2eSupport.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -155,12 +157,23 @@ TEST_F(WindowBuiltinsTest, MenuOfAnotherProgramAndToolTip)
     ScriptOutcome run = RunPutScript({
         "Put(WinMenuSelectItem(\"Untitled\", \"\", \"&File\", \"&Open\"))",
         "Put(WinMenuSelectItem(\"NoSuch Window\", \"\", \"&File\"))",
-        "ToolTip(\"Tip text\", 300, 300)",
-        "ToolTip(\"Other tip\")",
     });
     EXPECT_EQ(0, run.exitCode) << run.output;
     ASSERT_EQ(2u, run.values.size()) << run.output;
     EXPECT_EQ("0", run.values[1]);
+
+    // A second call moves the one tool and replaces its text.
+    CBuiltinScriptRunner runner;
+    ASSERT_TRUE(runner.Run({"ToolTip(\"Tip text\", 300, 300)", "ToolTip(\"Other tip\")"}));
+    const HWND tip = runner.Engine().m_hToolTip;
+    ASSERT_NE(nullptr, tip);
+    EXPECT_EQ(1, SendMessageA(tip, TTM_GETTOOLCOUNT, 0, 0));
+    char text[32] = "";
+    TOOLINFOA tool = {};
+    tool.cbSize = sizeof tool;
+    tool.lpszText = text;
+    SendMessageA(tip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
+    EXPECT_STREQ("Other tip", text);
 }
 
 TEST_F(WindowBuiltinsTest, WinKillAndWinClose)
@@ -205,9 +218,20 @@ TEST_F(WindowBuiltinsTest, HungWindowGivesEachBuiltinsFailureResult)
         {"ControlCommand(\"Hung Tapwin\", \"\", \"ListBox1\", \"FindString\", \"x\")", "1|1"},
         {"ControlCommand(\"Hung Tapwin\", \"\", \"Edit1\", \"GetLineCount\", \"\")", "1|1"},
         {"StatusBarGetText(\"Hung Tapwin\")", "|1"},
+        {"WinSetState(\"Hung Tapwin\", \"\", 9)", "1|0"},
+        {"WinSetOnTop(\"Hung Tapwin\", \"\", 1)", "1|0"},
+        {"ControlFocus(\"Hung Tapwin\", \"\", \"Edit1\")", "0|0"},
+        {"ControlMove(\"Hung Tapwin\", \"\", \"Edit1\", 5, 5)", "0|0"},
+        {"ControlEnable(\"Hung Tapwin\", \"\", \"Edit1\")", "0|0"},
+        {"ControlDisable(\"Hung Tapwin\", \"\", \"Edit1\")", "0|0"},
+        {"ControlShow(\"Hung Tapwin\", \"\", \"Edit1\")", "0|0"},
+        {"ControlHide(\"Hung Tapwin\", \"\", \"Edit1\")", "0|0"},
+        // Minimised, so activating it would restore it first.
+        {"WinActivate(\"Hung Tapwin\")", "1|0"},
     };
     HWND hung = StartTapwin("Hung Tapwin", "", "500,300");
     ASSERT_NE(nullptr, hung);
+    ShowWindow(hung, SW_MINIMIZE);
     PostMessageA(hung, WM_APP + 1, 120000, 0);
     Sleep(200);
     std::vector<std::string> lines = {"Opt(\"WinWaitDelay\", 0)"};
