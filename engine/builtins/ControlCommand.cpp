@@ -18,6 +18,7 @@ const WORD kLineBufferChars = 0x8000;
 // Longest list item text read: another program's control may answer any
 // length, and the buffer is made for the length it answers.
 const LRESULT kListTextMax = 1 << 20;
+const DWORD kSelectionEndMax = 32767;
 
 // One sub-command at work: the control, the searched control name the kind
 // tests look at, the option and where results go.
@@ -158,9 +159,12 @@ void GetSelected(const CCommandCall& call)
         call.Fail();
         return;
     }
+    // A selection ends within the first 32767 characters, so no more is read
+    // whatever length the other program's control answers.
+    length = std::min<LRESULT>(length, kSelectionEndMax);
     std::vector<char> text(static_cast<size_t>(length) + kTextMargin, '\0');
     LRESULT got = call.Send(WM_GETTEXT, static_cast<WPARAM>(length) + 1, reinterpret_cast<LPARAM>(text.data()));
-    if (got == 0 || end > 32767 || start > static_cast<DWORD>(got)) {
+    if (got == 0 || end > kSelectionEndMax || start > static_cast<DWORD>(got)) {
         call.Fail();
         return;
     }

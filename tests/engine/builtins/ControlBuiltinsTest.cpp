@@ -169,7 +169,8 @@ TEST_F(ControlBuiltinsTest, StatusBarText)
 }
 
 // A list box and an edit that overstate lengths: the list's selected item is
-// said to be 2^31 - 1 chars long, and a line the whole buffer and more.
+// said to be 2^31 - 1 chars long, a line the whole buffer and more, and the
+// edit's text 2^31 - 1 chars with its first three selected.
 LRESULT CALLBACK OverstatingControl(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     const LRESULT kOverstated = 0x7FFFFFFF;
@@ -183,6 +184,15 @@ LRESULT CALLBACK OverstatingControl(HWND window, UINT message, WPARAM wParam, LP
         std::memset(buffer, 'x', *reinterpret_cast<WORD*>(buffer));
         return kOverstated;
     }
+    case EM_GETSEL:
+        *reinterpret_cast<DWORD*>(wParam) = 0;
+        *reinterpret_cast<DWORD*>(lParam) = 3;
+        return 0;
+    case WM_GETTEXTLENGTH:
+        return kOverstated;
+    case WM_GETTEXT:
+        std::memset(reinterpret_cast<char*>(lParam), 'y', wParam - 1);
+        return static_cast<LRESULT>(wParam - 1);
     default:
         return DefWindowProcA(window, message, wParam, lParam);
     }
@@ -205,12 +215,14 @@ TEST(ControlCommandLengths, OverstatedByTheControl)
         "$itemError = @error",
         "$line = ControlCommand(\"Overstating Lengths\", \"\", \"EditOverstating1\", \"GetLine\", 1)",
         "$lineError = @error",
+        "$selected = ControlCommand(\"Overstating Lengths\", \"\", \"EditOverstating1\", \"GetSelected\", \"\")",
     });
     DestroyWindow(window);
     ASSERT_TRUE(ran);
     EXPECT_EQ("1/1", runner.Text("item") + "/" + runner.Text("itemError"));
     EXPECT_EQ(std::string(0x8000, 'x'), runner.Text("line"));
     EXPECT_EQ(0, runner.Var("lineError").GetInteger());
+    EXPECT_EQ("yyy", runner.Text("selected"));
 }
 
 }  // namespace
