@@ -1,11 +1,13 @@
 #include "engine/system/SystemFiles.h"
 
 #include "engine/system/COsVersion.h"
+#include "engine/system/FileTreeWalk.h"
 #include "engine/system/SystemPaths.h"
 
 #include <shellapi.h>
 
 #include <cstring>
+#include <set>
 #include <vector>
 
 namespace {
@@ -21,37 +23,26 @@ std::string FolderOf(const std::string& path)
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-// What a walk over the entries of a pattern met: an entry other than "." and
-// "..", a file, an action that failed.
-struct MatchWalk
+// The files (not folders) that a full pattern matches, listed before anything
+// acts on them: a copy or a rename that lands in the searched folder and
+// matches the pattern would otherwise be met again, and again.
+struct PatternMatches
 {
-    bool bEntry = false;
-    bool bFile = false;
-    bool bFailed = false;
+    bool anyEntry = false;  // anything other than "." and "..", folders included
+    std::vector<std::string> files;
 };
 
-// Hands each file (not folder) that the full pattern matches to the action,
-// as its full path and its name, in the system's order, until one fails.
-template <class Action>
-MatchWalk WalkMatchingFiles(const std::string& full, Action action)
+PatternMatches ListMatchingFiles(const std::string& full)
 {
-    MatchWalk walk;
-    const std::string folder = FolderOf(full);
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA(full.c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE)
-        return walk;
-    do {
-        if (IsDotEntry(data.cFileName))
+    PatternMatches matches;
+    for (const CDirectoryEntry& entry : ListDirectory(full)) {
+        if (IsDotEntry(entry.m_strName.c_str()))
             continue;
-        walk.bEntry = true;
-        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            continue;
-        walk.bFile = true;
-        walk.bFailed = !action(folder + data.cFileName, data.cFileName);
-    } while (!walk.bFailed && FindNextFileA(find, &data));
-    FindClose(find);
-    return walk;
+        matches.anyEntry = true;
+        if (!(entry.m_dwAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            matches.files.push_back(entry.m_strName);
+    }
+    return matches;
 }
 
 // A full path; a folder stands for all its files. False when the system
@@ -109,6 +100,36 @@ bool CopyOrMoveOne(const std::string& source, const std::string& target, bool ov
     return CopyFileA(source.c_str(), target.c_str(), !overwrite) && DeleteFileA(source.c_str());
 }
 
+// A file of the pattern and where it goes.
+struct FileTransfer
+{
+    std::string source;
+    std::string target;
+};
+
+std::string PathKey(const std::string& path)
+{
+    std::string key = path;
+    CharUpperBuffA(&key[0], static_cast<DWORD>(key.size()));
+    return key;
+}
+
+// True when two files would land on one name, or one on another's own file:
+// each would replace what the other brought or has still to go.
+bool TargetsCollide(const std::vector<FileTransfer>& transfers)
+{
+    std::set<std::string> sources;
+    for (const FileTransfer& transfer : transfers)
+        sources.insert(PathKey(transfer.source));
+    std::set<std::string> targets;
+    for (const FileTransfer& transfer : transfers) {
+        const std::string key = PathKey(transfer.target);
+        if (!targets.insert(key).second || (key != PathKey(transfer.source) && sources.count(key)))
+            return true;
+    }
+    return false;
+}
+
 // Full paths of a source folder and a different destination.
 bool DistinctFolderPaths(const char* source, const char* destination, std::string& from, std::string& to)
 {
@@ -139,9 +160,13 @@ bool DeleteFiles(const char* pattern)
     std::string full;
     if (!FullPattern(pattern, full))
         return false;
-    const MatchWalk walk =
-        WalkMatchingFiles(full, [](const std::string& path, const char*) { return DeleteFileA(path.c_str()) != 0; });
-    return walk.bFile && !walk.bFailed;
+    const std::string folder = FolderOf(full);
+    const PatternMatches matches = ListMatchingFiles(full);
+    for (const std::string& name : matches.files) {
+        if (!DeleteFileA((folder + name).c_str()))
+            return false;
+    }
+    return !matches.files.empty();
 }
 
 void MakeTargetName(const char* sourceName, const char* destination, std::string& target)
@@ -175,12 +200,21 @@ bool CopyMoveFiles(const char* source, const char* destination, bool overwrite, 
     std::string to;
     if (!FullPattern(source, from) || !FullPattern(destination, to))
         return false;
-    const MatchWalk walk = WalkMatchingFiles(from, [&](const std::string& path, const char* name) {
-        std::string target;
-        MakeTargetName(name, to.c_str(), target);
-        return CopyOrMoveOne(path, target, overwrite, move);
-    });
-    return walk.bEntry && !walk.bFailed;
+    const std::string folder = FolderOf(from);
+    const PatternMatches matches = ListMatchingFiles(from);
+    std::vector<FileTransfer> transfers;
+    for (const std::string& name : matches.files) {
+        FileTransfer transfer{folder + name, std::string()};
+        MakeTargetName(name.c_str(), to.c_str(), transfer.target);
+        transfers.push_back(transfer);
+    }
+    if (TargetsCollide(transfers))
+        return false;
+    for (const FileTransfer& transfer : transfers) {
+        if (!CopyOrMoveOne(transfer.source, transfer.target, overwrite, move))
+            return false;
+    }
+    return matches.anyEntry;
 }
 
 bool MakeDirectoryPath(const char* path)

@@ -20,7 +20,9 @@ bool DeleteFiles(const char* pattern);
 void MakeTargetName(const char* sourceName, const char* destination, std::string& target);
 
 // Copies or moves every file matching the pattern; true when the pattern
-// matched anything and nothing failed. A file is never copied or moved onto itself.
+// matched anything and nothing failed. A file is never copied or moved onto
+// itself; when two files would land on one name, or one on another match,
+// nothing is done and the result is false.
 bool CopyMoveFiles(const char* source, const char* destination, bool overwrite, bool move);
 
 // Makes the folder and its missing parents; an existing folder is success.

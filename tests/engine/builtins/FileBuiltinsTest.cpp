@@ -164,6 +164,33 @@ TEST(FileBuiltins, CopyMoveDeleteAndRecycle)
     EXPECT_EQ((Lines{"11", "01", "11", "110", "001", "10", "100", "1"}), run.values);
 }
 
+TEST(FileBuiltins, FilesNeverLandOnOneAnother)
+{
+    const ScriptOutcome run = RunInFolder({
+        "$i = $d & \"\\in\"",
+        "DirCreate($i)",
+        "FileWrite($i & \"\\a.txt\", \"a\")",
+        "FileWrite($i & \"\\b.txt\", \"b\")",
+        // Every match onto one name: nothing is moved or copied.
+        "Put(FileMove($i & \"\\*.txt\", $d & \"\\archive\", 1) & FileExists($d & \"\\archive\"))",
+        "Put(FileCopy($i & \"\\*.txt\", $d & \"\\archive\\\", 1) & FileExists($d & \"\\archive\"))",
+        "Put(FileCopy($i & \"\\*.txt\", $i & \"\\one.*\", 1) & FileExists($i & \"\\one.txt\"))",
+        "Put(FileRead($i & \"\\a.txt\", 1) & FileRead($i & \"\\b.txt\", 1))",
+        // Copies and renames that land in the searched folder are not met again.
+        "Put(FileCopy($i & \"\\*\", $i & \"\\x*\") & FileRead($i & \"\\xb.txt\", 1) & FileExists($i & \"\\xx*\"))",
+        "Put(FileMove($i & \"\\*\", $i & \"\\y*\") & FileRead($i & \"\\yxa.txt\", 1) & FileExists($i & \"\\yy*\"))",
+        "Put(FileExists($i & \"\\a.txt\") & FileExists($i & \"\\x*\"))",
+        // One match onto a new name is still a rename.
+        "Put(FileMove($i & \"\\ya.txt\", $d & \"\\archive\") & FileRead($d & \"\\archive\", 1))",
+        // A match onto another match's own file: nothing moves.
+        "FileWrite($i & \"\\b.txt\", \"c\")",
+        "Put(FileMove($i & \"\\*b.txt\", $i & \"\\y*\", 1) & FileRead($i & \"\\yb.txt\", 1) & FileRead($i & "
+        "\"\\b.txt\", 1))",
+    });
+    EXPECT_EQ(0, run.exitCode) << run.output;
+    EXPECT_EQ((Lines{"00", "00", "00", "ab", "1b0", "1a0", "00", "1a", "0bc"}), run.values);
+}
+
 TEST(FileBuiltins, Directories)
 {
     const ScriptOutcome run = RunInFolder({
