@@ -269,12 +269,15 @@ bool MoveDirectory(const char* source, const char* destination, bool overwrite)
 
 bool RemoveDirectoryTree(const char* path, bool recurse)
 {
-    if (!IsDirectory(path))
+    // The converted path is the one checked and handed on: a name that does
+    // not convert whole is refused there, so a folder the caller's text does
+    // not name is never removed.
+    std::string full;
+    if (!GetFullPath(path, full) || !IsDirectory(full.c_str()))
         return false;
     if (!recurse)
-        return RemoveDirectoryA(path) != FALSE;
-    std::string full;
-    return GetFullPath(path, full) && ShellFileOperation(FO_DELETE, full, std::string(), kQuietTreeFlags);
+        return RemoveDirectoryA(full.c_str()) != FALSE;
+    return ShellFileOperation(FO_DELETE, full, std::string(), kQuietTreeFlags);
 }
 
 bool SetFileTimeByType(const char* file, const FILETIME& time, int type)

@@ -34,7 +34,8 @@ bool CopyDirectory(const char* source, const char* destination, bool overwrite);
 // Moves a folder; across drives the source is deleted only after a complete copy.
 bool MoveDirectory(const char* source, const char* destination, bool overwrite);
 
-// Removes a folder, with recurse its whole content too.
+// Removes a folder, with recurse its whole content too; false when the
+// path does not convert to a full path naming a folder.
 bool RemoveDirectoryTree(const char* path, bool recurse);
 
 // Sets the creation (type 1), last-access (2) or last-write (other) time.

@@ -191,6 +191,43 @@ TEST(FileBuiltins, FilesNeverLandOnOneAnother)
     EXPECT_EQ((Lines{"00", "00", "00", "ab", "1b0", "1a0", "00", "1a", "0bc"}), run.values);
 }
 
+TEST(FileBuiltins, ACurrentFolderOutsideTheCodePageIsNeverActedOn)
+{
+    // Greek capital omega: "?" in a code page without it, a look-alike "O"
+    // where the system maps it by best fit.
+    const std::wstring name = L"\x03A9mega";
+    BOOL bLost = FALSE;
+    if (GetACP() == CP_UTF8 ||
+        (WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, name.c_str(), -1, nullptr, 0, nullptr, &bLost) && !bLost))
+        GTEST_SKIP() << "the code page " << GetACP() << " holds the name";
+    const std::string root = e2e::TempFilePath("codepage");
+    const std::wstring wideRoot(root.begin(), root.end());
+    const std::wstring folder = wideRoot + L"\\" + name;
+    ASSERT_TRUE(CreateDirectoryA(root.c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+    HANDLE inside = CreateFileW((folder + L"\\f.txt").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, inside);
+    CloseHandle(inside);
+    // The siblings that "?mega" or the look-alike would name.
+    const Lines siblings = {root + "\\Omega\\f.txt", root + "\\xmega\\f.txt", root + "\\amega"};
+    for (const std::string& path : siblings) {
+        MakeDirectoryPath(path.substr(0, path.rfind('\\')).c_str());
+        ASSERT_TRUE(e2e::WriteWholeFile(path, "f")) << path;
+    }
+    WCHAR saved[MAX_PATH] = L"";
+    GetCurrentDirectoryW(MAX_PATH, saved);
+    ASSERT_TRUE(SetCurrentDirectoryW(folder.c_str()));
+    // runrobot.exe starts in the test's current folder.
+    const ScriptOutcome run =
+        RunPutScript({"Put(FileDelete(\".\") & FileRecycle(\".\") & DirRemove(\".\", 1) & DirRemove(\".\"))"});
+    SetCurrentDirectoryW(saved);
+    EXPECT_TRUE(EndedWithValues(run, {"0000"}));
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW((folder + L"\\f.txt").c_str()));
+    for (const std::string& path : siblings)
+        EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(path.c_str())) << path;
+    RemoveDirectoryTree(root.c_str(), true);
+}
+
 TEST(FileBuiltins, Directories)
 {
     const ScriptOutcome run = RunInFolder({
