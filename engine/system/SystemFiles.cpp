@@ -96,7 +96,8 @@ bool CopyOrMoveOne(const std::string& source, const std::string& target, bool ov
     if (!move)
         return CopyFileA(source.c_str(), target.c_str(), !overwrite) != FALSE;
     if (!AreOnDifferentDrives(source.c_str(), target.c_str()))
-        return MoveFileExA(source.c_str(), target.c_str(), overwrite ? MOVEFILE_REPLACE_EXISTING : 0) != FALSE;
+        return MoveFileExA(source.c_str(), target.c_str(),
+                           MOVEFILE_COPY_ALLOWED | (overwrite ? MOVEFILE_REPLACE_EXISTING : 0)) != FALSE;
     return CopyFileA(source.c_str(), target.c_str(), !overwrite) && DeleteFileA(source.c_str());
 }
 

@@ -144,8 +144,11 @@ TEST(FileBuiltins, AttributesSizeExistenceVersionAndNames)
 TEST(FileBuiltins, CopyMoveDeleteAndRecycle)
 {
     const std::string other = "Z:\\tmp\\tapforge-files-" + std::to_string(GetCurrentProcessId());
+    // Another volume under the same drive letter as Z:\tmp.
+    const std::string shm = "Z:\\dev\\shm\\tapforge-files-" + std::to_string(GetCurrentProcessId()) + ".txt";
     const ScriptOutcome run = RunInFolder({
         "$z = \"" + other + "\"",
+        "$shm = \"" + shm + "\"",
         "FileWrite($d & \"\\a.txt\", \"a\")",
         "FileWrite($d & \"\\b.txt\", \"b\")",
         "DirCreate($d & \"\\c\")",
@@ -154,6 +157,8 @@ TEST(FileBuiltins, CopyMoveDeleteAndRecycle)
         "Put(FileInstall($d & \"\\a.txt\", $d & \"\\i.txt\") & FileExists($d & \"\\i.txt\"))",
         "DirCreate($z)",
         "Put(FileMove($d & \"\\c\\*.txt\", $z) & FileExists($z & \"\\a.txt\") & FileExists($d & \"\\c\\a.txt\"))",
+        "FileWrite($z & \"\\v.txt\", \"v\")",
+        "Put(FileMove($z & \"\\v.txt\", $shm) & FileRead($shm, 1) & FileExists($z & \"\\v.txt\") & FileDelete($shm))",
         "DirRemove($z, 1)",
         "Put(FileDelete($d & \"\\*.zzz\") & FileDelete(\"\") & FileExists($d & \"\\a.txt\"))",
         "Put(FileDelete($d & \"\\i.txt\") & FileExists($d & \"\\i.txt\"))",
@@ -161,7 +166,7 @@ TEST(FileBuiltins, CopyMoveDeleteAndRecycle)
         "Put(FileRecycleEmpty())",
     });
     EXPECT_EQ(0, run.exitCode) << run.output;
-    EXPECT_EQ((Lines{"11", "01", "11", "110", "001", "10", "100", "1"}), run.values);
+    EXPECT_EQ((Lines{"11", "01", "11", "110", "1v01", "001", "10", "100", "1"}), run.values);
 }
 
 TEST(FileBuiltins, FilesNeverLandOnOneAnother)
