@@ -87,18 +87,38 @@ bool SamePath(const std::string& a, const std::string& b)
     return lstrcmpiA(a.c_str(), b.c_str()) == 0;
 }
 
-bool CopyOrMoveOne(const std::string& source, const std::string& target, bool overwrite, bool move)
+// Same drive: a rename, or a copy when the target lies on another volume
+// mounted under the same letter. Across drives: copy, then delete the source.
+bool TransferFile(const std::string& source, const std::string& target, bool overwrite, bool move)
 {
-    if (SamePath(source, target))
-        return move;  // already where it should be; a copy onto itself is an error
-    if (!overwrite && GetFileAttributesA(target.c_str()) != INVALID_FILE_ATTRIBUTES)
-        return false;
     if (!move)
         return CopyFileA(source.c_str(), target.c_str(), !overwrite) != FALSE;
     if (!AreOnDifferentDrives(source.c_str(), target.c_str()))
         return MoveFileExA(source.c_str(), target.c_str(),
                            MOVEFILE_COPY_ALLOWED | (overwrite ? MOVEFILE_REPLACE_EXISTING : 0)) != FALSE;
     return CopyFileA(source.c_str(), target.c_str(), !overwrite) && DeleteFileA(source.c_str());
+}
+
+bool CopyOrMoveOne(const std::string& source, const std::string& target, bool overwrite, bool move)
+{
+    if (SamePath(source, target))
+        return move;  // already where it should be; a copy onto itself is an error
+    const DWORD dwTarget = GetFileAttributesA(target.c_str());
+    if (dwTarget == INVALID_FILE_ATTRIBUTES)
+        return TransferFile(source, target, overwrite, move);
+    if (!overwrite)
+        return false;
+    // The system refuses to copy over a hidden file. The old file is never
+    // deleted first, so that a failed copy leaves it as it was: its mark is
+    // taken off for the copy and put back when the copy fails.
+    const bool bHidden = (dwTarget & FILE_ATTRIBUTE_HIDDEN) && !(dwTarget & FILE_ATTRIBUTE_DIRECTORY);
+    const DWORD dwShown = dwTarget & ~FILE_ATTRIBUTE_HIDDEN;
+    if (bHidden && !SetFileAttributesA(target.c_str(), dwShown ? dwShown : FILE_ATTRIBUTE_NORMAL))
+        return false;
+    const bool bDone = TransferFile(source, target, overwrite, move);
+    if (!bDone && bHidden)
+        SetFileAttributesA(target.c_str(), dwTarget);
+    return bDone;
 }
 
 // A file of the pattern and where it goes.

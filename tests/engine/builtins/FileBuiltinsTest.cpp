@@ -196,6 +196,37 @@ TEST(FileBuiltins, FilesNeverLandOnOneAnother)
     EXPECT_EQ((Lines{"00", "00", "00", "ab", "1b0", "1a0", "00", "1a", "0bc"}), run.values);
 }
 
+TEST(FileBuiltins, OverwriteReplacesAHiddenFile)
+{
+    const std::string folder = e2e::TempFilePath("hidden");
+    const std::string other = "Z:\\tmp\\tapforge-hidden-" + std::to_string(GetCurrentProcessId());
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+    ASSERT_TRUE(e2e::WriteWholeFile(folder + "\\locked.txt", "lock"));
+    // Held open without sharing, so that a copy from it fails.
+    HANDLE locked = CreateFileA((folder + "\\locked.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, locked);
+    const ScriptOutcome run = RunPutScript({
+        "$d = \"" + folder + "\"",
+        "$z = \"" + other + "\"",
+        "$h = $d & \"\\h.txt\"",
+        "FileWrite($h, \"old\")",
+        "FileSetAttrib($h, \"+H\")",
+        "FileWrite($d & \"\\n.txt\", \"new\")",
+        "Put(FileCopy($d & \"\\n.txt\", $h) & FileRead($h, 3))",
+        "Put(FileCopy($d & \"\\locked.txt\", $h, 1) & FileRead($h, 3) & (StringInStr(FileGetAttrib($h), \"H\") > 0))",
+        "Put(FileCopy($d & \"\\n.txt\", $h, 1) & FileRead($h, 3))",
+        "FileSetAttrib($h, \"+H\")",
+        "Put(FileInstall($d & \"\\locked.txt\", $h, 1) & (StringInStr(FileGetAttrib($h), \"H\") > 0))",
+        "DirCreate($z)",
+        "FileWrite($z & \"\\m.txt\", \"mov\")",
+        "Put(FileMove($z & \"\\m.txt\", $h, 1) & FileRead($h, 3) & FileExists($z & \"\\m.txt\"))",
+        "DirRemove($z, 1)",
+    });
+    CloseHandle(locked);
+    RemoveDirectoryTree(folder.c_str(), true);
+    EXPECT_TRUE(EndedWithValues(run, {"0old", "0old1", "1new", "01", "1mov0"}));
+}
+
 TEST(FileBuiltins, ACurrentFolderOutsideTheCodePageIsNeverActedOn)
 {
     // Greek capital omega: "?" in a code page without it, a look-alike "O"
