@@ -159,11 +159,21 @@ bool DistinctFolderPaths(const char* source, const char* destination, std::strin
 
 const FILEOP_FLAGS kQuietTreeFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_NOCONFIRMMKDIR | FOF_NOERRORUI;
 
+// The shell's file operation faults on a path of MAX_PATH chars or more (at
+// once, or after a long stall that ends the whole program), so such a path
+// never reaches it.
+bool FitsShellOperation(const std::string& path)
+{
+    return path.size() < MAX_PATH;
+}
+
 }  // namespace
 
 // The shell reads its path lists up to two NULs.
 bool ShellFileOperation(UINT operation, const std::string& from, const std::string& to, FILEOP_FLAGS flags)
 {
+    if (!FitsShellOperation(from) || !FitsShellOperation(to))
+        return false;
     std::vector<char> fromList(from.begin(), from.end());
     fromList.insert(fromList.end(), 2, '\0');
     std::vector<char> toList(to.begin(), to.end());
@@ -264,15 +274,19 @@ bool CopyDirectory(const char* source, const char* destination, bool overwrite)
     std::string to;
     if (!DistinctFolderPaths(source, destination, from, to))
         return false;
+    if (from.back() != '\\')
+        from += '\\';
+    from += "*.*";
+    // Before the destination is made, so that a refused copy leaves nothing behind.
+    if (!FitsShellOperation(from) || !FitsShellOperation(to))
+        return false;
     if (GetFileAttributesA(to.c_str()) != INVALID_FILE_ATTRIBUTES) {
         if (!overwrite)
             return false;
     } else if (!MakeDirectoryPath(to.c_str())) {
         return false;
     }
-    if (from.back() != '\\')
-        from += '\\';
-    return ShellFileOperation(FO_COPY, from + "*.*", to, kQuietTreeFlags);
+    return ShellFileOperation(FO_COPY, from, to, kQuietTreeFlags);
 }
 
 bool MoveDirectory(const char* source, const char* destination, bool overwrite)

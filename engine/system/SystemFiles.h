@@ -8,7 +8,7 @@
 #include <string>
 
 // One shell file operation (FO_COPY, FO_MOVE, FO_DELETE) on single paths;
-// false when it failed or was aborted.
+// false when it failed or was aborted, or a path has MAX_PATH chars or more.
 bool ShellFileOperation(UINT operation, const std::string& from, const std::string& to, FILEOP_FLAGS flags);
 
 // Deletes every file matching the pattern (a folder means all its files);

@@ -264,6 +264,32 @@ TEST(FileBuiltins, ACurrentFolderOutsideTheCodePageIsNeverActedOn)
     RemoveDirectoryTree(root.c_str(), true);
 }
 
+TEST(FileBuiltins, OverlongArgumentsFailBeforeTheSystemSeesThem)
+{
+    const ScriptOutcome run = RunInFolder({
+        "$s = \"x\"",
+        "For $n = 1 To 15",
+        "$s = $s & $s",
+        "Next",
+        "$p = $d",
+        "For $n = 1 To 7",
+        "$p = $p & \"\\\" & StringLeft($s, 99)",
+        "Next",
+        "$f = $d & \"\\t.ini\"",
+        // 32,766 chars still go through; 32,768 do not.
+        "Put(IniWrite($f, \"s\", \"k\", StringTrimRight($s, 2)) & StringLen(IniRead($f, \"s\", \"k\", \"\")))",
+        "Put(IniWrite($f, \"s\", \"k\", $s) & StringLen(IniRead($f, \"s\", \"k\", \"\")))",
+        "Put(IniRead($d & \"\\\" & $s, \"s\", \"k\", \"dflt\"))",
+        "Put(IniRead($f, $s, \"k\", \"dflt\"))",
+        "Put(IniRead($f, \"none\", \"k\", $s) = $s)",
+        "Put(FileRecycle($p))",
+        "DirCreate($d & \"\\src\")",
+        "Put(DirMove($d & \"\\src\", $p) & FileExists($d & \"\\src\"))",
+        "Put(DirCopy($d & \"\\src\", $p) & FileExists($d & \"\\\" & StringLeft($s, 99)))",
+    });
+    EXPECT_TRUE(EndedWithValues(run, {"132766", "032766", "dflt", "dflt", "1", "0", "01", "00"}));
+}
+
 TEST(FileBuiltins, Directories)
 {
     const ScriptOutcome run = RunInFolder({
