@@ -71,7 +71,8 @@ bool ParseFileTimeText(const char* pszText, FILETIME& time)
 }
 
 // The FILESETATTRIB text: letters after "+" are added, after "-" removed
-// ("+" at first). False for any other char, before anything changes.
+// ("+" at first); a sign is followed by a letter. False for any other char,
+// a sign after a sign or a sign at the end, before anything changes.
 bool ParseAttributeText(const char* pszText, DWORD& dwAdd, DWORD& dwRemove)
 {
     dwAdd = dwRemove = 0;
@@ -79,10 +80,10 @@ bool ParseAttributeText(const char* pszText, DWORD& dwAdd, DWORD& dwRemove)
     for (const char* p = pszText; *p; ++p) {
         if (*p == '+' || *p == '-') {
             bAdding = *p == '+';
-            continue;
+            ++p;
         }
         const char chLetter = static_cast<char>(std::toupper(static_cast<unsigned char>(*p)));
-        if (!std::strchr(kSettableLetters, chLetter))
+        if (!chLetter || !std::strchr(kSettableLetters, chLetter))
             return false;
         for (const AttributeLetter& letter : kAttributeLetters) {
             if (letter.m_chLetter == chLetter)

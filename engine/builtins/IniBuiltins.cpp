@@ -3,6 +3,8 @@
 #include "engine/builtins/BuiltinBinding.h"
 #include "engine/system/SystemPaths.h"
 
+#include <cstring>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -10,12 +12,32 @@ namespace {
 
 const DWORD kValueBufferSize = 65535;
 
+// The system's profile functions fault on converting a text of this many
+// chars or more (and cut a longer default short by one), so such a text
+// never reaches them.
+const size_t kProfileTextLimit = 32767;
+
+bool FitsProfile(std::initializer_list<const char*> texts)
+{
+    for (const char* pszText : texts) {
+        if (pszText && std::strlen(pszText) >= kProfileTextLimit)
+            return false;
+    }
+    return true;
+}
+
+// The full path of the file argument, when it and the texts fit the profile calls.
+bool ProfileFile(CScriptValueList& args, std::initializer_list<const char*> texts, std::string& file)
+{
+    return GetFullPath(args[0].GetText(), file) && FitsProfile({file.c_str()}) && FitsProfile(texts);
+}
+
 // A null value deletes the key. The flush call with all-null arguments
 // writes the system's cached copy of the file out at once.
 int WriteIniKey(CScriptValueList& args, const char* pszValue, CScriptValue& result)
 {
     std::string file;
-    if (!GetFullPath(args[0].GetText(), file) ||
+    if (!ProfileFile(args, {args[1].GetText(), args[2].GetText(), pszValue}, file) ||
         !WritePrivateProfileStringA(args[1].GetText(), args[2].GetText(), pszValue, file.c_str())) {
         result.SetInteger(0);
         return 0;
@@ -27,7 +49,7 @@ int WriteIniKey(CScriptValueList& args, const char* pszValue, CScriptValue& resu
 int IniRead(CMarionet_Script&, CScriptValueList& args, CScriptValue& result)
 {
     std::string file;
-    if (!GetFullPath(args[0].GetText(), file)) {
+    if (!ProfileFile(args, {args[1].GetText(), args[2].GetText(), args[3].GetText()}, file)) {
         result.SetString(args[3].GetText());
         return 0;
     }

@@ -1,11 +1,13 @@
 #include "engine/system/SystemFiles.h"
 
 #include "engine/system/COsVersion.h"
+#include "engine/system/FileTreeWalk.h"
 #include "engine/system/SystemPaths.h"
 
 #include <shellapi.h>
 
 #include <cstring>
+#include <set>
 #include <vector>
 
 namespace {
@@ -21,37 +23,26 @@ std::string FolderOf(const std::string& path)
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-// What a walk over the entries of a pattern met: an entry other than "." and
-// "..", a file, an action that failed.
-struct MatchWalk
+// The files (not folders) that a full pattern matches, listed before anything
+// acts on them: a copy or a rename that lands in the searched folder and
+// matches the pattern would otherwise be met again, and again.
+struct PatternMatches
 {
-    bool bEntry = false;
-    bool bFile = false;
-    bool bFailed = false;
+    bool anyEntry = false;  // anything other than "." and "..", folders included
+    std::vector<std::string> files;
 };
 
-// Hands each file (not folder) that the full pattern matches to the action,
-// as its full path and its name, in the system's order, until one fails.
-template <class Action>
-MatchWalk WalkMatchingFiles(const std::string& full, Action action)
+PatternMatches ListMatchingFiles(const std::string& full)
 {
-    MatchWalk walk;
-    const std::string folder = FolderOf(full);
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA(full.c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE)
-        return walk;
-    do {
-        if (IsDotEntry(data.cFileName))
+    PatternMatches matches;
+    for (const CDirectoryEntry& entry : ListDirectory(full)) {
+        if (IsDotEntry(entry.m_strName.c_str()))
             continue;
-        walk.bEntry = true;
-        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            continue;
-        walk.bFile = true;
-        walk.bFailed = !action(folder + data.cFileName, data.cFileName);
-    } while (!walk.bFailed && FindNextFileA(find, &data));
-    FindClose(find);
-    return walk;
+        matches.anyEntry = true;
+        if (!(entry.m_dwAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            matches.files.push_back(entry.m_strName);
+    }
+    return matches;
 }
 
 // A full path; a folder stands for all its files. False when the system
@@ -96,17 +87,68 @@ bool SamePath(const std::string& a, const std::string& b)
     return lstrcmpiA(a.c_str(), b.c_str()) == 0;
 }
 
+// Same drive: a rename, or a copy when the target lies on another volume
+// mounted under the same letter. Across drives: copy, then delete the source.
+bool TransferFile(const std::string& source, const std::string& target, bool overwrite, bool move)
+{
+    if (!move)
+        return CopyFileA(source.c_str(), target.c_str(), !overwrite) != FALSE;
+    if (!AreOnDifferentDrives(source.c_str(), target.c_str()))
+        return MoveFileExA(source.c_str(), target.c_str(),
+                           MOVEFILE_COPY_ALLOWED | (overwrite ? MOVEFILE_REPLACE_EXISTING : 0)) != FALSE;
+    return CopyFileA(source.c_str(), target.c_str(), !overwrite) && DeleteFileA(source.c_str());
+}
+
 bool CopyOrMoveOne(const std::string& source, const std::string& target, bool overwrite, bool move)
 {
     if (SamePath(source, target))
         return move;  // already where it should be; a copy onto itself is an error
-    if (!overwrite && GetFileAttributesA(target.c_str()) != INVALID_FILE_ATTRIBUTES)
+    const DWORD dwTarget = GetFileAttributesA(target.c_str());
+    if (dwTarget == INVALID_FILE_ATTRIBUTES)
+        return TransferFile(source, target, overwrite, move);
+    if (!overwrite)
         return false;
-    if (!move)
-        return CopyFileA(source.c_str(), target.c_str(), !overwrite) != FALSE;
-    if (!AreOnDifferentDrives(source.c_str(), target.c_str()))
-        return MoveFileExA(source.c_str(), target.c_str(), overwrite ? MOVEFILE_REPLACE_EXISTING : 0) != FALSE;
-    return CopyFileA(source.c_str(), target.c_str(), !overwrite) && DeleteFileA(source.c_str());
+    // The system refuses to copy over a hidden file. The old file is never
+    // deleted first, so that a failed copy leaves it as it was: its mark is
+    // taken off for the copy and put back when the copy fails.
+    const bool bHidden = (dwTarget & FILE_ATTRIBUTE_HIDDEN) && !(dwTarget & FILE_ATTRIBUTE_DIRECTORY);
+    const DWORD dwShown = dwTarget & ~FILE_ATTRIBUTE_HIDDEN;
+    if (bHidden && !SetFileAttributesA(target.c_str(), dwShown ? dwShown : FILE_ATTRIBUTE_NORMAL))
+        return false;
+    const bool bDone = TransferFile(source, target, overwrite, move);
+    if (!bDone && bHidden)
+        SetFileAttributesA(target.c_str(), dwTarget);
+    return bDone;
+}
+
+// A file of the pattern and where it goes.
+struct FileTransfer
+{
+    std::string source;
+    std::string target;
+};
+
+std::string PathKey(const std::string& path)
+{
+    std::string key = path;
+    CharUpperBuffA(&key[0], static_cast<DWORD>(key.size()));
+    return key;
+}
+
+// True when two files would land on one name, or one on another's own file:
+// each would replace what the other brought or has still to go.
+bool TargetsCollide(const std::vector<FileTransfer>& transfers)
+{
+    std::set<std::string> sources;
+    for (const FileTransfer& transfer : transfers)
+        sources.insert(PathKey(transfer.source));
+    std::set<std::string> targets;
+    for (const FileTransfer& transfer : transfers) {
+        const std::string key = PathKey(transfer.target);
+        if (!targets.insert(key).second || (key != PathKey(transfer.source) && sources.count(key)))
+            return true;
+    }
+    return false;
 }
 
 // Full paths of a source folder and a different destination.
@@ -117,11 +159,21 @@ bool DistinctFolderPaths(const char* source, const char* destination, std::strin
 
 const FILEOP_FLAGS kQuietTreeFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_NOCONFIRMMKDIR | FOF_NOERRORUI;
 
+// The shell's file operation faults on a path of MAX_PATH chars or more (at
+// once, or after a long stall that ends the whole program), so such a path
+// never reaches it.
+bool FitsShellOperation(const std::string& path)
+{
+    return path.size() < MAX_PATH;
+}
+
 }  // namespace
 
 // The shell reads its path lists up to two NULs.
 bool ShellFileOperation(UINT operation, const std::string& from, const std::string& to, FILEOP_FLAGS flags)
 {
+    if (!FitsShellOperation(from) || !FitsShellOperation(to))
+        return false;
     std::vector<char> fromList(from.begin(), from.end());
     fromList.insert(fromList.end(), 2, '\0');
     std::vector<char> toList(to.begin(), to.end());
@@ -139,9 +191,13 @@ bool DeleteFiles(const char* pattern)
     std::string full;
     if (!FullPattern(pattern, full))
         return false;
-    const MatchWalk walk =
-        WalkMatchingFiles(full, [](const std::string& path, const char*) { return DeleteFileA(path.c_str()) != 0; });
-    return walk.bFile && !walk.bFailed;
+    const std::string folder = FolderOf(full);
+    const PatternMatches matches = ListMatchingFiles(full);
+    for (const std::string& name : matches.files) {
+        if (!DeleteFileA((folder + name).c_str()))
+            return false;
+    }
+    return !matches.files.empty();
 }
 
 void MakeTargetName(const char* sourceName, const char* destination, std::string& target)
@@ -175,12 +231,21 @@ bool CopyMoveFiles(const char* source, const char* destination, bool overwrite, 
     std::string to;
     if (!FullPattern(source, from) || !FullPattern(destination, to))
         return false;
-    const MatchWalk walk = WalkMatchingFiles(from, [&](const std::string& path, const char* name) {
-        std::string target;
-        MakeTargetName(name, to.c_str(), target);
-        return CopyOrMoveOne(path, target, overwrite, move);
-    });
-    return walk.bEntry && !walk.bFailed;
+    const std::string folder = FolderOf(from);
+    const PatternMatches matches = ListMatchingFiles(from);
+    std::vector<FileTransfer> transfers;
+    for (const std::string& name : matches.files) {
+        FileTransfer transfer{folder + name, std::string()};
+        MakeTargetName(name.c_str(), to.c_str(), transfer.target);
+        transfers.push_back(transfer);
+    }
+    if (TargetsCollide(transfers))
+        return false;
+    for (const FileTransfer& transfer : transfers) {
+        if (!CopyOrMoveOne(transfer.source, transfer.target, overwrite, move))
+            return false;
+    }
+    return matches.anyEntry;
 }
 
 bool MakeDirectoryPath(const char* path)
@@ -209,15 +274,19 @@ bool CopyDirectory(const char* source, const char* destination, bool overwrite)
     std::string to;
     if (!DistinctFolderPaths(source, destination, from, to))
         return false;
+    if (from.back() != '\\')
+        from += '\\';
+    from += "*.*";
+    // Before the destination is made, so that a refused copy leaves nothing behind.
+    if (!FitsShellOperation(from) || !FitsShellOperation(to))
+        return false;
     if (GetFileAttributesA(to.c_str()) != INVALID_FILE_ATTRIBUTES) {
         if (!overwrite)
             return false;
     } else if (!MakeDirectoryPath(to.c_str())) {
         return false;
     }
-    if (from.back() != '\\')
-        from += '\\';
-    return ShellFileOperation(FO_COPY, from + "*.*", to, kQuietTreeFlags);
+    return ShellFileOperation(FO_COPY, from, to, kQuietTreeFlags);
 }
 
 bool MoveDirectory(const char* source, const char* destination, bool overwrite)
@@ -235,12 +304,15 @@ bool MoveDirectory(const char* source, const char* destination, bool overwrite)
 
 bool RemoveDirectoryTree(const char* path, bool recurse)
 {
-    if (!IsDirectory(path))
+    // The converted path is the one checked and handed on: a name that does
+    // not convert whole is refused there, so a folder the caller's text does
+    // not name is never removed.
+    std::string full;
+    if (!GetFullPath(path, full) || !IsDirectory(full.c_str()))
         return false;
     if (!recurse)
-        return RemoveDirectoryA(path) != FALSE;
-    std::string full;
-    return GetFullPath(path, full) && ShellFileOperation(FO_DELETE, full, std::string(), kQuietTreeFlags);
+        return RemoveDirectoryA(full.c_str()) != FALSE;
+    return ShellFileOperation(FO_DELETE, full, std::string(), kQuietTreeFlags);
 }
 
 bool SetFileTimeByType(const char* file, const FILETIME& time, int type)

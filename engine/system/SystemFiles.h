@@ -8,7 +8,7 @@
 #include <string>
 
 // One shell file operation (FO_COPY, FO_MOVE, FO_DELETE) on single paths;
-// false when it failed or was aborted.
+// false when it failed or was aborted, or a path has MAX_PATH chars or more.
 bool ShellFileOperation(UINT operation, const std::string& from, const std::string& to, FILEOP_FLAGS flags);
 
 // Deletes every file matching the pattern (a folder means all its files);
@@ -20,7 +20,9 @@ bool DeleteFiles(const char* pattern);
 void MakeTargetName(const char* sourceName, const char* destination, std::string& target);
 
 // Copies or moves every file matching the pattern; true when the pattern
-// matched anything and nothing failed. A file is never copied or moved onto itself.
+// matched anything and nothing failed. A file is never copied or moved onto
+// itself; when two files would land on one name, or one on another match,
+// nothing is done and the result is false.
 bool CopyMoveFiles(const char* source, const char* destination, bool overwrite, bool move);
 
 // Makes the folder and its missing parents; an existing folder is success.
@@ -32,7 +34,8 @@ bool CopyDirectory(const char* source, const char* destination, bool overwrite);
 // Moves a folder; across drives the source is deleted only after a complete copy.
 bool MoveDirectory(const char* source, const char* destination, bool overwrite);
 
-// Removes a folder, with recurse its whole content too.
+// Removes a folder, with recurse its whole content too; false when the
+// path does not convert to a full path naming a folder.
 bool RemoveDirectoryTree(const char* path, bool recurse);
 
 // Sets the creation (type 1), last-access (2) or last-write (other) time.

@@ -110,6 +110,7 @@ TEST(FileBuiltins, AttributesSizeExistenceVersionAndNames)
         "FileWrite($d & \"\\sub\\g.txt\", \"\")",
         "Put(FileSetAttrib($f, \"+RH-A\") & FileGetAttrib($f))",
         "Put(FileSetAttrib($f, \"+Q\") & FileGetAttrib($f))",
+        "Put(FileSetAttrib($f, \"+-R\") & FileSetAttrib($f, \"++A\") & FileSetAttrib($f, \"R+\") & FileGetAttrib($f))",
         "Put(FileSetAttrib($f, \"-rh\") & FileSetAttrib($d, \"+R\", 1) & FileGetAttrib($d & \"\\sub\\g.txt\"))",
         "Put(FileSetAttrib($d, \"-R\", 1) & FileGetAttrib($d & \"\\sub\\g.txt\"))",
         "$a = FileGetAttrib($d & \"\\none\")",
@@ -128,21 +129,26 @@ TEST(FileBuiltins, AttributesSizeExistenceVersionAndNames)
         "Put(FileChangeDir($d & \"\\none\"))",
     });
     EXPECT_EQ(0, run.exitCode) << run.output;
-    ASSERT_EQ(13u, run.values.size()) << run.output;
+    ASSERT_EQ(14u, run.values.size()) << run.output;
     // The system may keep the archive bit that "-A" clears (Wine never clears it).
     EXPECT_TRUE(run.values[0] == "1RH" || run.values[0] == "1RAH") << run.values[0];
     EXPECT_EQ("0" + run.values[0].substr(1), run.values[1]);
-    EXPECT_EQ('R', run.values[2].at(2)) << run.values[2];
-    EXPECT_EQ(std::string::npos, run.values[3].find('R')) << run.values[3];
+    // A sign after a sign, or at the end, fails before anything changes.
+    EXPECT_EQ("000" + run.values[0].substr(1), run.values[2]);
+    EXPECT_EQ('R', run.values[3].at(2)) << run.values[3];
+    EXPECT_EQ(std::string::npos, run.values[4].find('R')) << run.values[4];
     EXPECT_EQ((Lines{"1[]D", "55", "01", "1100", "0.0.0.01", "1", "11", "11", "0"}),
-              Lines(run.values.begin() + 4, run.values.end()));
+              Lines(run.values.begin() + 5, run.values.end()));
 }
 
 TEST(FileBuiltins, CopyMoveDeleteAndRecycle)
 {
     const std::string other = "Z:\\tmp\\tapforge-files-" + std::to_string(GetCurrentProcessId());
+    // Another volume under the same drive letter as Z:\tmp.
+    const std::string shm = "Z:\\dev\\shm\\tapforge-files-" + std::to_string(GetCurrentProcessId()) + ".txt";
     const ScriptOutcome run = RunInFolder({
         "$z = \"" + other + "\"",
+        "$shm = \"" + shm + "\"",
         "FileWrite($d & \"\\a.txt\", \"a\")",
         "FileWrite($d & \"\\b.txt\", \"b\")",
         "DirCreate($d & \"\\c\")",
@@ -151,6 +157,8 @@ TEST(FileBuiltins, CopyMoveDeleteAndRecycle)
         "Put(FileInstall($d & \"\\a.txt\", $d & \"\\i.txt\") & FileExists($d & \"\\i.txt\"))",
         "DirCreate($z)",
         "Put(FileMove($d & \"\\c\\*.txt\", $z) & FileExists($z & \"\\a.txt\") & FileExists($d & \"\\c\\a.txt\"))",
+        "FileWrite($z & \"\\v.txt\", \"v\")",
+        "Put(FileMove($z & \"\\v.txt\", $shm) & FileRead($shm, 1) & FileExists($z & \"\\v.txt\") & FileDelete($shm))",
         "DirRemove($z, 1)",
         "Put(FileDelete($d & \"\\*.zzz\") & FileDelete(\"\") & FileExists($d & \"\\a.txt\"))",
         "Put(FileDelete($d & \"\\i.txt\") & FileExists($d & \"\\i.txt\"))",
@@ -158,7 +166,128 @@ TEST(FileBuiltins, CopyMoveDeleteAndRecycle)
         "Put(FileRecycleEmpty())",
     });
     EXPECT_EQ(0, run.exitCode) << run.output;
-    EXPECT_EQ((Lines{"11", "01", "11", "110", "001", "10", "100", "1"}), run.values);
+    EXPECT_EQ((Lines{"11", "01", "11", "110", "1v01", "001", "10", "100", "1"}), run.values);
+}
+
+TEST(FileBuiltins, FilesNeverLandOnOneAnother)
+{
+    const ScriptOutcome run = RunInFolder({
+        "$i = $d & \"\\in\"",
+        "DirCreate($i)",
+        "FileWrite($i & \"\\a.txt\", \"a\")",
+        "FileWrite($i & \"\\b.txt\", \"b\")",
+        // Every match onto one name: nothing is moved or copied.
+        "Put(FileMove($i & \"\\*.txt\", $d & \"\\archive\", 1) & FileExists($d & \"\\archive\"))",
+        "Put(FileCopy($i & \"\\*.txt\", $d & \"\\archive\\\", 1) & FileExists($d & \"\\archive\"))",
+        "Put(FileCopy($i & \"\\*.txt\", $i & \"\\one.*\", 1) & FileExists($i & \"\\one.txt\"))",
+        "Put(FileRead($i & \"\\a.txt\", 1) & FileRead($i & \"\\b.txt\", 1))",
+        // Copies and renames that land in the searched folder are not met again.
+        "Put(FileCopy($i & \"\\*\", $i & \"\\x*\") & FileRead($i & \"\\xb.txt\", 1) & FileExists($i & \"\\xx*\"))",
+        "Put(FileMove($i & \"\\*\", $i & \"\\y*\") & FileRead($i & \"\\yxa.txt\", 1) & FileExists($i & \"\\yy*\"))",
+        "Put(FileExists($i & \"\\a.txt\") & FileExists($i & \"\\x*\"))",
+        // One match onto a new name is still a rename.
+        "Put(FileMove($i & \"\\ya.txt\", $d & \"\\archive\") & FileRead($d & \"\\archive\", 1))",
+        // A match onto another match's own file: nothing moves.
+        "FileWrite($i & \"\\b.txt\", \"c\")",
+        "Put(FileMove($i & \"\\*b.txt\", $i & \"\\y*\", 1) & FileRead($i & \"\\yb.txt\", 1) & FileRead($i & "
+        "\"\\b.txt\", 1))",
+    });
+    EXPECT_EQ(0, run.exitCode) << run.output;
+    EXPECT_EQ((Lines{"00", "00", "00", "ab", "1b0", "1a0", "00", "1a", "0bc"}), run.values);
+}
+
+TEST(FileBuiltins, OverwriteReplacesAHiddenFile)
+{
+    const std::string folder = e2e::TempFilePath("hidden");
+    const std::string other = "Z:\\tmp\\tapforge-hidden-" + std::to_string(GetCurrentProcessId());
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+    ASSERT_TRUE(e2e::WriteWholeFile(folder + "\\locked.txt", "lock"));
+    // Held open without sharing, so that a copy from it fails.
+    HANDLE locked = CreateFileA((folder + "\\locked.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, locked);
+    const ScriptOutcome run = RunPutScript({
+        "$d = \"" + folder + "\"",
+        "$z = \"" + other + "\"",
+        "$h = $d & \"\\h.txt\"",
+        "FileWrite($h, \"old\")",
+        "FileSetAttrib($h, \"+H\")",
+        "FileWrite($d & \"\\n.txt\", \"new\")",
+        "Put(FileCopy($d & \"\\n.txt\", $h) & FileRead($h, 3))",
+        "Put(FileCopy($d & \"\\locked.txt\", $h, 1) & FileRead($h, 3) & (StringInStr(FileGetAttrib($h), \"H\") > 0))",
+        "Put(FileCopy($d & \"\\n.txt\", $h, 1) & FileRead($h, 3))",
+        "FileSetAttrib($h, \"+H\")",
+        "Put(FileInstall($d & \"\\locked.txt\", $h, 1) & (StringInStr(FileGetAttrib($h), \"H\") > 0))",
+        "DirCreate($z)",
+        "FileWrite($z & \"\\m.txt\", \"mov\")",
+        "Put(FileMove($z & \"\\m.txt\", $h, 1) & FileRead($h, 3) & FileExists($z & \"\\m.txt\"))",
+        "DirRemove($z, 1)",
+    });
+    CloseHandle(locked);
+    RemoveDirectoryTree(folder.c_str(), true);
+    EXPECT_TRUE(EndedWithValues(run, {"0old", "0old1", "1new", "01", "1mov0"}));
+}
+
+TEST(FileBuiltins, ACurrentFolderOutsideTheCodePageIsNeverActedOn)
+{
+    // Greek capital omega: "?" in a code page without it, a look-alike "O"
+    // where the system maps it by best fit.
+    const std::wstring name = L"\x03A9mega";
+    BOOL bLost = FALSE;
+    if (GetACP() == CP_UTF8 ||
+        (WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, name.c_str(), -1, nullptr, 0, nullptr, &bLost) && !bLost))
+        GTEST_SKIP() << "the code page " << GetACP() << " holds the name";
+    const std::string root = e2e::TempFilePath("codepage");
+    const std::wstring wideRoot(root.begin(), root.end());
+    const std::wstring folder = wideRoot + L"\\" + name;
+    ASSERT_TRUE(CreateDirectoryA(root.c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+    HANDLE inside = CreateFileW((folder + L"\\f.txt").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, inside);
+    CloseHandle(inside);
+    // The siblings that "?mega" or the look-alike would name.
+    const Lines siblings = {root + "\\Omega\\f.txt", root + "\\xmega\\f.txt", root + "\\amega"};
+    for (const std::string& path : siblings) {
+        MakeDirectoryPath(path.substr(0, path.rfind('\\')).c_str());
+        ASSERT_TRUE(e2e::WriteWholeFile(path, "f")) << path;
+    }
+    WCHAR saved[MAX_PATH] = L"";
+    GetCurrentDirectoryW(MAX_PATH, saved);
+    ASSERT_TRUE(SetCurrentDirectoryW(folder.c_str()));
+    // runrobot.exe starts in the test's current folder.
+    const ScriptOutcome run =
+        RunPutScript({"Put(FileDelete(\".\") & FileRecycle(\".\") & DirRemove(\".\", 1) & DirRemove(\".\"))"});
+    SetCurrentDirectoryW(saved);
+    EXPECT_TRUE(EndedWithValues(run, {"0000"}));
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW((folder + L"\\f.txt").c_str()));
+    for (const std::string& path : siblings)
+        EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(path.c_str())) << path;
+    RemoveDirectoryTree(root.c_str(), true);
+}
+
+TEST(FileBuiltins, OverlongArgumentsFailBeforeTheSystemSeesThem)
+{
+    const ScriptOutcome run = RunInFolder({
+        "$s = \"x\"",
+        "For $n = 1 To 15",
+        "$s = $s & $s",
+        "Next",
+        "$p = $d",
+        "For $n = 1 To 7",
+        "$p = $p & \"\\\" & StringLeft($s, 99)",
+        "Next",
+        "$f = $d & \"\\t.ini\"",
+        // 32,766 chars still go through; 32,768 do not.
+        "Put(IniWrite($f, \"s\", \"k\", StringTrimRight($s, 2)) & StringLen(IniRead($f, \"s\", \"k\", \"\")))",
+        "Put(IniWrite($f, \"s\", \"k\", $s) & StringLen(IniRead($f, \"s\", \"k\", \"\")))",
+        "Put(IniRead($d & \"\\\" & $s, \"s\", \"k\", \"dflt\"))",
+        "Put(IniRead($f, $s, \"k\", \"dflt\"))",
+        "Put(IniRead($f, \"none\", \"k\", $s) = $s)",
+        "Put(FileRecycle($p))",
+        "DirCreate($d & \"\\src\")",
+        "Put(DirMove($d & \"\\src\", $p) & FileExists($d & \"\\src\"))",
+        "Put(DirCopy($d & \"\\src\", $p) & FileExists($d & \"\\\" & StringLeft($s, 99)))",
+    });
+    EXPECT_TRUE(EndedWithValues(run, {"132766", "032766", "dflt", "dflt", "1", "0", "01", "00"}));
 }
 
 TEST(FileBuiltins, Directories)
