@@ -74,6 +74,10 @@ public:
     bool EqualsCase(const CScriptValue& other) const;
     bool Greater(const CScriptValue& other) const;
     bool Less(const CScriptValue& other) const;
+    // "<=" and ">=": false whenever the values cannot be ordered (an array,
+    // a not-a-number), so a loop bounded by such a value is never entered.
+    bool LessOrEqual(const CScriptValue& other) const { return Less(other) || EqualsNoCase(other); }
+    bool GreaterOrEqual(const CScriptValue& other) const { return Greater(other) || EqualsNoCase(other); }
     bool And(const CScriptValue& other) const;
     bool Or(const CScriptValue& other) const;
 

@@ -117,10 +117,10 @@ bool ApplyOperator(int nOperator, std::vector<CScriptValue>& values)
         SetTruth(left, left.Greater(right));
         break;
     case OP_LESS_EQUAL:
-        SetTruth(left, left.Less(right) || left.EqualsNoCase(right));
+        SetTruth(left, left.LessOrEqual(right));
         break;
     case OP_GREATER_EQUAL:
-        SetTruth(left, left.Greater(right) || left.EqualsNoCase(right));
+        SetTruth(left, left.GreaterOrEqual(right));
         break;
     case OP_NOT_EQUAL:
         SetTruth(left, !left.EqualsNoCase(right));

@@ -179,6 +179,13 @@ protected:
               "ExitLoop 0",
               "WEnd",
               "FileWriteLine(\"%OUT%\", \"end\")"}},
+            // End values that cannot be ordered skip the loop; the ExitLoop
+            // keeps a wrongly entered loop from running forever.
+            {"unorderedends",
+             {"For $u = 0 To 0/0", "FileWriteLine(\"%OUT%\", \"nan\")", "ExitLoop", "Next",
+              "For $u = 0 To Sqrt(-1) Step -1", "FileWriteLine(\"%OUT%\", \"nandown\")", "ExitLoop", "Next",
+              "Dim $ends[2]", "For $u = 1 To $ends", "FileWriteLine(\"%OUT%\", \"array\")", "ExitLoop", "Next",
+              "FileWriteLine(\"%OUT%\", \"end\")"}},
             {"select",
              {"$s = 2",
               "Select",
@@ -329,6 +336,11 @@ TEST_F(LanguageTest, LoopsAndEarlyExits)
 {
     ExpectLines("loops", {"for1", "for2", "for3", "after4", "down3", "down2", "down1", "half0", "half0.5", "half1",
                           "while1", "while2", "do3", "exit2 1", "cont1", "cont3", "cont4", "exitif3", "end"});
+}
+
+TEST_F(LanguageTest, ForSkipsEndValuesThatCannotBeOrdered)
+{
+    ExpectLines("unorderedends", {"end"});
 }
 
 TEST_F(LanguageTest, SelectCase)
