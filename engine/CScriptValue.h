@@ -89,8 +89,8 @@ public:
     int DimensionSize(int index) const;
     int GetElementCount() const;
     // The pending subscripts become the dimensions; false (value unchanged)
-    // when a size is below 1 or there would be more than kMaxElements, or the
-    // memory cannot be had.
+    // when a size is negative or there would be more than kMaxElements, or
+    // the memory cannot be had. A size of 0 makes an array without elements.
     bool MakeArray();
     // Created as the number 0 when absent; null when the subscripts are invalid.
     CScriptValue* ElementAtPending();
