@@ -1,9 +1,11 @@
-// The file-handle built-ins and OPT, run by runrobot.exe.
+// The file-handle built-ins and OPT, run by runrobot.exe, and their line reader.
+#include "engine/builtins/FileHandleBuiltins.h"
 #include "tests/engine/ScriptRunSupport.h"
 #include "tests/tools/e2e/E2eSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -166,6 +168,20 @@ TEST(FileHandleBuiltinsTest, LinesOfAnyLength)
     });
     EXPECT_TRUE(result.boxes.empty()) << result.FirstBox();
     EXPECT_EQ(Lines{"1tail"}, result.OutputLines());
+}
+
+TEST(FileHandleBuiltinsTest, ReadStreamLineTakesEveryLineEnd)
+{
+    const std::string path = e2e::TempFilePath("streamlines");
+    ASSERT_TRUE(e2e::WriteWholeFile(path, "one\r\ntwo\rthree\n\n\r\rlast\r"));
+    FILE* pStream = std::fopen(path.c_str(), "rb");
+    ASSERT_NE(nullptr, pStream);
+    Lines lines;
+    std::string line;
+    while (ReadStreamLine(pStream, line))
+        lines.push_back(line);
+    std::fclose(pStream);
+    EXPECT_EQ((Lines{"one", "two", "three", "", "", "", "last"}), lines);
 }
 
 TEST(FileHandleBuiltinsTest, LineEndsAtItsFirstZeroByte)
