@@ -59,7 +59,9 @@ public:
     enum
     {
         MAX_NESTING = 384,
-        HOTKEY_SLOTS = 64
+        HOTKEY_SLOTS = 64,
+        // An expression that is no call's argument ends only where its tokens do.
+        NO_CALL_END = -1
     };
     enum EWaitState
     {
@@ -139,9 +141,10 @@ public:
     bool FindRecordedWindow();
 
     // Expressions (for built-ins that evaluate text, and for the statements).
-    // With bStopAtClose (a call's arguments) an unmatched ")" ends the
-    // expression instead of being an error.
-    int EvaluateExpression(CScriptTokenList& tokens, int& nPos, CScriptValue& result, bool bStopAtClose = false);
+    // A call's argument is evaluated where it stands: nCallEnd, the position
+    // of the call's closing ")", ends it, its subscripts included, as the end
+    // of the line would.
+    int EvaluateExpression(CScriptTokenList& tokens, int& nPos, CScriptValue& result, int nCallEnd = NO_CALL_END);
     int EvaluateCondition(CScriptTokenList& tokens, int& nPos, bool& bTrue);
 
     bool QuitReceived() const { return m_bQuit != 0; }
@@ -323,12 +326,12 @@ private:
     int FindEndFunc(int nFuncLine, int& nEndLine);
 
     // Expressions.
-    int EvaluateVariable(CScriptTokenList& tokens, int& nPos, CScriptValue& result);
+    int EvaluateVariable(CScriptTokenList& tokens, int& nPos, CScriptValue& result, int nCallEnd);
     int EvaluateMacro(CScriptTokenList& tokens, int& nPos, CScriptValue& result);
     int ResolveSubscripts(CScriptTokenList& tokens, int& nPos, CScriptValue*& pValue, int nVarColumn,
-                          std::shared_ptr<CScriptValue>* pKeepAlive = nullptr);
-    int ReadSubscript(CScriptTokenList& tokens, int& nPos, int& nSubscript);
-    bool SkipOperand(CScriptTokenList& tokens, int& nPos);
+                          std::shared_ptr<CScriptValue>* pKeepAlive = nullptr, int nCallEnd = NO_CALL_END);
+    int ReadSubscript(CScriptTokenList& tokens, int& nPos, int& nSubscript, int nCallEnd);
+    bool SkipOperand(CScriptTokenList& tokens, int& nPos, int nCallEnd);
     CScriptValue* FindVariable(const char* pszName, int nScope);
     void ReportRecordedWindowMissing();
     int ShowErrorReport(const std::string& strText);

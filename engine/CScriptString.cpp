@@ -329,7 +329,7 @@ int CScriptString::FindNth(const char* text, bool caseSensitive, int n) const
         const char* at = m_pBuffer + position;
         return caseSensitive ? std::memcmp(at, text, textLength) == 0 : ScriptCompareNoCaseN(at, text, textLength) == 0;
     };
-    if (n == 0 || textLength == 0 || textLength > static_cast<std::size_t>(m_nLength))
+    if (n == 0 || textLength > static_cast<std::size_t>(m_nLength))
         return n < 0 ? -1 : m_nLength;
     const int last = m_nLength - static_cast<int>(textLength);
     if (n > 0) {

@@ -58,8 +58,8 @@ public:
     void TrimRight(const char* set);
 
     // Position of the n-th occurrence (n > 0 from the start, overlapping; n < 0
-    // from the end). Not found: the length for n > 0, -1 for n < 0. n = 0 and an
-    // empty text find nothing.
+    // from the end). Not found: the length for n > 0, -1 for n < 0. n = 0 finds
+    // nothing; an empty text matches at every position.
     int FindNth(const char* text, bool caseSensitive, int n) const;
 
 private:

@@ -411,7 +411,7 @@ bool CScriptValue::MakeArray()
         return false;
     long long count = 1;
     for (int size : m_aSubscripts) {
-        if (size < 1)
+        if (size < 0)
             return false;
         count *= size;
         if (count > kMaxElements)
@@ -457,8 +457,11 @@ void CScriptValue::CopyCommonElements(const CScriptValue& source)
     if (dimensions == 0 || dimensions != sourceSizes.size())
         return;
     std::vector<int> common(dimensions);
-    for (std::size_t i = 0; i < dimensions; ++i)
+    for (std::size_t i = 0; i < dimensions; ++i) {
         common[i] = targetSizes[i] < sourceSizes[i] ? targetSizes[i] : sourceSizes[i];
+        if (common[i] == 0)
+            return;
+    }
 
     std::vector<int> tuple(dimensions, 0);
     for (;;) {

@@ -74,6 +74,10 @@ public:
     bool EqualsCase(const CScriptValue& other) const;
     bool Greater(const CScriptValue& other) const;
     bool Less(const CScriptValue& other) const;
+    // "<=" and ">=": false whenever the values cannot be ordered (an array,
+    // a not-a-number), so a loop bounded by such a value is never entered.
+    bool LessOrEqual(const CScriptValue& other) const { return Less(other) || EqualsNoCase(other); }
+    bool GreaterOrEqual(const CScriptValue& other) const { return Greater(other) || EqualsNoCase(other); }
     bool And(const CScriptValue& other) const;
     bool Or(const CScriptValue& other) const;
 
@@ -85,8 +89,8 @@ public:
     int DimensionSize(int index) const;
     int GetElementCount() const;
     // The pending subscripts become the dimensions; false (value unchanged)
-    // when a size is below 1 or there would be more than kMaxElements, or the
-    // memory cannot be had.
+    // when a size is negative or there would be more than kMaxElements, or
+    // the memory cannot be had. A size of 0 makes an array without elements.
     bool MakeArray();
     // Created as the number 0 when absent; null when the subscripts are invalid.
     CScriptValue* ElementAtPending();

@@ -2,6 +2,9 @@
 
 bool MakeArray1D(CScriptValue& value, int n)
 {
+    // A built-in's array always holds at least its first element.
+    if (n < 1)
+        return false;
     value.ClearSubscripts();
     value.PushSubscript(n);
     bool made = value.MakeArray();

@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-// Makes the value an array of n elements; false when n is out of range.
+// Makes the value an array of n elements; false when n is out of range
+// (below 1 or above the element limit).
 bool MakeArray1D(CScriptValue& value, int n);
 
 // Element n of a one-dimensional array (made when absent); null when out of range.

@@ -79,7 +79,7 @@ int CMarionet_Script::EvaluateBuiltinCall(CScriptTokenList& tokens, int& nPos, C
     if (nArgPos != nClose) {
         for (;;) {
             CScriptValue value;
-            if (EvaluateExpression(tokens, nArgPos, value, true))
+            if (EvaluateExpression(tokens, nArgPos, value, nClose))
                 return 1;
             values.Append(std::move(value));
             if (nArgPos >= nClose)
@@ -158,12 +158,12 @@ int CMarionet_Script::CallUserFunction(CScriptTokenList& tokens, int& nPos, CScr
             if (tokens[nArgPos].m_nType == TOKEN_LEFT_BRACKET) {
                 if (!argument.pTarget->IsArray())
                     return ReportScriptError("Subscript used with non-Array variable.", tokens[nArgPos].m_nColumn);
-                if (ResolveSubscripts(tokens, nArgPos, argument.pTarget, nVarColumn, &argument.keepTarget))
+                if (ResolveSubscripts(tokens, nArgPos, argument.pTarget, nVarColumn, &argument.keepTarget, nClose))
                     return 1;
             }
             if (tokens[nArgPos].m_nType != TOKEN_COMMA && nArgPos != nClose)
                 return ReportScriptError(kExpectedVariable, tokens[nArgPos].m_nColumn);
-        } else if (EvaluateExpression(tokens, nArgPos, argument.value, true)) {
+        } else if (EvaluateExpression(tokens, nArgPos, argument.value, nClose)) {
             return 1;
         }
         if (nArgPos < nClose && tokens[nArgPos].m_nType == TOKEN_COMMA)

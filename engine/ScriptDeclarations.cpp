@@ -22,9 +22,11 @@ int CMarionet_Script::DeclareArray(CScriptTokenList& tokens, int& nPos, const CS
         CScriptValue size;
         if (EvaluateExpression(tokens, nPos, size))
             return 1;
+        // Any number above 0 is a size; one below 1 gives a dimension of
+        // size 0, whose array holds no element.
         const double dSize = size.GetNumber();
-        if (!(dSize >= 1) || tokens[nPos].m_nType != TOKEN_RIGHT_BRACKET)
-            return ReportScriptError(kBadSubscript, tokens[nPos].m_nColumn);
+        if (!(dSize > 0) || tokens[nPos].m_nType != TOKEN_RIGHT_BRACKET)
+            return ReportScriptError(kBadSubscript, -1);
         ++nPos;
         if (static_cast<int>(sizes.size()) >= CScriptValue::kMaxDimensions)
             return ReportScriptError("Too many subscripts used for an array - 64 is the maximum.", -1);

@@ -70,9 +70,9 @@ const char* GetSystemErrorText(int nCode)
 {
     static char szText[4096];
     const DWORD dwCode = nCode == -1 ? GetLastError() : static_cast<DWORD>(nCode);
-    szText[0] = '\0';
-    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, dwCode,
-                   MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), szText, sizeof szText - 1, nullptr);
-    szText[sizeof szText - 1] = '\0';
+    // The size counts the terminator, so the text may fill 4095 chars.
+    if (!FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, dwCode,
+                        MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), szText, sizeof szText, nullptr))
+        szText[0] = '\0';
     return szText;
 }

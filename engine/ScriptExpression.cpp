@@ -117,10 +117,10 @@ bool ApplyOperator(int nOperator, std::vector<CScriptValue>& values)
         SetTruth(left, left.Greater(right));
         break;
     case OP_LESS_EQUAL:
-        SetTruth(left, left.Less(right) || left.EqualsNoCase(right));
+        SetTruth(left, left.LessOrEqual(right));
         break;
     case OP_GREATER_EQUAL:
-        SetTruth(left, left.Greater(right) || left.EqualsNoCase(right));
+        SetTruth(left, left.GreaterOrEqual(right));
         break;
     case OP_NOT_EQUAL:
         SetTruth(left, !left.EqualsNoCase(right));
@@ -169,7 +169,7 @@ bool ApplyOperator(int nOperator, std::vector<CScriptValue>& values)
 
 }  // namespace
 
-int CMarionet_Script::EvaluateExpression(CScriptTokenList& tokens, int& nPos, CScriptValue& result, bool bStopAtClose)
+int CMarionet_Script::EvaluateExpression(CScriptTokenList& tokens, int& nPos, CScriptValue& result, int nCallEnd)
 {
     CExpressionDepthGuard guard(m_nExpressionDepth);
     if (m_nExpressionDepth > kMaxExpressionDepth)
@@ -182,19 +182,10 @@ int CMarionet_Script::EvaluateExpression(CScriptTokenList& tokens, int& nPos, CS
     operators.assign(1, OP_END);
     const int nFirstColumn = tokens[nPos].m_nColumn;
     bool bAfterOperand = false;
-    int nOpenBrackets = 0;
 
     for (;;) {
         const CScriptToken& token = tokens[nPos];
-        int nCode = OperatorCode(token, bAfterOperand);
-        if (nCode == OP_OPEN_BRACKET) {
-            ++nOpenBrackets;
-        } else if (nCode == OP_CLOSE_BRACKET) {
-            if (nOpenBrackets == 0 && bStopAtClose)
-                nCode = OP_END;
-            else
-                --nOpenBrackets;
-        }
+        const int nCode = nPos == nCallEnd ? OP_END : OperatorCode(token, bAfterOperand);
         if (nCode < 0) {
             CScriptValue operand;
             int nError = 0;
@@ -204,7 +195,7 @@ int CMarionet_Script::EvaluateExpression(CScriptTokenList& tokens, int& nPos, CS
                 ++nPos;
                 break;
             case TOKEN_VARIABLE:
-                nError = EvaluateVariable(tokens, nPos, operand);
+                nError = EvaluateVariable(tokens, nPos, operand, nCallEnd);
                 break;
             case TOKEN_MACRO:
                 nError = EvaluateMacro(tokens, nPos, operand);
@@ -234,7 +225,7 @@ int CMarionet_Script::EvaluateExpression(CScriptTokenList& tokens, int& nPos, CS
                 if ((nCode == OP_AND || nCode == OP_OR) && !values.empty()) {
                     const bool bTop = values.back().IsTrue();
                     if ((nCode == OP_OR && bTop) || (nCode == OP_AND && !bTop)) {
-                        if (!SkipOperand(tokens, nPos))
+                        if (!SkipOperand(tokens, nPos, nCallEnd))
                             return ReportScriptError("Error in expression.", -1);
                         SetTruth(values.back(), nCode == OP_OR);
                         operators.pop_back();
@@ -287,14 +278,15 @@ int CMarionet_Script::EvaluateCondition(CScriptTokenList& tokens, int& nPos, boo
 }
 
 // Walks over the right operand of a short-circuited AND or OR without
-// evaluating it; false when the line ends inside brackets.
-bool CMarionet_Script::SkipOperand(CScriptTokenList& tokens, int& nPos)
+// evaluating it; false when the line, or the call's arguments, end inside
+// brackets.
+bool CMarionet_Script::SkipOperand(CScriptTokenList& tokens, int& nPos, int nCallEnd)
 {
     int nRound = 0;
     int nSquare = 0;
     for (;; ++nPos) {
         const CScriptToken& token = tokens[nPos];
-        switch (token.m_nType) {
+        switch (nPos == nCallEnd ? TOKEN_END : token.m_nType) {
         case TOKEN_END:
             return nRound == 0 && nSquare == 0;
         case TOKEN_LEFT_PAREN:

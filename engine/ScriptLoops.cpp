@@ -119,8 +119,8 @@ bool CMarionet_Script::ForLoopContinues(const CScriptValue& var, const CScriptVa
     CScriptValue zero;
     zero.SetInteger(0);
     if (!step.Less(zero))
-        return !var.Greater(end);
-    return !var.Less(end);
+        return var.LessOrEqual(end);
+    return var.GreaterOrEqual(end);
 }
 
 int CMarionet_Script::ExecuteFor(CScriptTokenList& tokens, int& nPos, int& nLine)

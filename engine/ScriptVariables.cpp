@@ -19,7 +19,7 @@ CScriptValue* CMarionet_Script::FindVariable(const char* pszName, int nScope)
     return pValue;
 }
 
-int CMarionet_Script::EvaluateVariable(CScriptTokenList& tokens, int& nPos, CScriptValue& result)
+int CMarionet_Script::EvaluateVariable(CScriptTokenList& tokens, int& nPos, CScriptValue& result, int nCallEnd)
 {
     const CScriptToken& token = tokens[nPos];
     CScriptValue* pValue = FindVariable(token.m_vValue.GetString(), SCOPE_AUTO);
@@ -30,7 +30,7 @@ int CMarionet_Script::EvaluateVariable(CScriptTokenList& tokens, int& nPos, CScr
     if (tokens[nPos].m_nType == TOKEN_LEFT_BRACKET) {
         if (!pValue->IsArray())
             return ReportScriptError("Subscript used with non-Array variable.", tokens[nPos].m_nColumn);
-        if (ResolveSubscripts(tokens, nPos, pValue, nColumn))
+        if (ResolveSubscripts(tokens, nPos, pValue, nColumn, nullptr, nCallEnd))
             return 1;
     }
     result = *pValue;
@@ -39,12 +39,12 @@ int CMarionet_Script::EvaluateVariable(CScriptTokenList& tokens, int& nPos, CScr
 
 // One "[" expression "]" group; nPos is on the "[". Values that no integer
 // can hold are taken as out of range, never converted blindly.
-int CMarionet_Script::ReadSubscript(CScriptTokenList& tokens, int& nPos, int& nSubscript)
+int CMarionet_Script::ReadSubscript(CScriptTokenList& tokens, int& nPos, int& nSubscript, int nCallEnd)
 {
     ++nPos;
     const int nFirstColumn = tokens[nPos].m_nColumn;
     CScriptValue subscript;
-    if (EvaluateExpression(tokens, nPos, subscript))
+    if (EvaluateExpression(tokens, nPos, subscript, nCallEnd))
         return 1;
     const double dValue = subscript.GetNumber();
     if (std::isnan(dValue) || dValue < 0)
@@ -57,13 +57,13 @@ int CMarionet_Script::ReadSubscript(CScriptTokenList& tokens, int& nPos, int& nS
 }
 
 int CMarionet_Script::ResolveSubscripts(CScriptTokenList& tokens, int& nPos, CScriptValue*& pValue, int nVarColumn,
-                                        std::shared_ptr<CScriptValue>* pKeepAlive)
+                                        std::shared_ptr<CScriptValue>* pKeepAlive, int nCallEnd)
 {
     // Subscripts are collected first: one of them may read the same array.
     std::vector<int> subscripts;
     while (tokens[nPos].m_nType == TOKEN_LEFT_BRACKET) {
         int nSubscript = 0;
-        if (ReadSubscript(tokens, nPos, nSubscript))
+        if (ReadSubscript(tokens, nPos, nSubscript, nCallEnd))
             return 1;
         if (static_cast<int>(subscripts.size()) >= CScriptValue::kMaxDimensions)
             return ReportScriptError(kSubscriptRange, nVarColumn);

@@ -187,14 +187,16 @@ int FileWriteLine(CMarionet_Script& engine, CScriptValueList& args, CScriptValue
 
 int FileFindFirstFile(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
 {
-    // A full table is found before a search is started that would leak.
-    if (engine.m_FileHandles.IsFull())
-        return engine.ReportScriptError(kTooManyFiles, -1);
     WIN32_FIND_DATAA data;
     const HANDLE hSearch = FindFirstFileA(args[0].GetText(), &data);
     if (hSearch == INVALID_HANDLE_VALUE) {
         result.SetInteger(-1);
         return 0;
+    }
+    // Only a search that found something needs a slot.
+    if (engine.m_FileHandles.IsFull()) {
+        FindClose(hSearch);
+        return engine.ReportScriptError(kTooManyFiles, -1);
     }
     result.SetInteger(engine.m_FileHandles.Add(CScriptFileHandle::ForSearch(hSearch, data.cFileName)));
     return 0;

@@ -90,7 +90,10 @@ int StringInStr(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& 
     }
     const CScriptString& text = args[0].GetString();
     const int position = text.FindNth(args[1].GetText(), caseSensitive, occurrence);
-    const bool found = position >= 0 && position < text.GetLength();
+    // Counted from the start, the text's length means not found; counted
+    // from the end, a negative position does (an empty search text is found
+    // at every position, the end included).
+    const bool found = occurrence > 0 ? position < text.GetLength() : position >= 0;
     result.SetInteger(found ? position + 1 : 0);
     return 0;
 }

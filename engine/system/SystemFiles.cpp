@@ -328,31 +328,3 @@ bool SetFileTimeByType(const char* file, const FILETIME& time, int type)
     CloseHandle(handle);
     return ok != FALSE;
 }
-
-bool ReadTextLine(char* buffer, size_t size, FILE* stream)
-{
-    if (size == 0)
-        return false;
-    size_t length = 0;
-    int c = std::fgetc(stream);
-    if (c == EOF) {
-        buffer[0] = '\0';
-        return false;
-    }
-    while (c != EOF && c != '\n') {
-        if (c == '\r') {
-            int next = std::fgetc(stream);
-            if (next != '\n' && next != EOF)
-                std::ungetc(next, stream);
-            break;
-        }
-        if (length + 1 >= size) {
-            std::ungetc(c, stream);
-            break;
-        }
-        buffer[length++] = static_cast<char>(c);
-        c = std::fgetc(stream);
-    }
-    buffer[length] = '\0';
-    return true;
-}

@@ -40,7 +40,3 @@ bool RemoveDirectoryTree(const char* path, bool recurse);
 
 // Sets the creation (type 1), last-access (2) or last-write (other) time.
 bool SetFileTimeByType(const char* file, const FILETIME& time, int type);
-
-// One line without its line end ("\n", "\r" or "\r\n"), at most size - 1
-// chars; false at end of file before any char.
-bool ReadTextLine(char* buffer, size_t size, FILE* stream);

@@ -179,6 +179,13 @@ protected:
               "ExitLoop 0",
               "WEnd",
               "FileWriteLine(\"%OUT%\", \"end\")"}},
+            // End values that cannot be ordered skip the loop; the ExitLoop
+            // keeps a wrongly entered loop from running forever.
+            {"unorderedends",
+             {"For $u = 0 To 0/0", "FileWriteLine(\"%OUT%\", \"nan\")", "ExitLoop", "Next",
+              "For $u = 0 To Sqrt(-1) Step -1", "FileWriteLine(\"%OUT%\", \"nandown\")", "ExitLoop", "Next",
+              "Dim $ends[2]", "For $u = 1 To $ends", "FileWriteLine(\"%OUT%\", \"array\")", "ExitLoop", "Next",
+              "FileWriteLine(\"%OUT%\", \"end\")"}},
             {"select",
              {"$s = 2",
               "Select",
@@ -250,7 +257,8 @@ protected:
               "ReDim $m[3][4]", "FileWriteLine(\"%OUT%\", $m[1][2] & $m[0][0] & \"|\" & $m[2][3])", "Dim $z[2] = 7",
               "FileWriteLine(\"%OUT%\", $z)", "Local $l1 = 1, $l2[2]", "$l2[1] = $l1 + 1",
               "FileWriteLine(\"%OUT%\", $l2[1])", "Dim $idx[3]", "$idx[2] = 1", "$idx[$idx[2]] = 9",
-              "FileWriteLine(\"%OUT%\", $idx[1])"}},
+              "FileWriteLine(\"%OUT%\", $idx[1])", "Dim $half[0.5]",
+              "FileWriteLine(\"%OUT%\", \"half\" & UBound($half) & @error & IsArray($half))"}},
             {"labels",
              {"$t = 0", "TAG $top", "$t = $t + 1", "FileWriteLine(\"%OUT%\", \"pass\" & $t)",
               "If $t < 3 Then GOTO $top", "GOTO $nowhere", "For $q = 1 To 5", "If $q = 2 Then GOTO $out", "Next",
@@ -331,6 +339,11 @@ TEST_F(LanguageTest, LoopsAndEarlyExits)
                           "while1", "while2", "do3", "exit2 1", "cont1", "cont3", "cont4", "exitif3", "end"});
 }
 
+TEST_F(LanguageTest, ForSkipsEndValuesThatCannotBeOrdered)
+{
+    ExpectLines("unorderedends", {"end"});
+}
+
 TEST_F(LanguageTest, SelectCase)
 {
     ExpectLines("select", {"two", "caseelse", "inner", "end"});
@@ -348,7 +361,7 @@ TEST_F(LanguageTest, ForInsideAFunctionCountsInTheGlobalItFinds)
 
 TEST_F(LanguageTest, ArraysDimReDimAndLists)
 {
-    ExpectLines("arrays", {"x5", "x5|0", "7", "2", "9"});
+    ExpectLines("arrays", {"x5", "x5|0", "7", "2", "9", "half011"});
 }
 
 TEST_F(LanguageTest, LabelsAndGoto)

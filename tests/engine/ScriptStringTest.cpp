@@ -151,8 +151,9 @@ TEST(ScriptString, FindNthOccurrence)
     // A text longer than the string, an empty text, the most negative n.
     EXPECT_EQ(3, bab.FindNth("babab", true, 1));
     EXPECT_LT(bab.FindNth("babab", true, -1), 0);
-    EXPECT_EQ(3, bab.FindNth("", true, 1));
-    EXPECT_LT(bab.FindNth("", true, -1), 0);
+    EXPECT_EQ(0, bab.FindNth("", true, 1));
+    EXPECT_EQ(1, bab.FindNth("", true, 2));
+    EXPECT_EQ(3, bab.FindNth("", true, -1));
     EXPECT_LT(bab.FindNth("b", true, -2147483647 - 1), 0);
 }
 

@@ -219,12 +219,23 @@ TEST(ScriptValue, ArrayLimits)
     wrapsToSmall.PushSubscript(2);
     EXPECT_FALSE(wrapsToSmall.MakeArray());
 
-    for (int bad : {0, -1}) {
-        CScriptValue v;
-        v.PushSubscript(3);
-        v.PushSubscript(bad);
-        EXPECT_FALSE(v.MakeArray());
-    }
+    CScriptValue negative;
+    negative.PushSubscript(3);
+    negative.PushSubscript(-1);
+    EXPECT_FALSE(negative.MakeArray());
+    CScriptValue empty;
+    empty.PushSubscript(3);
+    empty.PushSubscript(0);
+    ASSERT_TRUE(empty.MakeArray());
+    EXPECT_EQ(0, empty.GetElementCount());
+    EXPECT_EQ(nullptr, Element(empty, {0, 0}));
+    CScriptValue kept;
+    kept.PushSubscript(3);
+    kept.PushSubscript(2);
+    ASSERT_TRUE(kept.MakeArray());
+    Element(kept, {1, 1})->SetInteger(5);
+    empty.CopyCommonElements(kept);
+    EXPECT_EQ(0, empty.GetElementCount());
 
     CScriptValue deep;
     for (int i = 0; i < 64; ++i)

@@ -1,9 +1,11 @@
-// The file-handle built-ins and OPT, run by runrobot.exe.
+// The file-handle built-ins and OPT, run by runrobot.exe, and their line reader.
+#include "engine/builtins/FileHandleBuiltins.h"
 #include "tests/engine/ScriptRunSupport.h"
 #include "tests/tools/e2e/E2eSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -108,8 +110,11 @@ TEST(FileHandleBuiltinsTest, OpenReadWriteCloseAndFind)
         {"$h = FileOpen(\"%OUT%.x\", 2)", "FileWriteLine(\"%OUT%\", \"opened\" & $h)", "$n = FileFindNextFile($h)"},
         {"$n = FileReadLine(-1)"},
         {"$n = FileWrite(\"1\" + 1, \"x\")"},
-        // A search needs a free slot too; none is taken by a search that fails.
-        {"For $i = 0 To 63", "$hh = FileOpen(\"%OUT%.\" & $i, 2)", "Next", "$s = FileFindFirstFile(\"%OUT%.*\")"},
+        // With every slot in use a search that finds nothing still gives -1;
+        // one that finds something needs a slot.
+        {"For $i = 0 To 63", "$hh = FileOpen(\"%OUT%.\" & $i, 2)", "Next",
+         "FileWriteLine(\"%OUT%\", \"nomatch\" & FileFindFirstFile(\"%OUT%.none*\") & @error)",
+         "$s = FileFindFirstFile(\"%OUT%.*\")"},
     };
     const std::vector<Result> results = scripttest::RunScripts(scripts);
     ASSERT_EQ(scripts.size(), results.size());
@@ -133,8 +138,9 @@ TEST(FileHandleBuiltinsTest, OpenReadWriteCloseAndFind)
     EXPECT_TRUE(results[3].boxes.empty()) << results[3].FirstBox();
     EXPECT_EQ(Lines{"first0"}, results[3].OutputLines());
 
+    EXPECT_EQ(Lines{"nomatch-10"}, results[9].OutputLines());
     ASSERT_EQ(1u, results[9].boxes.size());
-    EXPECT_EQ(scripttest::ErrorReport(results[9], 4, results[9].lines[3], -1, kTooManyFiles), results[9].FirstBox());
+    EXPECT_EQ(scripttest::ErrorReport(results[9], 5, results[9].lines[4], -1, kTooManyFiles), results[9].FirstBox());
 
     for (size_t i = 4; i < 9; ++i) {
         ASSERT_EQ(1u, results[i].boxes.size()) << i;
@@ -162,6 +168,20 @@ TEST(FileHandleBuiltinsTest, LinesOfAnyLength)
     });
     EXPECT_TRUE(result.boxes.empty()) << result.FirstBox();
     EXPECT_EQ(Lines{"1tail"}, result.OutputLines());
+}
+
+TEST(FileHandleBuiltinsTest, ReadStreamLineTakesEveryLineEnd)
+{
+    const std::string path = e2e::TempFilePath("streamlines");
+    ASSERT_TRUE(e2e::WriteWholeFile(path, "one\r\ntwo\rthree\n\n\r\rlast\r"));
+    FILE* pStream = std::fopen(path.c_str(), "rb");
+    ASSERT_NE(nullptr, pStream);
+    Lines lines;
+    std::string line;
+    while (ReadStreamLine(pStream, line))
+        lines.push_back(line);
+    std::fclose(pStream);
+    EXPECT_EQ((Lines{"one", "two", "three", "", "", "", "last"}), lines);
 }
 
 TEST(FileHandleBuiltinsTest, LineEndsAtItsFirstZeroByte)

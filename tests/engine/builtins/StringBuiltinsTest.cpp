@@ -46,13 +46,23 @@ TEST(StringBuiltins, LengthAndPieces)
 TEST(StringBuiltins, InStrWithCaseAndOccurrence)
 {
     const ExpressionCase cases[] = {
-        {"StringInStr('aXbxc', 'x')", "2", 0},        {"StringInStr('aXbxc', 'x', 1)", "4", 0},
-        {"StringInStr('aXbxc', 'x', 0, -1)", "4", 0}, {"StringInStr('aXbxc', 'X', 1, -1)", "2", 0},
-        {"StringInStr('aXbxc', 'q')", "0", 0},        {"StringInStr('aaaa', 'aa', 0, 2)", "2", 0},
-        {"StringInStr('aaaa', 'aa', 0, -1)", "3", 0}, {"StringInStr('aaaa', 'aa', 0, 4)", "0", 0},
-        {"StringInStr('aaaa', 'aa', 0, -4)", "0", 0}, {"StringInStr('abc', 'b', 0, 0)", "0", 1},
-        {"StringInStr('abc', '')", "0", 0},           {"StringInStr('', 'a')", "0", 0},
-        {"StringInStr('abc', 'c')", "3", 0},          {"StringInStr(12345, 34)", "3", 0},
+        {"StringInStr('aXbxc', 'x')", "2", 0},
+        {"StringInStr('aXbxc', 'x', 1)", "4", 0},
+        {"StringInStr('aXbxc', 'x', 0, -1)", "4", 0},
+        {"StringInStr('aXbxc', 'X', 1, -1)", "2", 0},
+        {"StringInStr('aXbxc', 'q')", "0", 0},
+        {"StringInStr('aaaa', 'aa', 0, 2)", "2", 0},
+        {"StringInStr('aaaa', 'aa', 0, -1)", "3", 0},
+        {"StringInStr('aaaa', 'aa', 0, 4)", "0", 0},
+        {"StringInStr('aaaa', 'aa', 0, -4)", "0", 0},
+        {"StringInStr('abc', 'b', 0, 0)", "0", 1},
+        {"StringInStr('abc', '')", "1", 0},
+        {"StringInStr('', 'a')", "0", 0},
+        {"StringInStr('abc', '', 1, 2)", "2", 0},
+        {"StringInStr('abc', '', 0, -1)", "4", 0},
+        {"StringInStr('', '')", "0", 0},
+        {"StringInStr('abc', 'c')", "3", 0},
+        {"StringInStr(12345, 34)", "3", 0},
     };
     ExpectCases(cases);
 }

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 
 namespace {
@@ -183,19 +182,6 @@ TEST_F(SyslibFiles, FullPathsKeepADriveRoot)
     EXPECT_EQ(0, lstrcmpiA(m_root.c_str(), longName.c_str())) << longName;
     EXPECT_FALSE(GetLongFileName(In("missing\\x").c_str(), longName));
     EXPECT_EQ(In("missing\\x"), longName);
-}
-
-TEST_F(SyslibFiles, ReadTextLineHandlesEveryLineEnd)
-{
-    WriteTestFile(In("lines.txt"), "one\r\ntwo\rthree\nlongline\r");
-    FILE* f = std::fopen(In("lines.txt").c_str(), "rb");
-    ASSERT_NE(nullptr, f);
-    char buffer[5];
-    std::vector<std::string> lines;
-    while (ReadTextLine(buffer, sizeof buffer, f))
-        lines.push_back(buffer);
-    std::fclose(f);
-    EXPECT_EQ((std::vector<std::string>{"one", "two", "thre", "e", "long", "line"}), lines);
 }
 
 TEST_F(SyslibFiles, FileTimesAndVersions)
