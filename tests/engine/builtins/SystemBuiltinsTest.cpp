@@ -90,10 +90,7 @@ TEST(SystemBuiltins, UrlDownloadToFile)
     CreateDirectoryA(root.c_str(), nullptr);
     const std::string body = std::string("served\r\n\0bytes", 15);
     ASSERT_TRUE(e2e::WriteWholeFile(root + "\\data.bin", body));
-    const std::string portFile = root + "\\port.txt";
-    e2e::StartProgram("httpserve.exe", "--root \"" + root + "\" --port-file \"" + portFile + "\"");
-    int port = 0;
-    e2e::WaitUntil([&] { return (port = std::atoi(e2e::ReadWholeFile(portFile).c_str())) != 0; }, 10000, 20);
+    const int port = e2e::StartHttpServer(root);
     ASSERT_NE(0, port);
     const std::string url = "http://127.0.0.1:" + std::to_string(port);
     const std::string target = root + "\\copy.bin";

@@ -29,13 +29,7 @@ protected:
             body += static_cast<char>('a' + i % 26);
         WriteTestFile(s_root + "\\data.bin", body);
         s_body = body;
-        std::string portFile = s_root + "\\port.txt";
-        e2e::StartProgram("httpserve.exe", "--root \"" + s_root + "\" --port-file \"" + portFile + "\"");
-        for (int i = 0; i < 500 && s_port == 0; ++i) {
-            s_port = std::atoi(e2e::ReadWholeFile(portFile).c_str());
-            if (s_port == 0)
-                Sleep(20);
-        }
+        s_port = e2e::StartHttpServer(s_root);
     }
 
     static void TearDownTestSuite()

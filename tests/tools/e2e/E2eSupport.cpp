@@ -205,6 +205,17 @@ void EndStartedProcesses()
     StartedList().clear();
 }
 
+int StartHttpServer(const std::string& root)
+{
+    const std::string portFile = root + "\\port.txt";
+    DeleteFileA(portFile.c_str());
+    if (StartProgram("httpserve.exe", "--root \"" + root + "\" --port-file \"" + portFile + "\"").pid == 0)
+        return 0;
+    int port = 0;
+    WaitUntil([&] { return (port = std::atoi(ReadWholeFile(portFile).c_str())) != 0; }, 30000, 20);
+    return port;
+}
+
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs, DWORD pauseMs)
 {
     const DWORD start = GetTickCount();

@@ -35,6 +35,11 @@ int RunAndCapture(const std::string& exe, const std::string& args, std::string& 
 // Ends every process StartProgram started that is still running.
 void EndStartedProcesses();
 
+// Starts httpserve.exe serving the folder on 127.0.0.1 (ended with
+// EndStartedProcesses) and waits for the port it listens on; 0 when it did
+// not say within 30 s.
+int StartHttpServer(const std::string& root);
+
 // Checks the condition until it holds, pausing between checks; false when the
 // time runs out first. Every other wait of this library is built on it.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs, DWORD pauseMs = 50);
