@@ -103,7 +103,7 @@ BOOL CMarionetAboutDlg::OpenLink(UINT labelId)
     const MakerLink* link = FindLink(labelId);
     if (!link)
         return FALSE;
-    if (ShellOpen(::GetDesktopWindow(), link->target))
+    if (ShellOpen(::GetDesktopWindow(), link->target, SW_SHOW))
         return TRUE;
     AfxMessageBox(link->failure);
     return FALSE;

@@ -4,12 +4,11 @@
 #include "app/CRobotUploadDlg.h"
 #include "app/HelpFile.h"
 #include "app/RobotFolder.h"
+#include "controls/ShellOpen.h"
 #include "framework/AfxMessageBox.h"
 #include "robot/AppFolders.h"
 #include "schedule/CScheduleListDlg.h"
 #include "schedule/CScheduleRobotDlg.h"
-
-#include <shellapi.h>
 
 namespace {
 
@@ -57,8 +56,7 @@ void CMarionetDlg::OnOptions()
 
 void CMarionetDlg::OnFeedback()
 {
-    const HINSTANCE result = ::ShellExecuteA(::GetDesktopWindow(), "open", kFeedbackAddress, nullptr, nullptr, SW_SHOW);
-    if (reinterpret_cast<INT_PTR>(result) <= 32)
+    if (!ShellOpen(::GetDesktopWindow(), kFeedbackAddress, SW_SHOW))
         AfxMessageBox("We are unable to locate your default browser.");
 }
 

@@ -17,6 +17,7 @@
 #include "robot/KeyNames.h"
 #include "robot/NumberText.h"
 
+#include <algorithm>
 #include <iterator>
 
 namespace {
@@ -24,7 +25,6 @@ namespace {
 const int kStepColumn = 0;
 const int kDescriptionColumn = 1;
 const int kStepColumnWidth = 40;
-const int kDescriptionColumnWidth = 400;
 const DWORD kFullRowSelectAndGridLines = 0x21;
 const UINT kRecordStartDelayMs = 20;
 
@@ -187,7 +187,12 @@ void CInputRobotDlg::InitActionList()
     m_ActionList.m_fnCreateFolder = [](const CString& folder) { CreateDirectoryPath(folder); };
     m_ActionList.SetExtendedStyle(m_ActionList.GetExtendedStyle() | kFullRowSelectAndGridLines);
     m_ActionList.InsertColumn(kStepColumn, "Steps", LVCFMT_LEFT, kStepColumnWidth);
-    m_ActionList.InsertColumn(kDescriptionColumn, "Robot Actions Description", LVCFMT_LEFT, kDescriptionColumnWidth);
+    // The description takes the rest of the list but the room of a vertical scroll bar, so
+    // that a long list never needs a horizontal one.
+    CRect client;
+    m_ActionList.GetClientRect(&client);
+    const int descriptionWidth = std::max(0, client.Width() - kStepColumnWidth - ::GetSystemMetrics(SM_CXVSCROLL));
+    m_ActionList.InsertColumn(kDescriptionColumn, "Robot Actions Description", LVCFMT_LEFT, descriptionWidth);
     m_StartKeyEdit.SetWindowText(kNoHotkey);
     m_EndKeyEdit.SetWindowText(kDefaultEndKey);
     m_RepeatLabel.SetWindowText(RepeatTimesLabel(1));

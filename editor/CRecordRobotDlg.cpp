@@ -240,7 +240,7 @@ void CRecordRobotDlg::ReleaseHookLibrary()
 
 void CRecordRobotDlg::OnHelp(NMHDR*, LRESULT*)
 {
-    if (!ShellOpen(::GetDesktopWindow(), kHelpAddress))
+    if (!ShellOpen(::GetDesktopWindow(), kHelpAddress, SW_SHOW))
         AfxMessageBox(CString("Unable to load web ") + kHelpAddress + ".");
 }
 

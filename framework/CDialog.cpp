@@ -38,8 +38,9 @@ BOOL CDialog::CreateFromTemplate(HWND parent)
     if (!dialogTemplate.IsLoaded())
         return FALSE;
     // The framework shows the dialog itself after OnInitDialog, so that a dialog that
-    // hides itself there stays hidden.
-    const bool visible = dialogTemplate.TakeOffVisible();
+    // hides itself there stays hidden. A modal dialog always shows, as the system's own
+    // modal dialogs do: hidden, it would leave its owner disabled behind nothing.
+    const bool visible = dialogTemplate.TakeOffVisible() || m_bModal;
     AfxInitCommonControls();
     m_bHiddenByCall = false;
     HWND created = nullptr;
@@ -50,7 +51,9 @@ BOOL CDialog::CreateFromTemplate(HWND parent)
     }
     if (!created || m_hWnd != created)
         return FALSE;
-    if (visible && !::IsWindowVisible(m_hWnd) && !m_bHiddenByCall)
+    // A modal dialog that ended in its initialisation is not worth a flash on the screen.
+    const bool endedAlready = m_bModal && !m_bInModalLoop;
+    if (visible && !endedAlready && !::IsWindowVisible(m_hWnd) && !m_bHiddenByCall)
         ShowWindow(SW_SHOWNORMAL);
     return TRUE;
 }

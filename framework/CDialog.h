@@ -1,8 +1,9 @@
 // A dialog from a template of the program's resources (numeric id). Modal: DoModal runs
 // the framework's own modal loop, so every message passes the PreTranslateMessage chain;
 // EndDialog ends it with a result. Modeless: Create makes it and returns; it lives until
-// DestroyWindow. A template marked visible is shown after OnInitDialog, unless the dialog
-// hid itself there (ShowWindow(SW_HIDE) through its object).
+// DestroyWindow. A modal dialog, and a modeless one whose template is marked visible, is
+// shown after OnInitDialog, unless the dialog hid itself there (ShowWindow(SW_HIDE) through
+// its object).
 //
 // Enter and Escape come as IDOK and IDCANCEL to OnOK and OnCancel. For a modal dialog
 // they end it (OnOK after reading the controls with UpdateData); a modeless dialog stays

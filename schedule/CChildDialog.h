@@ -3,8 +3,8 @@
 #include "framework/CDialog.h"
 
 // A page of a dialog: a borderless modeless child made from its own template.
-// Being modeless, Enter and Escape inside it close neither the page nor the
-// dialog around it.
+// Being modeless, Enter and Escape do not close it; the dialog around it must
+// keep them from its own buttons (the wizard does so in PreTranslateMessage).
 class CChildDialog : public CDialog
 {
 public:

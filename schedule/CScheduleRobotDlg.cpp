@@ -161,6 +161,26 @@ void CScheduleRobotDlg::InitPages()
     FillList(Page(3), IDC_WEEKDAY_LIST, kWeekdayNames);
 }
 
+BOOL CScheduleRobotDlg::PreTranslateMessage(MSG* msg)
+{
+    const bool enterOrEscape = (msg->message == WM_KEYDOWN || msg->message == WM_CHAR) &&
+                               (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE);
+    // A control that takes the key itself, such as an open drop-down list closing on it, keeps it.
+    if (enterOrEscape && IsInsidePage(msg->hwnd) &&
+        !(::SendMessageA(msg->hwnd, WM_GETDLGCODE, msg->wParam, reinterpret_cast<LPARAM>(msg)) &
+          (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)))
+        return TRUE;
+    return CDialog::PreTranslateMessage(msg);
+}
+
+bool CScheduleRobotDlg::IsInsidePage(HWND window) const
+{
+    for (const auto& page : m_arrPages)
+        if (page->m_hWnd && (window == page->m_hWnd || ::IsChild(page->m_hWnd, window)))
+            return true;
+    return false;
+}
+
 void CScheduleRobotDlg::ShowPage()
 {
     if (m_nPage == SCHEDULE_PAGE_DONE) {

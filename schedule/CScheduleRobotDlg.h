@@ -38,6 +38,10 @@ public:
     // *saveResult when given.
     BOOL CreateTask(HRESULT* saveResult = nullptr);
 
+    // Enter and Escape typed inside a page go nowhere, as in a page of its own,
+    // instead of pressing "Next >" or cancelling the wizard.
+    BOOL PreTranslateMessage(MSG* msg) override;
+
 protected:
     BOOL OnInitDialog() override;
     // Enter does not end the wizard: only a saved job or Cancel do.
@@ -56,6 +60,7 @@ private:
     void EnableControls();
     CScheduleAnswers ReadAnswers() const;
     CChildDialog& Page(int page) const { return *m_arrPages[static_cast<size_t>(page)]; }
+    bool IsInsidePage(HWND window) const;
 
     CString m_strRobotName;
     CString m_strProgramPath;

@@ -4,7 +4,9 @@
 
 #include "framework/CString.h"
 
-// The text of the box that reports a failed save of a job: "Error code: %d"
-// with the system error inside the result when it carries one (the HRESULT
-// itself otherwise), then the system's message for that code.
+// The text of the box that reports a failed save of a job: "Error code: " with
+// the system error inside the result in decimal when it carries one, and the
+// result itself in hexadecimal otherwise (the scheduler's own codes), then the
+// message for that code: the system's, else the scheduler's own, else
+// "Unknown error".
 CString FormatScheduleSaveError(HRESULT result);

@@ -54,8 +54,9 @@ TEST(AboutLinks, OpensTheAddressAndTellsWhenNoProgramTakesIt)
     };
     std::vector<std::string> opened;
     BOOL shellAnswer = TRUE;
-    const ShellOpenFunction previous = SetShellOpenFunction([&](HWND owner, const char* target) {
+    const ShellOpenFunction previous = SetShellOpenFunction([&](HWND owner, const char* target, int show) {
         EXPECT_EQ(owner, GetDesktopWindow());
+        EXPECT_EQ(show, SW_SHOW);
         opened.push_back(target);
         return shellAnswer;
     });

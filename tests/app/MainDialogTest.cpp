@@ -1,10 +1,12 @@
 // The main dialog in this process, over robot files in the data folder: rows
 // and robots stay paired when the list is sorted, check boxes save only whole
-// robot files, removals keep the keys other robots share.
+// robot files, removals keep the keys other robots share; and the tray menu.
 #include "app/CMarionetApp.h"
 #include "app/CMarionetDlg.h"
+#include "app/CTrayIcon.h"
 #include "engine/system/CArgList.h"
 #include "framework/CMessageBoxCapture.h"
+#include "framework/WindowClass.h"
 #include "res/TapforgeResource.h"
 #include "schedule/CTaskScheduler.h"
 #include "tests/schedule/ScheduleTestJobs.h"
@@ -13,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -332,4 +335,65 @@ TEST_F(ScheduleCommandTest, TwoJobsForOneRobotShowTheFirstListed)
             first = scheduler.GetTask(position).GetName();
     }
     EXPECT_EQ(texts.jobName, first);
+}
+
+namespace {
+
+// The texts of the tray menu that shows on this thread; the menu is then closed.
+std::vector<std::string> g_arrTrayMenuTexts;
+
+BOOL CALLBACK ReadMenuWindow(HWND window, LPARAM)
+{
+    char className[16] = "";
+    GetClassNameA(window, className, sizeof className);
+    if (std::string(className) != "#32768" || !IsWindowVisible(window))
+        return TRUE;
+    HMENU menu = reinterpret_cast<HMENU>(SendMessageA(window, MN_GETHMENU, 0, 0));
+    for (int position = 0; position < GetMenuItemCount(menu); ++position) {
+        char text[64] = "";
+        if (GetMenuStringA(menu, static_cast<UINT>(position), text, sizeof text, MF_BYPOSITION) > 0)
+            g_arrTrayMenuTexts.push_back(text);
+    }
+    return FALSE;
+}
+
+void CALLBACK ReadTrayMenuAndClose(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    EnumThreadWindows(GetCurrentThreadId(), ReadMenuWindow, 0);
+    EndMenu();
+}
+
+}  // namespace
+
+TEST(TrayMenuTest, OffersToShowOrToHideTheMainWindowByItsState)
+{
+    CWnd mainWindow;
+    ASSERT_TRUE(
+        mainWindow.CreateEx(0, AfxDefaultWndClass(), "Main", WS_OVERLAPPEDWINDOW, CRect(50, 50, 350, 250), nullptr, 0));
+    CTrayIcon tray;
+    ASSERT_TRUE(tray.Create(&mainWindow));
+    tray.m_pMainWnd = &mainWindow;
+    const struct
+    {
+        int show;
+        const char* offered;
+        const char* left;
+    } cases[] = {
+        {SW_SHOWNORMAL, "Hide Tapforge", "Show Tapforge"},
+        {SW_HIDE, "Show Tapforge", "Hide Tapforge"},
+        {SW_SHOWMINIMIZED, "Show Tapforge", "Hide Tapforge"},
+    };
+    for (const auto& c : cases) {
+        mainWindow.ShowWindow(c.show);
+        g_arrTrayMenuTexts.clear();
+        SetTimer(nullptr, 0, 100, ReadTrayMenuAndClose);
+        tray.ShowMenu();
+        const auto& texts = g_arrTrayMenuTexts;
+        EXPECT_NE(std::find(texts.begin(), texts.end(), c.offered), texts.end()) << c.offered;
+        EXPECT_EQ(std::find(texts.begin(), texts.end(), c.left), texts.end()) << c.left;
+        EXPECT_NE(std::find(texts.begin(), texts.end(), "Exit Tapforge"), texts.end()) << c.offered;
+    }
+    tray.DestroyWindow();
+    mainWindow.DestroyWindow();
 }

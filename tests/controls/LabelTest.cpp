@@ -124,7 +124,7 @@ struct OpenedTargets
 {
     OpenedTargets()
     {
-        m_previous = SetShellOpenFunction([this](HWND, const char* target) {
+        m_previous = SetShellOpenFunction([this](HWND, const char* target, int) {
             targets.push_back(target);
             return TRUE;
         });

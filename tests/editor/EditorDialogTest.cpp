@@ -1,10 +1,11 @@
 // The robot editor in this process: Save's checks in their order, the hotkey
-// rules, where new action lines go, the robot Save writes, and the repeat
-// count's range.
+// rules, where new action lines go, the robot Save writes, the layout of its
+// panes and list, and the repeat count's range.
 #include "editor/CInputRobotDlg.h"
 #include "editor/CRobotRepeatOption.h"
 #include "editor/IHotkeyAvailability.h"
 #include "framework/CMessageBoxCapture.h"
+#include "res/ActionPagesResource.h"
 #include "res/EditorResource.h"
 #include "robot/AppFolders.h"
 
@@ -257,6 +258,43 @@ TEST_F(EditorDialogTest, EditShowsTheRobotAndSaveKeepsWhatTheEditorDoesNotShow)
     ASSERT_TRUE(reread.LoadFromFile(RobotFile("Kept").c_str()));
     EXPECT_EQ(reread.m_bEnable, 1);
     EXPECT_EQ(reread.m_arrScriptLines.GetSize(), 2);
+}
+
+RECT ClientOnScreen(HWND window)
+{
+    RECT area = {};
+    GetClientRect(window, &area);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&area), 2);
+    return area;
+}
+
+bool Contains(const RECT& outer, const RECT& inner)
+{
+    RECT common = {};
+    return IntersectRect(&common, &outer, &inner) && EqualRect(&common, &inner);
+}
+
+TEST_F(EditorDialogTest, PagesFitTheirPanesAndTheListNeedsNoSidewaysScrolling)
+{
+    Open();
+    for (int id : {IDC_KEY_PAGE_KEY, IDC_MOUSE_PAGE_X}) {
+        HWND page = GetParent(e2e::FindDescendant(m_editor->m_hWnd, id));
+        ASSERT_TRUE(page);
+        const RECT pageArea = ClientOnScreen(page);
+        const RECT containerArea = ClientOnScreen(GetParent(page));
+        for (HWND control = GetWindow(page, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
+            RECT place = {};
+            GetWindowRect(control, &place);
+            EXPECT_TRUE(Contains(pageArea, place) && Contains(containerArea, place))
+                << "control " << GetDlgCtrlID(control) << " of the page of " << id << " ends at " << place.right
+                << ", the page at " << pageArea.right << ", the panes at " << containerArea.right;
+        }
+    }
+    for (int row = 0; row < 40; ++row)
+        m_editor->AddActionLine("Input text a line long enough to need most of the description column");
+    HWND list = GetDlgItem(m_editor->m_hWnd, IDC_EDITOR_ACTIONS);
+    EXPECT_TRUE(GetWindowLongA(list, GWL_STYLE) & WS_VSCROLL);
+    EXPECT_FALSE(GetWindowLongA(list, GWL_STYLE) & WS_HSCROLL);
 }
 
 TEST(RobotRepeatOption, CountIsKeptInRange)

@@ -3,6 +3,7 @@
 // robot file they make, editing the list, repeat options, a failed save and
 // a rename that changes only the case.
 #include "res/ActionPagesResource.h"
+#include "res/ControlsResource.h"
 #include "res/EditorResource.h"
 #include "res/TapforgeResource.h"
 
@@ -86,6 +87,15 @@ protected:
         PostMessageA(box, WM_COMMAND, IDOK, 0);
         e2e::WaitUntil([&] { return !IsWindow(box); }, kTimeoutMs);
         return text;
+    }
+
+    // Presses a button of the delete question; the question is then gone. Pointer clicks
+    // on a box that has only just come up were lost now and then under Wine, so the
+    // button is pressed through its own message.
+    static void Answer(HWND question, int button)
+    {
+        PostMessageA(GetDlgItem(question, button), BM_CLICK, 0, 0);
+        ASSERT_TRUE(e2e::WaitUntil([&] { return !IsWindow(question); }, kTimeoutMs));
     }
 
     bool FocusComesTo(int id) const
@@ -273,6 +283,47 @@ TEST_F(EditorE2eTest, KeysSetTheClickPointAndTheListIsEdited)
     Click(IDC_EDITOR_DELETE);
     EXPECT_EQ(RowsOnceThere(3),
               std::vector<std::string>({"1 Mouse move to 300, 200", "2 Key Press B", "3 Wait 2 seconds"}));
+}
+
+TEST_F(EditorE2eTest, DeleteAsksInAVisibleBoxUntilToldNotTo)
+{
+    ASSERT_TRUE(OpenEditor());
+    Click(IDC_MOUSE_PAGE_ADD_CLICK);
+    RowsOnceThere(3);
+    const std::string setting = e2e::DataFolder() + "\\dcm.ini";
+    // The question is a dialog of the program's caption that holds the check box.
+    const auto question = [] { return e2e::WaitForWindowWithItem(kBoxCaption, IDC_CHECK_DONT_SHOW, kTimeoutMs); };
+    const auto selectFirstTwo = [&] {
+        EXPECT_TRUE(e2e::SelectListRow(Item(IDC_EDITOR_ACTIONS), 0));
+        EXPECT_TRUE(e2e::SelectListRow(Item(IDC_EDITOR_ACTIONS), 1));
+    };
+
+    selectFirstTwo();
+    Click(IDC_EDITOR_DELETE);
+    HWND box = question();
+    ASSERT_TRUE(box);
+    char text[128] = "";
+    SendMessageA(GetDlgItem(box, IDC_CHECK_MESSAGE), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ(text, "Are you sure you want to delete selected robot actions?");
+    Answer(box, IDNO);
+    EXPECT_EQ(RowCount(), 3);
+    EXPECT_FALSE(Exists(setting));
+
+    selectFirstTwo();
+    Click(IDC_EDITOR_DELETE);
+    box = question();
+    ASSERT_TRUE(box);
+    HWND check = GetDlgItem(box, IDC_CHECK_DONT_SHOW);
+    SendMessageA(check, BM_CLICK, 0, 0);
+    EXPECT_EQ(SendMessageA(check, BM_GETCHECK, 0, 0), BST_CHECKED);
+    Answer(box, IDYES);
+    EXPECT_EQ(RowsOnceThere(1), std::vector<std::string>({"1 Wait 2 seconds"}));
+    EXPECT_EQ(e2e::ReadLines(setting), std::vector<std::string>({"showcofm=0"}));
+
+    ASSERT_TRUE(e2e::SelectListRow(Item(IDC_EDITOR_ACTIONS), 0));
+    Click(IDC_EDITOR_DELETE);
+    EXPECT_TRUE(RowsOnceThere(0).empty());
+    EXPECT_FALSE(e2e::WaitForWindowWithItem(kBoxCaption, IDC_CHECK_DONT_SHOW, 0));
 }
 
 TEST_F(EditorE2eTest, EditShowsTheRobotAndSaveEnablesIt)

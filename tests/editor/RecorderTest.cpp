@@ -224,7 +224,8 @@ TEST(RecorderTest, TheHelpLinkOpensTheHelpPageOrSaysItCannot)
     TestRecorder recorder;
     for (BOOL opened : {TRUE, FALSE}) {
         std::string target;
-        const ShellOpenFunction previous = SetShellOpenFunction([&](HWND, const char* address) {
+        const ShellOpenFunction previous = SetShellOpenFunction([&](HWND, const char* address, int show) {
+            EXPECT_EQ(show, SW_SHOW);
             target = address;
             return opened;
         });

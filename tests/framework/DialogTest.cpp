@@ -130,7 +130,10 @@ namespace {
 class TimedDialog : public TestDialog
 {
 public:
-    explicit TimedDialog(CWnd* owner = nullptr) : TestDialog(owner) {}
+    explicit TimedDialog(CWnd* owner = nullptr, UINT templateId = IDD_TEST_MAIN) : TestDialog(owner)
+    {
+        m_nIDTemplate = templateId;
+    }
 
 protected:
     virtual void OnFirstTick() = 0;
@@ -183,17 +186,20 @@ protected:
     }
 };
 
-// Hides itself while it initialises and reports whether it ever became visible.
-class SelfHidingDialog : public TimedDialog
+// From a template not marked visible; hides itself while it initialises when asked to,
+// and notes whether it is visible once running.
+class VisibilityDialog : public TimedDialog
 {
 public:
-    bool visibleAtTimer = true;
+    explicit VisibilityDialog(bool hideInInit) : TimedDialog(nullptr, IDD_TEST_UNMARKED), m_bHide(hideInInit) {}
+    bool visibleAtTimer = false;
 
 protected:
     BOOL OnInitDialog() override
     {
         TimedDialog::OnInitDialog();
-        ShowWindow(SW_HIDE);
+        if (m_bHide)
+            ShowWindow(SW_HIDE);
         return TRUE;
     }
     void OnFirstTick() override
@@ -201,6 +207,9 @@ protected:
         visibleAtTimer = IsWindowVisible();
         EndDialog(7);
     }
+
+private:
+    bool m_bHide;
 };
 
 // Presses Enter in its text box, so that the default button ends it.
@@ -261,11 +270,13 @@ TEST(ModalDialog, EnterRunsOnOkWhichReadsTheControlsAndEndsIt)
     EXPECT_STREQ(dialog.m_text, "typed");
 }
 
-TEST(ModalDialog, DialogHiddenInItsInitialisationStaysHidden)
+TEST(ModalDialog, ShowsAfterItsInitialisationUnlessItHidItselfThere)
 {
-    SelfHidingDialog dialog;
-    EXPECT_EQ(dialog.DoModal(), 7);
-    EXPECT_FALSE(dialog.visibleAtTimer);
+    for (const bool hide : {false, true}) {
+        VisibilityDialog dialog(hide);
+        EXPECT_EQ(dialog.DoModal(), 7);
+        EXPECT_EQ(dialog.visibleAtTimer, !hide) << (hide ? "hidden in its initialisation" : "template not visible");
+    }
 }
 
 TEST(ModalDialog, QuitEndsTheDialogAndKeepsItsExitCode)

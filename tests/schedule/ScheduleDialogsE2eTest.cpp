@@ -151,6 +151,23 @@ protected:
         EXPECT_TRUE(SameTrigger(trigger, expected));
     }
 
+    // Enter and Escape typed into a control of a page, with a real click into
+    // it first, leave the wizard open on that page. Tab, typed after them,
+    // tells when they have been handled.
+    void ExpectEnterAndEscapeKept(HWND wizard, HWND control)
+    {
+        const int page = PageIndex(VisiblePage(wizard));
+        ASSERT_TRUE(e2e::ClickAndWait(
+            control, [&] { return e2e::FocusOfThread(wizard) == control; }, kTimeoutMs));
+        e2e::PressKey(VK_RETURN);
+        e2e::PressKey(VK_ESCAPE);
+        e2e::PressKey(VK_TAB);
+        EXPECT_TRUE(
+            e2e::WaitUntil([&] { return !IsWindow(wizard) || e2e::FocusOfThread(wizard) != control; }, kTimeoutMs));
+        ASSERT_TRUE(IsWindow(wizard));
+        EXPECT_EQ(PageIndex(VisiblePage(wizard)), page);
+    }
+
     static TASK_TRIGGER Trigger(TASK_TRIGGER_TYPE type)
     {
         TASK_TRIGGER trigger = {};
@@ -243,6 +260,93 @@ TEST_F(ScheduleDialogsE2eTest, LogOnJobUnderAnotherAccount)
     SetItemText(page, IDC_CONFIRM_PASSWORD, "secret");
     EXPECT_TRUE(WaitForEnabled(m_next, true));
     FinishAndExpectJob(job, robot, 0x403, Trigger(TASK_EVENT_TRIGGER_AT_LOGON));
+}
+
+TEST_F(ScheduleDialogsE2eTest, EnterAndEscapeInsideAPageKeepTheWizardOnIt)
+{
+    const std::string robot = "Kept";
+    UseJob(robot.c_str());
+    HWND wizard = StartWizard(robot);
+    ASSERT_TRUE(wizard);
+    ASSERT_EQ(Press(wizard, IDC_NEXT), 1);
+    ExpectEnterAndEscapeKept(wizard, GetDlgItem(VisiblePage(wizard), IDC_START_TIME));
+    ASSERT_EQ(Press(wizard, IDC_NEXT), 5);
+    // Answers that "Finish" would take, so that Enter passing through would save.
+    HWND page = VisiblePage(wizard);
+    Click(page, IDC_OTHER_ACCOUNT);
+    SetItemText(page, IDC_USER_NAME, "kim");
+    SetItemText(page, IDC_PASSWORD, "secret");
+    SetItemText(page, IDC_CONFIRM_PASSWORD, "secret");
+    ASSERT_TRUE(WaitForEnabled(GetDlgItem(page, IDC_PASSWORD), true));
+    ExpectEnterAndEscapeKept(wizard, GetDlgItem(page, IDC_PASSWORD));
+    Click(wizard, IDC_WIZARD_CANCEL);
+    EXPECT_EQ(e2e::WaitForExit(m_process, kTimeoutMs), IDCANCEL);
+}
+
+TEST_F(ScheduleDialogsE2eTest, MonthlyJobOnTheLastSundayOfChosenMonths)
+{
+    const std::string robot = "Month End";
+    const CString job = UseJob(robot.c_str());
+    HWND wizard = StartWizard(robot);
+    ASSERT_TRUE(wizard);
+    Click(VisiblePage(wizard), IDC_KIND_MONTHLY);
+    ASSERT_EQ(Press(wizard, IDC_NEXT), 3);
+    HWND page = VisiblePage(wizard);
+    HWND week = GetDlgItem(page, IDC_WEEK_LIST);
+    HWND weekday = GetDlgItem(page, IDC_WEEKDAY_LIST);
+    EXPECT_EQ(Text(week), "first");
+    EXPECT_EQ(Text(weekday), "Monday");
+    EXPECT_FALSE(IsWindowEnabled(week));
+    Click(page, IDC_MONTH_WEEKDAY);
+    EXPECT_TRUE(WaitForEnabled(week, true));
+    EXPECT_TRUE(WaitForEnabled(weekday, true));
+    SendMessageA(week, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("last"));
+    SendMessageA(weekday, CB_SELECTSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("Sunday"));
+
+    const int months[] = {IDC_JANUARY, IDC_FEBRUARY, IDC_MARCH,     IDC_APRIL,   IDC_MAY,      IDC_JUNE,
+                          IDC_JULY,    IDC_AUGUST,   IDC_SEPTEMBER, IDC_OCTOBER, IDC_NOVEMBER, IDC_DECEMBER};
+    for (int month : months)
+        Click(page, month);
+    EXPECT_TRUE(WaitForEnabled(m_next, false)) << "no month checked";
+    Click(page, IDC_JANUARY);
+    Click(page, IDC_JULY);
+    EXPECT_TRUE(WaitForEnabled(m_next, true));
+
+    ASSERT_EQ(Press(wizard, IDC_NEXT), 5);
+    TASK_TRIGGER expected = Trigger(TASK_TIME_TRIGGER_MONTHLYDOW);
+    expected.Type.MonthlyDOW.wWhichWeek = TASK_LAST_WEEK;
+    expected.Type.MonthlyDOW.rgfDaysOfTheWeek = TASK_SUNDAY;
+    expected.Type.MonthlyDOW.rgfMonths = TASK_JANUARY | TASK_JULY;
+    FinishAndExpectJob(job, robot, 0x2403, expected);
+}
+
+TEST_F(ScheduleDialogsE2eTest, WeekdaysAndComputerStartJobs)
+{
+    TASK_TRIGGER weekdays = Trigger(TASK_TIME_TRIGGER_WEEKLY);
+    weekdays.Type.Weekly.WeeksInterval = 1;
+    weekdays.Type.Weekly.rgfDaysOfTheWeek = 0x3E;
+    const struct
+    {
+        const char* robot;
+        int kind;
+        int option;
+        TASK_TRIGGER trigger;
+    } cases[] = {
+        {"On Weekdays", IDC_KIND_DAILY, IDC_WEEKDAYS, weekdays},
+        {"At Start", IDC_KIND_STARTUP, 0, Trigger(TASK_EVENT_TRIGGER_AT_SYSTEMSTART)},
+    };
+    for (const auto& c : cases) {
+        const CString job = UseJob(c.robot);
+        HWND wizard = StartWizard(c.robot);
+        ASSERT_TRUE(wizard);
+        Click(VisiblePage(wizard), c.kind);
+        if (c.option) {
+            ASSERT_EQ(Press(wizard, IDC_NEXT), 1);
+            Click(VisiblePage(wizard), c.option);
+        }
+        ASSERT_EQ(Press(wizard, IDC_NEXT), 5) << c.robot;
+        FinishAndExpectJob(job, c.robot, 0x2403, c.trigger);
+    }
 }
 
 TEST_F(ScheduleDialogsE2eTest, FailedSaveShowsTheSaveErrorAndStaysOnTheLastPage)

@@ -229,16 +229,22 @@ TEST(ScheduleSaveErrorTest, CodeOfTheResultAndItsMessage)
     {
         HRESULT result;
         const char* start;
+        const char* message;  // null: any text the system or the scheduler has
     } cases[] = {
-        {HRESULT_FROM_WIN32(ERROR_FILE_EXISTS), "Error code: 80\n\n"},
-        {HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED), "Error code: 5\n\n"},
-        {E_NOTIMPL, "Error code: -2147467263\n\n"},
-        {E_INVALIDARG, "Error code: 87\n\n"},
+        {HRESULT_FROM_WIN32(ERROR_FILE_EXISTS), "Error code: 80\n\n", nullptr},
+        {HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED), "Error code: 5\n\n", nullptr},
+        {E_NOTIMPL, "Error code: 0x80004001\n\n", nullptr},
+        {E_INVALIDARG, "Error code: 87\n\n", nullptr},
+        {SCHED_E_ACCOUNT_INFORMATION_NOT_SET, "Error code: 0x8004130F\n\n", nullptr},
+        {static_cast<HRESULT>(0x8FFF1234), "Error code: 0x8FFF1234\n\n", "Unknown error"},
     };
     for (const auto& c : cases) {
         const std::string text(FormatScheduleSaveError(c.result));
         EXPECT_EQ(text.substr(0, strlen(c.start)), c.start);
-        EXPECT_GT(text.size(), strlen(c.start)) << c.start;
+        if (c.message)
+            EXPECT_EQ(text.substr(strlen(c.start)), c.message) << c.start;
+        else
+            EXPECT_GT(text.size(), strlen(c.start)) << c.start;
     }
 }
 

@@ -558,4 +558,29 @@ void LeftClickAt(POINT screen)
     mouse_event(MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE, a.x, a.y, 0, 0);
 }
 
+void LeftClickOn(HWND window)
+{
+    RECT place = {};
+    GetWindowRect(window, &place);
+    LeftClickAt({(place.left + place.right) / 2, (place.top + place.bottom) / 2});
+}
+
+bool ClickAndWait(HWND window, const std::function<bool()>& done, DWORD timeoutMs)
+{
+    // Under Wine a window that has only just come up may lose the first click, so the click
+    // waits a second; and it comes only once, since a late second click would land on
+    // whatever comes up next at that place.
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &answer);
+    Sleep(1000);
+    LeftClickOn(window);
+    return WaitUntil(done, timeoutMs);
+}
+
+void PressKey(BYTE virtualKey)
+{
+    keybd_event(virtualKey, static_cast<BYTE>(MapVirtualKeyA(virtualKey, 0)), 0, 0);
+    keybd_event(virtualKey, static_cast<BYTE>(MapVirtualKeyA(virtualKey, 0)), KEYEVENTF_KEYUP, 0);
+}
+
 }  // namespace e2e

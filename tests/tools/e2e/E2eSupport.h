@@ -124,6 +124,16 @@ POINT ClientToScreenPoint(HWND hwnd, int x, int y);
 
 // Synthesises a left click at a screen point with absolute mouse_event moves.
 void LeftClickAt(POINT screen);
+// The same in the middle of a window, such as a button of a dialog.
+void LeftClickOn(HWND window);
+// Clicks the middle of a window once, a second after its thread is free to take
+// the click, and waits until the click has done what it should; false when it
+// has not in time.
+bool ClickAndWait(HWND window, const std::function<bool()>& done, DWORD timeoutMs);
+
+// Presses and releases a key through the input queue; it goes to the focus of
+// the foreground window, whichever process that is.
+void PressKey(BYTE virtualKey);
 
 // Synthesises an absolute move to a screen point and waits until the cursor is
 // there (within a pixel), so that a click right after lands at that point;
