@@ -5,6 +5,7 @@
 #include "engine/builtins/CBuiltinState.h"
 #include "engine/system/COsVersion.h"
 #include "engine/system/ProcessStart.h"
+#include "framework/WideText.h"
 
 #include <shlwapi.h>
 
@@ -170,7 +171,7 @@ int RunWait(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& resu
 
 std::wstring RunAsField(const CScriptValue& value)
 {
-    return WideText(std::string(value.GetText()).substr(0, kRunAsFieldMax));
+    return Widened(std::string(value.GetText()).substr(0, kRunAsFieldMax).c_str());
 }
 
 int RunAsSet(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)

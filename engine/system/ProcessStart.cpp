@@ -1,6 +1,7 @@
 #include "engine/system/ProcessStart.h"
 
 #include "engine/system/ProcAddress.h"
+#include "framework/WideText.h"
 
 #include <shellapi.h>
 
@@ -42,10 +43,10 @@ EStartResult StartProgramAs(const CRunAsAccount& account, const std::string& str
             FreeLibrary(advapi);
         return START_NO_RUNAS_API;
     }
-    std::wstring strWideLine = WideText(strCommandLine);
+    std::wstring strWideLine = Widened(strCommandLine.c_str());
     std::vector<wchar_t> commandLine(strWideLine.begin(), strWideLine.end());
     commandLine.push_back(L'\0');
-    const std::wstring strWideDirectory = WideText(strDirectory);
+    const std::wstring strWideDirectory = Widened(strDirectory.c_str());
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
@@ -85,14 +86,4 @@ std::string CurrentDirectory()
             return std::string(buffer.data(), dwLength);
         buffer.resize(dwLength + 1);
     }
-}
-
-std::wstring WideText(const std::string& strText)
-{
-    if (strText.empty())
-        return std::wstring();
-    const int nLength = MultiByteToWideChar(CP_ACP, 0, strText.data(), static_cast<int>(strText.size()), nullptr, 0);
-    std::wstring strWide(static_cast<size_t>(nLength), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, strText.data(), static_cast<int>(strText.size()), &strWide[0], nLength);
-    return strWide;
 }

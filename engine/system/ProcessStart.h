@@ -41,6 +41,3 @@ bool OpenDocument(const std::string& strPath, const std::string& strParameters, 
 
 // The current directory, whatever its length.
 std::string CurrentDirectory();
-
-// Text of the ANSI code page as wide characters.
-std::wstring WideText(const std::string& strText);
