@@ -125,9 +125,8 @@ int RunProgram(CMarionet_Script& engine, ERunKind kind, CScriptValueList& args, 
         return engine.ReportScriptError(pszError, -1);
     FallBackToBareName(strPath);
     const int nCount = args.GetCount();
-    std::string strDirectory = nCount >= 2 ? args[1].GetText() : "";
-    if (strDirectory.empty())
-        strDirectory = CurrentDirectory();
+    // Empty: the program starts in the current directory.
+    const std::string strDirectory = nCount >= 2 ? args[1].GetText() : "";
     const int nShow = nCount == 3 ? args[2].GetInteger() : SW_SHOWNORMAL;
 
     const int nStatus =
