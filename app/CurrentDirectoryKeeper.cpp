@@ -5,12 +5,12 @@
 #include "framework/CurrentDirectory.h"
 
 CCurrentDirectoryKeeper::CCurrentDirectoryKeeper()
-    : m_strDirectory(GetCurrentDirectoryPath()), m_bSaved(!m_strDirectory.IsEmpty())
+    : m_strDirectory(GetCurrentDirectoryWide()), m_bSaved(!m_strDirectory.empty())
 {
 }
 
 CCurrentDirectoryKeeper::~CCurrentDirectoryKeeper()
 {
     if (m_bSaved)
-        SetCurrentDirectoryA(m_strDirectory);
+        SetCurrentDirectoryW(m_strDirectory.c_str());
 }

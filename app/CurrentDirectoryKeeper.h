@@ -1,11 +1,13 @@
 #pragma once
 
 #include "framework/CNonCopyable.h"
-#include "framework/CString.h"
+
+#include <string>
 
 // Remembers the process's current directory, of any length, and puts it back
-// when destroyed: scripts may change it. When it could not be read there is
-// nothing to put back.
+// when destroyed: scripts may change it. It is kept as the system holds it, so
+// that a name with no 8-bit form comes back whole. When it could not be read
+// there is nothing to put back.
 class CCurrentDirectoryKeeper : private CNonCopyable
 {
 public:
@@ -13,9 +15,9 @@ public:
     ~CCurrentDirectoryKeeper();
 
     bool IsSaved() const { return m_bSaved; }
-    const CString& GetSaved() const { return m_strDirectory; }
+    const std::wstring& GetSaved() const { return m_strDirectory; }
 
 private:
-    CString m_strDirectory;
+    std::wstring m_strDirectory;
     bool m_bSaved = false;
 };

@@ -6,6 +6,7 @@
 #include "framework/CGdiObject.h"
 #include "framework/CToolBarResource.h"
 #include "framework/CWinApp.h"
+#include "framework/WideText.h"
 
 #include <algorithm>
 #include <cwctype>
@@ -26,28 +27,6 @@ namespace {
 const wchar_t kAcceleratorSeparator = L'\t';
 const UINT kTemplatePopup = MF_POPUP;
 const UINT kTemplateEnd = MF_END;
-
-std::wstring Widen(const char* text)
-{
-    if (!text || !*text)
-        return std::wstring();
-    const int length = ::MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length > 0 ? length : 1), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], length);
-    wide.resize(wide.size() - 1);
-    return wide;
-}
-
-std::string Narrow(const std::wstring& text)
-{
-    if (text.empty())
-        return std::string();
-    const int length = ::WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    std::string narrow(static_cast<size_t>(length > 0 ? length : 1), '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, &narrow[0], length, nullptr, nullptr);
-    narrow.resize(narrow.size() - 1);
-    return narrow;
-}
 
 // Finds a resource in the current resource module, else in the program's own.
 HRSRC FindResourceOfProgram(const char* name, const char* type, HINSTANCE& module)
@@ -338,7 +317,7 @@ BOOL BCMenu::AddIcon(UINT command, const BCMenuIconSource& source)
 BCMenuData* BCMenu::AddItemRecord(const char* text, UINT flags, UINT id)
 {
     auto data = std::make_unique<BCMenuData>();
-    data->m_strText = Widen(text);
+    data->m_strText = Widened(text);
     data->m_nFlags = flags;
     data->m_nID = id;
     auto listed = std::find(s_aImageCommands.begin(), s_aImageCommands.end(), id);
@@ -439,12 +418,12 @@ BOOL BCMenu::ParseTemplateLevel(const WORD* words, size_t count, size_t& at)
         if (at++ >= count)
             return FALSE;
         if (flags & kTemplatePopup) {
-            BCMenu* sub = AppendPopup(Narrow(text).c_str());
+            BCMenu* sub = AppendPopup(Narrowed(text.c_str()).c_str());
             if (!sub || !sub->ParseTemplateLevel(words, count, at))
                 return FALSE;
             sub->AlignAccelerators();
         } else {
-            AppendMenu(flags & ~kTemplateEnd, id, Narrow(text).c_str());
+            AppendMenu(flags & ~kTemplateEnd, id, Narrowed(text.c_str()).c_str());
         }
         if (flags & kTemplateEnd)
             return TRUE;

@@ -1,5 +1,7 @@
 #include "controls/CWebBrowserSite.h"
 
+#include "framework/WideText.h"
+
 #include <exdispid.h>
 #include <ocidl.h>
 
@@ -7,37 +9,15 @@
 
 namespace {
 
-std::wstring Widen(const char* text)
-{
-    if (!text || !*text)
-        return std::wstring();
-    const int length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-    std::wstring wide(length, L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], length);
-    wide.resize(length - 1);
-    return wide;
-}
-
-CString Narrow(const wchar_t* text)
-{
-    if (!text || !*text)
-        return CString();
-    const int length = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    std::string narrow(length, '\0');
-    WideCharToMultiByte(CP_ACP, 0, text, -1, &narrow[0], length, nullptr, nullptr);
-    narrow.resize(length - 1);
-    return CString(std::move(narrow));
-}
-
 // An event argument's text; the browser passes addresses as references to variants.
 CString VariantText(const VARIANT& value)
 {
     if (value.vt == (VT_BYREF | VT_VARIANT) && value.pvarVal)
         return VariantText(*value.pvarVal);
     if (value.vt == VT_BSTR)
-        return Narrow(value.bstrVal);
+        return Narrowed(value.bstrVal);
     if (value.vt == (VT_BYREF | VT_BSTR) && value.pbstrVal)
-        return Narrow(*value.pbstrVal);
+        return Narrowed(*value.pbstrVal);
     return CString();
 }
 
@@ -48,7 +28,7 @@ VARIANT TextVariant(const char* text)
     VariantInit(&value);
     if (text) {
         value.vt = VT_BSTR;
-        value.bstrVal = SysAllocString(Widen(text).c_str());
+        value.bstrVal = SysAllocString(Widened(text).c_str());
     }
     return value;
 }
@@ -155,7 +135,7 @@ HRESULT CWebBrowserSite::Navigate(const char* url, DWORD flags, const char* targ
 {
     if (!m_pBrowser)
         return E_FAIL;
-    BSTR address = SysAllocString(Widen(url).c_str());
+    BSTR address = SysAllocString(Widened(url).c_str());
     VARIANT flagsValue;
     VariantInit(&flagsValue);
     flagsValue.vt = VT_I4;

@@ -4,6 +4,7 @@
 #include "engine/ScriptText.h"
 #include "engine/system/SystemNet.h"
 #include "engine/system/SystemPaths.h"
+#include "framework/CurrentDirectory.h"
 
 #include <cstdio>
 #include <ctime>
@@ -302,7 +303,12 @@ int CMarionet_Script::EvaluateMacro(CScriptTokenList& tokens, int& nPos, CScript
         text = GrowingText([](char* b, UINT n) { return GetSystemDirectoryA(b, n); });
         break;
     case M_WORKINGDIR:
-        text = GrowingText([](char* b, UINT n) { return static_cast<UINT>(GetCurrentDirectoryA(n, b)); });
+        // A name with no exact 8-bit form reads as ".": its stand-in ("?" or a
+        // look-alike) would name other folders, and an empty text would put
+        // what a script appends to it at the root of the drive.
+        text = GetCurrentDirectoryPath().GetString();
+        if (text.empty())
+            text = ".";
         break;
     case M_TEMPDIR:
         text = WithoutTrailingBackslash(

@@ -1,22 +1,32 @@
 #include "framework/CurrentDirectory.h"
 
+#include "framework/WideText.h"
+
 #include <windows.h>
 
-#include <vector>
-
-CString GetCurrentDirectoryPath()
+std::wstring GetCurrentDirectoryWide()
 {
     // The directory may change between the size query and the read; try
     // again with the size the second call reports.
-    DWORD size = GetCurrentDirectoryA(0, nullptr);
+    DWORD size = GetCurrentDirectoryW(0, nullptr);
     while (size > 0) {
-        std::vector<char> buffer(size);
-        const DWORD length = GetCurrentDirectoryA(size, buffer.data());
+        std::wstring directory(size, L'\0');
+        const DWORD length = GetCurrentDirectoryW(size, &directory[0]);
         if (length == 0)
             break;
-        if (length < size)
-            return CString(buffer.data(), static_cast<int>(length));
+        if (length < size) {
+            directory.resize(length);
+            return directory;
+        }
         size = length;
     }
-    return CString();
+    return std::wstring();
+}
+
+CString GetCurrentDirectoryPath()
+{
+    std::string directory;
+    if (!NarrowText(GetCurrentDirectoryWide().c_str(), directory, TEXT_REFUSE_LOSS))
+        return CString();
+    return CString(std::move(directory));
 }

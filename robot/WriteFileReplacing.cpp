@@ -2,6 +2,7 @@
 
 #include "framework/CFile.h"
 #include "framework/FullPathName.h"
+#include "framework/WideText.h"
 
 #include <windows.h>
 
@@ -17,12 +18,7 @@ std::wstring WidePathAnyLength(const CString& path)
     std::string full;
     if (!FullPathName(path, full))
         return std::wstring();
-    const int length = MultiByteToWideChar(CP_ACP, 0, full.c_str(), -1, nullptr, 0);
-    if (length <= 0)
-        return std::wstring();
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, full.c_str(), -1, &wide[0], length);
-    wide.resize(static_cast<size_t>(length) - 1);
+    const std::wstring wide = Widened(full.c_str());
     if (wide.size() < MAX_PATH || wide.compare(0, 4, L"\\\\?\\") == 0)
         return wide;
     if (wide.compare(0, 2, L"\\\\") == 0)

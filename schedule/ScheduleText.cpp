@@ -1,31 +1,17 @@
 #include "schedule/ScheduleText.h"
 
+#include "framework/WideText.h"
+
 #include <cwchar>
 
 std::wstring ToServiceText(const char* text)
 {
-    if (!text || !*text)
-        return std::wstring();
-    const int length = MultiByteToWideChar(CP_THREAD_ACP, 0, text, -1, nullptr, 0);
-    if (length <= 0)
-        return std::wstring();
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_THREAD_ACP, 0, text, -1, &wide[0], length);
-    wide.resize(static_cast<size_t>(length - 1));
-    return wide;
+    return Widened(text, CP_THREAD_ACP);
 }
 
 CString FromServiceText(const wchar_t* text)
 {
-    if (!text || !*text)
-        return CString();
-    const int length = WideCharToMultiByte(CP_THREAD_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    if (length <= 0)
-        return CString();
-    std::string narrow(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(CP_THREAD_ACP, 0, text, -1, &narrow[0], length, nullptr, nullptr);
-    narrow.resize(static_cast<size_t>(length - 1));
-    return CString(std::move(narrow));
+    return CString(Narrowed(text, CP_THREAD_ACP));
 }
 
 std::wstring ToServiceJobName(const char* jobName)

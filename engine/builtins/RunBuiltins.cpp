@@ -5,6 +5,7 @@
 #include "engine/builtins/CBuiltinState.h"
 #include "engine/system/COsVersion.h"
 #include "engine/system/ProcessStart.h"
+#include "framework/WideText.h"
 
 #include <shlwapi.h>
 
@@ -124,9 +125,8 @@ int RunProgram(CMarionet_Script& engine, ERunKind kind, CScriptValueList& args, 
         return engine.ReportScriptError(pszError, -1);
     FallBackToBareName(strPath);
     const int nCount = args.GetCount();
-    std::string strDirectory = nCount >= 2 ? args[1].GetText() : "";
-    if (strDirectory.empty())
-        strDirectory = CurrentDirectory();
+    // Empty: the program starts in the current directory.
+    const std::string strDirectory = nCount >= 2 ? args[1].GetText() : "";
     const int nShow = nCount == 3 ? args[2].GetInteger() : SW_SHOWNORMAL;
 
     const int nStatus =
@@ -170,7 +170,7 @@ int RunWait(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& resu
 
 std::wstring RunAsField(const CScriptValue& value)
 {
-    return WideText(std::string(value.GetText()).substr(0, kRunAsFieldMax));
+    return Widened(std::string(value.GetText()).substr(0, kRunAsFieldMax).c_str());
 }
 
 int RunAsSet(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)

@@ -1,6 +1,7 @@
 #include "engine/system/ProcessStart.h"
 
 #include "engine/system/ProcAddress.h"
+#include "framework/WideText.h"
 
 #include <shellapi.h>
 
@@ -16,6 +17,14 @@ std::vector<char> WritableText(const std::string& strText)
     return text;
 }
 
+// No directory: the program starts in the current one, which the system hands
+// on whole, also where its name has no 8-bit form.
+template <class Text>
+auto DirectoryOrCurrent(const Text& strDirectory) -> decltype(strDirectory.c_str())
+{
+    return strDirectory.empty() ? nullptr : strDirectory.c_str();
+}
+
 }  // namespace
 
 bool StartProgram(const std::string& strCommandLine, const std::string& strDirectory, int nShow,
@@ -26,8 +35,8 @@ bool StartProgram(const std::string& strCommandLine, const std::string& strDirec
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = static_cast<WORD>(nShow);
-    return CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, strDirectory.c_str(),
-                          &startup, &info) != FALSE;
+    return CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          DirectoryOrCurrent(strDirectory), &startup, &info) != FALSE;
 }
 
 EStartResult StartProgramAs(const CRunAsAccount& account, const std::string& strCommandLine,
@@ -42,17 +51,17 @@ EStartResult StartProgramAs(const CRunAsAccount& account, const std::string& str
             FreeLibrary(advapi);
         return START_NO_RUNAS_API;
     }
-    std::wstring strWideLine = WideText(strCommandLine);
+    std::wstring strWideLine = Widened(strCommandLine.c_str());
     std::vector<wchar_t> commandLine(strWideLine.begin(), strWideLine.end());
     commandLine.push_back(L'\0');
-    const std::wstring strWideDirectory = WideText(strDirectory);
+    const std::wstring strWideDirectory = Widened(strDirectory.c_str());
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = static_cast<WORD>(nShow);
-    const BOOL bStarted = createWithLogon(account.m_strUser.c_str(), account.m_strDomain.c_str(),
-                                          account.m_strPassword.c_str(), account.m_dwLogonFlags, nullptr,
-                                          commandLine.data(), 0, nullptr, strWideDirectory.c_str(), &startup, &info);
+    const BOOL bStarted = createWithLogon(
+        account.m_strUser.c_str(), account.m_strDomain.c_str(), account.m_strPassword.c_str(), account.m_dwLogonFlags,
+        nullptr, commandLine.data(), 0, nullptr, DirectoryOrCurrent(strWideDirectory), &startup, &info);
     // The caller reports the start's error, not the library's.
     const DWORD dwError = GetLastError();
     FreeLibrary(advapi);
@@ -68,31 +77,10 @@ bool OpenDocument(const std::string& strPath, const std::string& strParameters, 
     execute.fMask = SEE_MASK_NOCLOSEPROCESS | (bWaitForInputIdle ? SEE_MASK_WAITFORINPUTIDLE : 0);
     execute.lpFile = strPath.c_str();
     execute.lpParameters = strParameters.c_str();
-    execute.lpDirectory = strDirectory.c_str();
+    execute.lpDirectory = DirectoryOrCurrent(strDirectory);
     execute.nShow = nShow;
     if (!ShellExecuteExA(&execute))
         return false;
     hProcess = execute.hProcess;
     return true;
-}
-
-std::string CurrentDirectory()
-{
-    std::vector<char> buffer(MAX_PATH);
-    for (;;) {
-        const DWORD dwLength = GetCurrentDirectoryA(static_cast<DWORD>(buffer.size()), buffer.data());
-        if (dwLength < buffer.size())
-            return std::string(buffer.data(), dwLength);
-        buffer.resize(dwLength + 1);
-    }
-}
-
-std::wstring WideText(const std::string& strText)
-{
-    if (strText.empty())
-        return std::wstring();
-    const int nLength = MultiByteToWideChar(CP_ACP, 0, strText.data(), static_cast<int>(strText.size()), nullptr, 0);
-    std::wstring strWide(static_cast<size_t>(nLength), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, strText.data(), static_cast<int>(strText.size()), &strWide[0], nLength);
-    return strWide;
 }

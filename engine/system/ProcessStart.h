@@ -1,6 +1,7 @@
 // Starting programs and documents for the Run built-ins. Texts are used at
 // their own length: the only limits are the system's, and a text the system
-// refuses is a failed start with its last error set.
+// refuses is a failed start with its last error set. An empty directory starts
+// in the current one.
 #pragma once
 
 #include <windows.h>
@@ -38,9 +39,3 @@ EStartResult StartProgramAs(const CRunAsAccount& account, const std::string& str
 // to a program already running).
 bool OpenDocument(const std::string& strPath, const std::string& strParameters, const std::string& strDirectory,
                   int nShow, bool bWaitForInputIdle, HANDLE& hProcess);
-
-// The current directory, whatever its length.
-std::string CurrentDirectory();
-
-// Text of the ANSI code page as wide characters.
-std::wstring WideText(const std::string& strText);

@@ -2,6 +2,7 @@
 
 #include "framework/ComHolder.h"
 #include "framework/FullPathName.h"
+#include "framework/WideText.h"
 
 #include <cctype>
 #include <cstdio>
@@ -28,11 +29,9 @@ bool GetFullPath(const char* path, std::string& full)
 
 PIDLIST_ABSOLUTE ParseShellItem(const char* path)
 {
-    const int nLength = MultiByteToWideChar(CP_ACP, 0, path, -1, nullptr, 0);
-    if (nLength <= 0)
+    std::wstring wide;
+    if (!WidenText(path, wide))
         return nullptr;
-    std::vector<WCHAR> wide(static_cast<size_t>(nLength));
-    MultiByteToWideChar(CP_ACP, 0, path, -1, wide.data(), nLength);
     CComHolder<IShellFolder> desktop;
     if (FAILED(SHGetDesktopFolder(desktop.Out())))
         return nullptr;

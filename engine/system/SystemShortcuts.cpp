@@ -2,23 +2,13 @@
 
 #include "framework/CString.h"
 #include "framework/ComHolder.h"
+#include "framework/WideText.h"
 
 #include <shlobj.h>
 
 #include <vector>
 
 namespace {
-
-std::wstring Widened(const std::string& text)
-{
-    const int nLength = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-    if (nLength <= 0)
-        return std::wstring();
-    std::wstring wide(static_cast<size_t>(nLength), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], nLength);
-    wide.resize(static_cast<size_t>(nLength) - 1);
-    return wide;
-}
 
 bool OpenLink(CComHolder<IShellLinkA>& shellLink, CComHolder<IPersistFile>& file)
 {
@@ -59,7 +49,7 @@ bool CreateShortcut(const std::string& link, const CShortcutFields& fields)
         shellLink->SetIconLocation(fields.m_strIconFile.value_or("").c_str(), *fields.m_nIconIndex);
     if (fields.m_nShowCmd)
         shellLink->SetShowCmd(*fields.m_nShowCmd);
-    const std::wstring name = Widened(link);
+    const std::wstring name = Widened(link.c_str());
     return !name.empty() && SUCCEEDED(file->Save(name.c_str(), TRUE));
 }
 
@@ -68,7 +58,7 @@ bool ReadShortcut(const std::string& link, CShortcutFields& fields)
     CComSession session;
     CComHolder<IShellLinkA> shellLink;
     CComHolder<IPersistFile> file;
-    const std::wstring name = Widened(link);
+    const std::wstring name = Widened(link.c_str());
     if (name.empty() || !OpenLink(shellLink, file) || FAILED(file->Load(name.c_str(), STGM_READ)))
         return false;
     std::vector<char> buffer(INFOTIPSIZE + 1, '\0');

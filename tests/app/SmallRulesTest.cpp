@@ -53,16 +53,16 @@ TEST(ShowTipsOption, WritesOneLine)
 TEST(CurrentDirectoryKeeper, PutsTheDirectoryBack)
 {
     TempFolder folder;
-    char before[MAX_PATH];
-    GetCurrentDirectoryA(MAX_PATH, before);
+    WCHAR before[MAX_PATH];
+    GetCurrentDirectoryW(MAX_PATH, before);
     {
         CCurrentDirectoryKeeper keeper;
         ASSERT_TRUE(keeper.IsSaved());
         EXPECT_EQ(keeper.GetSaved(), before);
         ASSERT_TRUE(SetCurrentDirectoryA(folder.Path().c_str()));
     }
-    char after[MAX_PATH];
-    GetCurrentDirectoryA(MAX_PATH, after);
+    WCHAR after[MAX_PATH];
+    GetCurrentDirectoryW(MAX_PATH, after);
     EXPECT_STREQ(after, before);
 }
 

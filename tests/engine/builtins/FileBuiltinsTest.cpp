@@ -254,10 +254,13 @@ TEST(FileBuiltins, ACurrentFolderOutsideTheCodePageIsNeverActedOn)
     GetCurrentDirectoryW(MAX_PATH, saved);
     ASSERT_TRUE(SetCurrentDirectoryW(folder.c_str()));
     // runrobot.exe starts in the test's current folder.
-    const ScriptOutcome run =
-        RunPutScript({"Put(FileDelete(\".\") & FileRecycle(\".\") & DirRemove(\".\", 1) & DirRemove(\".\"))"});
+    const ScriptOutcome run = RunPutScript({
+        "Put(FileDelete(\".\") & FileRecycle(\".\") & DirRemove(\".\", 1) & DirRemove(\".\"))",
+        "$w = @WorkingDir",
+        "Put($w & FileDelete($w) & FileDelete($w & \"\\f.txt\") & FileRecycle($w) & DirRemove($w, 1))",
+    });
     SetCurrentDirectoryW(saved);
-    EXPECT_TRUE(EndedWithValues(run, {"0000"}));
+    EXPECT_TRUE(EndedWithValues(run, {"0000", ".0000"}));
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW((folder + L"\\f.txt").c_str()));
     for (const std::string& path : siblings)
         EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(path.c_str())) << path;
