@@ -86,7 +86,20 @@ harness_prefix() {
   fi
   if [ ! -f "$WINEPREFIX/.tapforge-ready" ]; then
     echo "harness: making the Wine prefix $WINEPREFIX" >&2
-    hwine wineboot -i >"$dir/wineboot.log" 2>&1 || { cat "$dir/wineboot.log" >&2; return 1; }
+    # A first boot of a new prefix has been seen to fail at once and silently:
+    # one more try, afresh, before giving up.
+    local try status
+    for try in 1 2; do
+      status=0
+      hwine wineboot -i >"$dir/wineboot.log" 2>&1 || status=$?
+      [ $status -eq 0 ] && break
+      echo "harness: wineboot failed with exit code $status (try $try)" >&2
+      cat "$dir/wineboot.log" >&2
+      wineserver -k >/dev/null 2>&1 || true
+      rm -rf "$WINEPREFIX"
+      [ $try -eq 2 ] && return 1
+      sleep 2
+    done
     wineserver -w
     # A virtual desktop: without a window manager every hide of a top-level
     # window blocks for two seconds, and hotkeys need a focused Wine window.
