@@ -19,9 +19,7 @@ TEST_F(TapwinTest, SynthesisedClickOnTheButtonIsLogged)
     HWND button = GetDlgItem(main, 102);
     ASSERT_NE(nullptr, button);
 
-    RECT rc;
-    GetWindowRect(button, &rc);
-    e2e::LeftClickAt({(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2});
+    e2e::LeftClickOn(button);
 
     EXPECT_TRUE(e2e::WaitForFileLine(log, "WM_LBUTTONDOWN id=102", 10000));
     EXPECT_TRUE(e2e::WaitForFileLine(log, "BN_CLICKED id=102", 10000));
