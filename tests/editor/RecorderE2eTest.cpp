@@ -192,14 +192,20 @@ TEST_F(RecorderE2eTest, EscOrTheCloseBoxWhileRecordingFreesTheLibrary)
 TEST_F(RecorderE2eTest, ClickingTheRecordersOwnButtonsRecordsNothing)
 {
     Open();
-    // The cursor waits on "stop" before the recording starts, so no move is recorded.
     RECT stop = {};
     GetWindowRect(Item(IDC_RECORD_STOP), &stop);
-    ASSERT_TRUE(e2e::MoveMouseTo({(stop.left + stop.right) / 2, (stop.top + stop.bottom) / 2}, kTimeoutMs));
+    const POINT middle = {(stop.left + stop.right) / 2, (stop.top + stop.bottom) / 2};
+    ASSERT_TRUE(e2e::MoveMouseTo(middle, kTimeoutMs));
+    Sleep(kPauseMs);
     StartRecording();
     mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
     mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
-    EXPECT_EQ(Finish(), (Lines{"1", "loaded=0"}));
+    // Under load the X server may report the cursor's arrival on "stop" after
+    // the recording started: that move is the user's, the clicks must not be.
+    const std::string arrival = "line=Mouse move to " + std::to_string(middle.x) + ", " + std::to_string(middle.y);
+    Lines outcome = Finish();
+    outcome.erase(std::remove(outcome.begin(), outcome.end(), arrival), outcome.end());
+    EXPECT_EQ(outcome, (Lines{"1", "loaded=0"}));
 }
 
 }  // namespace
