@@ -63,7 +63,7 @@ protected:
 
 private:
     void Animate(const std::vector<int>& heights, bool expand);
-    // FALSE when the pane refuses to animate: no worker, or none it could wait for.
+    // false when the pane refuses to animate: no worker, or none it could wait for.
     bool StartAnimation(AFX_THREADPROC procedure);
     void CloseWorker();
 

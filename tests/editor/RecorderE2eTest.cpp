@@ -192,9 +192,7 @@ TEST_F(RecorderE2eTest, EscOrTheCloseBoxWhileRecordingFreesTheLibrary)
 TEST_F(RecorderE2eTest, ClickingTheRecordersOwnButtonsRecordsNothing)
 {
     Open();
-    RECT stop = {};
-    GetWindowRect(Item(IDC_RECORD_STOP), &stop);
-    const POINT middle = {(stop.left + stop.right) / 2, (stop.top + stop.bottom) / 2};
+    const POINT middle = e2e::MiddleOf(Item(IDC_RECORD_STOP));
     ASSERT_TRUE(e2e::MoveMouseTo(middle, kTimeoutMs));
     Sleep(kPauseMs);
     StartRecording();

@@ -558,11 +558,16 @@ void LeftClickAt(POINT screen)
     mouse_event(MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE, a.x, a.y, 0, 0);
 }
 
-void LeftClickOn(HWND window)
+POINT MiddleOf(HWND window)
 {
     RECT place = {};
     GetWindowRect(window, &place);
-    LeftClickAt({(place.left + place.right) / 2, (place.top + place.bottom) / 2});
+    return {(place.left + place.right) / 2, (place.top + place.bottom) / 2};
+}
+
+void LeftClickOn(HWND window)
+{
+    LeftClickAt(MiddleOf(window));
 }
 
 bool ClickAndWait(HWND window, const std::function<bool()>& done, DWORD timeoutMs)

@@ -124,6 +124,8 @@ POINT ClientToScreenPoint(HWND hwnd, int x, int y);
 
 // Synthesises a left click at a screen point with absolute mouse_event moves.
 void LeftClickAt(POINT screen);
+// The middle of a window on the screen.
+POINT MiddleOf(HWND window);
 // The same in the middle of a window, such as a button of a dialog.
 void LeftClickOn(HWND window);
 // Clicks the middle of a window once, a second after its thread is free to take
