@@ -1,0 +1,25 @@
+// Names of files and folders as exact 8-bit text. A name that the code page
+// cannot spell has a look-alike ("..＼keep.txt", with a fullwidth backslash,
+// narrows to "..\keep.txt") that names another file; these give the system's
+// short name instead, or nothing:
+//
+//   WIN32_FIND_DATAW found;
+//   ...
+//   std::string name;
+//   if (!ExactFoundName(found, name))
+//       continue;  // no 8-bit name reaches this file: leave it out
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// The name of a found entry: its long name where the code page spells it
+// exactly, else its short name where that is exact. False, with the result
+// emptied, when neither is.
+bool ExactFoundName(const WIN32_FIND_DATAW& found, std::string& name);
+
+// A path the system gave in wide text: as it is where the code page spells it
+// exactly, else the short form of the existing file or folder where that is
+// exact. False, with the result emptied, when neither is.
+bool ExactPathName(const wchar_t* pszPath, std::string& path);
