@@ -17,7 +17,6 @@ const char kFolderBrowserTitle[] = "Select a folder to store your robots";
 const UINT kFolderBrowserFlags =
     BIF_RETURNONLYFSDIRS | BIF_RETURNFSANCESTORS | BIF_EDITBOX | BIF_VALIDATE | BIF_NEWDIALOGSTYLE;
 const char kExportExtension[] = ".robo";
-const char kRobotExtension[] = ".txt";
 
 // What becomes of one robot file. Only the user's Yes replaces a file; a
 // target that was not there when looked at is copied so that the copy fails
@@ -100,8 +99,9 @@ void COptionsDlg::OnExport()
     const CString folder = WithoutTrailingBackslash(ChooseFolder());
     if (folder.IsEmpty())
         return;
-    const CTransferResult result =
-        TransferRobots(ListRobotFiles(GetScriptFolder()), folder, kExportExtension, ExportQuestion);
+    const CTransferResult result = TransferRobots(
+        ListRobotFiles(GetScriptFolder()), [&](const CString& name) { return folder + "\\" + name + kExportExtension; },
+        ExportQuestion);
     ReportFailures("These robots could not be exported:", result.m_arrFailed);
 }
 
@@ -113,21 +113,30 @@ void COptionsDlg::OnImport()
         return;
     const CString scriptFolder = GetScriptFolder();
     CreateDirectoryPath(scriptFolder);
-    const CTransferResult result =
-        TransferRobots(ListFilesWithExtension(folder, kExportExtension), scriptFolder, kRobotExtension, ImportQuestion);
+    // A robot whose file the program could not read back is not made.
+    const CTransferResult result = TransferRobots(
+        ListFilesWithExtension(folder, kExportExtension),
+        [&](const CString& name) {
+            return RobotFilePathFits(scriptFolder, name) ? RobotFilePath(scriptFolder, name) : CString();
+        },
+        ImportQuestion);
     ReportFailures("These robots could not be imported:", result.m_arrFailed);
     if (result.m_bCopied && !result.m_bStopped && m_mainCommands.m_fnLoadRobots)
         m_mainCommands.m_fnLoadRobots();
 }
 
 COptionsDlg::CTransferResult COptionsDlg::TransferRobots(const std::vector<CString>& sources,
-                                                         const CString& targetFolder, const char* targetExtension,
+                                                         const std::function<CString(const CString&)>& targetOf,
                                                          CString (*question)(const CString& name))
 {
     CTransferResult result;
     for (const CString& source : sources) {
         const CString name = RobotFileBaseName(source);
-        const CString target = targetFolder + "\\" + name + targetExtension;
+        const CString target = targetOf(name);
+        if (target.IsEmpty()) {
+            result.m_arrFailed.push_back(name);
+            continue;
+        }
         const Transfer transfer = DecideTransfer(target, question(name));
         if (transfer == Transfer::Stop) {
             result.m_bStopped = true;

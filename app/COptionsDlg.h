@@ -54,11 +54,12 @@ private:
         bool m_bStopped = false;
     };
 
-    // Copies every source file into the target folder under its base name and
-    // the target extension, asking before a target is replaced; question
-    // composes that question from the robot's name.
-    CTransferResult TransferRobots(const std::vector<CString>& sources, const CString& targetFolder,
-                                   const char* targetExtension, CString (*question)(const CString& name));
+    // Copies every source file to the target that targetOf gives for its base
+    // name, asking before a target is replaced; question composes that
+    // question from the robot's name. An empty target counts as a failed copy.
+    CTransferResult TransferRobots(const std::vector<CString>& sources,
+                                   const std::function<CString(const CString&)>& targetOf,
+                                   CString (*question)(const CString& name));
 
     CMainCommands m_mainCommands;
     int m_bStarted = 0;

@@ -45,6 +45,7 @@ const char kNoActions[] = "No clicks added to robot. Please press 'Add Click' bu
 const char kEmptyName[] = "Robot name is empty. Please enter robot name.";
 const char kForbiddenCharacter[] = "cannot contain any of the following characters:\n \\ / : * ? \" < > |";
 const char kNameExists[] = "Robot name already exists, please choose another one.";
+const char kNameTooLong[] = "Robot name is too long, please choose a shorter one.";
 const char kKeysEqual[] =
     "Start Hotkey and End Hotkey can not be same.\nPlease use different key for Start Hotkey and End Hotkey.";
 const char kSaveFailed[] = "Failed to save the robot file.";
@@ -85,6 +86,13 @@ void RenameChangingCase(const CString& from, const CString& to)
         return;
     if (!::MoveFileA(between, to))
         ::MoveFileA(between, from);
+}
+
+// Anything of the name counts, also a folder, and a file the name reaches as
+// its short name.
+bool RobotFileExists(const CString& folder, const CString& name)
+{
+    return ::GetFileAttributesA(RobotFilePath(folder, name)) != INVALID_FILE_ATTRIBUTES;
 }
 
 CString RepeatTimesLabel(int count)
@@ -360,6 +368,19 @@ BOOL CInputRobotDlg::CheckHotkey(const CString& hotkeyText)
     return TRUE;
 }
 
+int CInputRobotDlg::RefuseName(const char* message)
+{
+    AfxMessageBox(message);
+    m_NameEdit.SetFocus();
+    return 0;
+}
+
+bool CInputRobotDlg::SavesNewFile() const
+{
+    // Names that differ only in case name the same file.
+    return !m_bEditMode || m_Robot.m_strName.CompareNoCase(m_strName) != 0;
+}
+
 int CInputRobotDlg::CheckInput()
 {
     if (m_ActionList.GetItemCount() == 0) {
@@ -367,21 +388,21 @@ int CInputRobotDlg::CheckInput()
         return 0;
     }
     m_strName = m_NameEdit.GetWindowText();
-    if (m_strName.IsEmpty()) {
-        AfxMessageBox(kEmptyName);
-        return 0;
-    }
-    if (m_strName.FindOneOf(kForbiddenNameCharacters) >= 0) {
-        AfxMessageBox(kForbiddenCharacter);
-        return 0;
-    }
-    // Names that differ only in case name the same file.
+    if (m_strName.IsEmpty())
+        return RefuseName(kEmptyName);
+    if (m_strName.FindOneOf(kForbiddenNameCharacters) >= 0)
+        return RefuseName(kForbiddenCharacter);
+    const CString folder = GetScriptFolder();
+    if (!RobotFilePathFits(folder, m_strName))
+        return RefuseName(kNameTooLong);
     for (int i = 0; i < m_arrExistingNames.GetSize(); ++i) {
-        if (m_strName.CompareNoCase(m_arrExistingNames[i]) == 0) {
-            AfxMessageBox(kNameExists);
-            return 0;
-        }
+        if (m_strName.CompareNoCase(m_arrExistingNames[i]) == 0)
+            return RefuseName(kNameExists);
     }
+    // The list does not show every file: one copied in meanwhile, or another
+    // robot's file reached through its short name.
+    if (SavesNewFile() && RobotFileExists(folder, m_strName))
+        return RefuseName(kNameExists);
     m_strStartKey = m_StartKeyEdit.GetWindowText();
     if (!CheckHotkey(m_strStartKey)) {
         m_StartKeyEdit.SetFocus();
@@ -436,11 +457,16 @@ void CInputRobotDlg::OnOK()
     const CString folder = GetScriptFolder();
     const CString oldName = m_Robot.m_strName;
     const CRobot robot = FilledRobot();
+    const bool newFile = SavesNewFile();
     CreateDirectoryPath(folder);
     // The old file goes only once the new one is written, so a failed write
-    // loses nothing.
-    if (!robot.SaveToFile(folder)) {
-        AfxMessageBox(kSaveFailed);
+    // loses nothing. A new robot's file never replaces one that appeared
+    // after the checks.
+    if (!(newFile ? robot.SaveToNewFile(folder) : robot.SaveToFile(folder))) {
+        if (newFile && RobotFileExists(folder, robot.m_strName))
+            RefuseName(kNameExists);
+        else
+            AfxMessageBox(kSaveFailed);
         return;
     }
     if (m_bEditMode && oldName != robot.m_strName) {

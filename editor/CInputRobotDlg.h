@@ -40,7 +40,8 @@ public:
     CInputRobotDlg(CWnd* parent, IHotkeyAvailability* hotkeys);
     ~CInputRobotDlg() override;
 
-    // The names Save refuses: every other robot's.
+    // The names Save refuses besides those of files already there: every
+    // other robot's.
     void SetExistingRobotNames(const CStringArray& names);
 
     CString GetRobotName() const { return m_strName; }
@@ -100,6 +101,11 @@ private:
     void ShowRepeatOption();
     // 1 when the text may start or stop a robot; otherwise the user is told and 0.
     BOOL CheckHotkey(const CString& hotkeyText);
+    // Tells the user why the name cannot be saved and puts the focus on it; 0.
+    int RefuseName(const char* message);
+    // Whether Save makes a file the robot did not have: Add, or Edit with a
+    // new name.
+    bool SavesNewFile() const;
     // The checks before anything is written, in order; 1 when all pass.
     int CheckInput();
     // The robot as Save writes it, from the boxes and the list.

@@ -39,6 +39,11 @@ CString RobotFilePath(const CString& folder, const CString& robotName)
     return folder + "\\" + robotName + ".txt";
 }
 
+bool RobotFilePathFits(const CString& folder, const CString& robotName)
+{
+    return RobotFilePath(folder, robotName).GetLength() < MAX_PATH;
+}
+
 CString GetModuleFilePath()
 {
     // A path that fills the buffer may have been cut: retry with a larger one.

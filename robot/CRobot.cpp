@@ -162,6 +162,11 @@ int CRobot::SaveToFile(const CString& folder, const std::string& held) const
     return WriteFileIfChanged(RobotFilePath(folder, m_strName), FileBytes(), held) ? 1 : 0;
 }
 
+int CRobot::SaveToNewFile(const CString& folder) const
+{
+    return WriteNewFile(RobotFilePath(folder, m_strName), FileBytes()) ? 1 : 0;
+}
+
 int CRobot::LoadFromFile(const CString& path)
 {
     std::string bytes;

@@ -27,6 +27,10 @@ public:
     // As SaveToFile for a file whose present bytes the caller has just read
     // (held): nothing is written when they are already the record's bytes.
     int SaveToFile(const CString& folder, const std::string& held) const;
+    // As SaveToFile for a robot that has no file yet: 0, with nothing
+    // touched, when anything of the file's name exists already (also a file
+    // that the name reaches as its short name).
+    int SaveToNewFile(const CString& folder) const;
 
     // Fills the record from the robot file at path. The file's base name wins
     // over the name stored in it. 0 when the file cannot be opened (script

@@ -62,9 +62,10 @@ bool WriteAndFlush(const std::wstring& path, const CString& bytes)
     return file.Open(path.c_str(), CFile::modeWrite | CFile::modeCreate | CFile::shareExclusive) &&
            file.Write(bytes.GetString(), static_cast<UINT>(bytes.GetLength())) && file.Flush();
 }
-}  // namespace
 
-bool WriteFileReplacing(const CString& path, const CString& bytes)
+// The complete file is moved to its name only at the end: the move's flags
+// decide whether it may replace what is there.
+bool WriteThroughTemporary(const CString& path, const CString& bytes, DWORD moveFlags)
 {
     const std::wstring target = WidePathAnyLength(path);
     if (target.empty())
@@ -72,11 +73,21 @@ bool WriteFileReplacing(const CString& path, const CString& bytes)
     const std::wstring temporary = MakeTemporaryFile(FolderOf(path));
     if (temporary.empty())
         return false;
-    if (WriteAndFlush(temporary, bytes) &&
-        MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (WriteAndFlush(temporary, bytes) && MoveFileExW(temporary.c_str(), target.c_str(), moveFlags))
         return true;
     DeleteFileW(temporary.c_str());
     return false;
+}
+}  // namespace
+
+bool WriteFileReplacing(const CString& path, const CString& bytes)
+{
+    return WriteThroughTemporary(path, bytes, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+}
+
+bool WriteNewFile(const CString& path, const CString& bytes)
+{
+    return WriteThroughTemporary(path, bytes, MOVEFILE_WRITE_THROUGH);
 }
 
 bool WriteFileIfChanged(const CString& path, const CString& bytes)

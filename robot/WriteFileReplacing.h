@@ -10,6 +10,11 @@
 // false.
 bool WriteFileReplacing(const CString& path, const CString& bytes);
 
+// As WriteFileReplacing for a file that must be new: false when anything of
+// that name exists, also when it appears during the write or answers only to
+// its short name. Nothing that was there is touched.
+bool WriteNewFile(const CString& path, const CString& bytes);
+
 // As WriteFileReplacing, but leaves the file alone when it already holds
 // exactly these bytes: saving an unchanged record then costs one read.
 bool WriteFileIfChanged(const CString& path, const CString& bytes);

@@ -250,6 +250,25 @@ TEST_F(OptionsDialogTest, ATargetThatAppearsBeforeTheCopyIsNotReplaced)
     EXPECT_EQ(m_dialog.m_nLoads, 0);
 }
 
+TEST_F(OptionsDialogTest, ImportReportsARobotThatCouldNotBeReadBack)
+{
+    // Its robot file's path would have MAX_PATH characters, one too many.
+    const std::string tooLong(MAX_PATH - (e2e::ScriptFolder() + "\\.txt").size(), 'n');
+    ASSERT_LT(FolderFile(tooLong + ".robo").size(), static_cast<size_t>(MAX_PATH));
+    Write(FolderFile(tooLong + ".robo"), "robot n");
+    Write(FolderFile("s.robo"), "robot s");
+    CMessageBoxCapture capture(IDYES);
+    m_dialog.Click(IDC_IMPORT_ROBOTS);
+    EXPECT_EQ(Texts(capture), std::vector<std::string>({"These robots could not be imported:\n" + tooLong}));
+    WIN32_FIND_DATAA found;
+    const HANDLE search = FindFirstFileA((e2e::ScriptFolder() + "\\*.txt").c_str(), &found);
+    ASSERT_NE(search, INVALID_HANDLE_VALUE);
+    EXPECT_STREQ(found.cFileName, "s.txt");
+    EXPECT_FALSE(FindNextFileA(search, &found));
+    FindClose(search);
+    EXPECT_EQ(m_dialog.m_nLoads, 1);
+}
+
 TEST_F(OptionsDialogTest, NoFolderChosenDoesNothing)
 {
     Write(ScriptFile("a"), "robot a");

@@ -1,6 +1,7 @@
 // The robot editor in this process: Save's checks in their order, the hotkey
-// rules, where new action lines go, the robot Save writes, the layout of its
-// panes and list, and the repeat count's range.
+// rules, where new action lines go, the robot Save writes and the files it
+// never replaces, the layout of its panes and list, and the repeat count's
+// range.
 #include "editor/CInputRobotDlg.h"
 #include "editor/CRobotRepeatOption.h"
 #include "editor/IHotkeyAvailability.h"
@@ -14,6 +15,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -258,6 +260,47 @@ TEST_F(EditorDialogTest, EditShowsTheRobotAndSaveKeepsWhatTheEditorDoesNotShow)
     ASSERT_TRUE(reread.LoadFromFile(RobotFile("Kept").c_str()));
     EXPECT_EQ(reread.m_bEnable, 1);
     EXPECT_EQ(reread.m_arrScriptLines.GetSize(), 2);
+}
+
+TEST_F(EditorDialogTest, ANewNameNeverReplacesAFileTheListDoesNotShow)
+{
+    ASSERT_TRUE(e2e::WriteWholeFile(RobotFile("Unlisted"), "not listed"));
+    CRobot robot;
+    robot.m_strName = "Long robot name";
+    robot.m_strStartKey = "Ctrl + <F2>";
+    robot.m_strEndKey = "<F11>";
+    robot.m_arrScriptLines.Add("MouseClick(\"left\", 1)");
+    ASSERT_TRUE(robot.SaveToFile(e2e::ScriptFolder().c_str()));
+    char shortPath[MAX_PATH] = "";
+    ASSERT_TRUE(GetShortPathNameA(RobotFile("Long robot name").c_str(), shortPath, MAX_PATH));
+    const std::string shortName(std::strrchr(shortPath, '\\') + 1, std::strrchr(shortPath, '.'));
+
+    // Add, else Edit of the robot above; the last rows keep its file.
+    const struct
+    {
+        bool edit;
+        std::string name;
+        const char* message;
+    } saves[] = {
+        {false, "Unlisted", kExists}, {false, shortName, kExists},   {true, "unlisted", kExists},
+        {true, shortName, kExists},   {true, "Long robot name", ""}, {true, "LONG ROBOT NAME", ""},
+    };
+    for (const auto& save : saves) {
+        Open(save.edit ? &robot : nullptr);
+        if (!save.edit)
+            m_editor->AddActionLine("Wait 2 seconds");
+        SetText(IDC_EDITOR_NAME, save.name.c_str());
+        SetText(IDC_EDITOR_START_KEY, "Ctrl + <F2>");
+        EXPECT_EQ(Save(), std::make_pair(std::string(save.message), IDC_EDITOR_NAME)) << save.name;
+    }
+    EXPECT_EQ(e2e::ReadWholeFile(RobotFile("Unlisted")), "not listed");
+    WIN32_FIND_DATAA found;
+    FindClose(FindFirstFileA(RobotFile("Long robot name").c_str(), &found));
+    EXPECT_STREQ(found.cFileName, "LONG ROBOT NAME.txt");
+    CRobot reread;
+    ASSERT_TRUE(reread.LoadFromFile(RobotFile("LONG ROBOT NAME").c_str()));
+    ASSERT_EQ(reread.m_arrScriptLines.GetSize(), 1);
+    EXPECT_EQ(reread.m_arrScriptLines[0], "MouseClick(\"left\", 1)");
 }
 
 RECT ClientOnScreen(HWND window)

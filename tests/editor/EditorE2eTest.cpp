@@ -1,7 +1,7 @@
 // The robot editor as a user meets it in the program: Add and Edit from the
-// main window, Save's checks, the lines of the key and mouse pages and the
-// robot file they make, editing the list, repeat options, a failed save and
-// a rename that changes only the case.
+// main window, Save's checks (a name too long to read back among them), the
+// lines of the key and mouse pages and the robot file they make, editing the
+// list, repeat options, a failed save and a rename that changes only the case.
 #include "res/ActionPagesResource.h"
 #include "res/ControlsResource.h"
 #include "res/EditorResource.h"
@@ -98,6 +98,13 @@ protected:
         ASSERT_TRUE(e2e::WaitUntil([&] { return !IsWindow(question); }, kTimeoutMs));
     }
 
+    // The focus goes to the control as the Tab key takes it there.
+    void MoveFocusTo(int id) const
+    {
+        PostMessageA(m_editor, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(id)), TRUE);
+        ASSERT_TRUE(FocusComesTo(id));
+    }
+
     bool FocusComesTo(int id) const
     {
         return e2e::WaitUntil([&] { return e2e::FocusOfThread(m_editor) == Item(id); }, kTimeoutMs);
@@ -176,6 +183,27 @@ TEST_F(EditorE2eTest, SaveChecksTellTheUserAndWriteNothing)
     EXPECT_EQ(TakeMessage().rfind("Start hotkey you specified for this robot has been taken by another robot.", 0), 0u);
     EXPECT_TRUE(FocusComesTo(IDC_EDITOR_START_KEY));
     EXPECT_FALSE(Exists(RobotFile("New")));
+}
+
+TEST_F(EditorE2eTest, ANameWhoseFileCouldNotBeReadBackIsRefused)
+{
+    ASSERT_TRUE(OpenEditor());
+    Click(IDC_MOUSE_PAGE_ADD_CLICK);
+    RowsOnceThere(3);
+    // Its robot file's path would have MAX_PATH characters, one too many.
+    const std::string name(MAX_PATH - (e2e::ScriptFolder() + "\\.txt").size(), 'n');
+    MoveFocusTo(IDC_EDITOR_NAME);
+    for (size_t typed = 0; typed < name.size(); ++typed)
+        e2e::PressKey('N');
+    ASSERT_TRUE(e2e::WaitUntil([&] { return Text(IDC_EDITOR_NAME) == name; }, kTimeoutMs));
+    MoveFocusTo(IDC_EDITOR_START_KEY);
+    SetText(IDC_EDITOR_START_KEY, "Ctrl + <F3>");
+    Save();
+    EXPECT_EQ(TakeMessage(), "Robot name is too long, please choose a shorter one.");
+    EXPECT_TRUE(FocusComesTo(IDC_EDITOR_NAME));
+    EXPECT_TRUE(IsWindowVisible(m_editor));
+    WIN32_FIND_DATAA found;
+    EXPECT_EQ(FindFirstFileA((e2e::ScriptFolder() + "\\*.txt").c_str(), &found), INVALID_HANDLE_VALUE);
 }
 
 TEST_F(EditorE2eTest, SaveWritesTheRobotFileAndListsTheRobotWithItsKeys)
@@ -370,15 +398,14 @@ TEST_F(EditorE2eTest, RepeatOptions)
 TEST_F(EditorE2eTest, FailedSaveKeepsTheEditorAndTheOldFile)
 {
     WriteRobot("Old");
-    ASSERT_TRUE(CreateDirectoryA(RobotFile("Taken").c_str(), nullptr));
     ASSERT_TRUE(OpenEditor(IDC_EDIT_ROBOT));
     RowsOnceThere(2);
-    SetText(IDC_EDITOR_NAME, "Taken");
+    // The system takes no control character in a file name.
+    SetText(IDC_EDITOR_NAME, "New\tname");
     Save();
     EXPECT_EQ(TakeMessage(), "Failed to save the robot file.");
     EXPECT_TRUE(IsWindowVisible(m_editor));
     EXPECT_EQ(ScriptLines("Old"), std::vector<std::string>({"MouseClick(\"left\", 1)", "WAIT(2000)"}));
-    RemoveDirectoryA(RobotFile("Taken").c_str());
 }
 
 TEST_F(EditorE2eTest, RenamingOnlyTheCaseKeepsTheFile)

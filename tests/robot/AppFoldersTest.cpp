@@ -46,3 +46,17 @@ TEST(AppFolders, ModuleDirectoryHoldsTheProgram)
     EXPECT_EQ(folder + "\\robot_file_test.exe", path);
     EXPECT_TRUE(IsFolder(folder.Str()));
 }
+
+TEST(AppFolders, RobotFilePathFitsBelowTheClassicLimit)
+{
+    const struct
+    {
+        const char* folder;
+        int nameLength;
+        bool fits;
+    } paths[] = {{"C:\\f", 250, true}, {"C:\\f", 251, false}, {"C:\\f\\g", 248, true}, {"C:\\f\\g", 249, false}};
+    for (const auto& path : paths) {
+        const CString name(std::string(path.nameLength, 'n').c_str());
+        EXPECT_EQ(path.fits, RobotFilePathFits(path.folder, name)) << path.folder << " " << path.nameLength;
+    }
+}

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -368,4 +369,24 @@ TEST(RobotFile, SaveWritesOnlyWhenTheBytesDiffer)
     EXPECT_EQ(damaged, ReadBytes(path));
     ASSERT_EQ(1, robot.SaveToFile(folder.Path().c_str(), damaged));
     EXPECT_EQ(kTwoWindowFile, ReadBytes(path));
+}
+
+TEST(RobotFile, SaveToNewFileNeverReplacesWhatIsThere)
+{
+    TempFolder folder;
+    const std::string taken = folder.File("Long robot name.txt");
+    WriteBytes(taken, "kept");
+    char shortPath[MAX_PATH] = "";
+    ASSERT_NE(0u, GetShortPathNameA(taken.c_str(), shortPath, MAX_PATH));
+    const std::string shortName(std::strrchr(shortPath, '\\') + 1, std::strrchr(shortPath, '.'));
+    for (const std::string& name : {std::string("LONG ROBOT NAME"), shortName}) {
+        CRobot robot = TwoWindowRobot();
+        robot.m_strName = name.c_str();
+        EXPECT_EQ(0, robot.SaveToNewFile(folder.Path().c_str())) << name;
+    }
+    EXPECT_EQ("kept", ReadBytes(taken));
+    EXPECT_EQ(1, TwoWindowRobot().SaveToNewFile(folder.Path().c_str()));
+    EXPECT_EQ(kTwoWindowFile, ReadBytes(folder.File("Two Windows.txt")));
+    WIN32_FIND_DATAA entry;
+    EXPECT_EQ(INVALID_HANDLE_VALUE, FindFirstFileA(folder.File("*.tmp").c_str(), &entry));
 }
