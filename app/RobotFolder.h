@@ -9,7 +9,9 @@
 // "-a" hand-over between instances and WM_RUNROBOTBYINDEX all count in.
 
 // The files of a folder in the file system's enumeration order: every entry
-// that is not a directory and whose name ends in the extension (any case).
+// that is not a directory, whose name ends in the extension (any case) and
+// whose path the 8-bit file calls take (below MAX_PATH). A name that the code
+// page cannot spell is given as the file's short name, or left out without one.
 std::vector<CString> ListFilesWithExtension(const CString& folder, const char* extension);
 
 // The robot files of a folder: its files ending in ".txt".

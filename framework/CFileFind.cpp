@@ -1,6 +1,8 @@
 #include "framework/CFileFind.h"
 
+#include "framework/ExactName.h"
 #include "framework/FullPathName.h"
+#include "framework/WideText.h"
 
 #include <cassert>
 #include <string>
@@ -22,9 +24,18 @@ bool CFileFind::FindFile(const char* pattern)
     Close();
     if (!pattern || !*pattern)
         pattern = "*.*";
-    m_hSearch = FindFirstFileA(pattern, &m_Next);
+    // The 8-bit find calls narrow the names they find with look-alikes, so the
+    // search runs wide and narrows each name exactly itself.
+    std::wstring widePattern;
+    if (!WidenText(pattern, widePattern, TEXT_REFUSE_LOSS))
+        return false;
+    m_hSearch = FindFirstFileW(widePattern.c_str(), &m_Next);
     if (m_hSearch == INVALID_HANDLE_VALUE)
         return false;
+    if (!SkipToExactName()) {
+        Close();
+        return false;
+    }
     m_bHasNext = true;
     m_strRoot = FolderOf(pattern);
     return true;
@@ -35,9 +46,19 @@ bool CFileFind::FindNextFile()
     if (!m_bHasNext)
         return false;
     m_Current = m_Next;
+    m_strName = m_strNextName;
     m_bHasCurrent = true;
-    m_bHasNext = ::FindNextFileA(m_hSearch, &m_Next) != FALSE;
+    m_bHasNext = ::FindNextFileW(m_hSearch, &m_Next) && SkipToExactName();
     return m_bHasNext;
+}
+
+bool CFileFind::SkipToExactName()
+{
+    while (!ExactFoundName(m_Next, m_strNextName)) {
+        if (!::FindNextFileW(m_hSearch, &m_Next))
+            return false;
+    }
+    return true;
 }
 
 void CFileFind::Close()
@@ -53,7 +74,7 @@ void CFileFind::Close()
 CString CFileFind::GetFileName() const
 {
     assert(m_bHasCurrent);
-    return CString(m_Current.cFileName);
+    return CString(m_strName);
 }
 
 CString CFileFind::GetFilePath() const

@@ -5,6 +5,8 @@
 #include "framework/CNonCopyable.h"
 #include "framework/CString.h"
 
+#include <string>
+
 // A search of a folder for names matching a wildcard pattern, yielding the
 // entries in the system's enumeration order:
 //
@@ -19,6 +21,10 @@
 //
 // FindNextFile makes the next entry current and tells whether another one
 // follows; the entry it makes current is valid even when it answers false.
+//
+// Every name it gives reaches the very entry it was found as: a name that the
+// code page cannot spell comes as the entry's short name, and an entry without
+// an exact 8-bit name is passed over.
 class CFileFind : private CNonCopyable
 {
 public:
@@ -43,10 +49,16 @@ public:
     bool MatchesMask(DWORD attributes) const;
 
 private:
+    // Moves the search on to the first entry from m_Next on that has an exact
+    // name; false when the search ends first.
+    bool SkipToExactName();
+
     HANDLE m_hSearch = INVALID_HANDLE_VALUE;
     bool m_bHasNext = false;
     bool m_bHasCurrent = false;
-    WIN32_FIND_DATAA m_Next{};
-    WIN32_FIND_DATAA m_Current{};
+    WIN32_FIND_DATAW m_Next{};
+    WIN32_FIND_DATAW m_Current{};
+    std::string m_strNextName;
+    std::string m_strName;
     CString m_strRoot;
 };

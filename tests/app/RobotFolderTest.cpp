@@ -1,8 +1,14 @@
 #include "app/RobotFolder.h"
 
+#include "framework/CFile.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/WideNamedFile.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
 
 namespace {
 
@@ -65,6 +71,44 @@ TEST(RobotFolder, IndexComparesBaseNamesWithoutCase)
     EXPECT_EQ(RobotNameAtIndex(path, 2), "");
     EXPECT_EQ(RobotNameAtIndex(path, -1), "");
     EXPECT_EQ(FindRobotFileIndex(folder.File("missing").c_str(), "x"), 0);
+}
+
+// Each row's file holds its own text, so a listed path that reads it reached
+// that very file. A name that the code page cannot spell is listed under its
+// short name (Wine gives every file one), never under a look-alike: U+FF3C
+// narrows to "\\".
+TEST(RobotFolder, EveryListedPathReadsTheFileItWasListedFrom)
+{
+    struct Case
+    {
+        std::wstring name;
+        const char* content;
+        bool listed;
+    };
+    const Case cases[] = {
+        {L"Robot 1.txt", "plain", true},
+        {L"caf\u00e9.txt", "code page", true},
+        {L"old\uff3cRobot 1.txt", "fullwidth backslash", true},
+        {L"\u30ed\u30dc.txt", "no code page form", true},
+        // From MAX_PATH on the 8-bit calls that read robot files fail.
+        {std::wstring(240, L'n') + L".txt", "too long", false},
+    };
+    TempFolder folder;
+    std::vector<std::unique_ptr<WideNamedFile>> files;
+    for (const Case& c : cases) {
+        files.push_back(std::make_unique<WideNamedFile>(folder.Path(), c.name, c.content));
+        ASSERT_TRUE(files.back()->Made());
+    }
+
+    std::vector<std::string> listed;
+    for (const CString& path : ListRobotFiles(folder.Path().c_str())) {
+        EXPECT_EQ(path.ReverseFind('\\'), static_cast<int>(folder.Path().size())) << path.Str();
+        std::string bytes;
+        EXPECT_TRUE(CFile::ReadAll(path, bytes)) << path.Str();
+        listed.push_back(bytes);
+    }
+    for (const Case& c : cases)
+        EXPECT_EQ(std::count(listed.begin(), listed.end(), c.content), c.listed ? 1 : 0) << c.content;
 }
 
 TEST(RobotFolder, PathsAndBaseNames)

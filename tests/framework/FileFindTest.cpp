@@ -1,13 +1,16 @@
 #include "framework/CFileFind.h"
 #include "framework/CFile.h"
+#include "framework/ExactName.h"
 #include "framework/FullPathName.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "tests/support/TempFolder.h"
+#include "tests/support/WideNamedFile.h"
 
 namespace {
 // The names the system itself enumerates, to compare orders with.
@@ -104,4 +107,73 @@ TEST(FileFindTest, FullPathNamesHaveNoLengthLimit)
     EXPECT_FALSE(FullPathName("", full));
     EXPECT_EQ("", full);
     SetCurrentDirectoryA(current);
+}
+
+// U+FF3C, the fullwidth backslash, narrows to "\\" in code page 1252: the
+// look-alike names a file in another folder.
+TEST(FileFindTest, ExactFoundNameTakesTheLongNameElseAnExactShortOne)
+{
+    struct Case
+    {
+        const wchar_t* longName;
+        const wchar_t* shortName;
+        bool exact;
+        const char* name;
+    };
+    const Case cases[] = {
+        {L"Robot 1.txt", L"", true, "Robot 1.txt"},
+        {L"caf\u00e9.txt", L"CAF~1.TXT", true, "caf\xe9.txt"},
+        {L"..\uff3ckeep.txt", L"KEEP~1.TXT", true, "KEEP~1.TXT"},
+        {L"\u30ed\u30dc.txt", L"RO~1.TXT", true, "RO~1.TXT"},
+        {L"..\uff3ckeep.txt", L"", false, ""},
+        {L"..\uff3ckeep.txt", L"\uff3c~1.TXT", false, ""},
+    };
+    for (const Case& c : cases) {
+        WIN32_FIND_DATAW found{};
+        wcscpy(found.cFileName, c.longName);
+        wcscpy(found.cAlternateFileName, c.shortName);
+        std::string name = "stale";
+        EXPECT_EQ(ExactFoundName(found, name), c.exact);
+        EXPECT_EQ(name, c.name);
+    }
+}
+
+TEST(FileFindTest, UnspellableNamesComeAsNamesThatOpenThatVeryFile)
+{
+    TempFolder folder;
+    ASSERT_TRUE(CFile::WriteAll(folder.File("plain.txt").c_str(), "plain", 5));
+    WideNamedFile lookAlike(folder.Path(), L"robot\uff3ckeep.txt", "fullwidth");
+    ASSERT_TRUE(lookAlike.Made());
+
+    std::vector<std::string> contents;
+    CFileFind finder;
+    for (bool more = finder.FindFile((folder.Path() + "\\*.txt").c_str()); more;) {
+        more = finder.FindNextFile();
+        EXPECT_EQ(finder.GetFileName().Find('\\'), -1);
+        std::string bytes;
+        EXPECT_TRUE(CFile::ReadAll(finder.GetFilePath(), bytes)) << finder.GetFilePath().Str();
+        contents.push_back(bytes);
+    }
+    // Wine gives every file a short name.
+    std::sort(contents.begin(), contents.end());
+    EXPECT_EQ(contents, (std::vector<std::string>{"fullwidth", "plain"}));
+
+    struct Case
+    {
+        std::wstring path;
+        bool exact;
+        const char* content;
+    };
+    const Case cases[] = {
+        {Widened(folder.File("plain.txt").c_str()), true, "plain"},
+        {lookAlike.Path(), true, "fullwidth"},
+        {lookAlike.Path() + L"\uff3cmissing", false, ""},
+    };
+    for (const Case& c : cases) {
+        std::string path;
+        ASSERT_EQ(ExactPathName(c.path.c_str(), path), c.exact);
+        std::string bytes;
+        EXPECT_EQ(CFile::ReadAll(path.c_str(), bytes), c.exact);
+        EXPECT_EQ(bytes, c.content);
+    }
 }

@@ -45,6 +45,7 @@ cases=(
   "32-bit step fails||wine32:i386||0|the 32-bit Wine could not be installed|apt-get install -y -q wine32:i386"
   "needed package fails||xdotool||1|failed for: .*xdotool|apt-get update"
   "nothing missing|||wine32:i386|0||^\$"
+  "only run's screenshot tool missing|||imagemagick|0|installing imagemagick|apt-get install -y -q imagemagick\$"
 )
 
 passed=0 failed=0
