@@ -15,13 +15,6 @@ bool HasExtension(const CString& fileName, const char* extension)
     return fileName.GetLength() > length && fileName.Right(length).CompareNoCase(extension) == 0;
 }
 
-// The 8-bit calls that read, copy and delete robot files take paths below
-// MAX_PATH: a file listed beyond it could not be acted on.
-bool FitsEightBitPath(const CString& path)
-{
-    return path.GetLength() < MAX_PATH;
-}
-
 }  // namespace
 
 std::vector<CString> ListFilesWithExtension(const CString& folder, const char* extension)
@@ -31,7 +24,7 @@ std::vector<CString> ListFilesWithExtension(const CString& folder, const char* e
     for (bool more = finder.FindFile(folder + "\\*" + extension); more;) {
         more = finder.FindNextFile();
         if (finder.IsDots() || finder.IsDirectory() || !HasExtension(finder.GetFileName(), extension) ||
-            !FitsEightBitPath(finder.GetFilePath()))
+            !RobotPathFits(finder.GetFilePath()))
             continue;
         paths.push_back(finder.GetFilePath());
     }

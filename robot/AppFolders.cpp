@@ -39,9 +39,14 @@ CString RobotFilePath(const CString& folder, const CString& robotName)
     return folder + "\\" + robotName + ".txt";
 }
 
+bool RobotPathFits(const CString& path)
+{
+    return path.GetLength() < MAX_PATH;
+}
+
 bool RobotFilePathFits(const CString& folder, const CString& robotName)
 {
-    return RobotFilePath(folder, robotName).GetLength() < MAX_PATH;
+    return RobotPathFits(RobotFilePath(folder, robotName));
 }
 
 CString GetModuleFilePath()

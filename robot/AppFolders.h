@@ -15,9 +15,12 @@ CString GetScriptFolder();
 CString RobotFilePath(const CString& robotName);
 // "<folder>\<name>.txt", for a script folder already looked up.
 CString RobotFilePath(const CString& folder, const CString& robotName);
-// Whether that path stays below MAX_PATH characters: only then can the program
-// read the robot back (the list, Edit, the runner, "-a", jobs, export all take
-// 8-bit paths of the classic length). A robot file is never made beyond it.
+// Whether a robot file's path stays below MAX_PATH characters: only then can
+// the program read the robot back (the list, Edit, the runner, "-a", jobs,
+// export all take 8-bit paths of the classic length). A robot file is never
+// made, nor listed, beyond it.
+bool RobotPathFits(const CString& path);
+// The same for "<folder>\<name>.txt".
 bool RobotFilePathFits(const CString& folder, const CString& robotName);
 
 // Full path of the program file; empty when the system gives none.
