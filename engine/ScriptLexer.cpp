@@ -4,11 +4,10 @@
 #include "engine/ScriptNumber.h"
 #include "engine/ScriptText.h"
 #include "engine/ScriptTokenTypes.h"
-
-#include <windows.h>
+#include "engine/system/SystemEnvironment.h"
 
 #include <cstring>
-#include <vector>
+#include <string>
 
 const char* const g_aScriptKeywords[KEYWORD_COUNT] = {
     "AND",   "OR",    "NOT",    "IF",   "THEN",    "ELSE",     "ELSEIF",       "ENDIF",  "WHILE", "WEND",      "DO",
@@ -290,22 +289,12 @@ int CLineLexer::ReadOperator(int start)
     return length;
 }
 
-// The value of an environment variable; empty when it is not defined.
+// The value of an environment variable; empty when it is not defined or is
+// longer than the system keeps.
 void AppendEnvironmentValue(CScriptString& out, const CScriptString& name)
 {
-    std::vector<char> value(256);
-    for (;;) {
-        const DWORD size = static_cast<DWORD>(value.size());
-        const DWORD got = GetEnvironmentVariableA(name.GetText(), value.data(), size);
-        if (got == 0)
-            return;
-        if (got < size) {
-            out.Append(value.data(), static_cast<int>(got));
-            return;
-        }
-        // Too small: got is the size needed, terminator included.
-        value.resize(got);
-    }
+    const std::string value = ReadEnvironmentVariable(name.GetText());
+    out.Append(value.data(), static_cast<int>(value.size()));
 }
 }  // namespace
 

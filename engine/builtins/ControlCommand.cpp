@@ -182,10 +182,12 @@ void GetCurrentColumn(const CCommandCall& call)
         call.result.SetInteger(static_cast<int>(start) + 1);
         return;
     }
-    long position = static_cast<long>(start);
-    while (position > 0 && call.Send(EM_LINEFROMCHAR, static_cast<WPARAM>(position)) == line)
-        --position;
-    call.result.SetInteger(static_cast<int>(static_cast<long>(start) - position));
+    // The column counts from the character before the line's first, kept
+    // within the text before the caret whatever the control answers.
+    const long nStart = static_cast<long>(start);
+    const long nLineIndex = static_cast<long>(call.Send(EM_LINEINDEX, static_cast<WPARAM>(line)));
+    const long nBefore = std::clamp(nLineIndex - 1, 0L, std::max(nStart - 1, 0L));
+    call.result.SetInteger(static_cast<int>(nStart - nBefore));
 }
 
 void GetLine(const CCommandCall& call)

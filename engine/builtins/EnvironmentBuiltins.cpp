@@ -16,9 +16,10 @@ int EnvGet(CMarionet_Script&, CScriptValueList& args, CScriptValue& result)
     return 0;
 }
 
-int EnvSet(CMarionet_Script&, CScriptValueList& args, CScriptValue&)
+int EnvSet(CMarionet_Script&, CScriptValueList& args, CScriptValue& result)
 {
-    WriteEnvironmentVariable(args[0].GetText(), args.GetCount() == 2 ? args[1].GetText() : nullptr);
+    if (!WriteEnvironmentVariable(args[0].GetText(), args.GetCount() == 2 ? args[1].GetText() : nullptr))
+        result.SetInteger(0);
     return 0;
 }
 

@@ -3,6 +3,7 @@
 #include "engine/builtins/BuiltinBinding.h"
 #include "engine/system/FileDialogCalls.h"
 #include "engine/system/SystemPaths.h"
+#include "engine/system/SystemTextLimit.h"
 #include "framework/ComHolder.h"
 
 #include <cstring>
@@ -48,16 +49,33 @@ std::string SelectionText(const std::vector<char>& names, WORD nFileOffset)
     return text;
 }
 
+// The dialog copies the initial folder, and the full path of the default
+// name, into buffers of MAX_PATH chars, and converts its other texts.
+bool FitsDialog(const char* pszTitle, const char* pszFolder, const std::string& filter, const std::string& name)
+{
+    std::string fullName;
+    return FitsSystemCall(kConvertedTextLimit, {pszTitle, filter}) && FitsSystemCall(kCopiedPathLimit, {pszFolder}) &&
+           (name.empty() || (GetFullPath(name.c_str(), fullName) && FitsSystemCall(kCopiedPathLimit, {fullName})));
+}
+
+// Nothing chosen: the empty text with @error 1.
+int NoneChosen(CMarionet_Script& engine, CScriptValue& result)
+{
+    engine.SetErrorCode(1);
+    result.SetString("");
+    return 0;
+}
+
 int FileDialog(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result, bool bSave)
 {
     const std::vector<char> filter = FilterList(args[2].GetText());
     if (filter.empty())
         return engine.ReportScriptError(kInvalidFilter, -1);
+    const std::string name = args.GetCount() > 4 ? args[4].GetText() : "";
+    if (!FitsDialog(args[0].GetText(), args[1].GetText(), args[2].GetText(), name))
+        return NoneChosen(engine, result);
     std::vector<char> names(kNameBufferSize, '\0');
-    if (args.GetCount() > 4) {
-        const std::string name = args[4].GetText();
-        name.copy(names.data(), kNameBufferSize - 1);
-    }
+    name.copy(names.data(), kNameBufferSize - 1);
     OPENFILENAMEA dialog = {};
     dialog.lStructSize = sizeof dialog;
     dialog.lpstrFilter = filter.data();
@@ -72,11 +90,8 @@ int FileDialog(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& r
             dialog.Flags |= kOptionFlags[bit];
     }
     CFileDialogCalls& calls = FileDialogCalls();
-    if (!(bSave ? calls.m_fnSave : calls.m_fnOpen)(dialog)) {
-        engine.SetErrorCode(1);
-        result.SetString("");
-        return 0;
-    }
+    if (!(bSave ? calls.m_fnSave : calls.m_fnOpen)(dialog))
+        return NoneChosen(engine, result);
     names.back() = '\0';
     result.SetString(SelectionText(names, dialog.nFileOffset).c_str());
     return 0;
@@ -94,6 +109,8 @@ int SaveDialogBuiltin(CMarionet_Script& engine, CScriptValueList& args, CScriptV
 
 int FileSelectFolder(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
 {
+    if (!FitsSystemCall(kConvertedTextLimit, {args[0].GetText(), args[1].GetText()}))
+        return NoneChosen(engine, result);
     const int nFlags = args.GetCount() > 2 ? args[2].GetInteger() : 0;
     BROWSEINFOA info = {};
     info.lpszTitle = args[0].GetText();
@@ -114,10 +131,8 @@ int FileSelectFolder(CMarionet_Script& engine, CScriptValueList& args, CScriptVa
     }
     if (root)
         CoTaskMemFree(root);
-    if (!bChosen) {
-        engine.SetErrorCode(1);
-        path.clear();
-    }
+    if (!bChosen)
+        return NoneChosen(engine, result);
     result.SetString(path.c_str());
     return 0;
 }

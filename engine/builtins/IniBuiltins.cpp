@@ -2,6 +2,7 @@
 
 #include "engine/builtins/BuiltinBinding.h"
 #include "engine/system/SystemPaths.h"
+#include "engine/system/SystemTextLimit.h"
 
 #include <cstring>
 #include <initializer_list>
@@ -12,24 +13,16 @@ namespace {
 
 const DWORD kValueBufferSize = 65535;
 
-// The system's profile functions fault on converting a text of this many
-// chars or more (and cut a longer default short by one), so such a text
-// never reaches them.
-const size_t kProfileTextLimit = 32767;
+// A value read from the file is one line, so a line break is never one: it
+// stands in for a default too long for the profile calls.
+const char kMissingKeyMark[] = "\n";
 
-bool FitsProfile(std::initializer_list<const char*> texts)
+// The full path of the file argument, when it and the texts fit the profile
+// calls.
+bool ProfileFile(CScriptValueList& args, std::initializer_list<CSystemCallText> texts, std::string& file)
 {
-    for (const char* pszText : texts) {
-        if (pszText && std::strlen(pszText) >= kProfileTextLimit)
-            return false;
-    }
-    return true;
-}
-
-// The full path of the file argument, when it and the texts fit the profile calls.
-bool ProfileFile(CScriptValueList& args, std::initializer_list<const char*> texts, std::string& file)
-{
-    return GetFullPath(args[0].GetText(), file) && FitsProfile({file.c_str()}) && FitsProfile(texts);
+    return GetFullPath(args[0].GetText(), file) && FitsSystemCall(kConvertedTextLimit, {file}) &&
+           FitsSystemCall(kConvertedTextLimit, texts);
 }
 
 // A null value deletes the key. The flush call with all-null arguments
@@ -48,15 +41,19 @@ int WriteIniKey(CScriptValueList& args, const char* pszValue, CScriptValue& resu
 
 int IniRead(CMarionet_Script&, CScriptValueList& args, CScriptValue& result)
 {
+    const char* pszDefault = args[3].GetText();
     std::string file;
-    if (!ProfileFile(args, {args[1].GetText(), args[2].GetText(), args[3].GetText()}, file)) {
-        result.SetString(args[3].GetText());
+    if (!ProfileFile(args, {args[1].GetText(), args[2].GetText()}, file)) {
+        result.SetString(pszDefault);
         return 0;
     }
+    // A default too long for the call is handed back only when the key is missing.
+    const bool bLongDefault = !FitsSystemCall(kConvertedTextLimit, {pszDefault});
     std::vector<char> buffer(kValueBufferSize, '\0');
-    GetPrivateProfileStringA(args[1].GetText(), args[2].GetText(), args[3].GetText(), buffer.data(), kValueBufferSize,
-                             file.c_str());
-    result.SetString(buffer.data());
+    GetPrivateProfileStringA(args[1].GetText(), args[2].GetText(), bLongDefault ? kMissingKeyMark : pszDefault,
+                             buffer.data(), kValueBufferSize, file.c_str());
+    const bool bMissing = bLongDefault && std::strcmp(buffer.data(), kMissingKeyMark) == 0;
+    result.SetString(bMissing ? pszDefault : buffer.data());
     return 0;
 }
 

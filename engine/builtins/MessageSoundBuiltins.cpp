@@ -1,7 +1,6 @@
 #include "engine/builtins/SystemBuiltinFamilies.h"
 
 #include "engine/ScriptGlobals.h"
-#include "engine/ScriptNumber.h"
 #include "engine/builtins/BuiltinBinding.h"
 #include "engine/system/COsVersion.h"
 #include "engine/system/SystemSound.h"
@@ -14,11 +13,14 @@
 namespace {
 
 // Seconds of a script argument, fractions included, as milliseconds; none (0)
-// when not positive.
+// when not positive (or not a number), and at most the longest count the
+// system's timeouts take.
 DWORD SecondsToMs(const CScriptValue& seconds)
 {
-    const int nMs = ScriptDoubleToInteger(seconds.GetNumber() * 1000.0);
-    return nMs > 0 ? static_cast<DWORD>(nMs) : 0;
+    const double dMs = seconds.GetNumber() * 1000.0;
+    if (!(dMs >= 1.0))
+        return 0;
+    return dMs >= static_cast<double>(MAXDWORD) ? MAXDWORD : static_cast<DWORD>(dMs);
 }
 
 int MsgBox(CMarionet_Script&, CScriptValueList& args, CScriptValue& result)

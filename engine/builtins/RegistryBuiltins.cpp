@@ -5,6 +5,7 @@
 #include "engine/builtins/BuiltinBinding.h"
 #include "engine/system/CRegistryKey.h"
 #include "engine/system/SystemRegistry.h"
+#include "engine/system/SystemTextLimit.h"
 
 #include <algorithm>
 #include <cstring>
@@ -21,7 +22,7 @@ const size_t kMultiTextMax = 65536;
 // What a built-in opens argument 1's key for: the access it asks, whether a
 // missing key is made, and whether it reads. A key that cannot be opened is the
 // built-in's soft failure: a read gives the empty text with @error 1, a change
-// gives 0.
+// gives 0. So does a value name (argument 2) too long for the system's calls.
 struct KeyUse
 {
     REGSAM access;
@@ -46,7 +47,8 @@ int WithKeyOfArgument(CMarionet_Script& engine, CScriptValueList& args, CScriptV
         use.bCreate ? key.Create(args[0].GetText(), use.access) : key.Open(args[0].GetText(), use.access);
     if (open == CRegistryKey::UNKNOWN_ROOT)
         return engine.ReportScriptError(kKeyMessage, -1);
-    if (open != CRegistryKey::OPENED) {
+    const bool bNameFits = args.GetCount() < 2 || FitsSystemCall(kConvertedTextLimit, {args[1].GetText()});
+    if (open != CRegistryKey::OPENED || !bNameFits) {
         if (use.bRead)
             engine.SetErrorCode(1);
         else

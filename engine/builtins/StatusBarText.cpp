@@ -13,14 +13,16 @@ namespace {
 using VirtualAllocExFn = LPVOID(WINAPI*)(HANDLE, LPVOID, SIZE_T, DWORD, DWORD);
 using VirtualFreeExFn = BOOL(WINAPI*)(HANDLE, LPVOID, SIZE_T, DWORD);
 
-// The bar is asked for the text length first, so neither the other program's
-// buffer nor ours can be overrun by a long text; 0 when the bar does not answer.
-int PartTextBytes(HWND bar, int part)
+// The longest text the bar's length answer can tell, with its terminator.
+// The text can change between that answer and the read, so the buffers are
+// always this long rather than as long as the answer said.
+const int kLongestPartBytes = 0x10000;
+
+// Whether the bar answers at all.
+bool BarAnswers(HWND bar, int part)
 {
     LRESULT answer = 0;
-    if (!SendMessageGuarded(bar, SB_GETTEXTLENGTHA, static_cast<WPARAM>(part), 0, answer))
-        return 0;
-    return static_cast<int>(LOWORD(answer)) + 1;
+    return SendMessageGuarded(bar, SB_GETTEXTLENGTHA, static_cast<WPARAM>(part), 0, answer);
 }
 
 bool ReadThroughProcessMemory(HWND bar, int part, int bytes, std::string& text)
@@ -83,10 +85,9 @@ int StatusBarPartCount(HWND bar)
 bool ReadStatusBarPart(HWND bar, int part, std::string& text)
 {
     text.clear();
-    int bytes = PartTextBytes(bar, part);
-    if (bytes == 0)
+    if (!BarAnswers(bar, part))
         return false;
     if (COsVersion::Current().m_bNT)
-        return ReadThroughProcessMemory(bar, part, bytes, text);
-    return ReadThroughSharedMapping(bar, part, bytes, text);
+        return ReadThroughProcessMemory(bar, part, kLongestPartBytes, text);
+    return ReadThroughSharedMapping(bar, part, kLongestPartBytes, text);
 }

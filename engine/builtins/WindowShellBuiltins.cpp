@@ -99,6 +99,10 @@ int WinMinimizeAllUndo(CMarionet_Script& engine, CScriptValueList&, CScriptValue
     return 0;
 }
 
+// The tooltip takes the whole record, reserved field included, and reads its
+// size field to tell which fields it may touch.
+static_assert(sizeof(void*) != 4 || sizeof(TOOLINFOA) == 48, "the 32-bit tool record is 48 bytes");
+
 int ToolTip(CMarionet_Script& engine, CScriptValueList& args, CScriptValue&)
 {
     POINT at = {0, 0};
@@ -112,7 +116,6 @@ int ToolTip(CMarionet_Script& engine, CScriptValueList& args, CScriptValue&)
 
     CScriptString text = args[0].GetString();
     TOOLINFOA tool = {};
-    // The whole record, reserved field included: 48 bytes on 32-bit systems.
     tool.cbSize = sizeof tool;
     tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
     tool.lpszText = text.GetBuffer();

@@ -1,6 +1,7 @@
 #include "engine/system/CRegistryKey.h"
 
 #include "engine/system/SystemRegistry.h"
+#include "engine/system/SystemTextLimit.h"
 
 CRegistryKey::~CRegistryKey()
 {
@@ -24,6 +25,8 @@ CRegistryKey::EOpen CRegistryKey::ConnectRoot(const char* pszPath)
     HKEY hRoot = nullptr;
     if (!RegistryRootFromName(strRootName.c_str(), hRoot))
         return UNKNOWN_ROOT;
+    if (!FitsSystemCall(kConvertedTextLimit, {m_strSubkey}) || !FitsSystemCall(kComputerNameLimit, {strComputer}))
+        return NOT_OPENED;
     if (strComputer.empty()) {
         m_hRoot = hRoot;
         return OPENED;

@@ -17,7 +17,8 @@ public:
         OPENED,
         // The path names no root of the table: a fatal error of the built-ins.
         UNKNOWN_ROOT,
-        // The remote connection or the key failed: each built-in's soft failure.
+        // The remote connection or the key failed, or the computer name or the
+        // subkey is too long for the system's calls: each built-in's soft failure.
         NOT_OPENED
     };
 

@@ -2,6 +2,7 @@
 
 #include "engine/system/COsVersion.h"
 #include "engine/system/ProcAddress.h"
+#include "engine/system/SystemTextLimit.h"
 
 #include <mmsystem.h>
 #include <winnetwk.h>
@@ -91,6 +92,8 @@ DWORD MapNetworkDrive(const char* device, const char* share, DWORD flags, const 
                       std::string& assigned)
 {
     assigned.clear();
+    if (!FitsSystemCall(kConvertedTextLimit, {device, share, user, password}))
+        return ERROR_INVALID_PARAMETER;
     const bool bChoose = std::strcmp(device, "*") == 0;
     NETRESOURCEA resource = {};
     resource.dwType = _strnicmp(device, "LPT", 3) == 0 ? RESOURCETYPE_PRINT : RESOURCETYPE_DISK;
@@ -112,14 +115,15 @@ DWORD MapNetworkDrive(const char* device, const char* share, DWORD flags, const 
 
 bool UnmapNetworkDrive(const char* device)
 {
-    return WNetCancelConnection2A(device, 0, TRUE) == NO_ERROR;
+    return FitsSystemCall(kConvertedTextLimit, {device}) && WNetCancelConnection2A(device, 0, TRUE) == NO_ERROR;
 }
 
 bool GetMappedShare(const char* device, std::string& share)
 {
     std::vector<char> buffer(1024, '\0');
     DWORD size = static_cast<DWORD>(buffer.size());
-    if (WNetGetConnectionA(device, buffer.data(), &size) != NO_ERROR) {
+    if (!FitsSystemCall(kConvertedTextLimit, {device}) ||
+        WNetGetConnectionA(device, buffer.data(), &size) != NO_ERROR) {
         share.clear();
         return false;
     }

@@ -42,7 +42,8 @@ bool MoveCdTray(const char* drive, const char* action);
 
 // Connects a device ("" or "*": no local name; "*" lets the system choose a
 // drive letter, returned in assigned) to a share. User and password may be
-// null. The result is the system error, 0 on success.
+// null. The result is the system error, 0 on success; ERROR_INVALID_PARAMETER
+// for a text too long for the system's calls, as for the other two below.
 DWORD MapNetworkDrive(const char* device, const char* share, DWORD flags, const char* user, const char* password,
                       std::string& assigned);
 bool UnmapNetworkDrive(const char* device);

@@ -3,6 +3,7 @@
 #include "engine/system/COsVersion.h"
 #include "engine/system/FileTreeWalk.h"
 #include "engine/system/SystemPaths.h"
+#include "engine/system/SystemTextLimit.h"
 
 #include <shellapi.h>
 
@@ -159,20 +160,14 @@ bool DistinctFolderPaths(const char* source, const char* destination, std::strin
 
 const FILEOP_FLAGS kQuietTreeFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_NOCONFIRMMKDIR | FOF_NOERRORUI;
 
-// The shell's file operation faults on a path of MAX_PATH chars or more (at
-// once, or after a long stall that ends the whole program), so such a path
-// never reaches it.
-bool FitsShellOperation(const std::string& path)
-{
-    return path.size() < MAX_PATH;
-}
-
 }  // namespace
 
 // The shell reads its path lists up to two NULs.
 bool ShellFileOperation(UINT operation, const std::string& from, const std::string& to, FILEOP_FLAGS flags)
 {
-    if (!FitsShellOperation(from) || !FitsShellOperation(to))
+    // The shell faults on a longer path at once, or after a long stall that
+    // ends the whole program.
+    if (!FitsSystemCall(kCopiedPathLimit, {from, to}))
         return false;
     std::vector<char> fromList(from.begin(), from.end());
     fromList.insert(fromList.end(), 2, '\0');
@@ -278,7 +273,7 @@ bool CopyDirectory(const char* source, const char* destination, bool overwrite)
         from += '\\';
     from += "*.*";
     // Before the destination is made, so that a refused copy leaves nothing behind.
-    if (!FitsShellOperation(from) || !FitsShellOperation(to))
+    if (!FitsSystemCall(kCopiedPathLimit, {from, to}))
         return false;
     if (GetFileAttributesA(to.c_str()) != INVALID_FILE_ATTRIBUTES) {
         if (!overwrite)

@@ -2,6 +2,7 @@
 
 #include "engine/system/ProcAddress.h"
 #include "engine/system/SystemPaths.h"
+#include "engine/system/SystemTextLimit.h"
 
 #include <winsock.h>
 #include <wininet.h>
@@ -108,12 +109,12 @@ bool DownloadUrlToFile(const char* url, const char* file, bool& libraryMissing)
         return false;
     }
     std::string target;
-    if (!GetFullPath(file, target))
+    if (!FitsSystemCall(kConvertedTextLimit, {url}) || !GetFullPath(file, target))
         return false;
     size_t slash = target.rfind('\\');
     std::string folder = slash == std::string::npos ? std::string(".") : target.substr(0, slash + 1);
     char temp[MAX_PATH];
-    if (!GetTempFileNameA(folder.c_str(), "dl", 0, temp))
+    if (!FitsSystemCall(kTemporaryFolderLimit, {folder}) || !GetTempFileNameA(folder.c_str(), "dl", 0, temp))
         return false;
 
     bool ok = false;

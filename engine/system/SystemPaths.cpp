@@ -1,5 +1,6 @@
 #include "engine/system/SystemPaths.h"
 
+#include "engine/system/SystemTextLimit.h"
 #include "framework/ComHolder.h"
 #include "framework/FullPathName.h"
 #include "framework/WideText.h"
@@ -88,6 +89,8 @@ bool IsDirectory(const char* path)
 bool GetFileVersionText(const char* file, std::string& text)
 {
     text.clear();
+    if (!FitsSystemCall(kConvertedTextLimit, {file}))
+        return false;
     DWORD handle = 0;
     DWORD size = GetFileVersionInfoSizeA(file, &handle);
     if (size == 0)

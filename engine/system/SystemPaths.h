@@ -27,5 +27,6 @@ bool FileExistsPattern(const char* path);
 
 bool IsDirectory(const char* path);
 
-// The fixed file version as "%u.%u.%u.%u"; false without a version resource.
+// The fixed file version as "%u.%u.%u.%u"; false without a version resource
+// or for a name too long for the system's calls.
 bool GetFileVersionText(const char* file, std::string& text);

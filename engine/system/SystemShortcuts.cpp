@@ -1,5 +1,6 @@
 #include "engine/system/SystemShortcuts.h"
 
+#include "engine/system/SystemTextLimit.h"
 #include "framework/CString.h"
 #include "framework/ComHolder.h"
 #include "framework/WideText.h"
@@ -17,6 +18,17 @@ bool OpenLink(CComHolder<IShellLinkA>& shellLink, CComHolder<IPersistFile>& file
            SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile, file.OutVoid()));
 }
 
+// The link object copies its paths into buffers of MAX_PATH chars and
+// converts its other texts.
+bool FitsLink(const CShortcutFields& fields)
+{
+    const std::string none;
+    return FitsSystemCall(kCopiedPathLimit, {fields.m_strTarget, fields.m_strWorkingDir.value_or(none),
+                                             fields.m_strIconFile.value_or(none)}) &&
+           FitsSystemCall(kConvertedTextLimit,
+                          {fields.m_strArguments.value_or(none), fields.m_strDescription.value_or(none)});
+}
+
 }  // namespace
 
 std::string LinkFileName(const char* link)
@@ -29,6 +41,8 @@ std::string LinkFileName(const char* link)
 
 bool CreateShortcut(const std::string& link, const CShortcutFields& fields)
 {
+    if (!FitsLink(fields))
+        return false;
     CComSession session;
     CComHolder<IShellLinkA> shellLink;
     CComHolder<IPersistFile> file;

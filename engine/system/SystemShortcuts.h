@@ -23,7 +23,7 @@ struct CShortcutFields
 std::string LinkFileName(const char* link);
 
 // Creates or overwrites the link file; false when the link object cannot be
-// made or saving fails.
+// made or saving fails, or a path has MAX_PATH chars or more.
 bool CreateShortcut(const std::string& link, const CShortcutFields& fields);
 
 // Every field of an existing link; false when it cannot be loaded.

@@ -1,5 +1,7 @@
 #include "engine/system/SystemSound.h"
 
+#include "engine/system/SystemTextLimit.h"
+
 #include <windows.h>
 #include <mmsystem.h>
 
@@ -17,6 +19,8 @@ bool PlaySoundFile(const char* file, bool wait)
     CloseSound();
     if (!file || !*file)
         return true;
+    if (!FitsSystemCall(kCopiedPathLimit, {file}))
+        return false;
     std::string open = std::string("open \"") + file + "\" alias PlayMe";
     if (mciSendStringA(open.c_str(), nullptr, 0, nullptr) != 0)
         return false;

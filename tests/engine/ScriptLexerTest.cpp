@@ -254,6 +254,50 @@ TEST(ScriptLexer, EnvironmentExpansion)
     EXPECT_STREQ("%value%", text.GetText());
 }
 
+// A process cannot set a value longer than the system's calls take, but it
+// can inherit one: the test runs again in a child whose environment holds
+// values at, and beyond, the longest the system keeps. The expansion ends,
+// and reads a longer value as missing.
+TEST(ScriptLexer, InheritedValuesBeyondTheSystemsLongestReadAsMissing)
+{
+    const std::pair<const wchar_t*, size_t> values[] = {
+        {L"TAPFORGE_LONGEST", 32767}, {L"TAPFORGE_LONGER", 32768}, {L"TAPFORGE_HUGE", 40000}};
+    if (GetEnvironmentVariableW(L"TAPFORGE_CHILD", nullptr, 0) != 0) {
+        EXPECT_EQ("S:[" + std::string(32767, 'v') + "] END", Lex("'[%TAPFORGE_LONGEST%]'", true).tokens);
+        EXPECT_EQ("S:[] END", Lex("'[%TAPFORGE_LONGER%]'", true).tokens);
+        EXPECT_EQ("S:[] END", Lex("'[%TAPFORGE_HUGE%]'", true).tokens);
+        return;
+    }
+    std::wstring block;
+    wchar_t* pCurrent = GetEnvironmentStringsW();
+    for (const wchar_t* entry = pCurrent; *entry; entry += std::wcslen(entry) + 1)
+        block.append(entry, std::wcslen(entry) + 1);
+    FreeEnvironmentStringsW(pCurrent);
+    block.append(L"TAPFORGE_CHILD=1", 17);
+    for (const auto& value : values)
+        block += std::wstring(value.first) + L"=" + std::wstring(value.second, L'v') + L'\0';
+    block += L'\0';
+
+    wchar_t exe[MAX_PATH] = L"";
+    GetModuleFileNameW(nullptr, exe, MAX_PATH);
+    std::wstring commandLine = std::wstring(L"\"") + exe +
+                               L"\" --gtest_filter=ScriptLexer.InheritedValuesBeyondTheSystemsLongestReadAsMissing";
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION child = {};
+    ASSERT_TRUE(CreateProcessW(exe, &commandLine[0], nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT, &block[0],
+                               nullptr, &startup, &child));
+    const DWORD waited = WaitForSingleObject(child.hProcess, 60000);
+    if (waited != WAIT_OBJECT_0)
+        TerminateProcess(child.hProcess, 1);
+    DWORD exitCode = 1;
+    GetExitCodeProcess(child.hProcess, &exitCode);
+    CloseHandle(child.hThread);
+    CloseHandle(child.hProcess);
+    EXPECT_EQ(WAIT_OBJECT_0, waited);
+    EXPECT_EQ(0u, exitCode);
+}
+
 TEST(ScriptLexer, FuzzNeverCrashesOrHangs)
 {
     std::mt19937 random(20240611);

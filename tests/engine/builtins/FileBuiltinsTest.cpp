@@ -269,28 +269,55 @@ TEST(FileBuiltins, ACurrentFolderOutsideTheCodePageIsNeverActedOn)
 
 TEST(FileBuiltins, OverlongArgumentsFailBeforeTheSystemSeesThem)
 {
-    const ScriptOutcome run = RunInFolder({
+    // $t2, $t1 and $s are 32,766, 32,767 and 32,768 chars long; $q and $r are
+    // paths of MAX_PATH - 1 and MAX_PATH chars, $p one of about 700.
+    const Lines preamble = {
         "$s = \"x\"",
         "For $n = 1 To 15",
         "$s = $s & $s",
         "Next",
+        "$t1 = StringTrimRight($s, 1)",
+        "$t2 = StringTrimRight($s, 2)",
+        "$q = $d & \"\\\" & StringLeft($s, 258 - StringLen($d))",
+        "$r = $q & \"x\"",
         "$p = $d",
         "For $n = 1 To 7",
         "$p = $p & \"\\\" & StringLeft($s, 99)",
         "Next",
         "$f = $d & \"\\t.ini\"",
-        // 32,766 chars still go through; 32,768 do not.
-        "Put(IniWrite($f, \"s\", \"k\", StringTrimRight($s, 2)) & StringLen(IniRead($f, \"s\", \"k\", \"\")))",
-        "Put(IniWrite($f, \"s\", \"k\", $s) & StringLen(IniRead($f, \"s\", \"k\", \"\")))",
-        "Put(IniRead($d & \"\\\" & $s, \"s\", \"k\", \"dflt\"))",
-        "Put(IniRead($f, $s, \"k\", \"dflt\"))",
-        "Put(IniRead($f, \"none\", \"k\", $s) = $s)",
-        "Put(FileRecycle($p))",
-        "DirCreate($d & \"\\src\")",
-        "Put(DirMove($d & \"\\src\", $p) & FileExists($d & \"\\src\"))",
-        "Put(DirCopy($d & \"\\src\", $p) & FileExists($d & \"\\\" & StringLeft($s, 99)))",
-    });
-    EXPECT_TRUE(EndedWithValues(run, {"132766", "032766", "dflt", "dflt", "1", "0", "01", "00"}));
+        "$k = \"\\\\\" & StringLeft($s, 255) & \"\\HKCU\\Software\"",
+    };
+    const std::pair<const char*, const char*> rows[] = {
+        {"Put(IniWrite($f, \"s\", \"k\", $t2) & StringLen(IniRead($f, \"s\", \"k\", \"\")))", "132766"},
+        {"Put(IniWrite($f, \"s\", \"k\", $t1) & StringLen(IniRead($f, \"s\", \"k\", \"\")))", "032766"},
+        {"Put(IniWrite($f, \"s\", \"k\", $s) & StringLen(IniRead($f, \"s\", \"k\", \"\")))", "032766"},
+        {"Put(IniRead($d & \"\\\" & $s, \"s\", \"k\", \"dflt\"))", "dflt"},
+        {"Put(IniRead($f, $t1, \"k\", \"dflt\"))", "dflt"},
+        // A default too long for the system is the answer only for a missing key.
+        {"Put(StringLen(IniRead($f, \"s\", \"k\", $t2)) & (IniRead($f, \"none\", \"k\", $t2) = $t2))", "327661"},
+        {"Put(StringLen(IniRead($f, \"s\", \"k\", $t1)) & (IniRead($f, \"none\", \"k\", $t1) = $t1))", "327661"},
+        {"Put(EnvSet(\"TAPFORGE_V\", $t2) & StringLen(EnvGet(\"TAPFORGE_V\")))", "132766"},
+        {"Put(EnvSet(\"TAPFORGE_V\", $t1) & StringLen(EnvGet(\"TAPFORGE_V\")))", "032766"},
+        {"Put(EnvSet($t2, \"v\") & EnvGet($t2))", "1v"},
+        {"Put(EnvSet($t1, \"v\") & EnvGet($t1))", "0"},
+        {"Put(RegRead($k, \"v\") & @error & RegRead(\"\\\\x\" & StringTrimLeft($k, 2), \"v\") & @error)", "11"},
+        {"Put(FileRecycle($r) & FileRecycle($p))", "00"},
+        {"Put(DirCreate($d & \"\\src\") & DirMove($d & \"\\src\", $q) & DirMove($q, $d & \"\\src\"))", "111"},
+        {"Put(DirMove($d & \"\\src\", $r) & DirMove($d & \"\\src\", $p) & FileExists($d & \"\\src\"))", "001"},
+        {"Put(DirCopy($d & \"\\src\", $p) & FileExists($d & \"\\\" & StringLeft($s, 99)))", "00"},
+        {"Put(FileCreateShortcut($q, $d & \"\\a\", $q) & FileCreateShortcut($r, $d & \"\\b\"))", "10"},
+        {"Put(FileCreateShortcut(\"x\", $d & \"\\c\", $r) & FileExists($d & \"\\b.lnk\"))", "00"},
+        // Last, after the allocations above: the crash needs them.
+        {"Put(FileGetVersion($t2) & @error & FileGetVersion($t1) & @error)", "0.0.0.010.0.0.01"},
+        {"Put(FileGetVersion($s & StringLeft($s, 7232)) & @error)", "0.0.0.01"},
+    };
+    Lines script = preamble;
+    std::vector<std::string> expected;
+    for (const auto& row : rows) {
+        script.push_back(row.first);
+        expected.push_back(row.second);
+    }
+    EXPECT_TRUE(EndedWithValues(RunInFolder(script), expected));
 }
 
 TEST(FileBuiltins, Directories)

@@ -104,10 +104,7 @@ TEST_F(FileDialogBuiltins, OptionsDefaultNameAndAnswers)
         EXPECT_EQ(kAlwaysFlags | option.second, m_answer.flags) << option.first;
     }
 
-    m_runner.Run({"$long = \"x\"", "For $i = 1 To 17", "$long = $long & $long", "Next",
-                  "$v = FileOpenDialog(\"T\", \"\", \"(*)\", 0, $long)"});
     EXPECT_EQ(65535u, m_answer.bufferSize);
-    EXPECT_EQ(65534u, m_answer.initialName.size());
 
     m_answer.names = std::string("C:\\dir\0a.txt\0b.txt\0\0", 20);
     m_answer.fileOffset = 7;
@@ -144,4 +141,25 @@ TEST_F(FileDialogBuiltins, FolderBrowserFlagsRootAndCancel)
     EXPECT_TRUE(m_answer.hadRoot);
     EXPECT_EQ("", cancelled.text);
     EXPECT_EQ(1, cancelled.error);
+}
+
+TEST_F(FileDialogBuiltins, PathsTheDialogCannotHoldAreRefusedBeforeItOpens)
+{
+    // The initial folder and the default name's full path, at MAX_PATH - 1 and MAX_PATH chars.
+    const std::string fits = "\"C:\\" + std::string(MAX_PATH - 4, 'x') + "\"";
+    const std::string over = "\"C:\\" + std::string(MAX_PATH - 3, 'x') + "\"";
+    const std::pair<std::string, bool> cases[] = {
+        {"FileOpenDialog(\"T\", " + fits + ", \"(*)\")", true},
+        {"FileSaveDialog(\"T\", " + over + ", \"(*)\")", false},
+        {"FileSaveDialog(\"T\", \"\", \"(*)\", 0, " + fits + ")", true},
+        {"FileOpenDialog(\"T\", \"\", \"(*)\", 0, " + over + ")", false},
+    };
+    m_answer.names = std::string("C:\\x.txt\0", 9);
+    for (const auto& c : cases) {
+        m_answer.title.clear();
+        const auto outcome = m_runner.Evaluate(c.first);
+        EXPECT_EQ(c.second, m_answer.title == "T") << c.first;
+        EXPECT_EQ(c.second ? "C:\\x.txt" : "", outcome.text) << c.first;
+        EXPECT_EQ(c.second ? 0 : 1, outcome.error) << c.first;
+    }
 }

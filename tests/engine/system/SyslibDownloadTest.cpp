@@ -102,3 +102,20 @@ TEST_F(SyslibDownload, ClosedConnectionAndClosedPortFail)
 }
 
 }  // namespace
+
+// The system's temporary name is the folder, "\" and 13 more chars within
+// MAX_PATH; a longer folder is refused before the system writes past its buffer.
+TEST_F(SyslibDownload, TargetFolderLeavesRoomForTheTemporaryName)
+{
+    const std::pair<size_t, bool> cases[] = {{MAX_PATH - 15, true}, {MAX_PATH - 14, false}, {MAX_PATH - 8, false}};
+    for (const auto& c : cases) {
+        const std::string folder = s_root + "\\" + std::string(c.first - s_root.size() - 1, 'f');
+        const std::wstring wideFolder = L"\\\\?\\" + std::wstring(folder.begin(), folder.end());
+        ASSERT_TRUE(CreateDirectoryW(wideFolder.c_str(), nullptr)) << c.first;
+        bool missing = true;
+        EXPECT_EQ(c.second, DownloadUrlToFile(Url("/data.bin").c_str(), (folder + "\\t.bin").c_str(), missing))
+            << c.first;
+        DeleteFileW((wideFolder + L"\\t.bin").c_str());
+        EXPECT_TRUE(RemoveDirectoryW(wideFolder.c_str())) << c.first;
+    }
+}
