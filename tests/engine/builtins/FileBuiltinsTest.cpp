@@ -159,6 +159,13 @@ TEST(FileBuiltins, CopyMoveDeleteAndRecycle)
         "Put(FileMove($d & \"\\c\\*.txt\", $z) & FileExists($z & \"\\a.txt\") & FileExists($d & \"\\c\\a.txt\"))",
         "FileWrite($z & \"\\v.txt\", \"v\")",
         "Put(FileMove($z & \"\\v.txt\", $shm) & FileRead($shm, 1) & FileExists($z & \"\\v.txt\") & FileDelete($shm))",
+        // A source that cannot be deleted after its copy fails the move; both stay.
+        "FileWrite($z & \"\\r.txt\", \"r\")",
+        "FileSetAttrib($z & \"\\r.txt\", \"+R\")",
+        "Put(FileMove($z & \"\\r.txt\", $shm) & FileRead($shm, 1) & FileExists($z & \"\\r.txt\"))",
+        "FileSetAttrib($z & \"\\r.txt\", \"-R\")",
+        "FileSetAttrib($shm, \"-R\")",
+        "FileDelete($shm)",
         "DirRemove($z, 1)",
         "Put(FileDelete($d & \"\\*.zzz\") & FileDelete(\"\") & FileExists($d & \"\\a.txt\"))",
         "Put(FileDelete($d & \"\\i.txt\") & FileExists($d & \"\\i.txt\"))",
@@ -166,7 +173,7 @@ TEST(FileBuiltins, CopyMoveDeleteAndRecycle)
         "Put(FileRecycleEmpty())",
     });
     EXPECT_EQ(0, run.exitCode) << run.output;
-    EXPECT_EQ((Lines{"11", "01", "11", "110", "1v01", "001", "10", "100", "1"}), run.values);
+    EXPECT_EQ((Lines{"11", "01", "11", "110", "1v01", "0r1", "001", "10", "100", "1"}), run.values);
 }
 
 TEST(FileBuiltins, FilesNeverLandOnOneAnother)
@@ -220,11 +227,19 @@ TEST(FileBuiltins, OverwriteReplacesAHiddenFile)
         "DirCreate($z)",
         "FileWrite($z & \"\\m.txt\", \"mov\")",
         "Put(FileMove($z & \"\\m.txt\", $h, 1) & FileRead($h, 3) & FileExists($z & \"\\m.txt\"))",
+        // The copy of a move whose source stays takes no mark from the old file.
+        "FileWrite($z & \"\\r.txt\", \"ro!\")",
+        "FileSetAttrib($z & \"\\r.txt\", \"+R\")",
+        "FileSetAttrib($h, \"+H\")",
+        "Put(FileMove($z & \"\\r.txt\", $h, 1) & FileRead($h, 3) & (StringInStr(FileGetAttrib($h), \"H\") > 0) & "
+        "FileExists($z & \"\\r.txt\"))",
+        "FileSetAttrib($z & \"\\r.txt\", \"-R\")",
+        "FileSetAttrib($h, \"-R\")",
         "DirRemove($z, 1)",
     });
     CloseHandle(locked);
     RemoveDirectoryTree(folder.c_str(), true);
-    EXPECT_TRUE(EndedWithValues(run, {"0old", "0old1", "1new", "01", "1mov0"}));
+    EXPECT_TRUE(EndedWithValues(run, {"0old", "0old1", "1new", "01", "1mov0", "0ro!01"}));
 }
 
 TEST(FileBuiltins, ACurrentFolderOutsideTheCodePageIsNeverActedOn)
