@@ -28,7 +28,8 @@ std::string FolderOf(const std::string& path)
 // matches the pattern would otherwise be met again, and again.
 struct PatternMatches
 {
-    bool anyEntry = false;  // anything other than "." and "..", folders included
+    bool anyEntry = false;     // anything other than "." and "..", folders included
+    bool unreachable = false;  // a file that no 8-bit path reaches
     std::vector<std::string> files;
 };
 
@@ -39,7 +40,11 @@ PatternMatches ListMatchingFiles(const std::string& full)
         if (IsDotEntry(entry.m_strName.c_str()))
             continue;
         matches.anyEntry = true;
-        if (!(entry.m_dwAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        if (entry.m_dwAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            continue;
+        if (entry.m_strName.empty())
+            matches.unreachable = true;
+        else
             matches.files.push_back(entry.m_strName);
     }
     return matches;
@@ -199,6 +204,8 @@ bool DeleteFiles(const char* pattern)
         return false;
     const std::string folder = FolderOf(full);
     const PatternMatches matches = ListMatchingFiles(full);
+    if (matches.unreachable)
+        return false;
     for (const std::string& name : matches.files) {
         if (!DeleteFileA((folder + name).c_str()))
             return false;
@@ -239,6 +246,8 @@ bool CopyMoveFiles(const char* source, const char* destination, bool overwrite, 
         return false;
     const std::string folder = FolderOf(from);
     const PatternMatches matches = ListMatchingFiles(from);
+    if (matches.unreachable)
+        return false;
     std::vector<FileTransfer> transfers;
     for (const std::string& name : matches.files) {
         FileTransfer transfer{folder + name, std::string()};

@@ -1,9 +1,11 @@
 // The file, directory, drive, shortcut and INI built-ins, run by runrobot.exe
 // in a folder of their own under the prefix's temporary folder.
 #include "tests/engine/builtins/BuiltinScriptRun.h"
+#include "tests/engine/builtins/BuiltinScriptRunner.h"
 
 #include "engine/system/SystemFiles.h"
 #include "engine/system/SystemShortcuts.h"
+#include "framework/WideText.h"
 #include "tests/tools/e2e/E2eSupport.h"
 
 #include <gtest/gtest.h>
@@ -46,6 +48,21 @@ std::string MissingDrive()
             return std::string(1, static_cast<char>('a' + i)) + ":";
     }
     return "b:";
+}
+
+// Whether the code page spells the name exactly, so that it cannot stand for
+// a name outside the code page.
+bool CodePageSpells(const std::wstring& name)
+{
+    BOOL bLost = FALSE;
+    return GetACP() == CP_UTF8 ||
+           (WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, name.c_str(), -1, nullptr, 0, nullptr, &bLost) && !bLost);
+}
+
+bool MakeWideFile(const std::wstring& path)
+{
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    return file != INVALID_HANDLE_VALUE && CloseHandle(file);
 }
 
 }  // namespace
@@ -279,6 +296,54 @@ TEST(FileBuiltins, ACurrentFolderOutsideTheCodePageIsNeverActedOn)
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW((folder + L"\\f.txt").c_str()));
     for (const std::string& path : siblings)
         EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(path.c_str())) << path;
+    RemoveDirectoryTree(root.c_str(), true);
+}
+
+TEST(FileBuiltins, AFileNameOutsideTheCodePageNeverNamesAnotherFile)
+{
+    // A fullwidth backslash: the 8-bit listing gives "..\keep.txt", a file
+    // one folder up.
+    const std::wstring name = L"..\xFF3Ckeep.txt";
+    if (CodePageSpells(name))
+        GTEST_SKIP() << "the code page " << GetACP() << " holds the name";
+    const std::string root = e2e::TempFilePath("lookalike");
+    const std::wstring inside = Widened(root.c_str()) + L"\\in\\" + name;
+    ASSERT_TRUE(CreateDirectoryA(root.c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryA((root + "\\in").c_str(), nullptr));
+    ASSERT_TRUE(e2e::WriteWholeFile(root + "\\keep.txt", "outside"));
+    ASSERT_TRUE(MakeWideFile(inside));
+    // The file is reached by its short name where the system keeps one, and
+    // left out of listings where not.
+    WIN32_FIND_DATAW found;
+    FindClose(FindFirstFileW(inside.c_str(), &found));
+    const std::string shortName = Narrowed(found.cAlternateFileName);
+    CBuiltinScriptRunner runner;
+    EXPECT_TRUE(runner.Run({
+        "$d = " + ScriptLiteral(root + "\\in"),
+        "$s = FileFindFirstFile($d & \"\\*.txt\")",
+        "If $s >= 0 Then",
+        "$n = FileFindNextFile($s)",
+        "$m = FileFindNextFile($s)",
+        "$e = @error",
+        "$l = FileGetLongName($d & \"\\\" & $n)",
+        "$le = @error",
+        "EndIf",
+        "$r = FileSetAttrib($d & \"\\*.txt\", \"+H\") & FileDelete($d & \"\\*.txt\")",
+    }));
+    if (shortName.empty()) {
+        EXPECT_EQ(-1, runner.Var("s").GetInteger());
+        EXPECT_EQ("00", runner.Text("r"));
+        EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(inside.c_str()));
+    } else {
+        EXPECT_EQ(shortName, runner.Text("n"));
+        EXPECT_EQ("", runner.Text("m"));
+        EXPECT_EQ(1, runner.Var("e").GetInteger());
+        EXPECT_EQ(1, runner.Var("le").GetInteger());
+        EXPECT_EQ("11", runner.Text("r"));
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(inside.c_str()));
+    }
+    EXPECT_EQ(0u, GetFileAttributesA((root + "\\keep.txt").c_str()) & FILE_ATTRIBUTE_HIDDEN);
+    EXPECT_EQ("outside", e2e::ReadWholeFile(root + "\\keep.txt"));
     RemoveDirectoryTree(root.c_str(), true);
 }
 
