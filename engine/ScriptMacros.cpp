@@ -5,6 +5,8 @@
 #include "engine/system/SystemNet.h"
 #include "engine/system/SystemPaths.h"
 #include "framework/CurrentDirectory.h"
+#include "framework/ExactName.h"
+#include "framework/WideText.h"
 
 #include <cstdio>
 #include <ctime>
@@ -78,6 +80,38 @@ std::string ReadRegistryText(HKEY root, const char* pszSubkey, const char* pszVa
     return text;
 }
 
+// A folder that the system names in wide text, as exact 8-bit text: where
+// the code page cannot spell its name, its short name, else nothing; never
+// the look-alike of the 8-bit calls, which names another folder.
+std::string ExactFolder(const std::wstring& folder)
+{
+    std::string text;
+    ExactPathName(folder.c_str(), text);
+    return text;
+}
+
+// A folder kept as a registry string, as ExactFolder gives it; empty when the
+// key or value is missing.
+std::string ReadRegistryFolder(HKEY root, const char* pszSubkey, const char* pszValue)
+{
+    HKEY hKey = nullptr;
+    if (RegOpenKeyExA(root, pszSubkey, 0, KEY_QUERY_VALUE, &hKey) != ERROR_SUCCESS)
+        return std::string();
+    const std::wstring name = Widened(pszValue);
+    std::wstring folder;
+    DWORD dwSize = 0;
+    if (RegQueryValueExW(hKey, name.c_str(), nullptr, nullptr, nullptr, &dwSize) == ERROR_SUCCESS && dwSize > 0) {
+        std::vector<wchar_t> buffer(dwSize / sizeof(wchar_t) + 1, L'\0');
+        if (RegQueryValueExW(hKey, name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(buffer.data()), &dwSize) ==
+            ERROR_SUCCESS) {
+            buffer[dwSize / sizeof(wchar_t)] = L'\0';
+            folder = buffer.data();
+        }
+    }
+    RegCloseKey(hKey);
+    return ExactFolder(folder);
+}
+
 std::string WithoutTrailingBackslash(std::string text)
 {
     if (!text.empty() && text.back() == '\\')
@@ -87,12 +121,12 @@ std::string WithoutTrailingBackslash(std::string text)
 
 std::string UserShellFolder(const char* pszValue)
 {
-    return ReadRegistryText(HKEY_CURRENT_USER, kShellFolders, pszValue);
+    return ReadRegistryFolder(HKEY_CURRENT_USER, kShellFolders, pszValue);
 }
 
 std::string CommonShellFolder(const char* pszCommon, const char* pszUser)
 {
-    const std::string text = ReadRegistryText(HKEY_LOCAL_MACHINE, kShellFolders, pszCommon);
+    const std::string text = ReadRegistryFolder(HKEY_LOCAL_MACHINE, kShellFolders, pszCommon);
     return text.empty() ? UserShellFolder(pszUser) : text;
 }
 
@@ -108,19 +142,19 @@ std::string EnvironmentText(const char* pszName)
 
 // Text of a system call that fills a buffer and returns the length, or the
 // size needed when the buffer is too small.
-template <class Call>
-std::string GrowingText(Call call)
+template <class Char = char, class Call>
+std::basic_string<Char> GrowingText(Call call)
 {
-    std::vector<char> buffer(MAX_PATH + 1, '\0');
+    std::vector<Char> buffer(MAX_PATH + 1, Char());
     for (int nTry = 0; nTry < 4; ++nTry) {
         const UINT nLength = call(buffer.data(), static_cast<UINT>(buffer.size()));
         if (nLength == 0)
-            return std::string();
+            return std::basic_string<Char>();
         if (nLength < buffer.size())
-            return std::string(buffer.data(), nLength);
-        buffer.assign(nLength + 1, '\0');
+            return std::basic_string<Char>(buffer.data(), nLength);
+        buffer.assign(nLength + 1, Char());
     }
-    return std::string();
+    return std::basic_string<Char>();
 }
 
 std::string TwoDigits(int nValue)
@@ -228,19 +262,19 @@ int CMarionet_Script::EvaluateMacro(CScriptTokenList& tokens, int& nPos, CScript
         text = Decimal(local.tm_yday + 1);
         break;
     case M_PROGRAMFILESDIR:
-        text = ReadRegistryText(HKEY_LOCAL_MACHINE, kCurrentVersion, "ProgramFilesDir");
+        text = ReadRegistryFolder(HKEY_LOCAL_MACHINE, kCurrentVersion, "ProgramFilesDir");
         break;
     case M_COMMONFILESDIR:
-        text = ReadRegistryText(HKEY_LOCAL_MACHINE, kCurrentVersion, "CommonFilesDir");
+        text = ReadRegistryFolder(HKEY_LOCAL_MACHINE, kCurrentVersion, "CommonFilesDir");
         break;
     case M_MYDOCUMENTSDIR:
         text = WithoutTrailingBackslash(UserShellFolder("Personal"));
         break;
     case M_APPDATACOMMONDIR:
-        text = ReadRegistryText(HKEY_LOCAL_MACHINE, kShellFolders, "Common AppData");
+        text = ReadRegistryFolder(HKEY_LOCAL_MACHINE, kShellFolders, "Common AppData");
         break;
     case M_DOCUMENTSCOMMONDIR:
-        text = ReadRegistryText(HKEY_LOCAL_MACHINE, kShellFolders, "Common Documents");
+        text = ReadRegistryFolder(HKEY_LOCAL_MACHINE, kShellFolders, "Common Documents");
         break;
     case M_DESKTOPCOMMONDIR:
         text = CommonShellFolder("Common Desktop", "Desktop");
@@ -297,22 +331,21 @@ int CMarionet_Script::EvaluateMacro(CScriptTokenList& tokens, int& nPos, CScript
         break;
     }
     case M_WINDOWSDIR:
-        text = GrowingText([](char* b, UINT n) { return GetWindowsDirectoryA(b, n); });
+        text = ExactFolder(GrowingText<wchar_t>([](wchar_t* b, UINT n) { return GetWindowsDirectoryW(b, n); }));
         break;
     case M_SYSTEMDIR:
-        text = GrowingText([](char* b, UINT n) { return GetSystemDirectoryA(b, n); });
+        text = ExactFolder(GrowingText<wchar_t>([](wchar_t* b, UINT n) { return GetSystemDirectoryW(b, n); }));
         break;
     case M_WORKINGDIR:
-        // A name with no exact 8-bit form reads as ".": its stand-in ("?" or a
-        // look-alike) would name other folders, and an empty text would put
-        // what a script appends to it at the root of the drive.
-        text = GetCurrentDirectoryPath().GetString();
+        // A folder that no 8-bit name reaches reads as ".": an empty text would
+        // put what a script appends to it at the root of the drive.
+        text = ExactFolder(GetCurrentDirectoryWide());
         if (text.empty())
             text = ".";
         break;
     case M_TEMPDIR:
-        text = WithoutTrailingBackslash(
-            GrowingText([](char* b, UINT n) { return static_cast<UINT>(GetTempPathA(n, b)); }));
+        text = WithoutTrailingBackslash(ExactFolder(
+            GrowingText<wchar_t>([](wchar_t* b, UINT n) { return static_cast<UINT>(GetTempPathW(n, b)); })));
         break;
     case M_SCRIPTFULLPATH:
         text = m_sScriptFullPath.GetText();

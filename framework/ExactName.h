@@ -21,5 +21,7 @@ bool ExactFoundName(const WIN32_FIND_DATAW& found, std::string& name);
 
 // A path the system gave in wide text: as it is where the code page spells it
 // exactly, else the short form of the existing file or folder where that is
-// exact. False, with the result emptied, when neither is.
+// exact, else, for a name not made yet, the exact form of its folder followed
+// by the name where the name is exact. False, with the result emptied, when
+// none is.
 bool ExactPathName(const wchar_t* pszPath, std::string& path);

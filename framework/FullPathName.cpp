@@ -1,5 +1,6 @@
 #include "framework/FullPathName.h"
 
+#include "framework/ExactName.h"
 #include "framework/WideText.h"
 
 #include <windows.h>
@@ -21,7 +22,7 @@ bool FullPathName(const char* pszPath, std::string& strFull)
             return false;
         if (dwLength < dwSize) {
             path.resize(dwLength);
-            return NarrowText(path.c_str(), strFull, TEXT_REFUSE_LOSS) && !strFull.empty();
+            return ExactPathName(path.c_str(), strFull) && !strFull.empty();
         }
         dwSize = dwLength;
     }

@@ -61,15 +61,20 @@ const PseudoName* PseudoNameOf(HWND hWnd, const CString& className)
 }
 
 // Hidden windows that a program never shows by themselves: its input-method
-// window (empty, or 1 x 1 of the input-method class) and the drop-down lists
-// of its combo boxes, which are children of the desktop. Restoring one would
-// show an empty frame or a stray list instead of the program.
+// window (empty, or 1 x 1 of the input-method class), the drop-down lists of
+// its combo boxes, which are children of the desktop, and any window a user
+// could not have worked in, one without a caption (a tooltip, a splash) or a
+// tool window. Restoring one would show an empty frame, a stray list or a
+// passing tip instead of the program.
 bool IsHelperWindow(HWND hWnd)
 {
     RECT rect = {};
     if (!GetWindowRect(hWnd, &rect) || IsRectEmpty(&rect))
         return true;
-    return (GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD) != 0 || WindowClass(hWnd).CompareNoCase("IME") == 0;
+    const LONG style = GetWindowLongA(hWnd, GWL_STYLE);
+    if ((style & WS_CHILD) || (style & WS_CAPTION) != WS_CAPTION)
+        return true;
+    return (GetWindowLongA(hWnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) || WindowClass(hWnd).CompareNoCase("IME") == 0;
 }
 
 bool IsPseudoRecord(const RecordedWindowInfo& info, const PseudoName& name)

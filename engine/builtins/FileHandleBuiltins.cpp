@@ -1,6 +1,7 @@
 #include "engine/builtins/FileHandleBuiltins.h"
 
 #include "engine/builtins/BuiltinBinding.h"
+#include "engine/system/FileTreeWalk.h"
 
 #include <cstdio>
 #include <cstring>
@@ -185,10 +186,26 @@ int FileWriteLine(CMarionet_Script& engine, CScriptValueList& args, CScriptValue
     return WriteText(engine, args, result, true);
 }
 
+// The search's next entry that an 8-bit name reaches. A script never gets
+// the look-alike of a name that the code page cannot spell: such an entry
+// comes by its short name, or not at all.
+bool FindNextReachable(HANDLE hSearch, CDirectoryEntry& entry)
+{
+    while (FindNextEntry(hSearch, entry)) {
+        if (!entry.m_strName.empty())
+            return true;
+    }
+    return false;
+}
+
 int FileFindFirstFile(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
 {
-    WIN32_FIND_DATAA data;
-    const HANDLE hSearch = FindFirstFileA(args[0].GetText(), &data);
+    CDirectoryEntry entry;
+    HANDLE hSearch = FindFirstEntry(args[0].GetText(), entry);
+    if (hSearch != INVALID_HANDLE_VALUE && entry.m_strName.empty() && !FindNextReachable(hSearch, entry)) {
+        FindClose(hSearch);
+        hSearch = INVALID_HANDLE_VALUE;
+    }
     if (hSearch == INVALID_HANDLE_VALUE) {
         result.SetInteger(-1);
         return 0;
@@ -198,7 +215,7 @@ int FileFindFirstFile(CMarionet_Script& engine, CScriptValueList& args, CScriptV
         FindClose(hSearch);
         return engine.ReportScriptError(kTooManyFiles, -1);
     }
-    result.SetInteger(engine.m_FileHandles.Add(CScriptFileHandle::ForSearch(hSearch, data.cFileName)));
+    result.SetInteger(engine.m_FileHandles.Add(CScriptFileHandle::ForSearch(hSearch, entry.m_strName.c_str())));
     return 0;
 }
 
@@ -213,13 +230,13 @@ int FileFindNextFile(CMarionet_Script& engine, CScriptValueList& args, CScriptVa
         pHandle->m_strFirstName.clear();
         return 0;
     }
-    WIN32_FIND_DATAA data;
-    if (!FindNextFileA(pHandle->m_hSearch, &data)) {
+    CDirectoryEntry entry;
+    if (!FindNextReachable(pHandle->m_hSearch, entry)) {
         result.SetString("");
         engine.SetErrorCode(1);
         return 0;
     }
-    result.SetString(data.cFileName);
+    result.SetString(entry.m_strName.c_str());
     return 0;
 }
 

@@ -1,6 +1,8 @@
 #include "engine/system/FileTreeWalk.h"
 
 #include "engine/system/SystemPaths.h"
+#include "framework/ExactName.h"
+#include "framework/WideText.h"
 
 namespace {
 
@@ -9,19 +11,50 @@ bool IsDots(const std::string& name)
     return name == "." || name == "..";
 }
 
+// The 8-bit listing would give a look-alike for a name that the code page
+// cannot spell ("..\keep.txt" for a fullwidth backslash), which names a file
+// elsewhere; the wide one gives the name itself.
+CDirectoryEntry EntryOf(const WIN32_FIND_DATAW& found)
+{
+    CDirectoryEntry entry{std::string(), found.dwFileAttributes};
+    ExactFoundName(found, entry.m_strName);
+    return entry;
+}
+
 }  // namespace
+
+HANDLE FindFirstEntry(const char* pattern, CDirectoryEntry& entry)
+{
+    std::wstring widePattern;
+    if (!WidenText(pattern, widePattern, TEXT_REFUSE_LOSS))
+        return INVALID_HANDLE_VALUE;
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileW(widePattern.c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE)
+        entry = EntryOf(found);
+    return search;
+}
+
+bool FindNextEntry(HANDLE search, CDirectoryEntry& entry)
+{
+    WIN32_FIND_DATAW found;
+    if (!FindNextFileW(search, &found))
+        return false;
+    entry = EntryOf(found);
+    return true;
+}
 
 std::vector<CDirectoryEntry> ListDirectory(const std::string& pattern)
 {
     std::vector<CDirectoryEntry> entries;
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA(pattern.c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE)
+    CDirectoryEntry entry;
+    const HANDLE search = FindFirstEntry(pattern.c_str(), entry);
+    if (search == INVALID_HANDLE_VALUE)
         return entries;
     do
-        entries.push_back(CDirectoryEntry{data.cFileName, data.dwFileAttributes});
-    while (FindNextFileA(find, &data));
-    FindClose(find);
+        entries.push_back(entry);
+    while (FindNextEntry(search, entry));
+    FindClose(search);
     return entries;
 }
 
@@ -40,7 +73,7 @@ bool WalkFileMatches(const std::string& folder, const std::string& pattern, bool
         if (IsDots(entry.m_strName))
             continue;
         ++nMatches;
-        if (!action(JoinPath(folder, entry.m_strName)))
+        if (entry.m_strName.empty() || !action(JoinPath(folder, entry.m_strName)))
             return false;
     }
     if (!recurse)
@@ -50,7 +83,8 @@ bool WalkFileMatches(const std::string& folder, const std::string& pattern, bool
         const bool bLink = (entry.m_dwAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
         if (!bFolder || bLink || IsDots(entry.m_strName))
             continue;
-        if (!WalkFileMatches(JoinPath(folder, entry.m_strName), pattern, recurse, action, lister, nMatches))
+        if (entry.m_strName.empty() ||
+            !WalkFileMatches(JoinPath(folder, entry.m_strName), pattern, recurse, action, lister, nMatches))
             return false;
     }
     return true;

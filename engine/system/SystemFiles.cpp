@@ -29,7 +29,8 @@ std::string FolderOf(const std::string& path)
 // matches the pattern would otherwise be met again, and again.
 struct PatternMatches
 {
-    bool anyEntry = false;  // anything other than "." and "..", folders included
+    bool anyEntry = false;     // anything other than "." and "..", folders included
+    bool unreachable = false;  // a file that no 8-bit path reaches
     std::vector<std::string> files;
 };
 
@@ -40,7 +41,11 @@ PatternMatches ListMatchingFiles(const std::string& full)
         if (IsDotEntry(entry.m_strName.c_str()))
             continue;
         matches.anyEntry = true;
-        if (!(entry.m_dwAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        if (entry.m_dwAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            continue;
+        if (entry.m_strName.empty())
+            matches.unreachable = true;
+        else
             matches.files.push_back(entry.m_strName);
     }
     return matches;
@@ -88,16 +93,21 @@ bool SamePath(const std::string& a, const std::string& b)
     return lstrcmpiA(a.c_str(), b.c_str()) == 0;
 }
 
-// Same drive: a rename, or a copy when the target lies on another volume
-// mounted under the same letter. Across drives: copy, then delete the source.
-bool TransferFile(const std::string& source, const std::string& target, bool overwrite, bool move)
+// A move on one drive is a rename. Across drives, or to another volume
+// mounted under the same letter, it is a copy, then the source is deleted; a
+// source that cannot be deleted fails the move and leaves both files. The
+// system's copy-allowed move would report that as success. bWritten tells
+// whether the target was written.
+bool TransferFile(const std::string& source, const std::string& target, bool overwrite, bool move, bool& bWritten)
 {
-    if (!move)
-        return CopyFileA(source.c_str(), target.c_str(), !overwrite) != FALSE;
-    if (!AreOnDifferentDrives(source.c_str(), target.c_str()))
-        return MoveFileExA(source.c_str(), target.c_str(),
-                           MOVEFILE_COPY_ALLOWED | (overwrite ? MOVEFILE_REPLACE_EXISTING : 0)) != FALSE;
-    return CopyFileA(source.c_str(), target.c_str(), !overwrite) && DeleteFileA(source.c_str());
+    bWritten = false;
+    if (move && !AreOnDifferentDrives(source.c_str(), target.c_str())) {
+        bWritten = MoveFileExA(source.c_str(), target.c_str(), overwrite ? MOVEFILE_REPLACE_EXISTING : 0) != FALSE;
+        if (bWritten || GetLastError() != ERROR_NOT_SAME_DEVICE)
+            return bWritten;
+    }
+    bWritten = CopyFileA(source.c_str(), target.c_str(), !overwrite) != FALSE;
+    return bWritten && (!move || DeleteFileA(source.c_str()));
 }
 
 bool CopyOrMoveOne(const std::string& source, const std::string& target, bool overwrite, bool move)
@@ -105,19 +115,20 @@ bool CopyOrMoveOne(const std::string& source, const std::string& target, bool ov
     if (SamePath(source, target))
         return move;  // already where it should be; a copy onto itself is an error
     const DWORD dwTarget = GetFileAttributesA(target.c_str());
+    bool bWritten = false;
     if (dwTarget == INVALID_FILE_ATTRIBUTES)
-        return TransferFile(source, target, overwrite, move);
+        return TransferFile(source, target, overwrite, move, bWritten);
     if (!overwrite)
         return false;
     // The system refuses to copy over a hidden file. The old file is never
     // deleted first, so that a failed copy leaves it as it was: its mark is
-    // taken off for the copy and put back when the copy fails.
+    // taken off for the copy and put back when the old file is still there.
     const bool bHidden = (dwTarget & FILE_ATTRIBUTE_HIDDEN) && !(dwTarget & FILE_ATTRIBUTE_DIRECTORY);
     const DWORD dwShown = dwTarget & ~FILE_ATTRIBUTE_HIDDEN;
     if (bHidden && !SetFileAttributesA(target.c_str(), dwShown ? dwShown : FILE_ATTRIBUTE_NORMAL))
         return false;
-    const bool bDone = TransferFile(source, target, overwrite, move);
-    if (!bDone && bHidden)
+    const bool bDone = TransferFile(source, target, overwrite, move, bWritten);
+    if (bHidden && !bWritten)
         SetFileAttributesA(target.c_str(), dwTarget);
     return bDone;
 }
@@ -188,6 +199,8 @@ bool DeleteFiles(const char* pattern)
         return false;
     const std::string folder = FolderOf(full);
     const PatternMatches matches = ListMatchingFiles(full);
+    if (matches.unreachable)
+        return false;
     for (const std::string& name : matches.files) {
         if (!DeleteFileA((folder + name).c_str()))
             return false;
@@ -228,6 +241,8 @@ bool CopyMoveFiles(const char* source, const char* destination, bool overwrite, 
         return false;
     const std::string folder = FolderOf(from);
     const PatternMatches matches = ListMatchingFiles(from);
+    if (matches.unreachable)
+        return false;
     std::vector<FileTransfer> transfers;
     for (const std::string& name : matches.files) {
         FileTransfer transfer{folder + name, std::string()};

@@ -12,7 +12,8 @@
 bool ShellFileOperation(UINT operation, const std::string& from, const std::string& to, FILEOP_FLAGS flags);
 
 // Deletes every file matching the pattern (a folder means all its files);
-// true when at least one was deleted and none failed.
+// true when at least one was deleted and none failed. When a match has no
+// 8-bit name that reaches it, nothing is deleted and the result is false.
 bool DeleteFiles(const char* pattern);
 
 // The target name of a copy: "*" in the destination's name and extension stand
@@ -22,7 +23,8 @@ void MakeTargetName(const char* sourceName, const char* destination, std::string
 // Copies or moves every file matching the pattern; true when the pattern
 // matched anything and nothing failed. A file is never copied or moved onto
 // itself; when two files would land on one name, or one on another match,
-// nothing is done and the result is false.
+// or a match has no 8-bit name that reaches it, nothing is done and the
+// result is false.
 bool CopyMoveFiles(const char* source, const char* destination, bool overwrite, bool move);
 
 // Makes the folder and its missing parents; an existing folder is success.

@@ -48,11 +48,14 @@ bool GetLongFileName(const char* path, std::string& longName)
     PIDLIST_ABSOLUTE item = ParseShellItem(path);
     if (!item)
         return false;
-    char buffer[MAX_PATH] = "";
-    const bool bFound = SHGetPathFromIDListA(item, buffer) != FALSE;
+    // A long name that the code page cannot spell fails: its look-alike
+    // would name another file.
+    wchar_t buffer[MAX_PATH] = L"";
+    std::string found;
+    const bool bFound = SHGetPathFromIDListW(item, buffer) && NarrowText(buffer, found, TEXT_REFUSE_LOSS);
     CoTaskMemFree(item);
     if (bFound)
-        longName = buffer;
+        longName = found;
     return bFound;
 }
 

@@ -16,7 +16,8 @@ bool GetFullPath(const char* path, std::string& full);
 // shell cannot parse the path.
 PIDLIST_ABSOLUTE ParseShellItem(const char* path);
 
-// The path with long names, through the shell; on failure the input, false.
+// The path with long names, through the shell; on failure, or when the code
+// page cannot spell a long name exactly, the input, false.
 bool GetLongFileName(const char* path, std::string& longName);
 
 // True when the drive letters of the two full paths differ or either has none.

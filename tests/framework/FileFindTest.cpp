@@ -177,3 +177,39 @@ TEST(FileFindTest, UnspellableNamesComeAsNamesThatOpenThatVeryFile)
         EXPECT_EQ(bytes, c.content);
     }
 }
+
+TEST(FileFindTest, PathsOutsideTheCodePageTakeTheShortFormOfWhatExists)
+{
+    // Greek capital omega: its look-alike "O" names another folder.
+    const std::wstring name = L"\x03A9mega";
+    BOOL bLost = FALSE;
+    if (GetACP() == CP_UTF8 ||
+        (WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, name.c_str(), -1, nullptr, 0, nullptr, &bLost) && !bLost))
+        GTEST_SKIP() << "the code page " << GetACP() << " holds the name";
+    TempFolder folder;
+    const std::wstring wide = std::wstring(folder.Path().begin(), folder.Path().end()) + L"\\" + name;
+    ASSERT_TRUE(CreateDirectoryW(wide.c_str(), nullptr));
+    std::string exact;
+    const bool bExact = ExactPathName(wide.c_str(), exact);
+    std::string missing = "x";
+    const bool bMissing = ExactPathName((wide + L"\\" + name).c_str(), missing);
+    WCHAR saved[MAX_PATH] = L"";
+    GetCurrentDirectoryW(MAX_PATH, saved);
+    ASSERT_TRUE(SetCurrentDirectoryW(wide.c_str()));
+    std::string full;
+    const bool bFull = FullPathName("new.txt", full);
+    SetCurrentDirectoryW(saved);
+    const bool bShortNames = GetShortPathNameW(wide.c_str(), nullptr, 0) != 0;
+    // The only folder inside: whatever the exact form names there is it.
+    const DWORD dwReached = GetFileAttributesA(exact.c_str());
+    const bool bReaches = dwReached != INVALID_FILE_ATTRIBUTES && (dwReached & FILE_ATTRIBUTE_DIRECTORY);
+    RemoveDirectoryW(wide.c_str());
+    if (!bShortNames)
+        GTEST_SKIP() << "the system keeps no short names";
+    ASSERT_TRUE(bExact);
+    EXPECT_TRUE(bReaches) << exact;
+    EXPECT_TRUE(bFull);
+    EXPECT_EQ(exact + "\\new.txt", full);
+    EXPECT_FALSE(bMissing);
+    EXPECT_EQ("", missing);
+}

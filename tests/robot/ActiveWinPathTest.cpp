@@ -247,6 +247,14 @@ private:
     HWND m_hWnd = nullptr;
 };
 
+struct HiddenCase
+{
+    const char* what;
+    DWORD style;
+    DWORD exStyle;
+    bool chosen;
+};
+
 struct PseudoCase
 {
     const char* className;
@@ -291,6 +299,30 @@ TEST(ActiveWinPathNames, ShellWindowsAreRecordedUnderTheirPseudoNames)
     CString ownPath;
     ASSERT_EQ(1, identity.GetProcessPath(host.Get(), ownPath));
     EXPECT_EQ(std::string(ownPath), std::string(info.WinPath));
+}
+
+TEST(ActiveWinPathNames, AHiddenCandidateIsAWindowAUserCouldHaveWorkedIn)
+{
+    const HiddenCase cases[] = {
+        {"main window", WS_OVERLAPPEDWINDOW, 0, true},
+        {"ownerless tooltip", WS_POPUP | WS_BORDER, WS_EX_TOOLWINDOW | WS_EX_TOPMOST, false},
+        {"splash", WS_POPUP, 0, false},
+        {"tool window", WS_OVERLAPPEDWINDOW, WS_EX_TOOLWINDOW, false},
+    };
+    for (const HiddenCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        LocalWindow window("WinPathHidden", "WinPath Hidden");
+        SetWindowLongA(window.Get(), GWL_STYLE, static_cast<LONG>(c.style));
+        SetWindowLongA(window.Get(), GWL_EXSTYLE, static_cast<LONG>(c.exStyle));
+        RecordedWindowInfo info;
+        CActiveWinPath recorder;
+        ASSERT_EQ(1, recorder.GetWinInfo(window.Get(), info));
+        info.hWnd = nullptr;
+        info.WinTitle = "WinPath Gone";
+        CActiveWinPath identity;
+        EXPECT_EQ(c.chosen ? 1 : 0, identity.ActivateWin(info, 0));
+        EXPECT_EQ(c.chosen ? window.Get() : nullptr, info.hWnd);
+    }
 }
 
 TEST(ActiveWinPathNames, PseudoRecordsAreHandledWhateverTheirCase)

@@ -1,9 +1,11 @@
 // The file, directory, drive, shortcut and INI built-ins, run by runrobot.exe
 // in a folder of their own under the prefix's temporary folder.
 #include "tests/engine/builtins/BuiltinScriptRun.h"
+#include "tests/engine/builtins/BuiltinScriptRunner.h"
 
 #include "engine/system/SystemFiles.h"
 #include "engine/system/SystemShortcuts.h"
+#include "framework/WideText.h"
 #include "tests/tools/e2e/E2eSupport.h"
 
 #include <gtest/gtest.h>
@@ -46,6 +48,21 @@ std::string MissingDrive()
             return std::string(1, static_cast<char>('a' + i)) + ":";
     }
     return "b:";
+}
+
+// Whether the code page spells the name exactly, so that it cannot stand for
+// a name outside the code page.
+bool CodePageSpells(const std::wstring& name)
+{
+    BOOL bLost = FALSE;
+    return GetACP() == CP_UTF8 ||
+           (WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, name.c_str(), -1, nullptr, 0, nullptr, &bLost) && !bLost);
+}
+
+bool MakeWideFile(const std::wstring& path)
+{
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    return file != INVALID_HANDLE_VALUE && CloseHandle(file);
 }
 
 }  // namespace
@@ -159,6 +176,13 @@ TEST(FileBuiltins, CopyMoveDeleteAndRecycle)
         "Put(FileMove($d & \"\\c\\*.txt\", $z) & FileExists($z & \"\\a.txt\") & FileExists($d & \"\\c\\a.txt\"))",
         "FileWrite($z & \"\\v.txt\", \"v\")",
         "Put(FileMove($z & \"\\v.txt\", $shm) & FileRead($shm, 1) & FileExists($z & \"\\v.txt\") & FileDelete($shm))",
+        // A source that cannot be deleted after its copy fails the move; both stay.
+        "FileWrite($z & \"\\r.txt\", \"r\")",
+        "FileSetAttrib($z & \"\\r.txt\", \"+R\")",
+        "Put(FileMove($z & \"\\r.txt\", $shm) & FileRead($shm, 1) & FileExists($z & \"\\r.txt\"))",
+        "FileSetAttrib($z & \"\\r.txt\", \"-R\")",
+        "FileSetAttrib($shm, \"-R\")",
+        "FileDelete($shm)",
         "DirRemove($z, 1)",
         "Put(FileDelete($d & \"\\*.zzz\") & FileDelete(\"\") & FileExists($d & \"\\a.txt\"))",
         "Put(FileDelete($d & \"\\i.txt\") & FileExists($d & \"\\i.txt\"))",
@@ -166,7 +190,7 @@ TEST(FileBuiltins, CopyMoveDeleteAndRecycle)
         "Put(FileRecycleEmpty())",
     });
     EXPECT_EQ(0, run.exitCode) << run.output;
-    EXPECT_EQ((Lines{"11", "01", "11", "110", "1v01", "001", "10", "100", "1"}), run.values);
+    EXPECT_EQ((Lines{"11", "01", "11", "110", "1v01", "0r1", "001", "10", "100", "1"}), run.values);
 }
 
 TEST(FileBuiltins, FilesNeverLandOnOneAnother)
@@ -220,30 +244,35 @@ TEST(FileBuiltins, OverwriteReplacesAHiddenFile)
         "DirCreate($z)",
         "FileWrite($z & \"\\m.txt\", \"mov\")",
         "Put(FileMove($z & \"\\m.txt\", $h, 1) & FileRead($h, 3) & FileExists($z & \"\\m.txt\"))",
+        // The copy of a move whose source stays takes no mark from the old file.
+        "FileWrite($z & \"\\r.txt\", \"ro!\")",
+        "FileSetAttrib($z & \"\\r.txt\", \"+R\")",
+        "FileSetAttrib($h, \"+H\")",
+        "Put(FileMove($z & \"\\r.txt\", $h, 1) & FileRead($h, 3) & (StringInStr(FileGetAttrib($h), \"H\") > 0) & "
+        "FileExists($z & \"\\r.txt\"))",
+        "FileSetAttrib($z & \"\\r.txt\", \"-R\")",
+        "FileSetAttrib($h, \"-R\")",
         "DirRemove($z, 1)",
     });
     CloseHandle(locked);
     RemoveDirectoryTree(folder.c_str(), true);
-    EXPECT_TRUE(EndedWithValues(run, {"0old", "0old1", "1new", "01", "1mov0"}));
+    EXPECT_TRUE(EndedWithValues(run, {"0old", "0old1", "1new", "01", "1mov0", "0ro!01"}));
 }
 
-TEST(FileBuiltins, ACurrentFolderOutsideTheCodePageIsNeverActedOn)
+TEST(FileBuiltins, FolderMacrosReachAFolderOutsideTheCodePageByItsShortName)
 {
     // Greek capital omega: "?" in a code page without it, a look-alike "O"
     // where the system maps it by best fit.
     const std::wstring name = L"\x03A9mega";
-    BOOL bLost = FALSE;
-    if (GetACP() == CP_UTF8 ||
-        (WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, name.c_str(), -1, nullptr, 0, nullptr, &bLost) && !bLost))
+    if (CodePageSpells(name))
         GTEST_SKIP() << "the code page " << GetACP() << " holds the name";
     const std::string root = e2e::TempFilePath("codepage");
-    const std::wstring wideRoot(root.begin(), root.end());
-    const std::wstring folder = wideRoot + L"\\" + name;
+    const std::wstring folder = Widened(root.c_str()) + L"\\" + name;
     ASSERT_TRUE(CreateDirectoryA(root.c_str(), nullptr));
     ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
-    HANDLE inside = CreateFileW((folder + L"\\f.txt").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
-    ASSERT_NE(INVALID_HANDLE_VALUE, inside);
-    CloseHandle(inside);
+    ASSERT_TRUE(MakeWideFile(folder + L"\\f.txt"));
+    if (GetShortPathNameW(folder.c_str(), nullptr, 0) == 0)
+        GTEST_SKIP() << "the system keeps no short names";
     // The siblings that "?mega" or the look-alike would name.
     const Lines siblings = {root + "\\Omega\\f.txt", root + "\\xmega\\f.txt", root + "\\amega"};
     for (const std::string& path : siblings) {
@@ -252,18 +281,74 @@ TEST(FileBuiltins, ACurrentFolderOutsideTheCodePageIsNeverActedOn)
     }
     WCHAR saved[MAX_PATH] = L"";
     GetCurrentDirectoryW(MAX_PATH, saved);
+    WCHAR savedTemp[MAX_PATH] = L"";
+    const DWORD dwTemp = GetEnvironmentVariableW(L"TMP", savedTemp, MAX_PATH);
     ASSERT_TRUE(SetCurrentDirectoryW(folder.c_str()));
-    // runrobot.exe starts in the test's current folder.
-    const ScriptOutcome run = RunPutScript({
-        "Put(FileDelete(\".\") & FileRecycle(\".\") & DirRemove(\".\", 1) & DirRemove(\".\"))",
+    SetEnvironmentVariableW(L"TMP", folder.c_str());
+    // The script is loaded by a relative name, so its folder is the current one.
+    CBuiltinScriptRunner runner;
+    const bool bRan = runner.Run({
         "$w = @WorkingDir",
-        "Put($w & FileDelete($w) & FileDelete($w & \"\\f.txt\") & FileRecycle($w) & DirRemove($w, 1))",
+        "$s = @ScriptDir",
+        "$t = @TempDir",
+        "FileChangeDir(@WindowsDir)",
+        "$r = FileExists($s & \"\\f.txt\") & FileExists($t & \"\\f.txt\") & FileDelete($w & \"\\f.txt\")",
     });
+    SetEnvironmentVariableW(L"TMP", dwTemp ? savedTemp : nullptr);
     SetCurrentDirectoryW(saved);
-    EXPECT_TRUE(EndedWithValues(run, {"0000", ".0000"}));
-    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW((folder + L"\\f.txt").c_str()));
+    EXPECT_TRUE(bRan);
+    EXPECT_EQ("111", runner.Text("r")) << runner.Text("w");
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW((folder + L"\\f.txt").c_str()));
     for (const std::string& path : siblings)
         EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(path.c_str())) << path;
+    RemoveDirectoryTree(root.c_str(), true);
+}
+
+TEST(FileBuiltins, AFileNameOutsideTheCodePageNeverNamesAnotherFile)
+{
+    // A fullwidth backslash: the 8-bit listing gives "..\keep.txt", a file
+    // one folder up.
+    const std::wstring name = L"..\xFF3Ckeep.txt";
+    if (CodePageSpells(name))
+        GTEST_SKIP() << "the code page " << GetACP() << " holds the name";
+    const std::string root = e2e::TempFilePath("lookalike");
+    const std::wstring inside = Widened(root.c_str()) + L"\\in\\" + name;
+    ASSERT_TRUE(CreateDirectoryA(root.c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryA((root + "\\in").c_str(), nullptr));
+    ASSERT_TRUE(e2e::WriteWholeFile(root + "\\keep.txt", "outside"));
+    ASSERT_TRUE(MakeWideFile(inside));
+    // The file is reached by its short name where the system keeps one, and
+    // left out of listings where not.
+    WIN32_FIND_DATAW found;
+    FindClose(FindFirstFileW(inside.c_str(), &found));
+    const std::string shortName = Narrowed(found.cAlternateFileName);
+    CBuiltinScriptRunner runner;
+    EXPECT_TRUE(runner.Run({
+        "$d = " + ScriptLiteral(root + "\\in"),
+        "$s = FileFindFirstFile($d & \"\\*.txt\")",
+        "If $s >= 0 Then",
+        "$n = FileFindNextFile($s)",
+        "$m = FileFindNextFile($s)",
+        "$e = @error",
+        "$l = FileGetLongName($d & \"\\\" & $n)",
+        "$le = @error",
+        "EndIf",
+        "$r = FileSetAttrib($d & \"\\*.txt\", \"+H\") & FileDelete($d & \"\\*.txt\")",
+    }));
+    if (shortName.empty()) {
+        EXPECT_EQ(-1, runner.Var("s").GetInteger());
+        EXPECT_EQ("00", runner.Text("r"));
+        EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(inside.c_str()));
+    } else {
+        EXPECT_EQ(shortName, runner.Text("n"));
+        EXPECT_EQ("", runner.Text("m"));
+        EXPECT_EQ(1, runner.Var("e").GetInteger());
+        EXPECT_EQ(1, runner.Var("le").GetInteger());
+        EXPECT_EQ("11", runner.Text("r"));
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(inside.c_str()));
+    }
+    EXPECT_EQ(0u, GetFileAttributesA((root + "\\keep.txt").c_str()) & FILE_ATTRIBUTE_HIDDEN);
+    EXPECT_EQ("outside", e2e::ReadWholeFile(root + "\\keep.txt"));
     RemoveDirectoryTree(root.c_str(), true);
 }
 

@@ -14,7 +14,8 @@ const DWORD kFolder = FILE_ATTRIBUTE_DIRECTORY;
 const DWORD kLink = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
 
 // C:\t holds a.txt, b.log, sub (with c.txt and loop, a junction back to
-// C:\t) and the drive root C:\ holds r.txt. Only "*.*" and "*.txt" are listed.
+// C:\t) and the drive root C:\ holds r.txt. C:\u holds a file and C:\v a
+// folder that no 8-bit name reaches. Only "*.*" and "*.txt" are listed.
 std::vector<CDirectoryEntry> FakeListing(const std::string& pattern)
 {
     static const std::map<std::string, std::vector<CDirectoryEntry>> kFolders = {
@@ -22,6 +23,8 @@ std::vector<CDirectoryEntry> FakeListing(const std::string& pattern)
         {"C:\\t", {{".", kFolder}, {"..", kFolder}, {"a.txt", kFile}, {"b.log", kFile}, {"sub", kFolder}}},
         {"C:\\t\\sub", {{".", kFolder}, {"..", kFolder}, {"c.txt", kFile}, {"loop", kLink}}},
         {"C:\\t\\sub\\loop", {{".", kFolder}, {"..", kFolder}, {"a.txt", kFile}, {"b.log", kFile}, {"sub", kFolder}}},
+        {"C:\\u", {{"a.txt", kFile}, {"", kFile}}},
+        {"C:\\v", {{"", kFolder}}},
     };
     const size_t slash = pattern.rfind('\\');
     std::string folder = pattern.substr(0, slash == 2 ? 3 : slash);
@@ -73,6 +76,8 @@ TEST(FileTreeWalk, VisitsMatchesByFullPathAndNeverEntersFolderLinks)
          4},
         {"C:\\missing", "*.*", true, "", true, {}, 0},
         {"C:\\", "*.txt", false, "", true, {"C:\\r.txt"}, 1},
+        {"C:\\u", "*.*", false, "", false, {"C:\\u\\a.txt"}, 2},
+        {"C:\\v", "*.txt", true, "", false, {}, 0},
     };
     for (const WalkCase& c : cases) {
         std::vector<std::string> visited;
