@@ -2,25 +2,22 @@
 
 #include "framework/WideText.h"
 
+#include <algorithm>
+
 namespace {
 
-// The short form of an existing file or folder, where it is exact.
-bool ExactShortPathName(const wchar_t* pszPath, std::string& path)
+// The short name of the existing entry that a wildcard-free path names, where
+// that is exact.
+bool ExactShortName(const std::wstring& path, std::string& name)
 {
-    // The short form may be longer than the long one for short names.
-    DWORD size = GetShortPathNameW(pszPath, nullptr, 0);
-    while (size > 0) {
-        std::wstring shortPath(size, L'\0');
-        const DWORD length = GetShortPathNameW(pszPath, &shortPath[0], size);
-        if (length == 0)
-            break;
-        if (length < size) {
-            shortPath.resize(length);
-            return NarrowText(shortPath.c_str(), path, TEXT_REFUSE_LOSS);
-        }
-        size = length;
-    }
-    return false;
+    if (path.find_first_of(L"*?") != std::wstring::npos)
+        return false;
+    WIN32_FIND_DATAW found;
+    const HANDLE hFind = FindFirstFileW(path.c_str(), &found);
+    if (hFind == INVALID_HANDLE_VALUE)
+        return false;
+    FindClose(hFind);
+    return NarrowText(found.cAlternateFileName, name, TEXT_REFUSE_LOSS) && !name.empty();
 }
 
 }  // namespace
@@ -40,20 +37,24 @@ bool ExactPathName(const wchar_t* pszPath, std::string& path)
 {
     if (NarrowText(pszPath, path, TEXT_REFUSE_LOSS))
         return true;
-    if (!pszPath)
-        return false;
-    if (ExactShortPathName(pszPath, path))
-        return true;
-    // A name still to be made (a file a script is about to write) has no
-    // short form of its own; the folder it goes in may.
+    // Only the names the code page cannot spell change, so the path stays as
+    // readable as it can; a name still to be made has no short form.
     const std::wstring wide = pszPath;
-    const size_t slash = wide.find_last_of(L"\\/");
-    std::string name;
-    if (slash != std::wstring::npos && slash > 0 && NarrowText(wide.c_str() + slash + 1, name, TEXT_REFUSE_LOSS) &&
-        !name.empty() && ExactPathName(wide.substr(0, slash).c_str(), path)) {
-        path += '\\' + name;
-        return true;
+    std::string exact;
+    size_t start = 0;
+    while (start <= wide.size()) {
+        const size_t end = std::min(wide.find_first_of(L"\\/", start), wide.size());
+        std::string name;
+        if (!NarrowText(wide.substr(start, end - start).c_str(), name, TEXT_REFUSE_LOSS) &&
+            !ExactShortName(wide.substr(0, end), name)) {
+            path.clear();
+            return false;
+        }
+        exact += name;
+        if (end < wide.size())
+            exact += static_cast<char>(wide[end]);
+        start = end + 1;
     }
-    path.clear();
-    return false;
+    path = std::move(exact);
+    return true;
 }

@@ -19,9 +19,8 @@
 // emptied, when neither is.
 bool ExactFoundName(const WIN32_FIND_DATAW& found, std::string& name);
 
-// A path the system gave in wide text: as it is where the code page spells it
-// exactly, else the short form of the existing file or folder where that is
-// exact, else, for a name not made yet, the exact form of its folder followed
-// by the name where the name is exact. False, with the result emptied, when
-// none is.
+// A path the system gave in wide text, with every name in it that the code
+// page cannot spell exactly replaced by the exact short name of that existing
+// file or folder. False, with the result emptied, when a name has neither
+// (also a name still to be made).
 bool ExactPathName(const wchar_t* pszPath, std::string& path);
