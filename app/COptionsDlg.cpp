@@ -3,6 +3,7 @@
 #include "app/RobotFolder.h"
 #include "framework/AfxMessageBox.h"
 #include "framework/CWaitCursor.h"
+#include "framework/WideText.h"
 #include "res/TapforgeResource.h"
 #include "robot/AppFolders.h"
 
@@ -42,6 +43,23 @@ Transfer DecideTransfer(const CString& target, const CString& question)
     default:
         return Transfer::Skip;
     }
+}
+
+// A name can reach an existing file through that file's short name: the file
+// is then another robot's, which no answer to a question about this name may
+// replace.
+bool IsAnotherFilesShortName(const CString& path)
+{
+    std::wstring wide;
+    if (!WidenText(path, wide, TEXT_REFUSE_LOSS))
+        return false;
+    WIN32_FIND_DATAW found;
+    const HANDLE hFind = FindFirstFileW(wide.c_str(), &found);
+    if (hFind == INVALID_HANDLE_VALUE)
+        return false;
+    FindClose(hFind);
+    const std::wstring name = wide.substr(wide.find_last_of(L"\\/") + 1);
+    return CompareStringOrdinal(found.cFileName, -1, name.c_str(), -1, TRUE) != CSTR_EQUAL;
 }
 
 CString ExportQuestion(const CString& name)
@@ -133,7 +151,7 @@ COptionsDlg::CTransferResult COptionsDlg::TransferRobots(const std::vector<CStri
     for (const CString& source : sources) {
         const CString name = RobotFileBaseName(source);
         const CString target = targetOf(name);
-        if (target.IsEmpty()) {
+        if (target.IsEmpty() || IsAnotherFilesShortName(target)) {
             result.m_arrFailed.push_back(name);
             continue;
         }

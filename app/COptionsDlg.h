@@ -56,7 +56,8 @@ private:
 
     // Copies every source file to the target that targetOf gives for its base
     // name, asking before a target is replaced; question composes that
-    // question from the robot's name. An empty target counts as a failed copy.
+    // question from the robot's name. An empty target, and one that is only
+    // the short name of another file, count as a failed copy.
     CTransferResult TransferRobots(const std::vector<CString>& sources,
                                    const std::function<CString(const CString&)>& targetOf,
                                    CString (*question)(const CString& name));

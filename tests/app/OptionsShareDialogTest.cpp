@@ -269,6 +269,21 @@ TEST_F(OptionsDialogTest, ImportReportsARobotThatCouldNotBeReadBack)
     EXPECT_EQ(m_dialog.m_nLoads, 1);
 }
 
+TEST_F(OptionsDialogTest, ImportNeverReplacesARobotThroughItsShortName)
+{
+    Write(ScriptFile("Long robot name"), "kept");
+    char shortPath[MAX_PATH] = "";
+    ASSERT_NE(GetShortPathNameA(ScriptFile("Long robot name").c_str(), shortPath, MAX_PATH), 0u);
+    std::string shortName = shortPath;
+    shortName = shortName.substr(shortName.rfind('\\') + 1);
+    shortName.resize(shortName.rfind('.'));
+    Write(FolderFile(shortName + ".robo"), "imported");
+    CMessageBoxCapture capture(IDYES);
+    m_dialog.Click(IDC_IMPORT_ROBOTS);
+    EXPECT_EQ(Texts(capture), std::vector<std::string>({"These robots could not be imported:\n" + shortName}));
+    EXPECT_EQ(e2e::ReadWholeFile(ScriptFile("Long robot name")), "kept");
+}
+
 TEST_F(OptionsDialogTest, NoFolderChosenDoesNothing)
 {
     Write(ScriptFile("a"), "robot a");
