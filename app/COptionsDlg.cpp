@@ -3,6 +3,7 @@
 #include "app/RobotFolder.h"
 #include "framework/AfxMessageBox.h"
 #include "framework/CWaitCursor.h"
+#include "framework/ExactName.h"
 #include "framework/WideText.h"
 #include "res/TapforgeResource.h"
 #include "robot/AppFolders.h"
@@ -54,10 +55,8 @@ bool IsAnotherFilesShortName(const CString& path)
     if (!WidenText(path, wide, TEXT_REFUSE_LOSS))
         return false;
     WIN32_FIND_DATAW found;
-    const HANDLE hFind = FindFirstFileW(wide.c_str(), &found);
-    if (hFind == INVALID_HANDLE_VALUE)
+    if (!FindPathEntry(wide, found))
         return false;
-    FindClose(hFind);
     const std::wstring name = wide.substr(wide.find_last_of(L"\\/") + 1);
     return CompareStringOrdinal(found.cFileName, -1, name.c_str(), -1, TRUE) != CSTR_EQUAL;
 }

@@ -4,20 +4,24 @@
 
 #include <algorithm>
 
-namespace {
-
-// The short name of the existing entry that a wildcard-free path names, where
-// that is exact.
-bool ExactShortName(const std::wstring& path, std::string& name)
+bool FindPathEntry(const std::wstring& path, WIN32_FIND_DATAW& found)
 {
     if (path.find_first_of(L"*?") != std::wstring::npos)
         return false;
-    WIN32_FIND_DATAW found;
     const HANDLE hFind = FindFirstFileW(path.c_str(), &found);
     if (hFind == INVALID_HANDLE_VALUE)
         return false;
     FindClose(hFind);
-    return NarrowText(found.cAlternateFileName, name, TEXT_REFUSE_LOSS) && !name.empty();
+    return true;
+}
+
+namespace {
+
+// The exact short name of the existing entry that a path names.
+bool ExactShortName(const std::wstring& path, std::string& name)
+{
+    WIN32_FIND_DATAW found;
+    return FindPathEntry(path, found) && NarrowText(found.cAlternateFileName, name, TEXT_REFUSE_LOSS) && !name.empty();
 }
 
 }  // namespace

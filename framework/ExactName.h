@@ -14,6 +14,10 @@
 
 #include <string>
 
+// The existing entry that a path names, as the wide search gives it (its long
+// and its short name). False for a path with a wildcard, or with nothing there.
+bool FindPathEntry(const std::wstring& path, WIN32_FIND_DATAW& found);
+
 // The name of a found entry: its long name where the code page spells it
 // exactly, else its short name where that is exact. False, with the result
 // emptied, when neither is.
