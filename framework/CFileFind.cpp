@@ -2,7 +2,6 @@
 
 #include "framework/ExactName.h"
 #include "framework/FullPathName.h"
-#include "framework/WideText.h"
 
 #include <cassert>
 #include <string>
@@ -26,10 +25,7 @@ bool CFileFind::FindFile(const char* pattern)
         pattern = "*.*";
     // The 8-bit find calls narrow the names they find with look-alikes, so the
     // search runs wide and narrows each name exactly itself.
-    std::wstring widePattern;
-    if (!WidenText(pattern, widePattern, TEXT_REFUSE_LOSS))
-        return false;
-    m_hSearch = FindFirstFileW(widePattern.c_str(), &m_Next);
+    m_hSearch = FindFirstExact(pattern, m_Next);
     if (m_hSearch == INVALID_HANDLE_VALUE)
         return false;
     if (!SkipToExactName()) {

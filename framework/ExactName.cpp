@@ -4,6 +4,14 @@
 
 #include <algorithm>
 
+HANDLE FindFirstExact(const char* pszPattern, WIN32_FIND_DATAW& found)
+{
+    std::wstring widePattern;
+    if (!WidenText(pszPattern, widePattern, TEXT_REFUSE_LOSS))
+        return INVALID_HANDLE_VALUE;
+    return FindFirstFileW(widePattern.c_str(), &found);
+}
+
 bool FindPathEntry(const std::wstring& path, WIN32_FIND_DATAW& found)
 {
     if (path.find_first_of(L"*?") != std::wstring::npos)

@@ -14,6 +14,11 @@
 
 #include <string>
 
+// The wide search of an 8-bit pattern, whose entries the functions below name
+// exactly: the 8-bit find calls give look-alikes. INVALID_HANDLE_VALUE when
+// the pattern has no exact wide form or nothing matches; close with FindClose.
+HANDLE FindFirstExact(const char* pszPattern, WIN32_FIND_DATAW& found);
+
 // The existing entry that a path names, as the wide search gives it (its long
 // and its short name). False for a path with a wildcard, or with nothing there.
 bool FindPathEntry(const std::wstring& path, WIN32_FIND_DATAW& found);

@@ -2,7 +2,6 @@
 
 #include "engine/system/SystemPaths.h"
 #include "framework/ExactName.h"
-#include "framework/WideText.h"
 
 namespace {
 
@@ -25,11 +24,8 @@ CDirectoryEntry EntryOf(const WIN32_FIND_DATAW& found)
 
 HANDLE FindFirstEntry(const char* pattern, CDirectoryEntry& entry)
 {
-    std::wstring widePattern;
-    if (!WidenText(pattern, widePattern, TEXT_REFUSE_LOSS))
-        return INVALID_HANDLE_VALUE;
     WIN32_FIND_DATAW found;
-    const HANDLE search = FindFirstFileW(widePattern.c_str(), &found);
+    const HANDLE search = FindFirstExact(pattern, found);
     if (search != INVALID_HANDLE_VALUE)
         entry = EntryOf(found);
     return search;
