@@ -4,7 +4,6 @@
 #include "framework/AfxMessageBox.h"
 #include "framework/CWaitCursor.h"
 #include "framework/ExactName.h"
-#include "framework/WideText.h"
 #include "res/TapforgeResource.h"
 #include "robot/AppFolders.h"
 
@@ -44,21 +43,6 @@ Transfer DecideTransfer(const CString& target, const CString& question)
     default:
         return Transfer::Skip;
     }
-}
-
-// A name can reach an existing file through that file's short name: the file
-// is then another robot's, which no answer to a question about this name may
-// replace.
-bool IsAnotherFilesShortName(const CString& path)
-{
-    std::wstring wide;
-    if (!WidenText(path, wide, TEXT_REFUSE_LOSS))
-        return false;
-    WIN32_FIND_DATAW found;
-    if (!FindPathEntry(wide, found))
-        return false;
-    const std::wstring name = wide.substr(wide.find_last_of(L"\\/") + 1);
-    return CompareStringOrdinal(found.cFileName, -1, name.c_str(), -1, TRUE) != CSTR_EQUAL;
 }
 
 CString ExportQuestion(const CString& name)

@@ -70,3 +70,15 @@ bool ExactPathName(const wchar_t* pszPath, std::string& path)
     path = std::move(exact);
     return true;
 }
+
+bool IsAnotherFilesShortName(const char* pszPath)
+{
+    std::wstring wide;
+    if (!WidenText(pszPath, wide, TEXT_REFUSE_LOSS))
+        return false;
+    WIN32_FIND_DATAW found;
+    if (!FindPathEntry(wide, found))
+        return false;
+    const std::wstring name = wide.substr(wide.find_last_of(L"\\/") + 1);
+    return CompareStringOrdinal(found.cFileName, -1, name.c_str(), -1, TRUE) != CSTR_EQUAL;
+}

@@ -33,3 +33,8 @@ bool ExactFoundName(const WIN32_FIND_DATAW& found, std::string& name);
 // file or folder. False, with the result emptied, when a name has neither
 // (also a name still to be made).
 bool ExactPathName(const wchar_t* pszPath, std::string& path);
+
+// Whether an 8-bit path reaches an existing entry through that entry's short
+// name. The entry then has a name of its own that this path is not, so a copy
+// or a move to this path would replace another file.
+bool IsAnotherFilesShortName(const char* pszPath);
