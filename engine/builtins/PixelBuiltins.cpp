@@ -31,13 +31,13 @@ bool Near(int channel, int wanted)
 
 // Rectangle arguments 1 to 4, made screen coordinates in PixelCoordMode 0;
 // origin receives the window offset that was added.
-RECT RectangleOfArguments(const CMarionet_Script& engine, CScriptValueList& args, POINT& origin)
+ScreenArea AreaOfArguments(const CMarionet_Script& engine, CScriptValueList& args, POINT& origin)
 {
     origin = {0, 0};
     if (engine.m_bPixelCoordMode == 0)
         ForegroundWindowOrigin(origin);
-    return {args[0].GetInteger() + origin.x, args[1].GetInteger() + origin.y, args[2].GetInteger() + origin.x,
-            args[3].GetInteger() + origin.y};
+    return {0LL + args[0].GetInteger() + origin.x, 0LL + args[1].GetInteger() + origin.y,
+            0LL + args[2].GetInteger() + origin.x, 0LL + args[3].GetInteger() + origin.y};
 }
 
 int CheckColor(CMarionet_Script&, CScriptValueList& args, CScriptValue& result)
@@ -66,7 +66,7 @@ int CheckColor(CMarionet_Script&, CScriptValueList& args, CScriptValue& result)
 int PixelSearch(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
 {
     POINT origin;
-    RECT area = RectangleOfArguments(engine, args, origin);
+    const ScreenArea area = AreaOfArguments(engine, args, origin);
     int colour = args[4].GetInteger();
     if (engine.m_bColorMode == 0)
         colour = SwapColourOrder(colour);
@@ -82,7 +82,7 @@ int PixelSearch(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& 
     if (area.right >= area.left && area.bottom >= area.top && screen.Capture(area)) {
         for (long long x = area.left; x <= area.right; x += step) {
             for (long long y = area.top; y <= area.bottom; y += step) {
-                Channels pixel = ChannelsOf(screen.PixelAt(static_cast<long>(x), static_cast<long>(y)));
+                Channels pixel = ChannelsOf(screen.PixelAt(x, y));
                 if (pixel.red >= low.red && pixel.red <= high.red && pixel.green >= low.green &&
                     pixel.green <= high.green && pixel.blue >= low.blue && pixel.blue <= high.blue) {
                     SetIntegerArray(result, {static_cast<int>(x - origin.x), static_cast<int>(y - origin.y)});
@@ -98,14 +98,14 @@ int PixelSearch(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& 
 int PixelChecksum(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
 {
     POINT origin;
-    RECT area = RectangleOfArguments(engine, args, origin);
+    const ScreenArea area = AreaOfArguments(engine, args, origin);
     unsigned low = 1;
     unsigned high = 0;
     CScreenCapture screen;
     if (area.right >= area.left && area.bottom >= area.top && screen.Capture(area)) {
         for (long long x = area.left; x <= area.right; ++x) {
             for (long long y = area.top; y <= area.bottom; ++y) {
-                COLORREF pixel = screen.PixelAt(static_cast<long>(x), static_cast<long>(y));
+                COLORREF pixel = screen.PixelAt(x, y);
                 AddToAdler32(low, high, GetRValue(pixel));
                 AddToAdler32(low, high, GetGValue(pixel));
                 AddToAdler32(low, high, GetBValue(pixel));
