@@ -49,6 +49,11 @@ bool CScreenCapture::Capture(const ScreenArea& area)
     return captured;
 }
 
+ScreenArea CScreenCapture::OnScreen() const
+{
+    return {m_rcOnScreen.left, m_rcOnScreen.top, m_rcOnScreen.right - 1LL, m_rcOnScreen.bottom - 1LL};
+}
+
 COLORREF CScreenCapture::PixelAt(long long x, long long y) const
 {
     if (x < m_rcOnScreen.left || x >= m_rcOnScreen.right || y < m_rcOnScreen.top || y >= m_rcOnScreen.bottom)

@@ -23,6 +23,10 @@ public:
     // screen cannot be read.
     bool Capture(const ScreenArea& area);
 
+    // The part copied by the last Capture: every point outside it reads as
+    // CLR_INVALID. Right below left when no part of the area is on the screen.
+    ScreenArea OnScreen() const;
+
     // The system colour 0x00BBGGRR at a screen point.
     COLORREF PixelAt(long long x, long long y) const;
 
