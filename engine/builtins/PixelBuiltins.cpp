@@ -10,6 +10,7 @@ namespace {
 
 const int kNearColourMargin = 20;
 const unsigned kAdlerModulus = 65521;
+const unsigned long long kBytesPerPixel = 3;
 
 struct Channels
 {
@@ -31,13 +32,46 @@ bool Near(int channel, int wanted)
 
 // Rectangle arguments 1 to 4, made screen coordinates in PixelCoordMode 0;
 // origin receives the window offset that was added.
-RECT RectangleOfArguments(const CMarionet_Script& engine, CScriptValueList& args, POINT& origin)
+ScreenArea AreaOfArguments(const CMarionet_Script& engine, CScriptValueList& args, POINT& origin)
 {
     origin = {0, 0};
     if (engine.m_bPixelCoordMode == 0)
         ForegroundWindowOrigin(origin);
-    return {args[0].GetInteger() + origin.x, args[1].GetInteger() + origin.y, args[2].GetInteger() + origin.x,
-            args[3].GetInteger() + origin.y};
+    return {0LL + args[0].GetInteger() + origin.x, 0LL + args[1].GetInteger() + origin.y,
+            0LL + args[2].GetInteger() + origin.x, 0LL + args[3].GetInteger() + origin.y};
+}
+
+bool IsEmpty(const ScreenArea& area)
+{
+    return area.right < area.left || area.bottom < area.top;
+}
+
+// The first of the positions start, start + step, ... that is not below from.
+long long FirstStepFrom(long long start, long long step, long long from)
+{
+    return from <= start ? start : start + (from - start + step - 1) / step * step;
+}
+
+// Walks the positions start, start + step, ... up to end along one axis, of
+// which those from onLow to onHigh lie on the screen, calling visit(position)
+// in order until it returns true. Every off-screen pixel reads alike, so the
+// first off-screen position in order decides for all of them: it is visited
+// when off-screen pixels match, and the others are skipped unseen.
+template <class Visit>
+bool WalkAxis(long long start, long long end, long long step, long long onLow, long long onHigh, bool offScreenMatches,
+              Visit visit)
+{
+    long long at = start;
+    if (at < onLow || at > onHigh) {
+        if (offScreenMatches)
+            return visit(at);
+        at = FirstStepFrom(start, step, onLow);
+    }
+    for (; at <= end && at <= onHigh; at += step) {
+        if (visit(at))
+            return true;
+    }
+    return at <= end && offScreenMatches && visit(at);
 }
 
 int CheckColor(CMarionet_Script&, CScriptValueList& args, CScriptValue& result)
@@ -66,7 +100,7 @@ int CheckColor(CMarionet_Script&, CScriptValueList& args, CScriptValue& result)
 int PixelSearch(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
 {
     POINT origin;
-    RECT area = RectangleOfArguments(engine, args, origin);
+    const ScreenArea area = AreaOfArguments(engine, args, origin);
     int colour = args[4].GetInteger();
     if (engine.m_bColorMode == 0)
         colour = SwapColourOrder(colour);
@@ -78,17 +112,29 @@ int PixelSearch(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& 
     Channels high = {std::min(255, wanted.red + shade), std::min(255, wanted.green + shade),
                      std::min(255, wanted.blue + shade)};
 
+    auto matches = [&low, &high](COLORREF seen) {
+        Channels pixel = ChannelsOf(seen);
+        return pixel.red >= low.red && pixel.red <= high.red && pixel.green >= low.green && pixel.green <= high.green &&
+               pixel.blue >= low.blue && pixel.blue <= high.blue;
+    };
+
     CScreenCapture screen;
-    if (area.right >= area.left && area.bottom >= area.top && screen.Capture(area)) {
-        for (long long x = area.left; x <= area.right; x += step) {
-            for (long long y = area.top; y <= area.bottom; y += step) {
-                Channels pixel = ChannelsOf(screen.PixelAt(static_cast<long>(x), static_cast<long>(y)));
-                if (pixel.red >= low.red && pixel.red <= high.red && pixel.green >= low.green &&
-                    pixel.green <= high.green && pixel.blue >= low.blue && pixel.blue <= high.blue) {
-                    SetIntegerArray(result, {static_cast<int>(x - origin.x), static_cast<int>(y - origin.y)});
-                    return 0;
-                }
-            }
+    if (!IsEmpty(area) && screen.Capture(area)) {
+        const ScreenArea onScreen = screen.OnScreen();
+        const bool offScreenMatches = matches(CLR_INVALID);
+        POINT found = {0, 0};
+        auto searchColumn = [&](long long x) {
+            return WalkAxis(area.top, area.bottom, step, onScreen.top, onScreen.bottom, offScreenMatches,
+                            [&](long long y) {
+                                if (!matches(screen.PixelAt(x, y)))
+                                    return false;
+                                found = {static_cast<LONG>(x - origin.x), static_cast<LONG>(y - origin.y)};
+                                return true;
+                            });
+        };
+        if (WalkAxis(area.left, area.right, step, onScreen.left, onScreen.right, offScreenMatches, searchColumn)) {
+            SetIntegerArray(result, {found.x, found.y});
+            return 0;
         }
     }
     engine.SetErrorCode(1);
@@ -98,18 +144,33 @@ int PixelSearch(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& 
 int PixelChecksum(CMarionet_Script& engine, CScriptValueList& args, CScriptValue& result)
 {
     POINT origin;
-    RECT area = RectangleOfArguments(engine, args, origin);
+    const ScreenArea area = AreaOfArguments(engine, args, origin);
     unsigned low = 1;
     unsigned high = 0;
     CScreenCapture screen;
-    if (area.right >= area.left && area.bottom >= area.top && screen.Capture(area)) {
-        for (long long x = area.left; x <= area.right; ++x) {
-            for (long long y = area.top; y <= area.bottom; ++y) {
-                COLORREF pixel = screen.PixelAt(static_cast<long>(x), static_cast<long>(y));
-                AddToAdler32(low, high, GetRValue(pixel));
-                AddToAdler32(low, high, GetGValue(pixel));
-                AddToAdler32(low, high, GetBValue(pixel));
+    if (!IsEmpty(area) && screen.Capture(area)) {
+        // Off the screen every pixel reads CLR_INVALID, whose three bytes are
+        // alike: each run of off-screen pixels in the scan order is one step,
+        // however long.
+        const unsigned char offScreen = GetRValue(CLR_INVALID);
+        const unsigned long long columnBytes =
+            kBytesPerPixel * static_cast<unsigned long long>(area.bottom - area.top + 1);
+        const ScreenArea onScreen = screen.OnScreen();
+        if (IsEmpty(onScreen)) {
+            AddByteRunsToAdler32(low, high, offScreen, area.right - area.left + 1, columnBytes);
+        } else {
+            AddByteRunsToAdler32(low, high, offScreen, onScreen.left - area.left, columnBytes);
+            for (long long x = onScreen.left; x <= onScreen.right; ++x) {
+                AddByteRunsToAdler32(low, high, offScreen, onScreen.top - area.top, kBytesPerPixel);
+                for (long long y = onScreen.top; y <= onScreen.bottom; ++y) {
+                    COLORREF pixel = screen.PixelAt(x, y);
+                    AddToAdler32(low, high, GetRValue(pixel));
+                    AddToAdler32(low, high, GetGValue(pixel));
+                    AddToAdler32(low, high, GetBValue(pixel));
+                }
+                AddByteRunsToAdler32(low, high, offScreen, area.bottom - onScreen.bottom, kBytesPerPixel);
             }
+            AddByteRunsToAdler32(low, high, offScreen, area.right - onScreen.right, columnBytes);
         }
     }
     result.SetDouble(static_cast<double>((high << 16) | low));
@@ -147,6 +208,18 @@ void AddToAdler32(unsigned& low, unsigned& high, unsigned char byte)
 {
     low = (low + byte) % kAdlerModulus;
     high = (high + low) % kAdlerModulus;
+}
+
+void AddByteRunsToAdler32(unsigned& low, unsigned& high, unsigned char byte, unsigned long long runs,
+                          unsigned long long runLength)
+{
+    // n equal bytes b take (A, B) to (A + n b, B + n A + b n (n + 1) / 2), and
+    // modulo an odd prime n (n + 1) / 2 depends only on n modulo that prime.
+    const unsigned long long modulus = kAdlerModulus;
+    const unsigned long long n = runs % modulus * (runLength % modulus) % modulus;
+    const unsigned long long steps = n * (n + 1) / 2 % modulus;
+    high = static_cast<unsigned>((high + n * low + steps * byte) % modulus);
+    low = static_cast<unsigned>((low + n * byte) % modulus);
 }
 
 void RegisterPixelBuiltins(CMarionet_Script& engine)

@@ -11,3 +11,8 @@ int SwapColourOrder(int colour);
 
 // Adler-32 step over one byte.
 void AddToAdler32(unsigned& low, unsigned& high, unsigned char byte);
+
+// Adler-32 over runs x runLength copies of one byte, in one step whatever
+// the count: the product may exceed 64 bits.
+void AddByteRunsToAdler32(unsigned& low, unsigned& high, unsigned char byte, unsigned long long runs,
+                          unsigned long long runLength);

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-bool CScreenCapture::Capture(const RECT& inclusive)
+bool CScreenCapture::Capture(const ScreenArea& area)
 {
     m_aPixels.clear();
     m_rcOnScreen = {0, 0, 0, 0};
@@ -14,15 +14,15 @@ bool CScreenCapture::Capture(const RECT& inclusive)
     // The whole desktop, every monitor included, as GetPixel reads it.
     const long long screenLeft = GetSystemMetrics(SM_XVIRTUALSCREEN);
     const long long screenTop = GetSystemMetrics(SM_YVIRTUALSCREEN);
-    long long right =
-        std::min(static_cast<long long>(inclusive.right) + 1, screenLeft + GetSystemMetrics(SM_CXVIRTUALSCREEN));
-    long long bottom =
-        std::min(static_cast<long long>(inclusive.bottom) + 1, screenTop + GetSystemMetrics(SM_CYVIRTUALSCREEN));
-    RECT visible = {static_cast<LONG>(std::max(0LL + inclusive.left, screenLeft)),
-                    static_cast<LONG>(std::max(0LL + inclusive.top, screenTop)), static_cast<LONG>(right),
-                    static_cast<LONG>(bottom)};
+    const long long left = std::max(area.left, screenLeft);
+    const long long top = std::max(area.top, screenTop);
+    const long long right = std::min(area.right + 1, screenLeft + GetSystemMetrics(SM_CXVIRTUALSCREEN));
+    const long long bottom = std::min(area.bottom + 1, screenTop + GetSystemMetrics(SM_CYVIRTUALSCREEN));
     bool captured = true;
-    if (visible.right > visible.left && visible.bottom > visible.top) {
+    if (right > left && bottom > top) {
+        // Within the screen, so every bound fits 32 bits.
+        RECT visible = {static_cast<LONG>(left), static_cast<LONG>(top), static_cast<LONG>(right),
+                        static_cast<LONG>(bottom)};
         int width = visible.right - visible.left;
         int height = visible.bottom - visible.top;
         void* bits = nullptr;
@@ -49,7 +49,12 @@ bool CScreenCapture::Capture(const RECT& inclusive)
     return captured;
 }
 
-COLORREF CScreenCapture::PixelAt(long x, long y) const
+ScreenArea CScreenCapture::OnScreen() const
+{
+    return {m_rcOnScreen.left, m_rcOnScreen.top, m_rcOnScreen.right - 1LL, m_rcOnScreen.bottom - 1LL};
+}
+
+COLORREF CScreenCapture::PixelAt(long long x, long long y) const
 {
     if (x < m_rcOnScreen.left || x >= m_rcOnScreen.right || y < m_rcOnScreen.top || y >= m_rcOnScreen.bottom)
         return CLR_INVALID;

@@ -7,6 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
 namespace {
 
 const char kTitle[] = "Pixel Tapwin";
@@ -46,7 +51,55 @@ protected:
         ReleaseDC(nullptr, screen);
         return (high << 16) | low;
     }
+
+    // What a script puts for the first pixel of the rectangle, x outer and y
+    // inner by the step, within shade of the system colour, read one by one:
+    // "x, y", or "none".
+    static std::string ExpectedSearch(const RECT& area, COLORREF colour, int shade, int step)
+    {
+        HDC screen = GetDC(nullptr);
+        std::string found = "none";
+        for (long x = area.left; x <= area.right && found == "none"; x += step) {
+            for (long y = area.top; y <= area.bottom && found == "none"; y += step) {
+                COLORREF pixel = GetPixel(screen, x, y);
+                if (std::abs(GetRValue(pixel) - GetRValue(colour)) <= shade &&
+                    std::abs(GetGValue(pixel) - GetGValue(colour)) <= shade &&
+                    std::abs(GetBValue(pixel) - GetBValue(colour)) <= shade)
+                    found = std::to_string(x) + ", " + std::to_string(y);
+            }
+        }
+        ReleaseDC(nullptr, screen);
+        return found;
+    }
 };
+
+TEST(PixelAdlerRunTest, OneStepEqualsTheBytesOneByOne)
+{
+    const struct
+    {
+        const char* label;
+        unsigned low, high;
+        unsigned char byte;
+        unsigned long long runs, runLength;
+    } kRows[] = {
+        {"nothing", 1, 0, 255, 0, 3},
+        {"one byte", 1, 0, 255, 1, 1},
+        {"a modulus of bytes", 7, 9, 255, 1, 65521},
+        {"past the modulus", 65520, 65520, 255, 3, 65522},
+        {"many runs", 1, 0, 17, 70000, 3},
+    };
+    for (const auto& row : kRows) {
+        unsigned low = row.low;
+        unsigned high = row.high;
+        for (unsigned long long i = 0; i < row.runs * row.runLength; ++i)
+            AddToAdler32(low, high, row.byte);
+        unsigned runLow = row.low;
+        unsigned runHigh = row.high;
+        AddByteRunsToAdler32(runLow, runHigh, row.byte, row.runs, row.runLength);
+        EXPECT_EQ(low, runLow) << row.label;
+        EXPECT_EQ(high, runHigh) << row.label;
+    }
+}
 
 TEST(PixelColourOrderTest, SwapExchangesRedAndBlue)
 {
@@ -109,12 +162,86 @@ TEST_F(PixelBuiltinsTest, ChecksumMatchesThePixels)
     EXPECT_TRUE(PutsExactly(
         {
             "Put(PixelChecksum(" + Args(295, 175) + ", " + Args(385, 215) + "))",
-            "Put(PixelChecksum(-5, -5, 5, 5))",
             "Put(PixelChecksum(" + Args(310, 190) + ", " + Args(319, 199) + "))",
         },
-        {std::to_string(ExpectedChecksum(a.x, a.y, b.x, b.y)), std::to_string(ExpectedChecksum(-5, -5, 5, 5)),
+        {std::to_string(ExpectedChecksum(a.x, a.y, b.x, b.y)),
          std::to_string(
              ExpectedChecksum(Screen(310, 190).x, Screen(310, 190).y, Screen(319, 199).x, Screen(319, 199).y))}));
+}
+
+TEST_F(PixelBuiltinsTest, RectanglesOffTheScreenReadAsPixelByPixel)
+{
+    const long left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const long top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    const long right = left + GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    const long bottom = top + GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    const struct
+    {
+        const char* label;
+        RECT area;
+    } kRows[] = {
+        {"left edge", {left - 4, top + 100, left + 3, top + 108}},
+        {"top-left corner", {left - 5, top - 5, left + 5, top + 5}},
+        {"right edge", {right - 4, top + 100, right + 3, top + 108}},
+        {"bottom edge", {left + 100, bottom - 4, left + 108, bottom + 3}},
+        {"bottom-right corner", {right - 3, bottom - 3, right + 2, bottom + 2}},
+        {"across the screen", {left - 2, top + 50, right + 1, top + 51}},
+        {"down the screen", {left + 30, top - 2, left + 31, bottom + 1}},
+        {"wholly left", {left - 20, top + 10, left - 10, top + 20}},
+        {"wholly below", {left + 10, bottom + 5, left + 20, bottom + 15}},
+    };
+    HDC screen = GetDC(nullptr);
+    for (const auto& row : kRows) {
+        SCOPED_TRACE(row.label);
+        const RECT& a = row.area;
+        const std::string corners = std::to_string(a.left) + ", " + std::to_string(a.top) + ", " +
+                                    std::to_string(a.right) + ", " + std::to_string(a.bottom);
+        // The colour of the rectangle's last pixel on the screen (or of the
+        // screen's nearest one).
+        COLORREF onScreen =
+            GetPixel(screen, std::clamp(a.right, left, right - 1), std::clamp(a.bottom, top, bottom - 1));
+        const struct
+        {
+            COLORREF colour;
+            int shade;
+            int step;
+        } kSearches[] = {{RGB(255, 255, 255), 0, 1},
+                         {RGB(240, 240, 240), 15, 3},
+                         {onScreen, 0, 1},
+                         {onScreen, 10, 2},
+                         {RGB(1, 2, 3), 0, 2}};
+        std::vector<std::string> lines = {"Put(PixelChecksum(" + corners + "))"};
+        std::vector<std::string> expected = {std::to_string(ExpectedChecksum(a.left, a.top, a.right, a.bottom))};
+        for (const auto& search : kSearches) {
+            lines.push_back("$p = PixelSearch(" + corners + ", " +
+                            std::to_string(SwapColourOrder(static_cast<int>(search.colour))) + ", " +
+                            std::to_string(search.shade) + ", " + std::to_string(search.step) + ")");
+            lines.push_back("$e = @error");
+            lines.push_back("If $e Then Put(\"none\")");
+            lines.push_back("If $e = 0 Then Put($p[0] & \", \" & $p[1])");
+            expected.push_back(ExpectedSearch(a, search.colour, search.shade, search.step));
+        }
+        EXPECT_TRUE(PutsExactly(lines, expected));
+    }
+    ReleaseDC(nullptr, screen);
+}
+
+TEST_F(PixelBuiltinsTest, HugeRectanglesEnd)
+{
+    const std::string huge = "-2147483647, -2147483647, 2147483647, 2147483647";
+    ScriptOutcome run = RunPutScript({
+        "Put(PixelChecksum(0, 0, 2147483647, 2147483647))",
+        "$p = PixelSearch(0, 0, 2147483647, 2147483647, 0x010203)",
+        "Put(@error)",
+        "Opt(\"PixelCoordMode\", 0)",
+        "Put(PixelChecksum(" + huge + "))",
+        "$p = PixelSearch(" + huge + ", 0x010203, 0, 7)",
+        "Put(@error)",
+    });
+    EXPECT_EQ(0, run.exitCode) << run.output;
+    ASSERT_EQ(4u, run.values.size()) << run.output;
+    EXPECT_EQ("1", run.values[1]);
+    EXPECT_EQ("1", run.values[3]);
 }
 
 }  // namespace
