@@ -3,6 +3,7 @@
 #include "app/RobotFolder.h"
 #include "framework/AfxMessageBox.h"
 #include "framework/CWaitCursor.h"
+#include "framework/CharacterSearch.h"
 #include "framework/ExactName.h"
 #include "res/TapforgeResource.h"
 #include "robot/AppFolders.h"
@@ -68,8 +69,7 @@ void ReportFailures(const char* heading, const std::vector<CString>& names)
 
 CString WithoutTrailingBackslash(const CString& folder)
 {
-    const int length = folder.GetLength();
-    return length > 0 && folder[length - 1] == '\\' ? folder.Left(length - 1) : folder;
+    return EndsWithCharacter(folder.Str(), '\\') ? folder.Left(folder.GetLength() - 1) : folder;
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 #include "framework/CFileFind.h"
 
+#include "framework/CharacterSearch.h"
 #include "framework/ExactName.h"
 #include "framework/FullPathName.h"
 
+#include <algorithm>
 #include <cassert>
 #include <string>
 
@@ -13,8 +15,8 @@ CString FolderOf(const char* pattern)
     std::string full;
     if (!FullPathName(pattern, full))
         full = pattern;
-    const size_t slash = full.find_last_of("\\/");
-    return CString(slash == std::string::npos ? std::string() : full.substr(0, slash));
+    const int slash = std::max(ReverseFindCharacterIn(full, '\\'), ReverseFindCharacterIn(full, '/'));
+    return CString(slash < 0 ? std::string() : full.substr(0, static_cast<size_t>(slash)));
 }
 }  // namespace
 

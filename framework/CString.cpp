@@ -1,5 +1,7 @@
 #include "framework/CString.h"
 
+#include "framework/CharacterSearch.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -31,11 +33,6 @@ const char* NonNull(const char* text)
 {
     return text ? text : "";
 }
-
-int ToInt(std::string::size_type position)
-{
-    return position == std::string::npos ? -1 : static_cast<int>(position);
-}
 }  // namespace
 
 CString::CString(const char* text) : m_strText(NonNull(text)) {}
@@ -66,52 +63,50 @@ void CString::SetAt(int index, char ch)
 
 int CString::Find(char ch, int start) const
 {
-    if (start < 0)
-        start = 0;
     if (start >= GetLength())
         return -1;
-    return ToInt(m_strText.find(ch, static_cast<size_t>(start)));
+    return FindCharacterIn(m_strText, ch, start);
 }
 
 int CString::Find(const char* text, int start) const
 {
-    if (start < 0)
-        start = 0;
     if (start > GetLength())
         return -1;
-    return ToInt(m_strText.find(NonNull(text), static_cast<size_t>(start)));
+    return FindTextIn(m_strText, NonNull(text), start);
 }
 
 int CString::ReverseFind(char ch) const
 {
-    return ToInt(m_strText.rfind(ch));
+    return ReverseFindCharacterIn(m_strText, ch);
 }
 
 int CString::FindOneOf(const char* chars) const
 {
-    return ToInt(m_strText.find_first_of(NonNull(chars)));
+    return FindOneOfIn(m_strText, NonNull(chars));
 }
 
 int CString::FindNth(const char* text, int n) const
 {
-    const size_t length = std::strlen(NonNull(text));
+    const int length = static_cast<int>(std::strlen(NonNull(text)));
     if (n < 1 || length == 0)
         return -1;
-    size_t position = 0;
-    for (int found = 0;; ++found) {
-        position = m_strText.find(text, found == 0 ? 0 : position + length);
-        if (position == std::string::npos)
+    int position = -1;
+    for (int found = 0; found < n; ++found) {
+        position = Find(text, found == 0 ? 0 : position + length);
+        if (position < 0)
             return -1;
-        if (found + 1 == n)
-            return static_cast<int>(position);
     }
+    return position;
 }
 
 int CString::FindLast(const char* text) const
 {
     if (!text || !*text)
         return -1;
-    return ToInt(m_strText.rfind(text));
+    int last = -1;
+    for (int position = Find(text); position >= 0; position = Find(text, position + 1))
+        last = position;
+    return last;
 }
 
 CString CString::Left(int count) const
@@ -211,10 +206,11 @@ int CString::Replace(const char* oldText, const char* newText)
     std::string result;
     int count = 0;
     size_t from = 0;
-    for (size_t at = m_strText.find(oldText); at != std::string::npos; at = m_strText.find(oldText, from)) {
-        result.append(m_strText, from, at - from);
+    for (int at = FindTextIn(m_strText, oldText); at >= 0;
+         at = FindTextIn(m_strText, oldText, static_cast<int>(from))) {
+        result.append(m_strText, from, static_cast<size_t>(at) - from);
         result += replacement;
-        from = at + oldLength;
+        from = static_cast<size_t>(at) + oldLength;
         ++count;
     }
     if (count > 0) {

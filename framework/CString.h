@@ -9,7 +9,9 @@
 // The program's one 8-bit string. Positions are ints and searches answer -1
 // when nothing is found; Left, Mid and Right clamp their arguments instead of
 // failing, which the robot-file and action-line readers rely on. Case and
-// comparison follow the system's ANSI code page.
+// comparison follow the system's ANSI code page, and the searches step by its
+// characters: on a double-byte code page a "\" is never found in the second
+// byte of a character (framework/CharacterSearch.h).
 class CString
 {
 public:

@@ -1,5 +1,7 @@
 #include "robot/AppFolders.h"
 
+#include "framework/CharacterSearch.h"
+
 #include <windows.h>
 #include <shlobj.h>
 
@@ -10,7 +12,7 @@ namespace {
 // front of the second part when the first is empty.
 CString AppendPathPart(const CString& path, const char* part)
 {
-    if (path.IsEmpty() || path[path.GetLength() - 1] == '\\')
+    if (path.IsEmpty() || EndsWithCharacter(path.Str(), '\\'))
         return path + part;
     return path + "\\" + part;
 }
@@ -75,7 +77,7 @@ void CreateDirectoryPath(const CString& path)
     if (path.IsEmpty())
         return;
     CString folder = path;
-    if (folder[folder.GetLength() - 1] == '\\')
+    if (EndsWithCharacter(folder.Str(), '\\'))
         folder = folder.Left(folder.GetLength() - 1);
     if (folder.IsEmpty() || GetFileAttributesA(folder) != INVALID_FILE_ATTRIBUTES)
         return;

@@ -1,5 +1,7 @@
 #include "framework/CString.h"
 
+#include "framework/CharacterSearch.h"
+
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -57,6 +59,56 @@ TEST(CStringTest, FindNthAndLastOccurrence)
     EXPECT_EQ(CString("aaaa").FindNth("aa", 2), 2);
     EXPECT_EQ(text.FindLast("x="), 8);
     EXPECT_EQ(text.FindLast("y"), -1);
+}
+
+// "表示" is 95 5C 8E A6 in code page 932: its first character's second byte is
+// that of "\". Code page 1252 reads the same bytes as four characters, as the
+// program always has. The first "\" is sought from position 1, which lies
+// inside a character where a text begins with "表".
+TEST(CStringTest, SearchesStepByCharacterOfTheCodePage)
+{
+    struct Row
+    {
+        const char* label;
+        UINT codePage;
+        const char* text;
+        int backslashFrom1;
+        int lastBackslash;
+        int lastDot;
+        int firstForbidden;
+        bool endsInBackslash;
+    };
+    const Row rows[] = {
+        {"1252 robot path", 1252, "C:\\script\\Robot 1.txt", 2, 9, 17, 1, false},
+        {"932 robot path", 932, "C:\\script\\Robot 1.txt", 2, 9, 17, 1, false},
+        {"1252 path of the bytes of 表示", 1252, "C:\\s\\\x95\x5C\x8E\xA6.txt", 2, 6, 9, 1, false},
+        {"932 path of 表示", 932, "C:\\s\\\x95\x5C\x8E\xA6.txt", 2, 4, 9, 1, false},
+        {"1252 bytes of 表示", 1252, "\x95\x5C\x8E\xA6", 1, 1, -1, 1, false},
+        {"932 name 表示", 932, "\x95\x5C\x8E\xA6", -1, -1, -1, -1, false},
+        {"932 name 表示?", 932, "\x95\x5C\x8E\xA6?", -1, -1, -1, 4, false},
+        {"1252 folder of the bytes of 表", 1252, "C:\\s\\\x95\x5C", 2, 6, -1, 1, true},
+        {"932 folder 表", 932, "C:\\s\\\x95\x5C", 2, 4, -1, 1, false},
+        {"932 lead bytes in a row, then \\", 932, "\x95\x95\x95\x5C\\", 4, 4, -1, 4, true},
+        {"932 lead bytes in a row after a", 932, "a\x95\x95\x95\x5C", -1, -1, -1, -1, false},
+    };
+    const char kForbidden[] = "\\/:*?\"<>|";
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.label);
+        const std::string text = row.text;
+        EXPECT_EQ(FindCharacterIn(text, '\\', 1, row.codePage), row.backslashFrom1);
+        EXPECT_EQ(FindTextIn(text, "\\", 1, row.codePage), row.backslashFrom1);
+        EXPECT_EQ(ReverseFindCharacterIn(text, '\\', row.codePage), row.lastBackslash);
+        EXPECT_EQ(ReverseFindCharacterIn(text, '.', row.codePage), row.lastDot);
+        EXPECT_EQ(FindOneOfIn(text, kForbidden, row.codePage), row.firstForbidden);
+        EXPECT_EQ(EndsWithCharacter(text, '\\', row.codePage), row.endsInBackslash);
+        if (row.codePage == GetACP()) {
+            const CString string(row.text);
+            EXPECT_EQ(string.Find('\\', 1), row.backslashFrom1);
+            EXPECT_EQ(string.ReverseFind('\\'), row.lastBackslash);
+            EXPECT_EQ(string.ReverseFind('.'), row.lastDot);
+            EXPECT_EQ(string.FindOneOf(kForbidden), row.firstForbidden);
+        }
+    }
 }
 
 TEST(CStringTest, TrimAndRemove)
