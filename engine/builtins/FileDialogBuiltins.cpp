@@ -49,13 +49,15 @@ std::string SelectionText(const std::vector<char>& names, WORD nFileOffset)
     return text;
 }
 
-// The dialog copies the initial folder, and the full path of the default
-// name, into buffers of MAX_PATH chars, and converts its other texts.
+// The dialog takes the initial folder as written, expanded, made full and,
+// for an existing folder, with "\*" added, each into a buffer of MAX_PATH
+// chars; the default name made full (a trailing "\" kept) into one too. Its
+// other texts it converts.
 bool FitsDialog(const char* pszTitle, const char* pszFolder, const std::string& filter, const std::string& name)
 {
-    std::string fullName;
     return FitsSystemCall(kConvertedTextLimit, {pszTitle, filter}) && FitsSystemCall(kCopiedPathLimit, {pszFolder}) &&
-           (name.empty() || (GetFullPath(name.c_str(), fullName) && FitsSystemCall(kCopiedPathLimit, {fullName})));
+           FitsSystemPath(kCopiedPathLimit, pszFolder, PATH_EXPANDED | PATH_FOLDER_PATTERN) &&
+           FitsSystemPath(kCopiedPathLimit, name.c_str(), PATH_MADE_FULL);
 }
 
 // Nothing chosen: the empty text with @error 1.

@@ -42,12 +42,14 @@ int WithKeyOfArgument(CMarionet_Script& engine, CScriptValueList& args, CScriptV
 {
     if (use.bRead)
         result.SetString("");
+    // A name the system cannot take fails before any key is made; the key is
+    // still opened, for the fatal error of an unknown root.
+    const bool bNameFits = args.GetCount() < 2 || FitsSystemCall(kConvertedTextLimit, {args[1].GetText()});
     CRegistryKey key;
     const CRegistryKey::EOpen open =
-        use.bCreate ? key.Create(args[0].GetText(), use.access) : key.Open(args[0].GetText(), use.access);
+        use.bCreate && bNameFits ? key.Create(args[0].GetText(), use.access) : key.Open(args[0].GetText(), use.access);
     if (open == CRegistryKey::UNKNOWN_ROOT)
         return engine.ReportScriptError(kKeyMessage, -1);
-    const bool bNameFits = args.GetCount() < 2 || FitsSystemCall(kConvertedTextLimit, {args[1].GetText()});
     if (open != CRegistryKey::OPENED || !bNameFits) {
         if (use.bRead)
             engine.SetErrorCode(1);

@@ -13,16 +13,27 @@ namespace {
 using VirtualAllocExFn = LPVOID(WINAPI*)(HANDLE, LPVOID, SIZE_T, DWORD, DWORD);
 using VirtualFreeExFn = BOOL(WINAPI*)(HANDLE, LPVOID, SIZE_T, DWORD);
 
-// The longest text the bar's length answer can tell, with its terminator.
+// The longest text the low word of the bar's length answer can tell, with its
+// terminator.
 // The text can change between that answer and the read, so the buffers are
 // always this long rather than as long as the answer said.
 const int kLongestPartBytes = 0x10000;
 
-// Whether the bar answers at all.
-bool BarAnswers(HWND bar, int part)
+// Whether the bar answers, with a part text that fits the buffers. The 8-bit
+// read writes the whole text, however long, so a longer one is never read.
+// The answer's low word is the length, its high word the drawing type, whose
+// flags leave the high word's low byte clear; this system's bar carries the
+// rest of a longer length on into that byte. A character can take more than
+// one byte in the code page.
+bool PartFitsBuffers(HWND bar, int part)
 {
     LRESULT answer = 0;
-    return SendMessageGuarded(bar, SB_GETTEXTLENGTHA, static_cast<WPARAM>(part), 0, answer);
+    if (!SendMessageGuarded(bar, SB_GETTEXTLENGTHA, static_cast<WPARAM>(part), 0, answer))
+        return false;
+    const DWORD dwAnswer = static_cast<DWORD>(answer);
+    CPINFO info = {};
+    const UINT uCharBytes = GetCPInfo(CP_ACP, &info) ? info.MaxCharSize : 2;
+    return (HIWORD(dwAnswer) & 0xFF) == 0 && LOWORD(dwAnswer) * uCharBytes < kLongestPartBytes;
 }
 
 bool ReadThroughProcessMemory(HWND bar, int part, int bytes, std::string& text)
@@ -85,7 +96,7 @@ int StatusBarPartCount(HWND bar)
 bool ReadStatusBarPart(HWND bar, int part, std::string& text)
 {
     text.clear();
-    if (!BarAnswers(bar, part))
+    if (!PartFitsBuffers(bar, part))
         return false;
     if (COsVersion::Current().m_bNT)
         return ReadThroughProcessMemory(bar, part, kLongestPartBytes, text);

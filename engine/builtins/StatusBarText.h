@@ -9,6 +9,7 @@
 // Number of parts of the bar (SB_GETPARTS); 0 when the bar does not answer.
 int StatusBarPartCount(HWND bar);
 
-// The text of the 0-based part into text; false when the bar does not answer
-// or the owning process cannot be opened or its memory cannot be used.
+// The text of the 0-based part into text; false when the bar does not answer,
+// the part's text may be too long to read, or the owning process cannot be
+// opened or its memory cannot be used.
 bool ReadStatusBarPart(HWND bar, int part, std::string& text);

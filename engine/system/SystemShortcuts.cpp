@@ -18,13 +18,14 @@ bool OpenLink(CComHolder<IShellLinkA>& shellLink, CComHolder<IPersistFile>& file
            SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile, file.OutVoid()));
 }
 
-// The link object copies its paths into buffers of MAX_PATH chars and
-// converts its other texts.
+// The link object copies its paths into buffers of MAX_PATH chars, the
+// target also made full, and converts its other texts.
 bool FitsLink(const CShortcutFields& fields)
 {
     const std::string none;
     return FitsSystemCall(kCopiedPathLimit, {fields.m_strTarget, fields.m_strWorkingDir.value_or(none),
                                              fields.m_strIconFile.value_or(none)}) &&
+           FitsSystemPath(kCopiedPathLimit, fields.m_strTarget.c_str(), PATH_MADE_FULL) &&
            FitsSystemCall(kConvertedTextLimit,
                           {fields.m_strArguments.value_or(none), fields.m_strDescription.value_or(none)});
 }

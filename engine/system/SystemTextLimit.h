@@ -5,6 +5,12 @@
 //
 //   if (!FitsSystemCall(kConvertedTextLimit, {name, value}))
 //       return false;   // the built-in's own failure result
+//
+// A path is measured as the call builds it from the text, which can be far
+// longer than the text itself ("%D%", a relative name):
+//
+//   if (!FitsSystemPath(kCopiedPathLimit, folder, PATH_EXPANDED | PATH_FOLDER_PATTERN))
+//       return false;
 #pragma once
 
 #include <windows.h>
@@ -38,3 +44,19 @@ private:
 
 // True when every text is shorter than the call's limit.
 bool FitsSystemCall(size_t nLimit, std::initializer_list<CSystemCallText> texts);
+
+// What a call does to a path before it copies it into its buffer. It always
+// makes the path full against the current folder.
+enum ESystemPathSteps : unsigned
+{
+    PATH_MADE_FULL = 0,
+    // Expands %NAME% first, as ExpandEnvironmentStrings does.
+    PATH_EXPANDED = 1,
+    // Appends "\*" when the path names an existing folder.
+    PATH_FOLDER_PATTERN = 2
+};
+
+// True when every path the call builds from the text on its way, counted in
+// the wide chars the system builds it in, is shorter than the call's limit.
+// An empty text fits: the call builds nothing from it.
+bool FitsSystemPath(size_t nLimit, const char* pszPath, unsigned uSteps);

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
+
 #include <cstring>
 
 namespace {
@@ -223,6 +225,29 @@ TEST(ControlCommandLengths, OverstatedByTheControl)
     EXPECT_EQ(std::string(0x8000, 'x'), runner.Text("line"));
     EXPECT_EQ(0, runner.Var("lineError").GetInteger());
     EXPECT_EQ("yyy", runner.Text("selected"));
+}
+
+// A status bar of this process, whose part text the 8-bit read writes whole:
+// a text longer than the buffer, whose length's low word is small, is not read.
+TEST(StatusBarTextLengths, ATextLongerThanTheBufferIsNotRead)
+{
+    HWND window = e2e::CreateTestWindow("StatusBarOwner", DefWindowProcA, "Long Status Bar",
+                                        WS_OVERLAPPEDWINDOW | WS_VISIBLE, {40, 40, 400, 300});
+    ASSERT_NE(nullptr, window);
+    HWND bar =
+        CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, window, nullptr, nullptr, nullptr);
+    ASSERT_NE(nullptr, bar);
+    // A text the buffer holds in any code page, and one past it whose length's low word is 5.
+    const std::pair<size_t, bool> rows[] = {{0x3FFF, true}, {0x10005, false}};
+    for (const auto& row : rows) {
+        const std::string text(row.first, 'a');
+        SendMessageA(bar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        CBuiltinScriptRunner runner;
+        const auto outcome = runner.Evaluate("StatusBarGetText(\"Long Status Bar\")");
+        EXPECT_EQ(row.second ? row.first : 0, outcome.text.size()) << row.first;
+        EXPECT_EQ(row.second ? 0 : 1, outcome.error) << row.first;
+    }
+    DestroyWindow(window);
 }
 
 }  // namespace

@@ -355,7 +355,8 @@ TEST(FileBuiltins, AFileNameOutsideTheCodePageNeverNamesAnotherFile)
 TEST(FileBuiltins, OverlongArgumentsFailBeforeTheSystemSeesThem)
 {
     // $t2, $t1 and $s are 32,766, 32,767 and 32,768 chars long; $q and $r are
-    // paths of MAX_PATH - 1 and MAX_PATH chars, $p one of about 700.
+    // paths of MAX_PATH - 1 and MAX_PATH chars, $p one of about 700, $c one of
+    // 251.
     const Lines preamble = {
         "$s = \"x\"",
         "For $n = 1 To 15",
@@ -371,6 +372,7 @@ TEST(FileBuiltins, OverlongArgumentsFailBeforeTheSystemSeesThem)
         "Next",
         "$f = $d & \"\\t.ini\"",
         "$k = \"\\\\\" & StringLeft($s, 255) & \"\\HKCU\\Software\"",
+        "$c = $d & \"\\\" & StringLeft($s, 250 - StringLen($d))",
     };
     const std::pair<const char*, const char*> rows[] = {
         {"Put(IniWrite($f, \"s\", \"k\", $t2) & StringLen(IniRead($f, \"s\", \"k\", \"\")))", "132766"},
@@ -392,6 +394,10 @@ TEST(FileBuiltins, OverlongArgumentsFailBeforeTheSystemSeesThem)
         {"Put(DirCopy($d & \"\\src\", $p) & FileExists($d & \"\\\" & StringLeft($s, 99)))", "00"},
         {"Put(FileCreateShortcut($q, $d & \"\\a\", $q) & FileCreateShortcut($r, $d & \"\\b\"))", "10"},
         {"Put(FileCreateShortcut(\"x\", $d & \"\\c\", $r) & FileExists($d & \"\\b.lnk\"))", "00"},
+        // Relative targets whose full paths under the 251-char $c are MAX_PATH - 1 and MAX_PATH chars.
+        {"Put(DirCreate($c) & FileChangeDir($c) & FileCreateShortcut(StringLeft($s, 7), $d & \"\\e\") & "
+         "FileCreateShortcut(StringLeft($s, 8), $d & \"\\f\") & FileChangeDir(@TempDir))",
+         "11101"},
         // Last, after the allocations above: the crash needs them.
         {"Put(FileGetVersion($t2) & @error & FileGetVersion($t1) & @error)", "0.0.0.010.0.0.01"},
         {"Put(FileGetVersion($s & StringLeft($s, 7232)) & @error)", "0.0.0.01"},

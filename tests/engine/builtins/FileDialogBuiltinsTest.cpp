@@ -2,6 +2,7 @@
 #include "BuiltinScriptRunner.h"
 
 #include "engine/system/FileDialogCalls.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -145,21 +146,47 @@ TEST_F(FileDialogBuiltins, FolderBrowserFlagsRootAndCancel)
 
 TEST_F(FileDialogBuiltins, PathsTheDialogCannotHoldAreRefusedBeforeItOpens)
 {
-    // The initial folder and the default name's full path, at MAX_PATH - 1 and MAX_PATH chars.
-    const std::string fits = "\"C:\\" + std::string(MAX_PATH - 4, 'x') + "\"";
-    const std::string over = "\"C:\\" + std::string(MAX_PATH - 3, 'x') + "\"";
-    const std::pair<std::string, bool> cases[] = {
-        {"FileOpenDialog(\"T\", " + fits + ", \"(*)\")", true},
-        {"FileSaveDialog(\"T\", " + over + ", \"(*)\")", false},
-        {"FileSaveDialog(\"T\", \"\", \"(*)\", 0, " + fits + ")", true},
-        {"FileOpenDialog(\"T\", \"\", \"(*)\", 0, " + over + ")", false},
+    // Paths of MAX_PATH - 1 and MAX_PATH chars as the dialog builds them: as
+    // written, expanded, made full and with "\*" after an existing folder.
+    TempFolder temp;
+    const std::string nearFolder = temp.File(std::string(MAX_PATH - 4 - temp.Path().size(), 'f').c_str());
+    const std::string farFolder = nearFolder + "f";
+    ASSERT_TRUE(CreateDirectoryA(nearFolder.c_str(), nullptr) && CreateDirectoryA(farFolder.c_str(), nullptr));
+    SetEnvironmentVariableA("TAPFORGE_NEAR", "C:\\");
+    SetEnvironmentVariableA("TAPFORGE_FAR", ("C:\\" + std::string(1000, 'x')).c_str());
+    char current[MAX_PATH] = "";
+    GetCurrentDirectoryA(MAX_PATH, current);
+    SetCurrentDirectoryA(temp.Path().c_str());
+    const std::string drive = "C:\\";
+    struct
+    {
+        std::string folder;
+        std::string name;
+        bool shown;
+    } const rows[] = {
+        {drive + std::string(MAX_PATH - 4, 'x'), "", true},
+        {drive + std::string(MAX_PATH - 3, 'x'), "", false},
+        {"%TAPFORGE_NEAR%", "", true},
+        {"%TAPFORGE_FAR%", "", false},
+        {nearFolder, "", true},
+        {farFolder, "", false},
+        {nearFolder.substr(temp.Path().size() + 1), "", true},
+        {farFolder.substr(temp.Path().size() + 1), "", false},
+        {"", drive + std::string(MAX_PATH - 4, 'x'), true},
+        {"", drive + std::string(MAX_PATH - 3, 'x'), false},
+        {"", drive + std::string(MAX_PATH - 5, 'x') + "\\", true},
+        {"", drive + std::string(MAX_PATH - 4, 'x') + "\\", false},
     };
     m_answer.names = std::string("C:\\x.txt\0", 9);
-    for (const auto& c : cases) {
+    for (const auto& row : rows) {
         m_answer.title.clear();
-        const auto outcome = m_runner.Evaluate(c.first);
-        EXPECT_EQ(c.second, m_answer.title == "T") << c.first;
-        EXPECT_EQ(c.second ? "C:\\x.txt" : "", outcome.text) << c.first;
-        EXPECT_EQ(c.second ? 0 : 1, outcome.error) << c.first;
+        const auto outcome =
+            m_runner.Evaluate("FileOpenDialog(\"T\", \"" + row.folder + "\", \"(*)\", 0, \"" + row.name + "\")");
+        EXPECT_EQ(row.shown, m_answer.title == "T") << row.folder << row.name;
+        EXPECT_EQ(row.shown ? "C:\\x.txt" : "", outcome.text) << row.folder << row.name;
+        EXPECT_EQ(row.shown ? 0 : 1, outcome.error) << row.folder << row.name;
     }
+    SetCurrentDirectoryA(current);
+    SetEnvironmentVariableA("TAPFORGE_NEAR", nullptr);
+    SetEnvironmentVariableA("TAPFORGE_FAR", nullptr);
 }

@@ -95,6 +95,25 @@ TEST_F(RegistryBuiltinsTest, ValuesOfEveryTypeBothWays)
     EXPECT_EQ(0u, StoredSize("odd"));
 }
 
+TEST_F(RegistryBuiltinsTest, AValueNameTooLongForTheSystemMakesNoKey)
+{
+    // $n is 32,767 chars: one more than the system's calls convert. An unknown
+    // root stays the fatal error.
+    const ScriptOutcome run = RunPutScript({
+        "$n = \"x\"",
+        "For $i = 1 To 15",
+        "$n = $n & $n",
+        "Next",
+        "$n = StringTrimRight($n, 1)",
+        "Put(RegWrite(" + ScriptLiteral(m_key + "\\refused") + ", $n, \"REG_SZ\", \"x\"))",
+        "RegWrite(\"HKXX\\Software\", $n, \"REG_SZ\", \"x\")",
+    });
+    EXPECT_EQ(std::vector<std::string>{"0"}, run.values) << run.output;
+    EXPECT_NE(std::string::npos, run.output.find(kKeyMessage)) << run.output;
+    HKEY key = nullptr;
+    EXPECT_NE(ERROR_SUCCESS, RegOpenKeyExA(HKEY_CURRENT_USER, m_subkey.c_str(), 0, KEY_READ, &key));
+}
+
 TEST_F(RegistryBuiltinsTest, RemotePathsAndFatalErrors)
 {
     char computer[MAX_COMPUTERNAME_LENGTH + 1] = "";
