@@ -6,6 +6,7 @@
 #include "framework/ExactName.h"
 #include "res/TapforgeResource.h"
 #include "robot/AppFolders.h"
+#include "robot/WriteFileReplacing.h"
 
 #include <shlobj.h>
 
@@ -155,7 +156,7 @@ COptionsDlg::CTransferResult COptionsDlg::TransferRobots(const std::vector<CStri
 
 BOOL COptionsDlg::CopyRobotFile(const CString& source, const CString& target, BOOL failIfExists)
 {
-    return CopyFileA(source, target, failIfExists);
+    return failIfExists ? CopyNewFile(source, target) : CopyFileReplacing(source, target);
 }
 
 void COptionsDlg::OnStart()

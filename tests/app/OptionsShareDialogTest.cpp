@@ -269,6 +269,44 @@ TEST_F(OptionsDialogTest, ImportReportsARobotThatCouldNotBeReadBack)
     EXPECT_EQ(m_dialog.m_nLoads, 1);
 }
 
+TEST_F(OptionsDialogTest, AReplaceWhoseCopyFailsLeavesTheOldRobotWhole)
+{
+    struct Case
+    {
+        const char* label;
+        int button;
+        std::string source;
+        std::string target;
+        std::string question;
+        const char* report;
+    };
+    const Case cases[] = {
+        {"export", IDC_EXPORT_ROBOTS, ScriptFile("n"), FolderFile("n.robo"), ExportQuestion("n"),
+         "These robots could not be exported:\nn"},
+        {"import", IDC_IMPORT_ROBOTS, FolderFile("n.robo"), ScriptFile("n"), ImportQuestion("n"),
+         "These robots could not be imported:\nn"},
+    };
+    for (const Case& row : cases) {
+        SCOPED_TRACE(row.label);
+        DeleteFileA(ScriptFile("n").c_str());
+        DeleteFileA(FolderFile("n.robo").c_str());
+        Write(row.source, "new robot n");
+        Write(row.target, "old robot n");
+        // Another program holds the source open without sharing it.
+        const HANDLE holder = CreateFileA(row.source.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+        CMessageBoxCapture capture(IDYES);
+        m_dialog.Click(row.button);
+        CloseHandle(holder);
+        EXPECT_EQ(Texts(capture), std::vector<std::string>({row.question, row.report}));
+        EXPECT_EQ(e2e::ReadWholeFile(row.target), "old robot n");
+        // Nor is the in-between file left beside it.
+        WIN32_FIND_DATAA entry;
+        EXPECT_EQ(FindFirstFileA((row.target.substr(0, row.target.rfind('\\')) + "\\*.tmp").c_str(), &entry),
+                  INVALID_HANDLE_VALUE);
+    }
+}
+
 TEST_F(OptionsDialogTest, ImportNeverReplacesARobotThroughItsShortName)
 {
     Write(ScriptFile("Long robot name"), "kept");
