@@ -5,11 +5,14 @@
 #include "framework/CWaitCursor.h"
 #include "framework/CharacterSearch.h"
 #include "framework/ExactName.h"
+#include "framework/FullPathName.h"
 #include "res/TapforgeResource.h"
 #include "robot/AppFolders.h"
+#include "robot/WriteFileReplacing.h"
 
 #include <shlobj.h>
 
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -100,8 +103,14 @@ void COptionsDlg::OnExport()
     const CString folder = WithoutTrailingBackslash(ChooseFolder());
     if (folder.IsEmpty())
         return;
+    // A robot file that Import could not list again is not written.
     const CTransferResult result = TransferRobots(
-        ListRobotFiles(GetScriptFolder()), [&](const CString& name) { return folder + "\\" + name + kExportExtension; },
+        ListRobotFiles(GetScriptFolder()),
+        [&](const CString& name) {
+            const CString target = folder + "\\" + name + kExportExtension;
+            std::string full;
+            return FullPathName(target, full) && RobotPathFits(full.c_str()) ? target : CString();
+        },
         ExportQuestion);
     ReportFailures("These robots could not be exported:", result.m_arrFailed);
 }
@@ -114,14 +123,17 @@ void COptionsDlg::OnImport()
         return;
     const CString scriptFolder = GetScriptFolder();
     CreateDirectoryPath(scriptFolder);
-    // A robot whose file the program could not read back is not made.
+    // A robot whose file the program could not read back is not made; the
+    // exported files that the listing leaves out are reported with the rest.
+    std::vector<CString> leftOut;
     const CTransferResult result = TransferRobots(
-        ListFilesWithExtension(folder, kExportExtension),
+        ListFilesWithExtension(folder, kExportExtension, &leftOut),
         [&](const CString& name) {
             return RobotFilePathFits(scriptFolder, name) ? RobotFilePath(scriptFolder, name) : CString();
         },
         ImportQuestion);
-    ReportFailures("These robots could not be imported:", result.m_arrFailed);
+    leftOut.insert(leftOut.end(), result.m_arrFailed.begin(), result.m_arrFailed.end());
+    ReportFailures("These robots could not be imported:", leftOut);
     if (result.m_bCopied && !result.m_bStopped && m_mainCommands.m_fnLoadRobots)
         m_mainCommands.m_fnLoadRobots();
 }
@@ -155,7 +167,7 @@ COptionsDlg::CTransferResult COptionsDlg::TransferRobots(const std::vector<CStri
 
 BOOL COptionsDlg::CopyRobotFile(const CString& source, const CString& target, BOOL failIfExists)
 {
-    return CopyFileA(source, target, failIfExists);
+    return failIfExists ? CopyNewFile(source, target) : CopyFileReplacing(source, target);
 }
 
 void COptionsDlg::OnStart()

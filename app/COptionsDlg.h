@@ -38,8 +38,10 @@ protected:
     // The folder the user picks in the shell's folder browser; empty when none was
     // chosen. Tests answer in its place.
     virtual CString ChooseFolder();
-    // Copies one robot file to its target; with failIfExists an existing target
-    // makes it fail. Tests put a file in the target's way before the copy.
+    // Copies one robot file to its target through a new file beside it, which
+    // takes the target's name only when whole: a failed copy leaves an existing
+    // target as it was. With failIfExists an existing target makes it fail.
+    // Tests put a file in the target's way before the copy.
     virtual BOOL CopyRobotFile(const CString& source, const CString& target, BOOL failIfExists);
 
     DECLARE_MESSAGE_MAP()

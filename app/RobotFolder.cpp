@@ -1,9 +1,12 @@
 #include "app/RobotFolder.h"
 
-#include "framework/CFileFind.h"
+#include "framework/ExactName.h"
+#include "framework/FullPathName.h"
+#include "framework/WideText.h"
 #include "robot/AppFolders.h"
 
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -17,17 +20,35 @@ bool HasExtension(const CString& fileName, const char* extension)
 
 }  // namespace
 
-std::vector<CString> ListFilesWithExtension(const CString& folder, const char* extension)
+std::vector<CString> ListFilesWithExtension(const CString& folder, const char* extension,
+                                            std::vector<CString>* pLeftOut)
 {
     std::vector<CString> paths;
-    CFileFind finder;
-    for (bool more = finder.FindFile(folder + "\\*" + extension); more;) {
-        more = finder.FindNextFile();
-        if (finder.IsDots() || finder.IsDirectory() || !HasExtension(finder.GetFileName(), extension) ||
-            !RobotPathFits(finder.GetFilePath()))
+    const CString pattern = folder + "\\*" + extension;
+    // The search runs wide so that it meets also the files that no exact
+    // 8-bit name reaches; those it only reports.
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstExact(pattern, found);
+    if (search == INVALID_HANDLE_VALUE)
+        return paths;
+    std::string full;
+    const CString root = FullPathName(pattern, full) ? CString(full.substr(0, full.rfind('\\'))) : folder;
+    do {
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
             continue;
-        paths.push_back(finder.GetFilePath());
-    }
+        std::string name;
+        if (ExactFoundName(found, name) && HasExtension(name.c_str(), extension)) {
+            const CString path = root + "\\" + name.c_str();
+            if (RobotPathFits(path)) {
+                paths.push_back(path);
+                continue;
+            }
+        }
+        const CString longName = Narrowed(found.cFileName).c_str();
+        if (pLeftOut && HasExtension(longName, extension))
+            pLeftOut->push_back(longName.Left(longName.GetLength() - static_cast<int>(strlen(extension))));
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
     return paths;
 }
 

@@ -12,7 +12,13 @@
 // that is not a directory, whose name ends in the extension (any case) and
 // whose path the 8-bit file calls take (below MAX_PATH). A name that the code
 // page cannot spell is given as the file's short name, or left out without one.
-std::vector<CString> ListFilesWithExtension(const CString& folder, const char* extension);
+// With pLeftOut, each file whose long name ends in the extension but that is
+// left out (its path too long, or no exact name that ends in the extension)
+// is added there by that long name without the extension, as the system
+// narrows it (a character the code page lacks becomes "?" or a look-alike):
+// a name for the user to read, never a path.
+std::vector<CString> ListFilesWithExtension(const CString& folder, const char* extension,
+                                            std::vector<CString>* pLeftOut = nullptr);
 
 // The robot files of a folder: its files ending in ".txt".
 std::vector<CString> ListRobotFiles(const CString& folder);

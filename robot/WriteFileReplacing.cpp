@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <functional>
 #include <string>
 
 namespace {
@@ -63,9 +64,10 @@ bool WriteAndFlush(const std::wstring& path, const CString& bytes)
            file.Write(bytes.GetString(), static_cast<UINT>(bytes.GetLength())) && file.Flush();
 }
 
-// The complete file is moved to its name only at the end: the move's flags
-// decide whether it may replace what is there.
-bool WriteThroughTemporary(const CString& path, const CString& bytes, DWORD moveFlags)
+// The new content goes to a temporary file that fill makes whole, and is moved
+// to its name only at the end: the move's flags decide whether it may replace
+// what is there.
+bool FillThroughTemporary(const CString& path, const std::function<bool(const std::wstring&)>& fill, DWORD moveFlags)
 {
     const std::wstring target = WidePathAnyLength(path);
     if (target.empty())
@@ -73,10 +75,29 @@ bool WriteThroughTemporary(const CString& path, const CString& bytes, DWORD move
     const std::wstring temporary = MakeTemporaryFile(FolderOf(path));
     if (temporary.empty())
         return false;
-    if (WriteAndFlush(temporary, bytes) && MoveFileExW(temporary.c_str(), target.c_str(), moveFlags))
+    if (fill(temporary) && MoveFileExW(temporary.c_str(), target.c_str(), moveFlags))
         return true;
+    // A copy gives the temporary file the source's attributes, read-only too.
+    SetFileAttributesW(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
     DeleteFileW(temporary.c_str());
     return false;
+}
+
+bool WriteThroughTemporary(const CString& path, const CString& bytes, DWORD moveFlags)
+{
+    return FillThroughTemporary(
+        path, [&bytes](const std::wstring& temporary) { return WriteAndFlush(temporary, bytes); }, moveFlags);
+}
+
+bool CopyThroughTemporary(const CString& source, const CString& path, DWORD moveFlags)
+{
+    const std::wstring from = WidePathAnyLength(source);
+    return !from.empty() && FillThroughTemporary(
+                                path,
+                                [&from](const std::wstring& temporary) {
+                                    return CopyFileW(from.c_str(), temporary.c_str(), FALSE) != 0;
+                                },
+                                moveFlags);
 }
 }  // namespace
 
@@ -88,6 +109,16 @@ bool WriteFileReplacing(const CString& path, const CString& bytes)
 bool WriteNewFile(const CString& path, const CString& bytes)
 {
     return WriteThroughTemporary(path, bytes, MOVEFILE_WRITE_THROUGH);
+}
+
+bool CopyFileReplacing(const CString& source, const CString& path)
+{
+    return CopyThroughTemporary(source, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+}
+
+bool CopyNewFile(const CString& source, const CString& path)
+{
+    return CopyThroughTemporary(source, path, MOVEFILE_WRITE_THROUGH);
 }
 
 bool WriteFileIfChanged(const CString& path, const CString& bytes)

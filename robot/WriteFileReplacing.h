@@ -15,6 +15,12 @@ bool WriteFileReplacing(const CString& path, const CString& bytes);
 // its short name. Nothing that was there is touched.
 bool WriteNewFile(const CString& path, const CString& bytes);
 
+// As WriteFileReplacing and WriteNewFile with a copy of the file at source
+// as the new content: its bytes, attributes and times, as the system copies a
+// file. A copy that fails part way leaves the file at path as it was.
+bool CopyFileReplacing(const CString& source, const CString& path);
+bool CopyNewFile(const CString& source, const CString& path);
+
 // As WriteFileReplacing, but leaves the file alone when it already holds
 // exactly these bytes: saving an unchanged record then costs one read.
 bool WriteFileIfChanged(const CString& path, const CString& bytes);

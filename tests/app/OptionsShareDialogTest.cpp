@@ -7,12 +7,14 @@
 #include "framework/CMessageBoxCapture.h"
 #include "res/TapforgeResource.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/WideNamedFile.h"
 
 #include "e2e/E2eSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -257,9 +259,13 @@ TEST_F(OptionsDialogTest, ImportReportsARobotThatCouldNotBeReadBack)
     ASSERT_LT(FolderFile(tooLong + ".robo").size(), static_cast<size_t>(MAX_PATH));
     Write(FolderFile(tooLong + ".robo"), "robot n");
     Write(FolderFile("s.robo"), "robot s");
+    // No 8-bit name reaches this one: its short name ends in ".ROB". It is
+    // reported by its long name as the code page narrows it.
+    const WideNamedFile unnamed(m_folder.Path(), L"\u30ed\u30dc.robo", "robot r");
+    ASSERT_TRUE(unnamed.Made());
     CMessageBoxCapture capture(IDYES);
     m_dialog.Click(IDC_IMPORT_ROBOTS);
-    EXPECT_EQ(Texts(capture), std::vector<std::string>({"These robots could not be imported:\n" + tooLong}));
+    EXPECT_EQ(Texts(capture), std::vector<std::string>({"These robots could not be imported:\n??\n" + tooLong}));
     WIN32_FIND_DATAA found;
     const HANDLE search = FindFirstFileA((e2e::ScriptFolder() + "\\*.txt").c_str(), &found);
     ASSERT_NE(search, INVALID_HANDLE_VALUE);
@@ -267,6 +273,88 @@ TEST_F(OptionsDialogTest, ImportReportsARobotThatCouldNotBeReadBack)
     EXPECT_FALSE(FindNextFileA(search, &found));
     FindClose(search);
     EXPECT_EQ(m_dialog.m_nLoads, 1);
+}
+
+TEST_F(OptionsDialogTest, NoExportIsWrittenThatImportCannotListAgain)
+{
+    // The chosen folder is deep enough that the boundary falls on short robot
+    // names; there the in-between file of a copy has a path beyond MAX_PATH.
+    const std::string deep = m_folder.Path() + "\\" + std::string(247 - m_folder.Path().size(), 'd');
+    ASSERT_TRUE(CreateDirectoryA(deep.c_str(), nullptr));
+    m_dialog.m_strFolder = deep;
+    struct Case
+    {
+        const char* label;
+        int button;
+        size_t exportedPathLength;
+        const char* refusal;
+    };
+    const Case cases[] = {
+        {"export to MAX_PATH - 1", IDC_EXPORT_ROBOTS, MAX_PATH - 1, nullptr},
+        {"export to MAX_PATH", IDC_EXPORT_ROBOTS, MAX_PATH, "These robots could not be exported:\n"},
+        {"import from MAX_PATH - 1", IDC_IMPORT_ROBOTS, MAX_PATH - 1, nullptr},
+        {"import from MAX_PATH", IDC_IMPORT_ROBOTS, MAX_PATH, "These robots could not be imported:\n"},
+    };
+    for (const Case& row : cases) {
+        SCOPED_TRACE(row.label);
+        const std::string name(row.exportedPathLength - (deep + "\\.robo").size(), 'r');
+        const bool exporting = row.button == IDC_EXPORT_ROBOTS;
+        std::unique_ptr<WideNamedFile> exported;
+        if (exporting)
+            Write(ScriptFile(name), "robot");
+        else
+            exported = std::make_unique<WideNamedFile>(deep, Widened((name + ".robo").c_str()), "robot");
+        CMessageBoxCapture capture(IDYES);
+        m_dialog.Click(row.button);
+        const std::string copy = exporting ? deep + "\\" + name + ".robo" : ScriptFile(name);
+        if (row.refusal) {
+            EXPECT_EQ(Texts(capture), std::vector<std::string>({row.refusal + name}));
+            EXPECT_EQ(GetFileAttributesW((L"\\\\?\\" + Widened(copy.c_str())).c_str()), INVALID_FILE_ATTRIBUTES);
+        } else {
+            EXPECT_EQ(capture.Count(), 0);
+            EXPECT_EQ(e2e::ReadWholeFile(copy), "robot");
+            EXPECT_TRUE(DeleteFileA(copy.c_str()));
+        }
+        DeleteFileA(ScriptFile(name).c_str());
+    }
+}
+
+TEST_F(OptionsDialogTest, AReplaceWhoseCopyFailsLeavesTheOldRobotWhole)
+{
+    struct Case
+    {
+        const char* label;
+        int button;
+        std::string source;
+        std::string target;
+        std::string question;
+        const char* report;
+    };
+    const Case cases[] = {
+        {"export", IDC_EXPORT_ROBOTS, ScriptFile("n"), FolderFile("n.robo"), ExportQuestion("n"),
+         "These robots could not be exported:\nn"},
+        {"import", IDC_IMPORT_ROBOTS, FolderFile("n.robo"), ScriptFile("n"), ImportQuestion("n"),
+         "These robots could not be imported:\nn"},
+    };
+    for (const Case& row : cases) {
+        SCOPED_TRACE(row.label);
+        DeleteFileA(ScriptFile("n").c_str());
+        DeleteFileA(FolderFile("n.robo").c_str());
+        Write(row.source, "new robot n");
+        Write(row.target, "old robot n");
+        // Another program holds the source open without sharing it.
+        const HANDLE holder = CreateFileA(row.source.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+        CMessageBoxCapture capture(IDYES);
+        m_dialog.Click(row.button);
+        CloseHandle(holder);
+        EXPECT_EQ(Texts(capture), std::vector<std::string>({row.question, row.report}));
+        EXPECT_EQ(e2e::ReadWholeFile(row.target), "old robot n");
+        // Nor is the in-between file left beside it.
+        WIN32_FIND_DATAA entry;
+        EXPECT_EQ(FindFirstFileA((row.target.substr(0, row.target.rfind('\\')) + "\\*.tmp").c_str(), &entry),
+                  INVALID_HANDLE_VALUE);
+    }
 }
 
 TEST_F(OptionsDialogTest, ImportNeverReplacesARobotThroughItsShortName)
