@@ -1,5 +1,6 @@
 #include "app/RobotFolder.h"
 
+#include "framework/CharacterSearch.h"
 #include "framework/ExactName.h"
 #include "framework/FullPathName.h"
 #include "framework/WideText.h"
@@ -32,7 +33,8 @@ std::vector<CString> ListFilesWithExtension(const CString& folder, const char* e
     if (search == INVALID_HANDLE_VALUE)
         return paths;
     std::string full;
-    const CString root = FullPathName(pattern, full) ? CString(full.substr(0, full.rfind('\\'))) : folder;
+    const CString root =
+        FullPathName(pattern, full) ? CString(full.substr(0, ReverseFindCharacterIn(full, '\\'))) : folder;
     do {
         if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
             continue;
