@@ -74,11 +74,14 @@ bool ExactPathName(const wchar_t* pszPath, std::string& path)
 bool IsAnotherFilesShortName(const char* pszPath)
 {
     std::wstring wide;
-    if (!WidenText(pszPath, wide, TEXT_REFUSE_LOSS))
-        return false;
+    return WidenText(pszPath, wide, TEXT_REFUSE_LOSS) && IsAnotherFilesShortName(wide);
+}
+
+bool IsAnotherFilesShortName(const std::wstring& path)
+{
     WIN32_FIND_DATAW found;
-    if (!FindPathEntry(wide, found))
+    if (!FindPathEntry(path, found))
         return false;
-    const std::wstring name = wide.substr(wide.find_last_of(L"\\/") + 1);
+    const std::wstring name = path.substr(path.find_last_of(L"\\/") + 1);
     return CompareStringOrdinal(found.cFileName, -1, name.c_str(), -1, TRUE) != CSTR_EQUAL;
 }

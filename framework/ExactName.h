@@ -38,3 +38,4 @@ bool ExactPathName(const wchar_t* pszPath, std::string& path);
 // name. The entry then has a name of its own that this path is not, so a copy
 // or a move to this path would replace another file.
 bool IsAnotherFilesShortName(const char* pszPath);
+bool IsAnotherFilesShortName(const std::wstring& path);

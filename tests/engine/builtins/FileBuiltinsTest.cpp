@@ -6,6 +6,7 @@
 #include "engine/system/SystemFiles.h"
 #include "engine/system/SystemShortcuts.h"
 #include "framework/WideText.h"
+#include "tests/support/WideNamedFile.h"
 #include "tests/tools/e2e/E2eSupport.h"
 
 #include <gtest/gtest.h>
@@ -48,15 +49,6 @@ std::string MissingDrive()
             return std::string(1, static_cast<char>('a' + i)) + ":";
     }
     return "b:";
-}
-
-// Whether the code page spells the name exactly, so that it cannot stand for
-// a name outside the code page.
-bool CodePageSpells(const std::wstring& name)
-{
-    BOOL bLost = FALSE;
-    return GetACP() == CP_UTF8 ||
-           (WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, name.c_str(), -1, nullptr, 0, nullptr, &bLost) && !bLost);
 }
 
 bool MakeWideFile(const std::wstring& path)
