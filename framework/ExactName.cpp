@@ -71,6 +71,20 @@ bool ExactPathName(const wchar_t* pszPath, std::string& path)
     return true;
 }
 
+std::string ExactOrUnreachablePath(const wchar_t* pszPath)
+{
+    std::string path;
+    if (ExactPathName(pszPath, path))
+        return path;
+    for (const wchar_t* pszChar = pszPath; *pszChar;) {
+        const size_t nUnits = IS_HIGH_SURROGATE(pszChar[0]) && IS_LOW_SURROGATE(pszChar[1]) ? 2 : 1;
+        std::string spelled;
+        path += NarrowText(std::wstring(pszChar, nUnits).c_str(), spelled, TEXT_REFUSE_LOSS) ? spelled : "|";
+        pszChar += nUnits;
+    }
+    return path;
+}
+
 bool IsAnotherFilesShortName(const char* pszPath)
 {
     std::wstring wide;

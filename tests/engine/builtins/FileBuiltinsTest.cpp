@@ -296,6 +296,37 @@ TEST(FileBuiltins, FolderMacrosReachAFolderOutsideTheCodePageByItsShortName)
     RemoveDirectoryTree(root.c_str(), true);
 }
 
+TEST(FileBuiltins, AFolderMacroWithoutAnExactNameReachesNothing)
+{
+    // A temporary folder still to be made has no short name.
+    const std::wstring name = L"\x03A9mega";
+    if (CodePageSpells(name))
+        GTEST_SKIP() << "the code page " << GetACP() << " holds the name";
+    const std::string root = e2e::TempFilePath("unreachable");
+    ASSERT_TRUE(CreateDirectoryA(root.c_str(), nullptr));
+    // What the look-alike, "?mega" or "" would reach.
+    const Lines siblings = {root + "\\Omega\\f.txt", root + "\\xmega\\f.txt", root + "\\amega"};
+    for (const std::string& path : siblings) {
+        MakeDirectoryPath(path.substr(0, path.rfind('\\')).c_str());
+        ASSERT_TRUE(e2e::WriteWholeFile(path, "f")) << path;
+    }
+    WCHAR savedTemp[MAX_PATH] = L"";
+    const DWORD dwTemp = GetEnvironmentVariableW(L"TMP", savedTemp, MAX_PATH);
+    SetEnvironmentVariableW(L"TMP", (Widened(root.c_str()) + L"\\" + name).c_str());
+    CBuiltinScriptRunner runner;
+    const bool bRan = runner.Run({
+        "$t = @TempDir",
+        "$r = FileExists($t) & FileExists($t & \"\\*.*\") & FileDelete($t) & FileDelete($t & \"\\f.txt\")",
+    });
+    SetEnvironmentVariableW(L"TMP", dwTemp ? savedTemp : nullptr);
+    EXPECT_TRUE(bRan);
+    EXPECT_EQ(root + "\\|mega", runner.Text("t"));
+    EXPECT_EQ("0000", runner.Text("r"));
+    for (const std::string& path : siblings)
+        EXPECT_EQ("f", e2e::ReadWholeFile(path)) << path;
+    RemoveDirectoryTree(root.c_str(), true);
+}
+
 TEST(FileBuiltins, AFileNameOutsideTheCodePageNeverNamesAnotherFile)
 {
     // A fullwidth backslash: the 8-bit listing gives "..\keep.txt", a file
