@@ -81,13 +81,12 @@ std::string ReadRegistryText(HKEY root, const char* pszSubkey, const char* pszVa
 }
 
 // A folder that the system names in wide text, as exact 8-bit text: where
-// the code page cannot spell its name, its short name, else nothing; never
-// the look-alike of the 8-bit calls, which names another folder.
+// the code page cannot spell its name, its short name, else a path that
+// reaches nothing; never the look-alike of the 8-bit calls, which names
+// another folder, nor "", which with a name appended names the drive's root.
 std::string ExactFolder(const std::wstring& folder)
 {
-    std::string text;
-    ExactPathName(folder.c_str(), text);
-    return text;
+    return ExactOrUnreachablePath(folder.c_str());
 }
 
 // A folder kept as a registry string, as ExactFolder gives it; empty when the
@@ -337,10 +336,9 @@ int CMarionet_Script::EvaluateMacro(CScriptTokenList& tokens, int& nPos, CScript
         text = ExactFolder(GrowingText<wchar_t>([](wchar_t* b, UINT n) { return GetSystemDirectoryW(b, n); }));
         break;
     case M_WORKINGDIR:
-        // A folder that no 8-bit name reaches reads as ".": an empty text would
-        // put what a script appends to it at the root of the drive.
-        text = ExactFolder(GetCurrentDirectoryWide());
-        if (text.empty())
+        // A folder that no 8-bit name reaches reads as ".", which names it
+        // while it is current.
+        if (!ExactPathName(GetCurrentDirectoryWide().c_str(), text))
             text = ".";
         break;
     case M_TEMPDIR:

@@ -71,14 +71,31 @@ bool ExactPathName(const wchar_t* pszPath, std::string& path)
     return true;
 }
 
+std::string ExactOrUnreachablePath(const wchar_t* pszPath)
+{
+    std::string path;
+    if (ExactPathName(pszPath, path))
+        return path;
+    for (const wchar_t* pszChar = pszPath; *pszChar;) {
+        const size_t nUnits = IS_HIGH_SURROGATE(pszChar[0]) && IS_LOW_SURROGATE(pszChar[1]) ? 2 : 1;
+        std::string spelled;
+        path += NarrowText(std::wstring(pszChar, nUnits).c_str(), spelled, TEXT_REFUSE_LOSS) ? spelled : "|";
+        pszChar += nUnits;
+    }
+    return path;
+}
+
 bool IsAnotherFilesShortName(const char* pszPath)
 {
     std::wstring wide;
-    if (!WidenText(pszPath, wide, TEXT_REFUSE_LOSS))
-        return false;
+    return WidenText(pszPath, wide, TEXT_REFUSE_LOSS) && IsAnotherFilesShortName(wide);
+}
+
+bool IsAnotherFilesShortName(const std::wstring& path)
+{
     WIN32_FIND_DATAW found;
-    if (!FindPathEntry(wide, found))
+    if (!FindPathEntry(path, found))
         return false;
-    const std::wstring name = wide.substr(wide.find_last_of(L"\\/") + 1);
+    const std::wstring name = path.substr(path.find_last_of(L"\\/") + 1);
     return CompareStringOrdinal(found.cFileName, -1, name.c_str(), -1, TRUE) != CSTR_EQUAL;
 }

@@ -34,7 +34,15 @@ bool ExactFoundName(const WIN32_FIND_DATAW& found, std::string& name);
 // (also a name still to be made).
 bool ExactPathName(const wchar_t* pszPath, std::string& path);
 
+// A path the system gave in wide text, as 8-bit text that names that very
+// entry or none at all: ExactPathName's form where there is one, else the
+// path with "|" for every character that the code page cannot spell. "|" is
+// allowed in no name and, unlike "?", matches none as a pattern, so no call
+// reaches a file through that form, nor through a path below it.
+std::string ExactOrUnreachablePath(const wchar_t* pszPath);
+
 // Whether an 8-bit path reaches an existing entry through that entry's short
 // name. The entry then has a name of its own that this path is not, so a copy
 // or a move to this path would replace another file.
 bool IsAnotherFilesShortName(const char* pszPath);
+bool IsAnotherFilesShortName(const std::wstring& path);

@@ -2,6 +2,7 @@
 
 #include "engine/system/SystemPaths.h"
 #include "framework/ExactName.h"
+#include "framework/WideText.h"
 
 namespace {
 
@@ -17,6 +18,9 @@ CDirectoryEntry EntryOf(const WIN32_FIND_DATAW& found)
 {
     CDirectoryEntry entry{std::string(), found.dwFileAttributes};
     ExactFoundName(found, entry.m_strName);
+    std::string longName;
+    if (!NarrowText(found.cFileName, longName, TEXT_REFUSE_LOSS))
+        entry.m_strLongName = found.cFileName;
     return entry;
 }
 

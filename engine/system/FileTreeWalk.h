@@ -15,6 +15,9 @@ struct CDirectoryEntry
     // it, and its look-alike would name another file.
     std::string m_strName;
     DWORD m_dwAttributes = 0;
+    // The long name where the code page cannot spell it, so that a copy or a
+    // move can keep it; empty where m_strName is the long name.
+    std::wstring m_strLongName{};
 };
 
 // The entries matching a full pattern ("." and ".." included as the system

@@ -4,9 +4,12 @@
 #include "engine/system/FileTreeWalk.h"
 #include "engine/system/SystemPaths.h"
 #include "engine/system/SystemTextLimit.h"
+#include "framework/ExactName.h"
+#include "framework/WideText.h"
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cstring>
 #include <set>
 #include <vector>
@@ -18,10 +21,11 @@ bool IsDotEntry(const char* name)
     return std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0;
 }
 
-std::string FolderOf(const std::string& path)
+template <class Char>
+std::basic_string<Char> FolderOf(const std::basic_string<Char>& path)
 {
-    size_t slash = path.rfind('\\');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    const size_t slash = path.rfind(Char('\\'));
+    return slash == std::basic_string<Char>::npos ? std::basic_string<Char>() : path.substr(0, slash + 1);
 }
 
 // The files (not folders) that a full pattern matches, listed before anything
@@ -29,9 +33,8 @@ std::string FolderOf(const std::string& path)
 // matches the pattern would otherwise be met again, and again.
 struct PatternMatches
 {
-    bool anyEntry = false;     // anything other than "." and "..", folders included
-    bool unreachable = false;  // a file that no 8-bit path reaches
-    std::vector<std::string> files;
+    bool anyEntry = false;  // anything other than "." and "..", folders included
+    std::vector<CDirectoryEntry> files;
 };
 
 PatternMatches ListMatchingFiles(const std::string& full)
@@ -41,12 +44,8 @@ PatternMatches ListMatchingFiles(const std::string& full)
         if (IsDotEntry(entry.m_strName.c_str()))
             continue;
         matches.anyEntry = true;
-        if (entry.m_dwAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            continue;
-        if (entry.m_strName.empty())
-            matches.unreachable = true;
-        else
-            matches.files.push_back(entry.m_strName);
+        if (!(entry.m_dwAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            matches.files.push_back(entry);
     }
     return matches;
 }
@@ -65,20 +64,23 @@ bool FullPattern(const char* path, std::string& full)
     return true;
 }
 
-void SplitExtension(const std::string& name, std::string& stem, std::string& extension)
+template <class Char>
+void SplitExtension(const std::basic_string<Char>& name, std::basic_string<Char>& stem,
+                    std::basic_string<Char>& extension)
 {
-    size_t dot = name.rfind('.');
-    stem = dot == std::string::npos ? name : name.substr(0, dot);
-    extension = dot == std::string::npos ? std::string() : name.substr(dot + 1);
+    const size_t dot = name.rfind(Char('.'));
+    stem = dot == std::basic_string<Char>::npos ? name : name.substr(0, dot);
+    extension = dot == std::basic_string<Char>::npos ? std::basic_string<Char>() : name.substr(dot + 1);
 }
 
 // The first "*" becomes the replacement, further ones are dropped.
-std::string ReplaceStar(const std::string& pattern, const std::string& replacement)
+template <class Char>
+std::basic_string<Char> ReplaceStar(const std::basic_string<Char>& pattern, const std::basic_string<Char>& replacement)
 {
-    std::string result;
+    std::basic_string<Char> result;
     bool replaced = false;
-    for (char c : pattern) {
-        if (c != '*')
+    for (Char c : pattern) {
+        if (c != Char('*'))
             result += c;
         else if (!replaced) {
             result += replacement;
@@ -88,9 +90,77 @@ std::string ReplaceStar(const std::string& pattern, const std::string& replaceme
     return result;
 }
 
+template <class Char>
+std::basic_string<Char> TargetName(const std::basic_string<Char>& sourceName, const std::basic_string<Char>& dest)
+{
+    const std::basic_string<Char> folder = FolderOf(dest);
+    const std::basic_string<Char> destName = dest.substr(folder.size());
+    if (destName.find(Char('*')) == std::basic_string<Char>::npos)
+        return dest;
+    std::basic_string<Char> sourceStem;
+    std::basic_string<Char> sourceExtension;
+    std::basic_string<Char> destStem;
+    std::basic_string<Char> destExtension;
+    SplitExtension(sourceName.substr(FolderOf(sourceName).size()), sourceStem, sourceExtension);
+    SplitExtension(destName, destStem, destExtension);
+    std::basic_string<Char> extension = ReplaceStar(destExtension, sourceExtension);
+    if (extension.empty())
+        extension = sourceExtension;
+    std::basic_string<Char> target = folder + ReplaceStar(destStem, sourceStem);
+    if (!extension.empty())
+        target += Char('.') + extension;
+    return target;
+}
+
+// The system's file calls, for 8-bit paths and for the wide paths of the
+// files whose long names the code page cannot spell.
 bool SamePath(const std::string& a, const std::string& b)
 {
     return lstrcmpiA(a.c_str(), b.c_str()) == 0;
+}
+bool SamePath(const std::wstring& a, const std::wstring& b)
+{
+    return lstrcmpiW(a.c_str(), b.c_str()) == 0;
+}
+DWORD AttributesOf(const std::string& path)
+{
+    return GetFileAttributesA(path.c_str());
+}
+DWORD AttributesOf(const std::wstring& path)
+{
+    return GetFileAttributesW(path.c_str());
+}
+bool SetAttributes(const std::string& path, DWORD dwAttributes)
+{
+    return SetFileAttributesA(path.c_str(), dwAttributes) != FALSE;
+}
+bool SetAttributes(const std::wstring& path, DWORD dwAttributes)
+{
+    return SetFileAttributesW(path.c_str(), dwAttributes) != FALSE;
+}
+bool RenameFile(const std::string& source, const std::string& target, DWORD dwFlags)
+{
+    return MoveFileExA(source.c_str(), target.c_str(), dwFlags) != FALSE;
+}
+bool RenameFile(const std::wstring& source, const std::wstring& target, DWORD dwFlags)
+{
+    return MoveFileExW(source.c_str(), target.c_str(), dwFlags) != FALSE;
+}
+bool DuplicateFile(const std::string& source, const std::string& target, bool bFailIfExists)
+{
+    return CopyFileA(source.c_str(), target.c_str(), bFailIfExists) != FALSE;
+}
+bool DuplicateFile(const std::wstring& source, const std::wstring& target, bool bFailIfExists)
+{
+    return CopyFileW(source.c_str(), target.c_str(), bFailIfExists) != FALSE;
+}
+bool RemoveFile(const std::string& path)
+{
+    return DeleteFileA(path.c_str()) != FALSE;
+}
+bool RemoveFile(const std::wstring& path)
+{
+    return DeleteFileW(path.c_str()) != FALSE;
 }
 
 // A move on one drive is a rename. Across drives, or to another volume
@@ -98,26 +168,28 @@ bool SamePath(const std::string& a, const std::string& b)
 // source that cannot be deleted fails the move and leaves both files. The
 // system's copy-allowed move would report that as success. bWritten tells
 // whether the target was written.
-bool TransferFile(const std::string& source, const std::string& target, bool overwrite, bool move, bool& bWritten)
+template <class Text>
+bool TransferFile(const Text& source, const Text& target, bool overwrite, bool move, bool bOneDrive, bool& bWritten)
 {
     bWritten = false;
-    if (move && !AreOnDifferentDrives(source.c_str(), target.c_str())) {
-        bWritten = MoveFileExA(source.c_str(), target.c_str(), overwrite ? MOVEFILE_REPLACE_EXISTING : 0) != FALSE;
+    if (move && bOneDrive) {
+        bWritten = RenameFile(source, target, overwrite ? MOVEFILE_REPLACE_EXISTING : 0);
         if (bWritten || GetLastError() != ERROR_NOT_SAME_DEVICE)
             return bWritten;
     }
-    bWritten = CopyFileA(source.c_str(), target.c_str(), !overwrite) != FALSE;
-    return bWritten && (!move || DeleteFileA(source.c_str()));
+    bWritten = DuplicateFile(source, target, !overwrite);
+    return bWritten && (!move || RemoveFile(source));
 }
 
-bool CopyOrMoveOne(const std::string& source, const std::string& target, bool overwrite, bool move)
+template <class Text>
+bool CopyOrMoveOne(const Text& source, const Text& target, bool overwrite, bool move, bool bOneDrive)
 {
     if (SamePath(source, target))
         return move;  // already where it should be; a copy onto itself is an error
-    const DWORD dwTarget = GetFileAttributesA(target.c_str());
+    const DWORD dwTarget = AttributesOf(target);
     bool bWritten = false;
     if (dwTarget == INVALID_FILE_ATTRIBUTES)
-        return TransferFile(source, target, overwrite, move, bWritten);
+        return TransferFile(source, target, overwrite, move, bOneDrive, bWritten);
     if (!overwrite)
         return false;
     // The system refuses to copy over a hidden file. The old file is never
@@ -125,25 +197,36 @@ bool CopyOrMoveOne(const std::string& source, const std::string& target, bool ov
     // taken off for the copy and put back when the old file is still there.
     const bool bHidden = (dwTarget & FILE_ATTRIBUTE_HIDDEN) && !(dwTarget & FILE_ATTRIBUTE_DIRECTORY);
     const DWORD dwShown = dwTarget & ~FILE_ATTRIBUTE_HIDDEN;
-    if (bHidden && !SetFileAttributesA(target.c_str(), dwShown ? dwShown : FILE_ATTRIBUTE_NORMAL))
+    if (bHidden && !SetAttributes(target, dwShown ? dwShown : FILE_ATTRIBUTE_NORMAL))
         return false;
-    const bool bDone = TransferFile(source, target, overwrite, move, bWritten);
+    const bool bDone = TransferFile(source, target, overwrite, move, bOneDrive, bWritten);
     if (bHidden && !bWritten)
-        SetFileAttributesA(target.c_str(), dwTarget);
+        SetAttributes(target, dwTarget);
     return bDone;
 }
 
-// A file of the pattern and where it goes.
+// A file of the pattern and where it goes: by 8-bit paths, or by wide ones
+// for a file whose long name the code page cannot spell, so that it keeps
+// that name.
 struct FileTransfer
 {
     std::string source;
     std::string target;
+    std::wstring wideSource;
+    std::wstring wideTarget;
+
+    bool IsWide() const { return !wideSource.empty(); }
+    bool Run(bool overwrite, bool move, bool bOneDrive) const
+    {
+        return IsWide() ? CopyOrMoveOne(wideSource, wideTarget, overwrite, move, bOneDrive)
+                        : CopyOrMoveOne(source, target, overwrite, move, bOneDrive);
+    }
 };
 
-std::string PathKey(const std::string& path)
+std::wstring PathKey(const std::string& narrow, const std::wstring& wide)
 {
-    std::string key = path;
-    CharUpperBuffA(&key[0], static_cast<DWORD>(key.size()));
+    std::wstring key = wide.empty() ? Widened(narrow.c_str()) : wide;
+    CharUpperBuffW(&key[0], static_cast<DWORD>(key.size()));
     return key;
 }
 
@@ -151,16 +234,43 @@ std::string PathKey(const std::string& path)
 // each would replace what the other brought or has still to go.
 bool TargetsCollide(const std::vector<FileTransfer>& transfers)
 {
-    std::set<std::string> sources;
+    std::set<std::wstring> sources;
     for (const FileTransfer& transfer : transfers)
-        sources.insert(PathKey(transfer.source));
-    std::set<std::string> targets;
+        sources.insert(PathKey(transfer.source, transfer.wideSource));
+    std::set<std::wstring> targets;
     for (const FileTransfer& transfer : transfers) {
-        const std::string key = PathKey(transfer.target);
-        if (!targets.insert(key).second || (key != PathKey(transfer.source) && sources.count(key)))
+        const std::wstring key = PathKey(transfer.target, transfer.wideTarget);
+        if (!targets.insert(key).second || (key != PathKey(transfer.source, transfer.wideSource) && sources.count(key)))
             return true;
     }
     return false;
+}
+
+// Where each file of the pattern goes; false when a file cannot go under its
+// own name, or a target is reached through another file's short name.
+bool PlanTransfers(const std::string& folder, const std::vector<CDirectoryEntry>& files, const std::string& to,
+                   std::vector<FileTransfer>& transfers)
+{
+    std::wstring wideFolder;
+    std::wstring wideTo;
+    for (const CDirectoryEntry& file : files) {
+        FileTransfer transfer;
+        if (file.m_strLongName.empty()) {
+            transfer.source = folder + file.m_strName;
+            transfer.target = TargetName(file.m_strName, to);
+        } else if (wideTo.empty() && !(WidenText(folder.c_str(), wideFolder, TEXT_REFUSE_LOSS) &&
+                                       WidenText(to.c_str(), wideTo, TEXT_REFUSE_LOSS))) {
+            return false;
+        } else {
+            transfer.wideSource = wideFolder + file.m_strLongName;
+            transfer.wideTarget = TargetName(file.m_strLongName, wideTo);
+        }
+        if (transfer.IsWide() ? IsAnotherFilesShortName(transfer.wideTarget)
+                              : IsAnotherFilesShortName(transfer.target.c_str()))
+            return false;
+        transfers.push_back(transfer);
+    }
+    return !TargetsCollide(transfers);
 }
 
 // Full paths of a source folder and a different destination.
@@ -199,10 +309,11 @@ bool DeleteFiles(const char* pattern)
         return false;
     const std::string folder = FolderOf(full);
     const PatternMatches matches = ListMatchingFiles(full);
-    if (matches.unreachable)
+    if (std::any_of(matches.files.begin(), matches.files.end(),
+                    [](const CDirectoryEntry& file) { return file.m_strName.empty(); }))
         return false;
-    for (const std::string& name : matches.files) {
-        if (!DeleteFileA((folder + name).c_str()))
+    for (const CDirectoryEntry& file : matches.files) {
+        if (!DeleteFileA((folder + file.m_strName).c_str()))
             return false;
     }
     return !matches.files.empty();
@@ -210,27 +321,7 @@ bool DeleteFiles(const char* pattern)
 
 void MakeTargetName(const char* sourceName, const char* destination, std::string& target)
 {
-    std::string dest = destination;
-    std::string folder = FolderOf(dest);
-    std::string destName = dest.substr(folder.size());
-    if (destName.find('*') == std::string::npos) {
-        target = dest;
-        return;
-    }
-    std::string source = sourceName;
-    source = source.substr(FolderOf(source).size());
-    std::string sourceStem;
-    std::string sourceExtension;
-    std::string destStem;
-    std::string destExtension;
-    SplitExtension(source, sourceStem, sourceExtension);
-    SplitExtension(destName, destStem, destExtension);
-    std::string extension = ReplaceStar(destExtension, sourceExtension);
-    if (extension.empty())
-        extension = sourceExtension;
-    target = folder + ReplaceStar(destStem, sourceStem);
-    if (!extension.empty())
-        target += "." + extension;
+    target = TargetName(std::string(sourceName), std::string(destination));
 }
 
 bool CopyMoveFiles(const char* source, const char* destination, bool overwrite, bool move)
@@ -239,20 +330,13 @@ bool CopyMoveFiles(const char* source, const char* destination, bool overwrite, 
     std::string to;
     if (!FullPattern(source, from) || !FullPattern(destination, to))
         return false;
-    const std::string folder = FolderOf(from);
     const PatternMatches matches = ListMatchingFiles(from);
-    if (matches.unreachable)
-        return false;
     std::vector<FileTransfer> transfers;
-    for (const std::string& name : matches.files) {
-        FileTransfer transfer{folder + name, std::string()};
-        MakeTargetName(name.c_str(), to.c_str(), transfer.target);
-        transfers.push_back(transfer);
-    }
-    if (TargetsCollide(transfers))
+    if (!PlanTransfers(FolderOf(from), matches.files, to, transfers))
         return false;
+    const bool bOneDrive = !AreOnDifferentDrives(from.c_str(), to.c_str());
     for (const FileTransfer& transfer : transfers) {
-        if (!CopyOrMoveOne(transfer.source, transfer.target, overwrite, move))
+        if (!transfer.Run(overwrite, move, bOneDrive))
             return false;
     }
     return matches.anyEntry;

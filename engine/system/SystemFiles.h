@@ -21,10 +21,11 @@ bool DeleteFiles(const char* pattern);
 void MakeTargetName(const char* sourceName, const char* destination, std::string& target);
 
 // Copies or moves every file matching the pattern; true when the pattern
-// matched anything and nothing failed. A file is never copied or moved onto
-// itself; when two files would land on one name, or one on another match,
-// or a match has no 8-bit name that reaches it, nothing is done and the
-// result is false.
+// matched anything and nothing failed. Every file arrives under its own long
+// name (as the destination's pattern makes it), also one that the code page
+// cannot spell. A file is never copied or moved onto itself; when two files
+// would land on one name, or one on another match, or a target is another
+// file's short name, nothing is done and the result is false.
 bool CopyMoveFiles(const char* source, const char* destination, bool overwrite, bool move);
 
 // Makes the folder and its missing parents; an existing folder is success.

@@ -215,3 +215,19 @@ TEST(FileFindTest, PathsOutsideTheCodePageTakeTheShortFormOfWhatExists)
     EXPECT_FALSE(bMissing);
     EXPECT_EQ("", missing);
 }
+
+TEST(FileFindTest, APathWithoutAnExactFormMarksWhatTheCodePageCannotSpell)
+{
+    // Greek capital omega, and a character beyond the basic plane (two units).
+    if (CodePageSpells(L"\x03A9") || CodePageSpells(L"\U0001F600"))
+        GTEST_SKIP() << "the code page " << GetACP() << " holds the names";
+    TempFolder folder;
+    const std::wstring base = Widened(folder.Path().c_str());
+    const std::pair<std::wstring, std::string> cases[] = {
+        {base + L"\\plain\\x", folder.Path() + "\\plain\\x"},
+        {base + L"\\\x03A9mega\\x", folder.Path() + "\\|mega\\x"},
+        {base + L"\\a\U0001F600b", folder.Path() + "\\a|b"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.second, ExactOrUnreachablePath(c.first.c_str()));
+}

@@ -6,6 +6,7 @@
 #include "engine/system/SystemFiles.h"
 #include "engine/system/SystemShortcuts.h"
 #include "framework/WideText.h"
+#include "tests/support/WideNamedFile.h"
 #include "tests/tools/e2e/E2eSupport.h"
 
 #include <gtest/gtest.h>
@@ -48,15 +49,6 @@ std::string MissingDrive()
             return std::string(1, static_cast<char>('a' + i)) + ":";
     }
     return "b:";
-}
-
-// Whether the code page spells the name exactly, so that it cannot stand for
-// a name outside the code page.
-bool CodePageSpells(const std::wstring& name)
-{
-    BOOL bLost = FALSE;
-    return GetACP() == CP_UTF8 ||
-           (WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, name.c_str(), -1, nullptr, 0, nullptr, &bLost) && !bLost);
 }
 
 bool MakeWideFile(const std::wstring& path)
@@ -301,6 +293,37 @@ TEST(FileBuiltins, FolderMacrosReachAFolderOutsideTheCodePageByItsShortName)
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW((folder + L"\\f.txt").c_str()));
     for (const std::string& path : siblings)
         EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(path.c_str())) << path;
+    RemoveDirectoryTree(root.c_str(), true);
+}
+
+TEST(FileBuiltins, AFolderMacroWithoutAnExactNameReachesNothing)
+{
+    // A temporary folder still to be made has no short name.
+    const std::wstring name = L"\x03A9mega";
+    if (CodePageSpells(name))
+        GTEST_SKIP() << "the code page " << GetACP() << " holds the name";
+    const std::string root = e2e::TempFilePath("unreachable");
+    ASSERT_TRUE(CreateDirectoryA(root.c_str(), nullptr));
+    // What the look-alike, "?mega" or "" would reach.
+    const Lines siblings = {root + "\\Omega\\f.txt", root + "\\xmega\\f.txt", root + "\\amega"};
+    for (const std::string& path : siblings) {
+        MakeDirectoryPath(path.substr(0, path.rfind('\\')).c_str());
+        ASSERT_TRUE(e2e::WriteWholeFile(path, "f")) << path;
+    }
+    WCHAR savedTemp[MAX_PATH] = L"";
+    const DWORD dwTemp = GetEnvironmentVariableW(L"TMP", savedTemp, MAX_PATH);
+    SetEnvironmentVariableW(L"TMP", (Widened(root.c_str()) + L"\\" + name).c_str());
+    CBuiltinScriptRunner runner;
+    const bool bRan = runner.Run({
+        "$t = @TempDir",
+        "$r = FileExists($t) & FileExists($t & \"\\*.*\") & FileDelete($t) & FileDelete($t & \"\\f.txt\")",
+    });
+    SetEnvironmentVariableW(L"TMP", dwTemp ? savedTemp : nullptr);
+    EXPECT_TRUE(bRan);
+    EXPECT_EQ(root + "\\|mega", runner.Text("t"));
+    EXPECT_EQ("0000", runner.Text("r"));
+    for (const std::string& path : siblings)
+        EXPECT_EQ("f", e2e::ReadWholeFile(path)) << path;
     RemoveDirectoryTree(root.c_str(), true);
 }
 

@@ -2,10 +2,12 @@
 // moves across drives, on Z: (the host's file system under Wine).
 #include "engine/system/SystemFiles.h"
 #include "engine/system/SystemPaths.h"
+#include "tests/support/WideNamedFile.h"
 #include "tests/tools/e2e/E2eSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 
 namespace {
@@ -18,6 +20,23 @@ void WriteTestFile(const std::string& path, const std::string& text)
 bool Exists(const std::string& path)
 {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// The long names in a folder, as the wide listing gives them.
+std::set<std::wstring> LongNamesIn(const std::string& folder)
+{
+    std::set<std::wstring> names;
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileW((Widened(folder.c_str()) + L"\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do
+        names.insert(found.cFileName);
+    while (FindNextFileW(search, &found));
+    FindClose(search);
+    names.erase(L".");
+    names.erase(L"..");
+    return names;
 }
 
 class SyslibFiles : public ::testing::Test
@@ -75,6 +94,100 @@ TEST_F(SyslibFiles, CopyWithPatternsAndOverwrite)
     EXPECT_EQ("new", e2e::ReadWholeFile(In("out\\one.bak")));
 
     EXPECT_FALSE(CopyMoveFiles(In("*.none").c_str(), In("out").c_str(), true, false));
+}
+
+// Two ideographs that code page 1252 cannot spell. Its short name, a plain
+// 8-bit name, also names an unrelated file in the target folder.
+TEST_F(SyslibFiles, CopiesAndMovesKeepALongNameOutsideTheCodePage)
+{
+    const std::wstring name = L"\x65E5\x672C";
+    if (CodePageSpells(name))
+        GTEST_SKIP() << "the code page " << GetACP() << " holds the name";
+    ASSERT_TRUE(m_hasOtherDrive);
+    std::string shortName;
+    const auto reset = [&]() {
+        RemoveDirectoryTree(In("in").c_str(), true);
+        RemoveDirectoryTree(In("out").c_str(), true);
+        RemoveDirectoryTree(m_other.c_str(), true);
+        MakeDirectoryPath(In("out").c_str());
+        MakeDirectoryPath(m_other.c_str());
+        MakeDirectoryPath(In("in").c_str());
+        WriteTestFile(In("in\\plain.txt"), "plain");
+        const std::wstring wide = Widened(In("in").c_str()) + L"\\" + name + L".txt";
+        WIN32_FIND_DATAW found{};
+        if (WriteWideNamed(wide, "wide"))
+            FindClose(FindFirstFileW(wide.c_str(), &found));
+        shortName = Narrowed(found.cAlternateFileName);
+        return !shortName.empty() && e2e::WriteWholeFile(In("out\\") + shortName, "decoy") &&
+               e2e::WriteWholeFile(m_other + "\\" + shortName, "decoy");
+    };
+    if (!reset())
+        GTEST_SKIP() << "the system keeps no short names";
+    const std::wstring shortWide = Widened(shortName.c_str());
+    struct Row
+    {
+        const char* label;
+        std::string source;
+        std::string destination;
+        bool move;
+        bool expected;
+        std::string folder;  // where the files go
+        std::set<std::wstring> names;
+    };
+    const Row rows[] = {
+        {"copy", In("in\\*.txt"), In("out"), false, true, In("out"), {shortWide, L"plain.txt", name + L".txt"}},
+        {"move", In("in\\*.txt"), In("out\\"), true, true, In("out"), {shortWide, L"plain.txt", name + L".txt"}},
+        {"copy as *.bak",
+         In("in\\*.*"),
+         In("out\\*.bak"),
+         false,
+         true,
+         In("out"),
+         {shortWide, L"plain.bak", name + L".bak"}},
+        {"move as x*",
+         In("in\\*.txt"),
+         In("out\\x*"),
+         true,
+         true,
+         In("out"),
+         {shortWide, L"xplain.txt", L"x" + name + L".txt"}},
+        {"move across drives",
+         In("in\\*.txt"),
+         m_other,
+         true,
+         true,
+         m_other,
+         {shortWide, L"plain.txt", name + L".txt"}},
+        {"onto its short name",
+         In("in\\plain.txt"),
+         In("in\\") + shortName,
+         false,
+         false,
+         In("in"),
+         {L"plain.txt", name + L".txt"}},
+    };
+    for (const Row& row : rows) {
+        ASSERT_TRUE(reset());
+        EXPECT_EQ(row.expected, CopyMoveFiles(row.source.c_str(), row.destination.c_str(), true, row.move))
+            << row.label;
+        EXPECT_EQ(row.names, LongNamesIn(row.folder)) << row.label;
+        for (const std::wstring& arrived : row.names) {
+            const std::string bytes = ReadWideNamed(Widened(row.folder.c_str()) + L"\\" + arrived);
+            EXPECT_EQ(arrived == shortWide                       ? "decoy"
+                      : arrived.find(name) != std::wstring::npos ? "wide"
+                                                                 : "plain",
+                      bytes)
+                << row.label;
+        }
+        EXPECT_EQ(row.move ? std::set<std::wstring>() : (std::set<std::wstring>{L"plain.txt", name + L".txt"}),
+                  LongNamesIn(In("in")))
+            << row.label;
+    }
+    // Folders go through the shell, which lists and copies by wide names.
+    ASSERT_TRUE(reset());
+    EXPECT_TRUE(CopyDirectory(In("in").c_str(), In("copy").c_str(), false));
+    EXPECT_TRUE(MoveDirectory(In("copy").c_str(), (m_other + "\\tree").c_str(), false));
+    EXPECT_EQ((std::set<std::wstring>{L"plain.txt", name + L".txt"}), LongNamesIn(m_other + "\\tree"));
 }
 
 TEST_F(SyslibFiles, MovesWithinAndAcrossDrives)
