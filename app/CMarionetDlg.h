@@ -143,17 +143,22 @@ private:
     void ForEachEnabledRobotKey(int startOnly, int (CMarionetDlg::*action)(const CString&));
     // The answer to the editor when another robot holds the key.
     int ReportKeyTaken(const char* whichKey);
-    // The element of the robot array that the row shows, found by the row's
-    // name, so that sorting the list by a heading never mixes them up; -1
-    // when the row names no robot of the array.
+    // The element of the robot array that the row shows; -1 when the row
+    // shows none. Each row carries its element's index plus one, so sorting
+    // the list by a heading never mixes them up, and two robots whose names
+    // differ only in case (the folder may tell them apart) each keep the
+    // row of their own file.
     int RobotIndexOfRow(int row) const;
-    int RobotIndexOfName(const CString& name) const;
+    // Deletes the row and the array element it shows (-1: none), and moves
+    // the other rows' indexes with the array.
+    void DeleteRobotRow(int row, int index);
     // Withdraws and registers again the keys of every enabled robot.
     void RefreshAllHotKeys();
     void RunAutoRunRobotAndQuit();
     // The tips dialog, unless the user turned it off or there are no tips.
     void ShowTipsIfWanted();
-    void AddRobotRow(const CRobot& robot);
+    // Lists the array element as a new row, checked when it is enabled.
+    void AddRobotRow(int index);
     // Add and Record: runs the editor for a new robot and lists what it saved.
     void RunEditorForNewRobot(int recordOnOpen);
     // Lists the robot that the editor saved as a new row, checked.

@@ -29,7 +29,7 @@ void CMarionetDlg::LoadRobots()
             robot.m_strName = RobotFileBaseName(path);
         const int index = m_arrRobots.Add(robot);
         m_nJustReadRobot = readWhole ? index : -1;
-        AddRobotRow(robot);
+        AddRobotRow(index);
         m_nJustReadRobot = -1;
         m_strJustReadBytes.clear();
     }
@@ -37,11 +37,15 @@ void CMarionetDlg::LoadRobots()
     m_RobotList.Invalidate();
 }
 
-void CMarionetDlg::AddRobotRow(const CRobot& robot)
+void CMarionetDlg::AddRobotRow(int index)
 {
+    const CRobot& robot = m_arrRobots[index];
     const int row = m_RobotList.AddItem("", robot.m_strName, robot.m_strStartKey, robot.m_strEndKey);
+    if (row < 0)
+        return;
+    m_RobotList.SetRowValue(row, static_cast<DWORD>(index) + 1);
     // Checking the row saves the robot and registers its hotkeys.
-    if (row >= 0 && robot.m_bEnable)
+    if (robot.m_bEnable)
         m_RobotList.SetCheck(row, TRUE);
 }
 
@@ -74,21 +78,26 @@ CString CMarionetDlg::SelectedRobotName(const char* noSelectionMessage)
     return name;
 }
 
-int CMarionetDlg::RobotIndexOfName(const CString& name) const
-{
-    for (int i = 0; i < m_arrRobots.GetSize(); ++i) {
-        if (m_arrRobots[i].m_strName.CompareNoCase(name) == 0)
-            return i;
-    }
-    return -1;
-}
-
 int CMarionetDlg::RobotIndexOfRow(int row) const
 {
     if (row < 0)
         return -1;
-    const CString name = m_RobotList.GetItemText(row, kNameColumn);
-    return name.IsEmpty() ? -1 : RobotIndexOfName(name);
+    const int index = static_cast<int>(m_RobotList.GetRowValue(row)) - 1;
+    return index < m_arrRobots.GetSize() ? index : -1;
+}
+
+void CMarionetDlg::DeleteRobotRow(int row, int index)
+{
+    m_RobotList.DeleteItem(row);
+    if (index < 0)
+        return;
+    m_arrRobots.RemoveAt(index);
+    // The robots after it move up one place in the array.
+    for (int other = 0; other < m_RobotList.GetItemCount(); ++other) {
+        const DWORD value = m_RobotList.GetRowValue(other);
+        if (value > static_cast<DWORD>(index) + 1)
+            m_RobotList.SetRowValue(other, value - 1);
+    }
 }
 
 void CMarionetDlg::OnRobotListItemChanged(NMHDR* header, LRESULT* result)
@@ -143,9 +152,8 @@ CStringArray CMarionetDlg::RobotNamesExcept(int skipIndex) const
 void CMarionetDlg::AddSavedRobot(const CInputRobotDlg& editor)
 {
     CRobot robot = editor.GetRobot();
-    m_arrRobots.Add(robot);
     // The editor saves robots enabled, so the new row is checked.
-    AddRobotRow(robot);
+    AddRobotRow(m_arrRobots.Add(robot));
 }
 
 void CMarionetDlg::RunEditorForNewRobot(int recordOnOpen)
@@ -195,11 +203,8 @@ void CMarionetDlg::OnEditRobot()
             m_RobotList.SetItemText(row, kNameColumn, editor.GetRobotName());
             m_RobotList.SetItemText(row, kStartKeyColumn, editor.GetStartKey());
             m_RobotList.SetItemText(row, kEndKeyColumn, editor.GetEndKey());
-            CRobot saved = editor.GetRobot();
             if (index >= 0)
-                m_arrRobots[index] = saved;
-            else
-                m_arrRobots.Add(saved);
+                m_arrRobots[index] = editor.GetRobot();
             m_RobotList.SetCheck(row, TRUE);
         }
     }
@@ -235,10 +240,9 @@ void CMarionetDlg::OnRemoveRobot()
             UnregisterRobotHotKey(robot.m_strStartKey);
             UnregisterRobotHotKey(robot.m_strEndKey);
         }
-        m_arrRobots.RemoveAt(index);
     }
     ::DeleteFileA(RobotFilePath(name));
-    m_RobotList.DeleteItem(row);
+    DeleteRobotRow(row, index);
     // Another robot may share the removed robot's end key.
     RegisterAllHotKeys(0);
 }

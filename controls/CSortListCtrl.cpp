@@ -149,6 +149,18 @@ BOOL CSortListCtrl::SetItemText(int row, int column, const char* text)
     return TRUE;
 }
 
+void CSortListCtrl::SetRowValue(int row, DWORD value)
+{
+    if (RowData* data = GetRowData(row))
+        data->appValue = value;
+}
+
+DWORD CSortListCtrl::GetRowValue(int row) const
+{
+    const RowData* data = GetRowData(row);
+    return data ? data->appValue : 0;
+}
+
 BOOL CSortListCtrl::DeleteItem(int row)
 {
     FreeRowData(row);

@@ -31,6 +31,11 @@ public:
     int AddRow(const std::vector<CString>& texts);
 
     BOOL SetItemText(int row, int column, const char* text);
+
+    // A value the list's owner keeps with a row, 0 until it is set; it stays
+    // with the row when the list is sorted.
+    void SetRowValue(int row, DWORD value);
+    DWORD GetRowValue(int row) const;
     BOOL DeleteItem(int row);
     BOOL DeleteAllItems();
 

@@ -1,9 +1,11 @@
 // The main dialog in this process, over robot files in the data folder: rows
-// and robots stay paired when the list is sorted, check boxes save only whole
-// robot files, removals keep the keys other robots share; and the tray menu.
+// and robots stay paired when the list is sorted and when two names differ
+// only in case, check boxes save only whole robot files, removals keep the
+// keys other robots share; and the tray menu.
 #include "app/CMarionetApp.h"
 #include "app/CMarionetDlg.h"
 #include "app/CTrayIcon.h"
+#include "app/RobotFolder.h"
 #include "engine/system/CArgList.h"
 #include "framework/CMessageBoxCapture.h"
 #include "framework/WindowClass.h"
@@ -142,6 +144,37 @@ TEST_F(MainDialogTest, CommandsFindTheRobotOfTheRowAfterSorting)
     EXPECT_EQ(RowOf("Mango"), -1);
     for (const CRobot& robot : dialog.GetRobots())
         EXPECT_NE(robot.m_strName, "Mango");
+}
+
+TEST_F(MainDialogTest, RobotsWhoseNamesDifferOnlyInCaseKeepTheirOwnRows)
+{
+    WriteRobot("abc", "None", "None", 0);
+    ASSERT_TRUE(e2e::CopyToCaseTwin(e2e::ScriptFolder(), "abc.txt", "ABC.txt"));
+    CMarionetDlg& dialog = OpenDialog();
+    ASSERT_EQ(dialog.GetRobotList().GetItemCount(), 2);
+    auto enabled = [](const char* name) {
+        return e2e::ReadWholeFile(RobotFile(name)).find("Enable=1") != std::string::npos;
+    };
+    dialog.GetRobotList().SetCheck(RowOf("ABC"), TRUE);
+    EXPECT_TRUE(enabled("ABC"));
+    EXPECT_FALSE(enabled("abc"));
+    dialog.GetRobotList().SetCheck(RowOf("abc"), TRUE);
+    EXPECT_TRUE(enabled("abc"));
+
+    // The first robot of the array goes, so the other one's place moves.
+    const std::string removed = dialog.GetRobots()[0].m_strName.GetString();
+    const std::string kept = removed == "abc" ? "ABC" : "abc";
+    CMessageBoxCapture capture(IDYES);
+    Select(RowOf(removed.c_str()));
+    Command(IDC_REMOVE_ROBOT);
+    std::vector<std::string> files;
+    for (const CString& path : ListRobotFiles(e2e::ScriptFolder().c_str()))
+        files.push_back(RobotFileBaseName(path).GetString());
+    EXPECT_EQ(files, std::vector<std::string>({kept}));
+    ASSERT_EQ(dialog.GetRobotList().GetItemCount(), 1);
+    EXPECT_EQ(RowOf(kept.c_str()), 0);
+    dialog.GetRobotList().SetCheck(0, FALSE);
+    EXPECT_FALSE(enabled(kept.c_str()));
 }
 
 TEST_F(MainDialogTest, RemovingARobotKeepsAnEndKeyAnotherRobotShares)

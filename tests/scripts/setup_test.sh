@@ -46,6 +46,7 @@ cases=(
   "needed package fails||xdotool||1|failed for: .*xdotool|apt-get update"
   "nothing missing|||wine32:i386|0||^\$"
   "only run's screenshot tool missing|||imagemagick|0|installing imagemagick|apt-get install -y -q imagemagick\$"
+  "screenshot tool fails||imagemagick||0|ImageMagick could not be installed.*cannot save a picture|apt-get install -y -q imagemagick\$"
 )
 
 passed=0 failed=0

@@ -291,6 +291,48 @@ std::vector<std::string> ReadLines(const std::string& path)
     return SplitLines(ReadWholeFile(path));
 }
 
+namespace {
+
+bool FolderListsExactly(const std::string& folder, const std::string& name)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return false;
+    bool listed = false;
+    do
+        listed = name == found.cFileName;
+    while (!listed && FindNextFileA(search, &found));
+    FindClose(search);
+    return listed;
+}
+
+}  // namespace
+
+bool CopyToCaseTwin(const std::string& folder, const std::string& name, const std::string& twin)
+{
+    using UnixFileName = char*(CDECL*)(LPCWSTR);
+    const auto unixFileName = reinterpret_cast<UnixFileName>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    const std::string part = twin + ".part";
+    if (!unixFileName || !CopyFileA((folder + "\\" + name).c_str(), (folder + "\\" + part).c_str(), FALSE))
+        return false;
+    const std::wstring wideFolder(folder.begin(), folder.end());
+    char* unixFolder = unixFileName(wideFolder.c_str());
+    if (!unixFolder)
+        return false;
+    // The host's rename is whole at once: the twin never shows half written.
+    std::string command = "mv \"" + std::string(unixFolder) + "/" + part + "\" \"" + unixFolder + "/" + twin + "\"";
+    HeapFree(GetProcessHeap(), 0, unixFolder);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA("Z:\\bin\\mv", &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return false;
+    // A host program gives no handles to wait on.
+    return WaitUntil([&] { return FolderListsExactly(folder, twin) && !FolderListsExactly(folder, part); }, 10000);
+}
+
 bool WaitForFileLine(const std::string& path, const std::string& text, DWORD timeoutMs)
 {
     return WaitUntil(

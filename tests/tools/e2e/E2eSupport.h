@@ -60,6 +60,12 @@ bool WriteWholeFile(const std::string& path, const std::string& bytes);
 std::vector<std::string> SplitLines(const std::string& text);
 std::vector<std::string> ReadLines(const std::string& path);
 
+// Copies the file NAME of the folder to TWIN, a name that differs from it only
+// in case, as a user of the host system may. Wine's own calls would open NAME
+// under TWIN, so the copy gets its name from the host's mv, which Wine starts
+// as it starts any program. True once the folder lists TWIN.
+bool CopyToCaseTwin(const std::string& folder, const std::string& name, const std::string& twin);
+
 // Waits until a line of the file contains the text; false on timeout.
 bool WaitForFileLine(const std::string& path, const std::string& text, DWORD timeoutMs);
 
