@@ -7,6 +7,7 @@
 #include "editor/CRecordPane.h"
 #include "editor/CRobotRepeatOption.h"
 #include "editor/IHotkeyAvailability.h"
+#include "editor/RobotFileRename.h"
 #include "framework/AfxMessageBox.h"
 #include "framework/CDataExchange.h"
 #include "res/ControlsResource.h"
@@ -74,18 +75,6 @@ CString BareModifierMessage(const CString& hotkeyText)
     return "You can not specify key '" + hotkeyText +
            "' as Start or End Hotkey.\n\nPlease specify Start or End Hotkey like something below:\n"
            "'Ctrl + Shift + Alt + M', 'Ctrl + K', 'Ctrl + Shift + 9' or <F2>";
-}
-
-// Gives a file a name that differs from its own only in case. A file system
-// that ignores case may take the direct rename for a rename to itself, so the
-// file goes by a name of its own in between; a failure leaves the old name.
-void RenameChangingCase(const CString& from, const CString& to)
-{
-    const CString between = to + ".renaming";
-    if (!::MoveFileA(from, between))
-        return;
-    if (!::MoveFileA(between, to))
-        ::MoveFileA(between, from);
 }
 
 // Anything of the name counts, also a folder, and a file the name reaches as
@@ -456,7 +445,7 @@ void CInputRobotDlg::OnOK()
         return;
     const CString folder = GetScriptFolder();
     const CString oldName = m_Robot.m_strName;
-    const CRobot robot = FilledRobot();
+    CRobot robot = FilledRobot();
     const bool newFile = SavesNewFile();
     CreateDirectoryPath(folder);
     // The old file goes only once the new one is written, so a failed write
@@ -472,11 +461,12 @@ void CInputRobotDlg::OnOK()
     if (m_bEditMode && oldName != robot.m_strName) {
         // Names that differ only in case name the file just written, which
         // kept the old name's case: the file takes the new one, since the
-        // robot's name is read from it.
-        if (oldName.CompareNoCase(robot.m_strName) == 0)
-            RenameChangingCase(RobotFilePath(folder, oldName), RobotFilePath(folder, robot.m_strName));
-        else
+        // robot's name is read from it. Where it cannot, the robot keeps the
+        // old name, as it will when read back.
+        if (oldName.CompareNoCase(robot.m_strName) != 0)
             ::DeleteFileA(RobotFilePath(folder, oldName));
+        else if (!RenameRobotFileChangingCase(folder, oldName, robot.m_strName))
+            robot.m_strName = m_strName = oldName;
     }
     m_Robot = robot;
     m_bRunAtBackground = robot.m_bRunAtBackground;

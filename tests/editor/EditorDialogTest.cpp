@@ -1,14 +1,17 @@
 // The robot editor in this process: Save's checks in their order, the hotkey
 // rules, where new action lines go, the robot Save writes and the files it
-// never replaces, the layout of its panes and list, and the repeat count's
-// range.
+// never replaces, the layout of its panes and list, the repeat count's range
+// and the rename that changes only the case of a robot file's name.
 #include "editor/CInputRobotDlg.h"
 #include "editor/CRobotRepeatOption.h"
 #include "editor/IHotkeyAvailability.h"
+#include "editor/RobotFileRename.h"
 #include "framework/CMessageBoxCapture.h"
 #include "res/ActionPagesResource.h"
 #include "res/EditorResource.h"
 #include "robot/AppFolders.h"
+#include "tests/support/FoundFileNames.h"
+#include "tests/support/TempFolder.h"
 
 #include "e2e/E2eSupport.h"
 
@@ -349,6 +352,31 @@ TEST(RobotRepeatOption, CountIsKeptInRange)
     } counts[] = {{"5", 5}, {"0", 1}, {"abc", 1}, {"-3", 1}, {"", 1}, {"999999", 999999}, {"1000000", 999999}};
     for (const auto& c : counts)
         EXPECT_EQ(CRobotRepeatOption::CountFromText(c.text), c.count) << c.text;
+}
+
+TEST(RobotFileRename, AFailedMoveLeavesTheFileUnderItsOldName)
+{
+    // Robot file paths of 255 characters; the moves are the system's but the one that fails.
+    const struct
+    {
+        const char* label;
+        int failingMove;  // counted from 1; 0 for none
+        bool renamed;
+    } rows[] = {{"no move fails", 0, true}, {"the first fails", 1, false}, {"the second fails", 2, false}};
+    for (const auto& row : rows) {
+        TempFolder folder;
+        const std::string oldName(255 - folder.File(".txt").size(), 'r');
+        const std::string newName = "R" + oldName.substr(1);
+        ASSERT_TRUE(e2e::WriteWholeFile(folder.File((oldName + ".txt").c_str()), "robot"));
+        int moves = 0;
+        const FileMove move = [&](LPCSTR from, LPCSTR to) { return ++moves != row.failingMove && MoveFileA(from, to); };
+        EXPECT_EQ(RenameRobotFileChangingCase(folder.Path().c_str(), oldName.c_str(), newName.c_str(), move),
+                  row.renamed)
+            << row.label;
+        EXPECT_EQ(FoundFileNames(folder.File("*")),
+                  std::vector<std::string>({(row.renamed ? newName : oldName) + ".txt"}))
+            << row.label;
+    }
 }
 
 }  // namespace

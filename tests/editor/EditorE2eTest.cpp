@@ -6,6 +6,7 @@
 #include "res/ControlsResource.h"
 #include "res/EditorResource.h"
 #include "res/TapforgeResource.h"
+#include "tests/support/FoundFileNames.h"
 
 #include "e2e/E2eSupport.h"
 #include "e2e/ProgramTest.h"
@@ -423,6 +424,40 @@ TEST_F(EditorE2eTest, RenamingOnlyTheCaseKeepsTheFile)
     EXPECT_STREQ(found.cFileName, "Robot.txt");
     EXPECT_TRUE(e2e::WaitUntil([&] { return e2e::ListCellText(GetDlgItem(m_main, IDC_ROBOT_LIST), 0, 1) == "Robot"; },
                                kTimeoutMs));
+}
+
+TEST_F(EditorE2eTest, ACaseOnlyRenameOfALongPathKeepsTheRobotListed)
+{
+    // A robot file path of 255 characters: a name in between a few characters
+    // longer would pass what the system's 8-bit move takes as its source.
+    const std::string name(255 - (e2e::ScriptFolder() + "\\.txt").size(), 'r');
+    const std::string renamed = "R" + name.substr(1);
+    WriteRobot(name);
+    m_started = StartTapforge();
+    m_main = WaitForMainDialog();
+    ASSERT_TRUE(m_main);
+    ASSERT_TRUE(e2e::ClickListCell(GetDlgItem(m_main, IDC_ROBOT_LIST), 0, 1, kTimeoutMs));
+    ASSERT_TRUE(e2e::ClickAndWait(
+        GetDlgItem(m_main, IDC_EDIT_ROBOT), [&] { return (m_editor = e2e::WaitForWindow("Edit Robot", 0)) != nullptr; },
+        kTimeoutMs));
+    ASSERT_TRUE(e2e::ClickAndWait(
+        Item(IDC_EDITOR_NAME), [&] { return e2e::FocusOfThread(m_editor) == Item(IDC_EDITOR_NAME); }, kTimeoutMs));
+    // Each key once the one before has done its part.
+    e2e::PressKey(VK_HOME);
+    ASSERT_TRUE(e2e::WaitUntil([&] { return SendMessageA(Item(IDC_EDITOR_NAME), EM_GETSEL, 0, 0) == 0; }, kTimeoutMs));
+    e2e::PressKey(VK_DELETE);
+    ASSERT_TRUE(e2e::WaitUntil([&] { return Text(IDC_EDITOR_NAME) == name.substr(1); }, kTimeoutMs));
+    e2e::PressChord({VK_SHIFT, 'R'});
+    ASSERT_TRUE(e2e::WaitUntil([&] { return Text(IDC_EDITOR_NAME) == renamed; }, kTimeoutMs));
+    ASSERT_TRUE(e2e::ClickAndWait(
+        Item(IDOK), [&] { return !IsWindow(m_editor); }, kTimeoutMs));
+
+    EXPECT_EQ(FoundFileNames(e2e::ScriptFolder() + "\\*"), std::vector<std::string>({renamed + ".txt"}));
+    e2e::EndStartedProcesses();
+    m_started = StartTapforge();
+    m_main = WaitForMainDialog();
+    ASSERT_TRUE(m_main);
+    EXPECT_EQ(e2e::ListCellText(GetDlgItem(m_main, IDC_ROBOT_LIST), 0, 1), renamed);
 }
 
 TEST_F(EditorE2eTest, RecordOpensTheEditorForANewRobotWithoutARecorder)

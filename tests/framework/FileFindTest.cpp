@@ -9,26 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/FoundFileNames.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/WideNamedFile.h"
-
-namespace {
-// The names the system itself enumerates, to compare orders with.
-std::vector<std::string> SystemOrder(const std::string& pattern)
-{
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA(pattern.c_str(), &entry);
-    if (search == INVALID_HANDLE_VALUE)
-        return names;
-    do {
-        if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            names.push_back(entry.cFileName);
-    } while (FindNextFileA(search, &entry));
-    FindClose(search);
-    return names;
-}
-}  // namespace
 
 TEST(FileFindTest, YieldsFilesInEnumerationOrderAndSkipsFolders)
 {
@@ -50,7 +33,7 @@ TEST(FileFindTest, YieldsFilesInEnumerationOrderAndSkipsFolders)
         titles.push_back(finder.GetFileTitle().Str());
         EXPECT_EQ(finder.GetLength(), 1u);
     }
-    EXPECT_EQ(names, SystemOrder(folder.Path() + "\\*.txt"));
+    EXPECT_EQ(names, FoundFileNames(folder.Path() + "\\*.txt"));
     ASSERT_EQ(names.size(), 3u);
     for (size_t i = 0; i < names.size(); ++i) {
         EXPECT_EQ(paths[i], folder.File(names[i].c_str()));

@@ -546,6 +546,27 @@ bool SelectListRow(HWND list, int row)
     return selected;
 }
 
+bool ClickListCell(HWND list, int row, int column, DWORD timeoutMs)
+{
+    return WaitUntil(
+        [&] {
+            if (SendMessageA(list, LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_SELECTED) & LVIS_SELECTED)
+                return true;
+            RECT cell = {LVIR_LABEL, column, 0, 0};
+            WithListProcessBlock(list, sizeof cell, [&](HANDLE process, char* remote) {
+                if (!WriteProcessMemory(process, remote, &cell, sizeof cell, nullptr) ||
+                    !SendMessageA(list, LVM_GETSUBITEMRECT, static_cast<WPARAM>(row),
+                                  reinterpret_cast<LPARAM>(remote)) ||
+                    !ReadProcessMemory(process, remote, &cell, sizeof cell, nullptr))
+                    SetRectEmpty(&cell);
+            });
+            if (!IsRectEmpty(&cell))
+                LeftClickAt(ClientToScreenPoint(list, (cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2));
+            return false;
+        },
+        timeoutMs, 1000);
+}
+
 HWND CreateTestWindow(const char* className, WNDPROC proc, const char* title, DWORD style, RECT place, HWND parent)
 {
     WNDCLASSA windowClass = {};
@@ -592,12 +613,14 @@ bool MoveMouseTo(POINT screen, DWORD timeoutMs)
 void LeftClickAt(POINT screen)
 {
     // A button pressed before the display server has seen the move can land
-    // at the pointer's previous place: let the move arrive first.
+    // at the pointer's previous place: let the move arrive first. A late echo
+    // of an earlier move can still put the pointer back, so the button events
+    // carry the point themselves.
     MoveMouseTo(screen, 500);
     Sleep(50);
     const POINT a = AbsoluteMousePoint(screen);
-    mouse_event(MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE, a.x, a.y, 0, 0);
-    mouse_event(MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE, a.x, a.y, 0, 0);
+    mouse_event(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTDOWN, a.x, a.y, 0, 0);
+    mouse_event(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTUP, a.x, a.y, 0, 0);
 }
 
 POINT MiddleOf(HWND window)
@@ -626,8 +649,15 @@ bool ClickAndWait(HWND window, const std::function<bool()>& done, DWORD timeoutM
 
 void PressKey(BYTE virtualKey)
 {
-    keybd_event(virtualKey, static_cast<BYTE>(MapVirtualKeyA(virtualKey, 0)), 0, 0);
-    keybd_event(virtualKey, static_cast<BYTE>(MapVirtualKeyA(virtualKey, 0)), KEYEVENTF_KEYUP, 0);
+    PressChord({virtualKey});
+}
+
+void PressChord(const std::vector<BYTE>& keys)
+{
+    for (BYTE key : keys)
+        keybd_event(key, static_cast<BYTE>(MapVirtualKeyA(key, 0)), 0, 0);
+    for (auto key = keys.rbegin(); key != keys.rend(); ++key)
+        keybd_event(*key, static_cast<BYTE>(MapVirtualKeyA(*key, 0)), KEYEVENTF_KEYUP, 0);
 }
 
 }  // namespace e2e

@@ -119,6 +119,10 @@ HWND FocusOfThread(HWND window);
 std::string ListCellText(HWND list, int row, int column);
 // Selects and focuses a list-view row in another process; false on failure.
 bool SelectListRow(HWND list, int row);
+// Clicks the middle of a list-view cell in another process, again each second
+// while the row is not selected (a window that has only just come up may still
+// move into place or lose the click); false when it is not selected in time.
+bool ClickListCell(HWND list, int row, int column, DWORD timeoutMs);
 
 // A window of this process in a class of its own with the procedure given
 // (the class is registered on first use); null when it cannot be made.
@@ -142,6 +146,9 @@ bool ClickAndWait(HWND window, const std::function<bool()>& done, DWORD timeoutM
 // Presses and releases a key through the input queue; it goes to the focus of
 // the foreground window, whichever process that is.
 void PressKey(BYTE virtualKey);
+// The same for a chord such as {VK_SHIFT, 'R'}: the keys go down in order and
+// up in reverse.
+void PressChord(const std::vector<BYTE>& keys);
 
 // Synthesises an absolute move to a screen point and waits until the cursor is
 // there (within a pixel), so that a click right after lands at that point;
