@@ -4,6 +4,7 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -113,8 +114,15 @@ Started StartProgram(const std::string& exe, const std::string& args)
     si.cb = sizeof si;
     PROCESS_INFORMATION pi = {};
     Started started;
-    if (!CreateProcessA(path.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-        return started;
+    // Under a busy Wine a start has been seen to fail once and work at once
+    // after: one more try, with the first failure's code on record.
+    if (!CreateProcessA(path.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+        std::fprintf(stderr, "e2e: starting %s failed with error %lu; trying once more\n", path.c_str(),
+                     GetLastError());
+        Sleep(500);
+        if (!CreateProcessA(path.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+            return started;
+    }
     CloseHandle(pi.hThread);
     started.process = pi.hProcess;
     started.pid = pi.dwProcessId;
